@@ -1,0 +1,43 @@
+// The command-line front end: option/value pairs into a request, then one writer.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/settings.h"
+#include "cli/types.h"
+
+namespace kbc {
+
+// Exit statuses of a run.
+inline constexpr int kExitWritten = 0;       // barcode written (or usage asked for with no arguments)
+inline constexpr int kExitNotProduced = 1;   // the request was complete but nothing could be produced
+inline constexpr int kExitIncomplete = 2;    // the arguments do not make a request
+
+struct CommandLine {
+  BarcodeSettings settings = InitSettings();
+  OutputAction action = OutputAction::None;
+  std::string outputPath;  // bytes as given, standardised
+  // Last values of -type and -action that named nothing, for the error line.
+  std::string unknownType;
+  std::string unknownAction;
+};
+
+// The action of an -action word (exact, case-sensitive), None for any other word.
+OutputAction ActionFromWord(std::u32string_view word);
+
+// Scans every adjacent pair (argument i, argument i+1) from i = 1, advancing by
+// one: a value spelled like an option is also taken as that option. args[0] is
+// the program name; fewer than four arguments in all scan nothing.
+CommandLine ScanArguments(std::span<const std::string_view> args);
+
+// Applies one option/value pair; unknown option names are ignored.
+void ApplyOption(CommandLine& line, std::string_view option, std::string_view value);
+
+// The whole run; returns the exit status.
+int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int RunCommandLine(int argc, char** argv);
+
+}  // namespace kbc

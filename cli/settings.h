@@ -1,0 +1,53 @@
+// The one request record carried through every stage of a run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "cli/types.h"
+
+namespace kbc {
+
+// Colour components by colour mode: grey uses 1 (grey, 0 black) and 2 (alpha);
+// RGB 1-3 and 4 (alpha); CMYK 1-4 and 5 (alpha). Index 0 holds component 1.
+using ColourComponents = std::array<double, 5>;
+
+enum ColourModeCode : std::uint32_t { kColourGrey = 0, kColourRgb = 1, kColourCmyk = 2 };
+
+// Copied by value into every stage. The two output documents are not part of the
+// value: copies share them through the pointers, so a renderer working on a copy
+// appends to the documents its caller owns. A null pointer means the document is
+// not wanted (the bitmap and PDF writers draw on a canvas only).
+struct BarcodeSettings {
+  std::u32string data;
+  std::u32string addon;
+  std::string* epsText = nullptr;  // UTF-8 EPS document text
+  std::string* svgText = nullptr;  // UTF-8 SVG document text
+  std::u32string displayText;
+  std::u32string fontName = U"Monaco";
+  double fontSize = 10.0;
+  SymbologyType symbology = 1;
+  double scale = 100.0;
+  double trim = 0.0;
+  std::uint32_t colourMode = kColourRgb;
+  ColourComponents foreground{0, 0, 0, 1, 0};
+  ColourComponents background{1, 1, 1, 1, 0};
+  std::int32_t opaqueBackground = 0;
+  std::int16_t antialiasOff = 0;
+  std::int16_t fontSmoothOff = 0;
+  std::int16_t showText = 0;
+  std::int16_t placementMode = 0;
+};
+
+// The defaults of a new request.
+BarcodeSettings InitSettings();
+
+// 0 for EAN-13, UPC-A, UPC-Coupon, ISSN and ISBN (their data is cut at the first
+// space) and for codes outside 2..43; 1 otherwise.
+int TypeKeepsSpaces(SymbologyType symbology);
+
+// Cuts and filters data and addon in place to what the symbology takes.
+void ShapeDataForType(BarcodeSettings& settings);
+
+}  // namespace kbc

@@ -1,0 +1,94 @@
+#include "cli/string_ops.h"
+
+#include <algorithm>
+
+namespace kbc {
+
+bool IsTrimmedWhiteSpace(char32_t c) {
+  return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200B) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+         c == 0x3000;
+}
+
+void TrimWhiteSpace(std::u32string& s) {
+  const auto first = std::ranges::find_if_not(s, IsTrimmedWhiteSpace);
+  const auto last = std::find_if_not(s.rbegin(), s.rend(), IsTrimmedWhiteSpace).base();
+  if (first >= last) {
+    s.clear();
+    return;
+  }
+  s = std::u32string(first, last);
+}
+
+void TruncateString(std::u32string& s, std::size_t n) {
+  if (s.size() > n) s.erase(n);
+}
+
+void PadLeft(std::u32string& s, std::size_t n, char32_t pad) {
+  if (s.size() < n) s.insert(0, n - s.size(), pad);
+  TruncateString(s, n);
+}
+
+void CutAtSpaceAndTruncate(std::u32string& s, std::size_t n, int keepSpaces) {
+  if (keepSpaces == 0 && s.size() > 1) {
+    const auto space = s.find(U' ', 1);
+    if (space != std::u32string::npos) s.erase(space);
+  }
+  TruncateString(s, n);
+}
+
+void FilterCharacters(std::u32string& s, int noLetters, int noDigits) {
+  TrimWhiteSpace(s);
+  std::erase_if(s, [&](char32_t c) {
+    const bool keep = (noDigits == 0 && IsAsciiDigit(c)) || (noLetters == 0 && IsAsciiLetter(c));
+    return !keep;
+  });
+}
+
+void TrimAndRemoveChar(std::u32string& s, int removeAll, char32_t ch) {
+  TrimWhiteSpace(s);
+  if (removeAll == 1) std::erase(s, ch);
+}
+
+void UnescapeControlChars(std::u32string& s) {
+  ReplaceAll(s, U"\\r", U"\r");
+  ReplaceAll(s, U"\\n", U"\n");
+  ReplaceAll(s, U"\\t", U"\t");
+  ReplaceAll(s, U"\\f", U"\f");
+  ReplaceAll(s, U"\\v", U"\v");
+}
+
+namespace {
+
+template <typename String, typename View>
+void ReplaceAllIn(String& s, View from, View to) {
+  if (from.empty() || s.size() < from.size()) return;
+  String out;
+  out.reserve(s.size());
+  std::size_t start = 0;
+  for (std::size_t hit = s.find(from); hit != String::npos; hit = s.find(from, start)) {
+    out.append(s, start, hit - start);
+    out.append(to);
+    start = hit + from.size();
+  }
+  if (start == 0) return;
+  out.append(s, start, String::npos);
+  s = std::move(out);
+}
+
+}  // namespace
+
+void ReplaceAll(std::u32string& s, std::u32string_view from, std::u32string_view to) {
+  ReplaceAllIn(s, from, to);
+}
+
+void ReplaceAll(std::string& s, std::string_view from, std::string_view to) { ReplaceAllIn(s, from, to); }
+
+std::u32string Widen(std::string_view ascii) {
+  std::u32string wide;
+  wide.reserve(ascii.size());
+  for (const char c : ascii) wide.push_back(char32_t(static_cast<unsigned char>(c)));
+  return wide;
+}
+
+}  // namespace kbc

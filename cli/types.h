@@ -1,0 +1,41 @@
+// Small value types shared by every subsystem.
+#pragma once
+
+#include <cstdint>
+
+namespace kbc {
+
+// Symbology code 1..43 (see registry.h); 0 means none.
+using SymbologyType = std::uint32_t;
+
+// Four-character codes of the output actions, as 32-bit big-endian numbers.
+constexpr std::uint32_t FourCharCode(const char (&code)[5]) {
+  return (std::uint32_t(std::uint8_t(code[0])) << 24) | (std::uint32_t(std::uint8_t(code[1])) << 16) |
+         (std::uint32_t(std::uint8_t(code[2])) << 8) | std::uint32_t(std::uint8_t(code[3]));
+}
+
+enum class OutputAction : std::uint32_t {
+  None = 0,
+  Clipboard = FourCharCode("CLIP"),
+  Eps = FourCharCode("FEPS"),
+  Jpeg = FourCharCode("FJPG"),
+  Pdf = FourCharCode("FPDF"),
+  Png = FourCharCode("FPNG"),
+  Svg = FourCharCode("FSVG"),
+  Tiff = FourCharCode("FTIF"),
+};
+
+struct Point {
+  double x = 0;
+  double y = 0;
+};
+
+// Origin lower left, y upwards, in units (one point at scale 100).
+struct Rect {
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+};
+
+}  // namespace kbc

@@ -1,0 +1,89 @@
+#include "cli/usage.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace kbc {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 22> kOptionHelp = {{
+    {"-data", "Primary main barcode data."},
+    {"-addon", "Secondary addon barcode data."},
+    {"-scale", "Scaling factor as a percentage where 100 is standard."},
+    {"-trim", "Trim level to reduce height where 0 is standard."},
+    {"-disp", "Override displayed text."},
+    {"-antialiasoff", "Disable Anti-Aliasing of graphic image where 1 is to disable."},
+    {"-fontsmoothoff", "Disable smoothening of text where 1 is to disable."},
+    {"-fontname", "Set name of displayed font."},
+    {"-fontsize", "Set size of displayed font."},
+    {"-colmode", "Set Colour Mode where 0 is Greyscale, 1 is RGB, or 2 is CMYK."},
+    {"-fcolcomponent1",
+     "Set Foreground Colour Component 1 where Level (0-1) of Grey in Greyscale, Red in RGB, or Cyan in CMYK."},
+    {"-fcolcomponent2",
+     "Set Foreground Colour Component 2 where Level (0-1) of N/A in Greyscale, Green in RGB, or Magenta in CMYK."},
+    {"-fcolcomponent3",
+     "Set Foreground Colour Component 3 where Level (0-1) of N/A in Greyscale, Blue in RGB, or Yellow in CMYK."},
+    {"-fcolcomponent4",
+     "Set Foreground Colour Component 4 where Level (0-1) of N/A in Greyscale, N/A in RGB, or Black in CMYK."},
+    {"-fcolcomponent5",
+     "Set Foreground Colour Component 5 where Level (0-1) of N/A in Greyscale, N/A in RGB, or N/A in CMYK."},
+    {"-bcolcomponent1",
+     "Set Background Colour Component 1 where Level (0-1) of Grey in Greyscale, Red in RGB, or Cyan in CMYK."},
+    {"-bcolcomponent2",
+     "Set Background Colour Component 2 where Level (0-1) of N/A in Greyscale, Green in RGB, or Magenta in CMYK."},
+    {"-bcolcomponent3",
+     "Set Background Colour Component 3 where Level (0-1) of N/A in Greyscale, Blue in RGB, or Yellow in CMYK."},
+    {"-bcolcomponent4",
+     "Set Background Colour Component 4 where Level (0-1) of N/A in Greyscale, N/A in RGB, or Black in CMYK."},
+    {"-bcolcomponent5",
+     "Set Background Colour Component 5 where Level (0-1) of N/A in Greyscale, N/A in RGB, or N/A in CMYK."},
+    {"-coltrans", "Set Colour Transparency where 0 is transparent background and 1 is selected colour background."},
+    {"-output", "Output file path and name for graphic image file"},
+}};
+
+std::string BuildUsage() {
+  std::string text =
+      "NAME:\n"
+      "KestrovaBarCode v3.7.0 CLI -- Creates barcode images from the Command Line.\n"
+      "\n"
+      "SYNOPSIS:\n"
+      "KestrovaBarCode [-parameter1] [value1] [-parameter2] [value2] [...]\n"
+      "\n"
+      "DESCRIPTION:\n"
+      "The KestrovaBarCode utility creates barcode images as image files or onto the clipboard based on "
+      "parameters entered:\n"
+      "\n"
+      "PARAMETERS:\n"
+      "-action\n"
+      "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
+      "\"pngf\", \"svgf\", or \"tiff\".\n"
+      "\n"
+      "-type\n"
+      "Barcode symbology to use. Valid values are EAN-13, EAN-8, EAN-128, EAN-14, EAN-18, EAN-99, EAN-Coupon, "
+      "EAN-Velocity UPC-A, UPC-E, "
+      "Code-128, Code-93, Code-39, Code-32, Code-25, UPC-Coupon, Codabar, ISSN, ISBN, ISMN, PostNet, RM4SCC, "
+      "Pharmacode, CIP, "
+      "PZN, MSI, ITF-SCC, ITF-14, Interleaved-25, QRCode, MicroQR, PDF417, Identcode, DataMatrix, USPS4CB, FIM, "
+      "Databar-Omnidirectional, Databar-Truncated, Databar-Stacked, Databar-StackedOmnidirectional, "
+      "Databar-Limited, Databar-Expanded, Telepen.\n"
+      "\n";
+  for (const auto& [option, help] : kOptionHelp) {
+    text.append(option).append("\n").append(help).append("\n\n");
+  }
+  text +=
+      "AUTHOR:\n"
+      "Copyright (c) 2026 Kestrova\n"
+      "https://kestrova.example/barcode\n"
+      "\n";
+  return text;
+}
+
+}  // namespace
+
+const std::string& UsageText() {
+  static const std::string text = BuildUsage();
+  return text;
+}
+
+}  // namespace kbc

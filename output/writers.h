@@ -1,0 +1,30 @@
+// The seven output writers. Each draws the request once and either writes its
+// file whole (or not at all) or reports why it could not.
+#pragma once
+
+#include <string>
+
+#include "cli/settings.h"
+
+namespace kbc {
+
+// ok, or one line for stderr naming the reason (and the path, where there is one).
+struct WriteStatus {
+  bool ok = true;
+  std::string message;
+
+  static WriteStatus Success() { return {}; }
+  static WriteStatus Failure(std::string why) { return {false, std::move(why)}; }
+};
+
+// width and height are the fallback image size when the data cannot be drawn
+// (the command line passes 0 and 0).
+WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, float width, float height);
+WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, float width, float height);
+WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, float width, float height);
+WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, float width, float height);
+WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, float width, float height);
+WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, float width, float height);
+WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float height);
+
+}  // namespace kbc

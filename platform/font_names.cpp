@@ -1,0 +1,128 @@
+// Font-name resolution with fontconfig, PostScript names from FreeType.
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <map>
+#include <memory>
+
+#include "platform/fonts.h"
+#include "platform/utf8.h"
+
+namespace kbc {
+namespace {
+
+struct PatternDeleter {
+  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+struct FontSetDeleter {
+  void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
+};
+using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
+struct ObjectSetDeleter {
+  void operator()(FcObjectSet* s) const { FcObjectSetDestroy(s); }
+};
+struct FtLibraryDeleter {
+  void operator()(FT_Library l) const { FT_Done_FreeType(l); }
+};
+struct FtFaceDeleter {
+  void operator()(FT_Face f) const { FT_Done_Face(f); }
+};
+
+const FcChar8* AsFc(const std::string& s) { return reinterpret_cast<const FcChar8*>(s.c_str()); }
+
+bool HasValue(FcPattern* pattern, const char* object, const std::string& wanted) {
+  FcChar8* value = nullptr;
+  for (int i = 0; FcPatternGetString(pattern, object, i, &value) == FcResultMatch; ++i) {
+    if (FcStrCmpIgnoreCase(value, AsFc(wanted)) == 0) return true;
+  }
+  return false;
+}
+
+bool FileOf(FcPattern* pattern, ResolvedFont& font) {
+  FcChar8* file = nullptr;
+  if (FcPatternGetString(pattern, FC_FILE, 0, &file) != FcResultMatch) return false;
+  font.file = reinterpret_cast<const char*>(file);
+  int index = 0;
+  font.faceIndex = FcPatternGetInteger(pattern, FC_INDEX, 0, &index) == FcResultMatch ? index : 0;
+  return true;
+}
+
+// The best match for a family name, whether or not the family itself exists.
+PatternPtr MatchFamily(const std::string& family) {
+  PatternPtr pattern(FcPatternCreate());
+  FcPatternAddString(pattern.get(), FC_FAMILY, AsFc(family));
+  FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+  FcDefaultSubstitute(pattern.get());
+  FcResult result = FcResultNoMatch;
+  return PatternPtr(FcFontMatch(nullptr, pattern.get(), &result));
+}
+
+// A font whose PostScript name is exactly the requested one.
+PatternPtr FindPostScriptName(const std::string& name) {
+  PatternPtr pattern(FcPatternCreate());
+  FcPatternAddString(pattern.get(), FC_POSTSCRIPT_NAME, AsFc(name));
+  std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FILE, FC_INDEX, nullptr));
+  FontSetPtr fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+  if (!fonts || fonts->nfont == 0) return nullptr;
+  return PatternPtr(FcPatternDuplicate(fonts->fonts[0]));
+}
+
+std::string FacePostScriptName(const ResolvedFont& font) {
+  FT_Library raw = nullptr;
+  if (FT_Init_FreeType(&raw) != 0) return {};
+  std::unique_ptr<FT_LibraryRec_, FtLibraryDeleter> library(raw);
+  FT_Face face = nullptr;
+  if (FT_New_Face(library.get(), font.file.c_str(), font.faceIndex, &face) != 0) return {};
+  std::unique_ptr<FT_FaceRec_, FtFaceDeleter> owned(face);
+  const char* name = FT_Get_Postscript_Name(face);
+  return name ? std::string(name) : std::string();
+}
+
+ResolvedFont Resolve(std::u32string_view fontName) {
+  ResolvedFont font;
+  const std::string name = ToUtf8(fontName);
+  if (!name.empty() && FcInit()) {
+    if (PatternPtr match = MatchFamily(name); match && HasValue(match.get(), FC_FAMILY, name)) {
+      font.installed = FileOf(match.get(), font);
+    } else if (PatternPtr exact = FindPostScriptName(name)) {
+      font.installed = FileOf(exact.get(), font);
+    }
+  }
+  if (font.installed) font.postScriptName = FacePostScriptName(font);
+  if (font.postScriptName.empty()) {
+    font.installed = false;
+    font.postScriptName = SanitizePostScriptName(fontName);
+  }
+  if (font.file.empty() && FcInit()) {
+    // Text still draws in a name that matches nothing: fall back as for Helvetica.
+    if (PatternPtr fallback = MatchFamily("Helvetica")) FileOf(fallback.get(), font);
+  }
+  return font;
+}
+
+}  // namespace
+
+std::string SanitizePostScriptName(std::u32string_view fontName) {
+  std::string clean;
+  for (const char32_t c : fontName) {
+    if (c <= 0x20 || c >= 0x7F) continue;
+    if (std::u32string_view(U"()<>[]{}/%").find(c) != std::u32string_view::npos) continue;
+    clean.push_back(char(c));
+  }
+  return clean.empty() ? std::string("Helvetica") : clean;
+}
+
+const ResolvedFont& ResolveFont(std::u32string_view fontName) {
+  // Font look-ups are slow and their answer cannot change within a run.
+  static std::map<std::u32string, ResolvedFont, std::less<>> resolved;
+  if (const auto known = resolved.find(fontName); known != resolved.end()) return known->second;
+  return resolved.emplace(std::u32string(fontName), Resolve(fontName)).first->second;
+}
+
+const std::string& PostScriptFontName(std::u32string_view fontName) {
+  return ResolveFont(fontName).postScriptName;
+}
+
+}  // namespace kbc

@@ -1,0 +1,66 @@
+// The drawing target a renderer paints on when it has a graphics context: a
+// raster canvas (PNG, JPEG, TIFF) or a PDF page (file or clipboard). Renderers
+// always also append to the EPS and SVG documents; those have no target.
+//
+// Coordinates follow the usual 2-D graphics model: user space has its origin at
+// the lower left of the page with y upwards; Translate and Scale concatenate onto
+// the current transform (they act on user coordinates before the previous
+// transform), SaveState/RestoreState push and pop transform, colours, line width
+// and the antialias and font-smoothing switches.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "cli/settings.h"
+#include "cli/types.h"
+
+namespace kbc {
+
+enum class ColourSpace : std::uint8_t { Grey, Rgb, Cmyk };
+
+// A device colour with alpha. Grey uses c[0] (0 black, 1 white); RGB c[0..2];
+// CMYK c[0..3]; unused components are 0.
+struct Colour {
+  ColourSpace space = ColourSpace::Grey;
+  std::array<double, 4> c{};
+  double alpha = 1;
+};
+
+// The colour of settings components in a colour mode; an unknown mode is grey.
+Colour ColourFromComponents(std::uint32_t colourMode, const ColourComponents& components);
+
+// Typographic width and the line height (ascent + descent + leading) of a text line.
+struct TextMetrics {
+  double width = 0;
+  double height = 0;
+};
+
+class DrawingTarget {
+ public:
+  virtual ~DrawingTarget() = default;
+
+  virtual void Translate(double tx, double ty) = 0;
+  virtual void Scale(double sx, double sy) = 0;
+  virtual void SaveState() = 0;
+  virtual void RestoreState() = 0;
+
+  virtual void SetFillColour(const Colour& colour) = 0;
+  virtual void SetStrokeColour(const Colour& colour) = 0;
+  virtual void SetLineWidth(double width) = 0;
+  virtual void SetAntialias(bool on) = 0;
+  virtual void SetFontSmoothing(bool on) = 0;
+
+  virtual void FillRect(const Rect& rect) = 0;
+  virtual void StrokeRect(const Rect& rect) = 0;
+  virtual void StrokeSegment(Point from, Point to) = 0;
+
+  // Draws one line of text in the current fill colour with its baseline origin at
+  // `origin` (user space). A size of 0 means 12 points. A font name that matches
+  // no installed font still draws, in a fallback font.
+  virtual void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName,
+                        double fontSize) = 0;
+};
+
+}  // namespace kbc

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "cli/registry.h"
+#include "cli/settings.h"
+
+namespace kbc {
+namespace {
+
+TEST(Registry, EveryNameMapsBackToItsCode) {
+  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
+    std::u32string name;
+    AppendSymbologyName(name, code);
+    EXPECT_EQ(SymbologyFromName(name), code) << code;
+  }
+}
+
+TEST(Registry, KnownCodesAndNearMisses) {
+  const std::pair<std::u32string_view, SymbologyType> rows[] = {
+      {U"EAN-13", 1},      {U"ean-13", 0},   {U"EAN13", 0},     {U" EAN-13", 0},
+      {U"UPC-A", 9},       {U"QRCode", 30},  {U"MicroQR", 31},  {U"Databar-Stacked", 39},
+      {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43}, {U"", 0},
+  };
+  for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
+}
+
+TEST(Registry, AppendNameOutsideRangeAppendsNothing) {
+  std::u32string text = U"x";
+  AppendSymbologyName(text, 0);
+  AppendSymbologyName(text, 44);
+  EXPECT_EQ(text, U"x");
+}
+
+TEST(Registry, TypesThatCutAtTheFirstSpace) {
+  for (SymbologyType code = 0; code <= 45; ++code) {
+    const bool cuts = code == 0 || code == 1 || code == 9 || code == 16 || code == 18 || code == 19 || code > 43;
+    EXPECT_EQ(TypeKeepsSpaces(code), cuts ? 0 : 1) << code;
+  }
+}
+
+}  // namespace
+}  // namespace kbc

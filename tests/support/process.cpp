@@ -1,0 +1,106 @@
+#include "support/process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+extern char** environ;
+
+namespace kbc::test {
+
+ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
+  ProcessResult result;
+  int outPipe[2], errPipe[2];
+  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+  posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+  posix_spawn_file_actions_addclose(&actions, outPipe[0]);
+  posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+
+  std::vector<char*> argv;
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  std::vector<std::string> envStore;
+  for (char** e = environ; *e; ++e) envStore.emplace_back(*e);
+  for (const auto& e : extraEnv) envStore.push_back(e);
+  std::vector<char*> envp;
+  for (auto& e : envStore) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  pid_t pid = 0;
+  const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  close(outPipe[1]);
+  close(errPipe[1]);
+  if (spawned != 0) {
+    close(outPipe[0]);
+    close(errPipe[0]);
+    return result;
+  }
+
+  pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+  std::string* sinks[2] = {&result.out, &result.err};
+  int open = 2;
+  while (open > 0) {
+    if (poll(fds, 2, -1) < 0) break;
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
+      char buffer[65536];
+      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        sinks[i]->append(buffer, std::size_t(n));
+      } else {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --open;
+      }
+    }
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
+  std::vector<std::string> all{KBC_EXECUTABLE};
+  all.insert(all.end(), args.begin(), args.end());
+  return RunProgram(all, extraEnv);
+}
+
+bool HaveProgram(const std::string& name) {
+  return RunProgram({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+std::string TempDir() {
+  static const std::string root = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kbc-test-XXXXXX").string();
+    const char* made = mkdtemp(pattern.data());
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(TempDir(), ignored);
+    });
+    return std::string(made ? made : "/tmp");
+  }();
+  return root;
+}
+
+}  // namespace kbc::test

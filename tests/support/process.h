@@ -1,0 +1,29 @@
+// Runs a program with arguments and captures what it prints.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kbc::test {
+
+struct ProcessResult {
+  int status = -1;  // exit status, or -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// args[0] is the program; extraEnv entries ("NAME=value") are added to the environment.
+ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {});
+
+// Runs the built KestrovaBarCode with the given arguments.
+ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {});
+
+// Whether a program can be found on PATH.
+bool HaveProgram(const std::string& name);
+
+std::string ReadFile(const std::string& path);
+
+// A fresh directory removed at the end of the test process.
+std::string TempDir();
+
+}  // namespace kbc::test
