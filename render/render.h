@@ -1,0 +1,42 @@
+// The single entry through which every writer draws a barcode.
+#pragma once
+
+#include <cstdint>
+
+#include "cli/settings.h"
+#include "render/drawing_target.h"
+
+namespace kbc {
+
+// A renderer draws one symbology: on the target when there is one, and always
+// into the documents the settings point at.
+using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
+
+// The renderer of a symbology code, or null for codes outside 1..43 and for
+// symbologies not drawn yet.
+Renderer RendererFor(SymbologyType symbology);
+
+// Translation and scale applied to a target before the renderer runs.
+struct Placement {
+  float tx = 0;
+  float ty = 0;
+  float sx = 1;
+  float sy = 1;
+};
+
+// Placement for a mode; w and h are the scaled image size, W and H the target
+// area, k the scale factor. Data that cannot be drawn is placed as a 200 × 50 box.
+Placement PlacementFor(std::int16_t placementMode, bool drawable, double W, double H, double w, double h, float k);
+
+// The scale factor: scale truncated to an integer, divided by 100.
+float ScaleFactor(double scale);
+
+// Validates, places and scales the drawing on the target (when there is one),
+// calls the symbology's renderer, or draws the placeholder when the data cannot
+// be drawn. Sets showText in the caller's record.
+void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width, float height);
+
+// The red "No BarCode Image" message, centred on the 200 × 50 fallback box.
+void DrawPlaceholder(DrawingTarget* target, const BarcodeSettings& settings);
+
+}  // namespace kbc
