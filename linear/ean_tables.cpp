@@ -1,0 +1,22 @@
+#include "linear/ean_tables.h"
+
+namespace kbc {
+namespace {
+
+int WeightedSum(std::u32string_view digits, int rightmostWeight, int otherWeight) {
+  int sum = 0;
+  bool rightmost = true;
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it, rightmost = !rightmost) {
+    if (*it < U'0' || *it > U'9') continue;
+    sum += int(*it - U'0') * (rightmost ? rightmostWeight : otherWeight);
+  }
+  return sum;
+}
+
+}  // namespace
+
+int EanCheckDigit(std::u32string_view digits) { return (10 - WeightedSum(digits, 3, 1) % 10) % 10; }
+
+int AddOn5CheckValue(std::u32string_view digits) { return WeightedSum(digits, 3, 9) % 10; }
+
+}  // namespace kbc
