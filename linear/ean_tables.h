@@ -6,10 +6,9 @@
 #include <array>
 #include <string_view>
 
-namespace kbc {
+#include "render/linear_frame.h"
 
-// A ModulePattern: one character per module, '1' dark, '0' light.
-using ModulePattern = std::string_view;
+namespace kbc {
 
 // ISO/IEC 15420 Table 1: number sets A (L), B (G) and C (R), 7 modules each.
 inline constexpr std::array<ModulePattern, 10> kEanSetA = {
