@@ -1,0 +1,25 @@
+// ISSN, ISBN and ISMN numbers as EAN-13 digits (prefixes 977, 978 and 979),
+// and the human-readable line printed above their bars.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kbc {
+
+// Each takes the data as shaped (digits and letters) and returns the 13 digits
+// of the EAN-13 symbol, the last one the computed check digit. An old check
+// character, X included, is never encoded: it is always recomputed.
+std::u32string IsbnDigits(std::u32string_view data);
+std::u32string IssnDigits(std::u32string_view data);
+std::u32string IsmnDigits(std::u32string_view data);
+
+// The source as it stands when it already begins with the word (compared
+// case-sensitively), otherwise the word, a space and the source.
+std::u32string BookUpperLine(std::u32string_view word, std::u32string_view source);
+
+// Fraction of the font size for the upper line: long lines are set smaller,
+// unless an add-on widens the image.
+double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn);
+
+}  // namespace kbc

@@ -1,0 +1,26 @@
+// Digits of EAN-8 (also EAN-Velocity) and UPC-E symbols.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kbc {
+
+// The 7 data digits (padded on the left with "0" or cut) and their check digit.
+std::u32string Ean8Digits(std::u32string_view data);
+
+struct UpcEDigits {
+  std::u32string digits;     // number system N and the six digits d1..d6
+  std::u32string expansion;  // the 11-digit UPC-A form
+  char32_t check = U'0';     // check digit of the expansion
+  std::string_view sets;     // sets of d1..d6: they carry N and the check digit
+};
+
+// The 7 digits (padded on the left with "0" or cut, so a given check digit is
+// dropped), their zero-suppressed UPC-A form, its check digit and the sets.
+UpcEDigits PrepareUpcE(std::u32string_view data);
+
+// The UPC-A form of N d1..d6 by the last digit d6.
+std::u32string ExpandUpcE(std::u32string_view sevenDigits);
+
+}  // namespace kbc

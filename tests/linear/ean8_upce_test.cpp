@@ -1,0 +1,52 @@
+// EAN-8 digits and the UPC-E zero-suppression expansion, check digit and sets.
+#include "linear/ean8_upce.h"
+
+#include <gtest/gtest.h>
+
+namespace kbc {
+namespace {
+
+TEST(Ean8, Digits) {
+  const struct {
+    const char* source;
+    std::u32string_view data;
+    std::u32string_view digits;
+  } rows[] = {
+      {"worked example", U"9638507", U"96385074"},
+      {"a given check digit is recomputed", U"96385070", U"96385074"},
+      {"worked example: EAN-Velocity keeps 6 digits, so a 0 leads", U"123456", U"01234565"},
+      {"short data is padded; check 5·3 by hand", U"5", U"00000055"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Ean8Digits(row.data), row.digits) << row.source;
+}
+
+TEST(UpcE, ExpansionCheckDigitAndSets) {
+  const struct {
+    const char* source;
+    std::u32string_view data;
+    std::u32string_view expansion;
+    char32_t check;
+    std::string_view sets;
+  } rows[] = {
+      {"worked example, last digit 1", U"0425261", U"04210000526", U'4', "BABBAA"},
+      {"worked example, number system 1", U"1425261", U"14210000526", U'1', "AABABB"},
+      {"worked example, last digit 3; check by hand", U"0123453", U"01230000045", U'1', "BBABAA"},
+      {"last digit 0; check by hand", U"0120340", U"01200000034", U'8', "BABAAB"},
+      {"last digit 4; check by hand", U"0123444", U"01234000004", U'6', "BAAABB"},
+      {"last digit 7; check by hand", U"0123457", U"01234500007", U'2', "BBAABA"},
+      {"an eighth (check) digit is dropped", U"04252619", U"04210000526", U'4', "BABBAA"},
+      {"a leading digit above 1 takes the number-system-1 sets; check by hand", U"5425261", U"54210000526", U'9',
+       "ABBABA"},
+      {"short data is padded to 0000123; check by hand", U"123", U"00000000012", U'3', "BBAAAB"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.source);
+    const UpcEDigits upcE = PrepareUpcE(row.data);
+    EXPECT_EQ(upcE.expansion, row.expansion);
+    EXPECT_EQ(upcE.check, row.check);
+    EXPECT_EQ(upcE.sets, row.sets);
+  }
+}
+
+}  // namespace
+}  // namespace kbc
