@@ -23,14 +23,6 @@ std::u32string WithCheckDigit(std::u32string_view data, std::size_t length) {
   return digits;
 }
 
-std::string JoinDigits(std::u32string_view digits, std::string_view sets) {
-  std::string modules;
-  for (std::size_t i = 0; i < digits.size() && i < sets.size(); ++i) {
-    modules += EanDigitPattern(sets[i], digits[i]);
-  }
-  return modules;
-}
-
 std::string_view FirstDigitParity(char32_t digit) {
   return IsAsciiDigit(digit) ? kEan13FirstDigitParity[std::size_t(digit - U'0')] : kEan13FirstDigitParity[0];
 }
@@ -78,12 +70,20 @@ int EanImageWidth(std::u32string_view addOnDigits) {
   return addOnDigits.size() == 2 ? 138 : addOnDigits.size() == 5 ? 165 : 113;
 }
 
+std::string EanDigitModules(std::u32string_view digits, std::string_view sets) {
+  std::string modules;
+  for (std::size_t i = 0; i < digits.size() && i < sets.size(); ++i) {
+    modules += EanDigitPattern(sets[i], digits[i]);
+  }
+  return modules;
+}
+
 std::vector<EanPart> EncodeEan13(std::u32string_view d) {
   return {
       {std::string(kStartGuard), true},
-      {JoinDigits(d.substr(1, 6), FirstDigitParity(d[0])), false},
+      {EanDigitModules(d.substr(1, 6), FirstDigitParity(d[0])), false},
       {std::string(kCentreGuard), true},
-      {JoinDigits(d.substr(7, 6), "CCCCCC"), false},
+      {EanDigitModules(d.substr(7, 6), "CCCCCC"), false},
       {std::string(kEndGuard), true},
   };
 }
@@ -91,11 +91,11 @@ std::vector<EanPart> EncodeEan13(std::u32string_view d) {
 std::vector<EanPart> EncodeUpcA(std::u32string_view d) {
   return {
       {std::string(kStartGuard), true},
-      {JoinDigits(d.substr(0, 1), "A"), true},
-      {JoinDigits(d.substr(1, 5), "AAAAA"), false},
+      {EanDigitModules(d.substr(0, 1), "A"), true},
+      {EanDigitModules(d.substr(1, 5), "AAAAA"), false},
       {std::string(kCentreGuard), true},
-      {JoinDigits(d.substr(6, 5), "CCCCC"), false},
-      {JoinDigits(d.substr(11, 1), "C"), true},
+      {EanDigitModules(d.substr(6, 5), "CCCCC"), false},
+      {EanDigitModules(d.substr(11, 1), "C"), true},
       {std::string(kEndGuard), true},
   };
 }
@@ -151,23 +151,27 @@ void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings) {
   EndLinearFrame(frame);
 }
 
+void DrawUpcABody(LinearFrame& frame, std::u32string_view d, std::u32string_view addOn, double barTop,
+                  int addOnTop) {
+  DrawEanParts(frame, 9, EncodeUpcA(d), kGuardBottom, kDigitBottom, barTop);
+  DrawAddOnBars(frame, addOn, addOnTop);
+  if (frame.settings->showText != 1) return;
+  // The number-system and check digits stand small outside the guards.
+  BeginTextGroup(frame, 0.7 * frame.settings->fontSize);
+  DrawTextItem(frame, 0, 1, d.substr(0, 1));
+  DrawTextItem(frame, 109, 1, d.substr(11, 1));
+  BeginTextGroup(frame, frame.settings->fontSize);
+  for (int i = 0; i < 5; ++i) DrawTextItem(frame, 20 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
+  for (int i = 0; i < 5; ++i) DrawTextItem(frame, 60 + 7 * i, 1, d.substr(std::size_t(6 + i), 1));
+  DrawAddOnText(frame, addOn, addOnTop);
+}
+
 void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings) {
   const FamilyHeights heights = HeightsFor(settings);
-  const std::u32string d = UpcADigits(settings.data);
+  const std::u32string digits = UpcADigits(settings.data);
   const std::u32string addOn = AddOnDigits(settings.addon);
   LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), heights.height);
-  DrawEanParts(frame, 9, EncodeUpcA(d), kGuardBottom, kDigitBottom, heights.height);
-  DrawAddOnBars(frame, addOn, heights.addOnTop);
-  if (settings.showText == 1) {
-    // The number-system and check digits stand small outside the guards.
-    BeginTextGroup(frame, 0.7 * settings.fontSize);
-    DrawTextItem(frame, 0, 1, std::u32string_view(d).substr(0, 1));
-    DrawTextItem(frame, 109, 1, std::u32string_view(d).substr(11, 1));
-    BeginTextGroup(frame, settings.fontSize);
-    for (int i = 0; i < 5; ++i) DrawTextItem(frame, 20 + 7 * i, 1, std::u32string_view(d).substr(std::size_t(1 + i), 1));
-    for (int i = 0; i < 5; ++i) DrawTextItem(frame, 60 + 7 * i, 1, std::u32string_view(d).substr(std::size_t(6 + i), 1));
-    DrawAddOnText(frame, addOn, heights.addOnTop);
-  }
+  DrawUpcABody(frame, digits, addOn, heights.height, heights.addOnTop);
   EndLinearFrame(frame);
 }
 

@@ -32,6 +32,9 @@ struct EanPart {
   bool guardHeight = false;
 };
 
+// The modules of digits joined, each in the set of the same index in sets.
+std::string EanDigitModules(std::u32string_view digits, std::string_view sets);
+
 std::vector<EanPart> EncodeEan13(std::u32string_view digits13);
 std::vector<EanPart> EncodeUpcA(std::u32string_view digits12);
 // The add-on's modules: 20 for 2 digits, 47 for 5 digits.
@@ -47,6 +50,11 @@ double DrawEanParts(const LinearFrame& frame, double x, const std::vector<EanPar
 // baseline addOnTop + 1.
 void DrawEan13Body(LinearFrame& frame, std::u32string_view digits13, std::u32string_view addOnDigits, double barTop,
                    int addOnTop);
+
+// Bars and human-readable digits of a UPC-A symbol inside a frame already begun,
+// as DrawEan13Body does for EAN-13.
+void DrawUpcABody(LinearFrame& frame, std::u32string_view digits12, std::u32string_view addOnDigits, double barTop,
+                  int addOnTop);
 
 void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings);
 void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings);
