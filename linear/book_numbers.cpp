@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "check/validate.h"
+#include "cli/registry.h"
 #include "cli/string_ops.h"
+#include "linear/ean13.h"
 #include "linear/ean_tables.h"
 
 namespace kbc {
@@ -64,6 +67,31 @@ std::u32string OldOrNewNumber(std::u32string_view data, Body body) {
   return WithCheckDigit(std::move(result));
 }
 
+struct BookSymbol {
+  SymbologyType symbology;
+  std::u32string_view word;
+  double addOnBase;  // add-on bar top before the trim
+};
+
+// The main bars end 15 units below the top of the image, which holds the
+// number's line above them.
+void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, const BookSymbol& book,
+                      std::u32string_view digits) {
+  const HeightRule rule = HeightRuleFor(book.symbology);
+  const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  const int addOnTop = CappedHeight(book.addOnBase, rule.trimCap, settings.trim);
+  const std::u32string addOn = AddOnDigits(settings.addon);
+  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), height);
+  DrawEan13Body(frame, digits, addOn, height - 15, addOnTop);
+  if (settings.showText == 1) {
+    const std::u32string line =
+        BookUpperLine(book.word, settings.displayText.empty() ? settings.data : settings.displayText);
+    BeginTextGroup(frame, BookUpperLineSizeFactor(line.size(), !addOn.empty()) * settings.fontSize);
+    DrawTextItem(frame, 0, height - 11, line);
+  }
+  EndLinearFrame(frame);
+}
+
 }  // namespace
 
 std::u32string IsbnDigits(std::u32string_view data) { return OldOrNewNumber(data, IsbnBody); }
@@ -92,6 +120,18 @@ std::u32string BookUpperLine(std::u32string_view word, std::u32string_view sourc
 
 double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn) {
   return !hasAddOn && lineCharacters >= 18 ? 0.8 : 0.9;
+}
+
+void RenderIssn(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderBookNumber(target, settings, {kIssn, U"ISSN", 45}, IssnDigits(settings.data));
+}
+
+void RenderIsbn(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderBookNumber(target, settings, {kIsbn, U"ISBN", 70}, IsbnDigits(settings.data));
+}
+
+void RenderIsmn(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderBookNumber(target, settings, {kIsmn, U"ISMN", 70}, IsmnDigits(settings.data));
 }
 
 }  // namespace kbc

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/settings.h"
+#include "render/drawing_target.h"
+
 namespace kbc {
 
 // Each takes the data as shaped (digits and letters) and returns the 13 digits
@@ -21,5 +24,10 @@ std::u32string BookUpperLine(std::u32string_view word, std::u32string_view sourc
 // Fraction of the font size for the upper line: long lines are set smaller,
 // unless an add-on widens the image.
 double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn);
+
+// EAN-13 symbols with the number's line above the bars, in an image made taller for it.
+void RenderIssn(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderIsbn(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderIsmn(DrawingTarget* target, const BarcodeSettings& settings);
 
 }  // namespace kbc

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "check/validate.h"
+#include "cli/registry.h"
 #include "cli/string_ops.h"
 
 namespace kbc {
@@ -40,6 +42,55 @@ void AppendDataValues(CodeSet codeSet, std::u32string_view data, std::vector<int
     const int value = codeSet == CodeSet::A ? SetAValue(c) : SetBValue(c);
     if (value >= 0) values.push_back(value);
   }
+}
+
+// Geometry shared by the four symbols: 10 units of quiet zone each side, bars
+// from 12 up to the top of the image.
+constexpr double kFirstElementX = 10;
+constexpr double kQuietZone = 10;
+constexpr double kBarBottom = 12;
+
+// Full-size characters sit one per symbol character from the first data
+// character; set C packs two digits per character, so its digits are set small
+// and close from the left edge of the start character.
+void DrawCode128Text(LinearFrame& frame, std::u32string_view text, bool small) {
+  if (frame.settings->showText != 1) return;
+  BeginTextGroup(frame, small ? 0.7 * frame.settings->fontSize : frame.settings->fontSize);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (small) {
+      DrawTextItem(frame, 10 + 7 * int(i), 2, text.substr(i, 1));
+    } else {
+      DrawTextItem(frame, 21 + 11 * int(i), 1, text.substr(i, 1));
+    }
+  }
+}
+
+void DrawSymbol(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
+                const Code128Symbol& symbol, std::u32string_view text, bool smallText) {
+  const HeightRule rule = HeightRuleFor(symbology);
+  const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  const double width = kFirstElementX + Code128ModuleCount(symbol) + kQuietZone;
+  LinearFrame frame = BeginLinearFrame(target, settings, width, height);
+  DrawCode128Bars(frame, kFirstElementX, symbol, kBarBottom, height);
+  DrawCode128Text(frame, text, smallText);
+  EndLinearFrame(frame);
+}
+
+// Free text: the text shown is the display text, or the data as given (with
+// any characters the symbol could not take).
+void RenderFreeText(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology, bool fnc1) {
+  const Code128Symbol symbol = EncodeCode128(settings.data, fnc1);
+  const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
+  DrawSymbol(target, settings, symbology, symbol, text, symbol.codeSet == CodeSet::C);
+}
+
+void RenderFixedLength(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
+                       std::u32string_view applicationIdentifier, std::size_t digitCount) {
+  const std::u32string digits = FixedLengthGs1Digits(settings.data, digitCount);
+  const Code128Symbol symbol = EncodeFixedLengthGs1(applicationIdentifier, digits);
+  std::u32string text = U"(" + std::u32string(applicationIdentifier) + U") ";
+  text += settings.displayText.empty() ? digits : settings.displayText;
+  DrawSymbol(target, settings, symbology, symbol, text, true);
 }
 
 }  // namespace
@@ -97,6 +148,32 @@ int Code128ModuleCount(const Code128Symbol& symbol) {
   int modules = 0;
   for (const char width : Code128Elements(symbol)) modules += width - '0';
   return modules;
+}
+
+double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top) {
+  const std::string elements = Code128Elements(symbol);
+  for (std::size_t i = 0; i < elements.size(); ++i) {
+    const double width = elements[i] - '0';
+    if (i % 2 == 0) FillBar(frame, Rect{x, bottom, width, top - bottom});
+    x += width;
+  }
+  return x;
+}
+
+void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderFreeText(target, settings, kCode128, false);
+}
+
+void RenderEan128(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderFreeText(target, settings, kEan128, true);
+}
+
+void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderFixedLength(target, settings, kEan14, U"01", 14);
+}
+
+void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderFixedLength(target, settings, kEan18, U"00", 18);
 }
 
 }  // namespace kbc

@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/settings.h"
+#include "render/drawing_target.h"
+#include "render/linear_frame.h"
+
 namespace kbc {
 
 // ISO/IEC 15417 Table 1: element widths in modules of bar, space, bar, space,
@@ -84,5 +88,14 @@ std::string Code128Elements(const Code128Symbol& symbol);
 
 // The number of modules from the start's first bar to the stop's last.
 int Code128ModuleCount(const Code128Symbol& symbol);
+
+// Draws the bar elements from x, each one rectangle from bottom to top;
+// returns the x after the stop.
+double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top);
+
+void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderEan128(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings);
 
 }  // namespace kbc

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/settings.h"
 #include "linear/code128.h"
+#include "render/drawing_target.h"
 
 namespace kbc {
 
@@ -15,11 +17,12 @@ inline constexpr std::u32string_view kEanCouponPrefix = U"98";
 // The prefix, 10 data digits (padded on the left with "0" or cut) and the check digit.
 std::u32string CouponEan13Digits(std::u32string_view prefix, std::u32string_view data);
 
-// The 11 UPC-A data digits (padded on the left with "0" or cut) and the check digit.
-std::u32string UpcCouponDigits(std::u32string_view data);
-
 // The second code: an even number of digits (none included) in set C, an odd
 // number in set B, always with FNC1 after the start.
 Code128Symbol EncodeUpcCouponSecondCode(std::u32string_view addonDigits);
+
+void RenderEan99(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderEanCoupon(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings);
 
 }  // namespace kbc

@@ -1,6 +1,9 @@
 #include "linear/ean8_upce.h"
 
+#include "check/validate.h"
+#include "cli/registry.h"
 #include "cli/string_ops.h"
+#include "linear/ean13.h"
 #include "linear/ean_tables.h"
 
 namespace kbc {
@@ -60,6 +63,52 @@ UpcEDigits PrepareUpcE(std::u32string_view data) {
   // Any leading digit other than 0 takes the number-system-1 sets.
   upcE.sets = upcE.digits[0] == U'0' ? kUpcEParityNs0[std::size_t(check)] : kUpcEParityNs1[std::size_t(check)];
   return upcE;
+}
+
+void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings) {
+  const HeightRule rule = HeightRuleFor(kEan8);
+  const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  const std::u32string digits = Ean8Digits(settings.data);
+  const std::u32string_view d(digits);
+  LinearFrame frame = BeginLinearFrame(target, settings, 81, height);
+  // Guards reach down to 5, digit bars to 10.
+  const std::string left = EanDigitModules(d.substr(0, 4), "AAAA");
+  const std::string right = EanDigitModules(d.substr(4, 4), "CCCC");
+  const PatternSpan spans[] = {
+      {kStartGuard, 5, height}, {left, 10, height},     {kCentreGuard, 5, height},
+      {right, 10, height},      {kEndGuard, 5, height},
+  };
+  FillModuleRuns(frame, 7, spans);
+  if (settings.showText == 1) {
+    BeginTextGroup(frame, settings.fontSize);
+    DrawTextItem(frame, 0, 1, U"<");
+    DrawTextItem(frame, 75, 1, U">");
+    BeginTextGroup(frame, settings.fontSize);
+    for (int i = 0; i < 4; ++i) DrawTextItem(frame, 11 + 7 * i, 1, d.substr(std::size_t(i), 1));
+    for (int i = 0; i < 4; ++i) DrawTextItem(frame, 43 + 7 * i, 1, d.substr(std::size_t(4 + i), 1));
+  }
+  EndLinearFrame(frame);
+}
+
+void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings) {
+  const HeightRule rule = HeightRuleFor(kUpcE);
+  const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  const UpcEDigits upcE = PrepareUpcE(settings.data);
+  const std::u32string_view d(upcE.digits);
+  LinearFrame frame = BeginLinearFrame(target, settings, 67, height);
+  const std::string digitModules = EanDigitModules(d.substr(1, 6), upcE.sets);
+  const PatternSpan spans[] = {{kStartGuard, 6, height}, {digitModules, 10, height}, {kUpcEEndGuard, 6, height}};
+  FillModuleRuns(frame, 9, spans);
+  if (settings.showText == 1) {
+    // The number system and the check digit are carried by the sets only, and
+    // printed small outside the guards.
+    BeginTextGroup(frame, 0.7 * settings.fontSize);
+    DrawTextItem(frame, 0, 1, d.substr(0, 1));
+    DrawTextItem(frame, 63, 1, std::u32string_view(&upcE.check, 1));
+    BeginTextGroup(frame, settings.fontSize);
+    for (int i = 0; i < 6; ++i) DrawTextItem(frame, 13 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
+  }
+  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

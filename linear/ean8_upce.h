@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/settings.h"
+#include "render/drawing_target.h"
+
 namespace kbc {
 
 // The 7 data digits (padded on the left with "0" or cut) and their check digit.
@@ -22,5 +25,9 @@ UpcEDigits PrepareUpcE(std::u32string_view data);
 
 // The UPC-A form of N d1..d6 by the last digit d6.
 std::u32string ExpandUpcE(std::u32string_view sevenDigits);
+
+// EAN-8 and EAN-Velocity (whose shorter data always leads with a 0).
+void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings);
+void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings);
 
 }  // namespace kbc
