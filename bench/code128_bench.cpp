@@ -1,0 +1,45 @@
+// Code 128 at its longest data (250 characters): encoding alone, and rendering
+// both documents.
+#include <benchmark/benchmark.h>
+
+#include "cli/registry.h"
+#include "linear/code128.h"
+#include "render/render.h"
+
+namespace kbc {
+namespace {
+
+std::u32string LongText() {
+  std::u32string text;
+  for (int i = 0; i < 250; ++i) text.push_back(char32_t(U'a' + i % 26));
+  return text;
+}
+
+void BM_Code128Encode(benchmark::State& state) {
+  const std::u32string data = LongText();
+  for (auto _ : state) {
+    const Code128Symbol symbol = EncodeCode128(data, true);
+    benchmark::DoNotOptimize(Code128Elements(symbol).data());
+  }
+}
+BENCHMARK(BM_Code128Encode);
+
+void BM_Code128Documents(benchmark::State& state) {
+  BarcodeSettings settings = InitSettings();
+  settings.symbology = kCode128;
+  settings.data = LongText();
+  settings.placementMode = 3;
+  for (auto _ : state) {
+    std::string epsText, svgText;
+    BarcodeSettings copy = settings;
+    copy.epsText = &epsText;
+    copy.svgText = &svgText;
+    RenderBarcode(nullptr, copy, 0, 0);
+    benchmark::DoNotOptimize(epsText.data());
+    benchmark::DoNotOptimize(svgText.data());
+  }
+}
+BENCHMARK(BM_Code128Documents);
+
+}  // namespace
+}  // namespace kbc
