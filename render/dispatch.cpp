@@ -1,6 +1,7 @@
 // The renderer of each symbology code.
 #include "cli/registry.h"
 #include "linear/ean13.h"
+#include "matrix/qr_render.h"
 #include "render/render.h"
 
 namespace kbc {
@@ -11,6 +12,10 @@ Renderer RendererFor(SymbologyType symbology) {
       return RenderEan13;
     case kUpcA:
       return RenderUpcA;
+    case kQrCode:
+      return RenderQrCode;
+    case kMicroQr:
+      return RenderMicroQr;
     default:
       return nullptr;
   }
