@@ -1,34 +1,50 @@
-// QR Code costs: the library's encoding against building the module string.
+// QR Code costs: the library's encoding alone, and whole documents as the SVG
+// and EPS writers render them (version 1 and version 40).
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "cli/registry.h"
 #include "matrix/qr_code.h"
+#include "render/render.h"
 
 namespace kbc {
 namespace {
 
-const std::u32string& DataOfVersion(int version) {
-  static const std::u32string kVersion1 = U"Kestrova";
-  static const std::u32string kVersion40 = std::u32string(7089, U'7');
-  return version == 40 ? kVersion40 : kVersion1;
+// Eight characters fit version 1; 7089 digits need version 40. Two texts of
+// each size take turns, so every iteration encodes afresh as a new run would,
+// instead of finding the previous iteration's symbol.
+std::u32string DataOfVersion(std::int64_t version, bool second) {
+  const char32_t filler = second ? U'8' : U'7';
+  return version == 40 ? std::u32string(7089, filler) : std::u32string(8, filler);
 }
 
-void BM_QrSymbolSide(benchmark::State& state) {
-  const std::u32string& data = DataOfVersion(int(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(QrSymbolSide(data, QrVariant::kQrCode));
+void BM_QrEncode(benchmark::State& state) {
+  const std::u32string data = DataOfVersion(state.range(0), false);
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeQrSymbol(data, QrVariant::kQrCode));
 }
-BENCHMARK(BM_QrSymbolSide)->Arg(1)->Arg(40)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QrEncode)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
 
-void BM_QrModuleString(benchmark::State& state) {
-  const std::u32string& data = DataOfVersion(int(state.range(0)));
-  std::string modules;
+void RenderQrDocument(benchmark::State& state, bool svg) {
+  BarcodeSettings settings = InitSettings();
+  settings.symbology = kQrCode;
+  settings.placementMode = 3;
+  const std::u32string data[2] = {DataOfVersion(state.range(0), false), DataOfVersion(state.range(0), true)};
+  std::size_t turn = 0;
   for (auto _ : state) {
-    QrModuleString(data, modules, QrVariant::kQrCode);
-    benchmark::DoNotOptimize(modules.data());
+    std::string text;
+    BarcodeSettings copy = settings;
+    copy.data = data[turn ^= 1];
+    (svg ? copy.svgText : copy.epsText) = &text;
+    RenderBarcode(nullptr, copy, 0, 0);
+    benchmark::DoNotOptimize(text.data());
   }
 }
-BENCHMARK(BM_QrModuleString)->Arg(1)->Arg(40)->Unit(benchmark::kMicrosecond);
+
+void BM_QrSvg(benchmark::State& state) { RenderQrDocument(state, true); }
+void BM_QrEps(benchmark::State& state) { RenderQrDocument(state, false); }
+BENCHMARK(BM_QrSvg)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QrEps)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kbc

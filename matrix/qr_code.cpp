@@ -47,14 +47,41 @@ std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant varia
   return symbol;
 }
 
+namespace {
+
+// A run asks for the same data's symbol up to four times (the writer's and the
+// placement's data checks, the renderer's size query and its module string), and
+// a version-40 encoding costs as much as all the document text together. So the
+// last symbol encoded is kept for the rest of the run: the one piece of mutable
+// state the encoders keep, per thread, keyed by the whole input.
+struct LastEncoding {
+  bool filled = false;
+  QrVariant variant = QrVariant::kQrCode;
+  std::u32string data;
+  std::optional<QrSymbol> symbol;
+};
+
+const std::optional<QrSymbol>& MemoisedQrSymbol(std::u32string_view data, QrVariant variant) {
+  thread_local LastEncoding last;
+  if (!last.filled || last.variant != variant || last.data != data) {
+    last.symbol = EncodeQrSymbol(data, variant);
+    last.variant = variant;
+    last.data = data;
+    last.filled = true;
+  }
+  return last.symbol;
+}
+
+}  // namespace
+
 int QrSymbolSide(std::u32string_view data, QrVariant variant) {
-  const std::optional<QrSymbol> symbol = EncodeQrSymbol(data, variant);
+  const std::optional<QrSymbol>& symbol = MemoisedQrSymbol(data, variant);
   return symbol ? symbol->width + 2 * QrQuietZone(variant) : 0;
 }
 
 void QrModuleString(std::u32string_view data, std::string& out, QrVariant variant) {
   out.clear();
-  const std::optional<QrSymbol> symbol = EncodeQrSymbol(data, variant);
+  const std::optional<QrSymbol>& symbol = MemoisedQrSymbol(data, variant);
   if (!symbol) return;
 
   const std::size_t margin = std::size_t(QrQuietZone(variant));

@@ -22,6 +22,7 @@ TEST(QrSymbolSide, KnownSides) {
       {"2953 bytes fill version 40-L in 8-bit mode", QrVariant::kQrCode, std::u32string(2953, U'a'), 185},
       {"3000 lower-case letters exceed version 40-L", QrVariant::kQrCode, std::u32string(3000, U'a'), 0},
       {"digits only fit M1: 11 + 4", QrVariant::kMicroQr, U"12345", 15},
+      {"the same digits as QR Code are version 1", QrVariant::kQrCode, U"12345", 29},
       {"upper-case letters need M2: 13 + 4", QrVariant::kMicroQr, U"HELLO", 17},
       {"lower-case letters need 8-bit mode, M3: 15 + 4", QrVariant::kMicroQr, U"hello", 19},
       {"15 bytes fill M4-L: 17 + 4", QrVariant::kMicroQr, std::u32string(15, U'q'), 21},
