@@ -51,9 +51,9 @@ namespace {
 
 // A run asks for the same data's symbol up to four times (the writer's and the
 // placement's data checks, the renderer's size query and its module string), and
-// a version-40 encoding costs as much as all the document text together. So the
-// last symbol encoded is kept for the rest of the run: the one piece of mutable
-// state the encoders keep, per thread, keyed by the whole input.
+// encoding a version-40 symbol costs about a quarter of writing its whole SVG
+// document. So the last symbol encoded is kept for the rest of the run: the one
+// piece of mutable state the encoders keep, per thread, keyed by the whole input.
 struct LastEncoding {
   bool filled = false;
   QrVariant variant = QrVariant::kQrCode;

@@ -30,6 +30,9 @@ constexpr int QrQuietZone(QrVariant variant) { return variant == QrVariant::kMic
 // library reads a NUL-terminated string, so anything after it would be lost).
 std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant variant);
 
+// The two answers below share the run's last encoding: asking both, or asking
+// again for the same data, encodes it once.
+
 // Modules per side including the quiet zone on both sides; 0 when the data
 // cannot be encoded, so the data check refuses it.
 int QrSymbolSide(std::u32string_view data, QrVariant variant);
