@@ -61,6 +61,9 @@ class DrawingTarget {
   // no installed font still draws, in a fallback font.
   virtual void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName,
                         double fontSize) = 0;
+
+  // Typographic width and line height of a text line as DrawText would draw it.
+  virtual TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) = 0;
 };
 
 }  // namespace kbc

@@ -1,0 +1,174 @@
+#include "linear/ean13.h"
+
+#include <algorithm>
+
+#include "check/validate.h"
+#include "cli/registry.h"
+#include "cli/string_ops.h"
+#include "linear/ean_tables.h"
+
+namespace kbc {
+namespace {
+
+constexpr double kGuardBottom = 6;
+constexpr double kDigitBottom = 10;
+constexpr double kAddOnX = 114;
+constexpr int kAddOnTextX = 117;
+constexpr int kAddOnTextPitch = 8;
+
+std::u32string WithCheckDigit(std::u32string_view data, std::size_t length) {
+  std::u32string digits(data);
+  PadLeft(digits, length, U'0');
+  digits.push_back(char32_t(U'0' + EanCheckDigit(digits)));
+  return digits;
+}
+
+std::string JoinDigits(std::u32string_view digits, std::string_view sets) {
+  std::string modules;
+  for (std::size_t i = 0; i < digits.size() && i < sets.size(); ++i) {
+    modules += EanDigitPattern(sets[i], digits[i]);
+  }
+  return modules;
+}
+
+std::string_view FirstDigitParity(char32_t digit) {
+  return IsAsciiDigit(digit) ? kEan13FirstDigitParity[std::size_t(digit - U'0')] : kEan13FirstDigitParity[0];
+}
+
+// Add-on digits at a pitch of 8 from x 117, then ">" after the add-on.
+void DrawAddOnText(const LinearFrame& frame, std::u32string_view addOn, int addOnTop) {
+  if (addOn.empty()) return;
+  for (std::size_t i = 0; i < addOn.size(); ++i) {
+    DrawTextItem(frame, kAddOnTextX + kAddOnTextPitch * int(i), addOnTop + 1, addOn.substr(i, 1));
+  }
+  DrawTextItem(frame, addOn.size() == 5 ? 160 : 133, addOnTop + 1, U">");
+}
+
+void DrawAddOnBars(const LinearFrame& frame, std::u32string_view addOn, int addOnTop) {
+  if (addOn.empty()) return;
+  const std::string modules = EncodeAddOn(addOn);
+  const PatternSpan span{modules, kGuardBottom, double(addOnTop)};
+  FillModuleRuns(frame, kAddOnX, {&span, 1});
+}
+
+struct FamilyHeights {
+  int height;    // H
+  int addOnTop;  // A: add-on bars end 10 units below the main bars
+};
+
+FamilyHeights HeightsFor(const BarcodeSettings& s) {
+  const HeightRule rule = HeightRuleFor(s.symbology);
+  return {CappedHeight(rule.baseHeight, rule.trimCap, s.trim), CappedHeight(rule.baseHeight - 10, rule.trimCap, s.trim)};
+}
+
+}  // namespace
+
+std::u32string Ean13Digits(std::u32string_view data) { return WithCheckDigit(data.substr(0, 12), 12); }
+
+std::u32string UpcADigits(std::u32string_view data) { return WithCheckDigit(data.substr(0, 11), 11); }
+
+std::u32string AddOnDigits(std::u32string_view addon) {
+  std::u32string digits(addon);
+  if (digits.empty() || digits.size() > 5) return {};
+  PadLeft(digits, digits.size() <= 2 ? 2 : 5, U'0');
+  return digits;
+}
+
+int EanImageWidth(std::u32string_view addOnDigits) {
+  return addOnDigits.size() == 2 ? 138 : addOnDigits.size() == 5 ? 165 : 113;
+}
+
+std::vector<EanPart> EncodeEan13(std::u32string_view d) {
+  return {
+      {std::string(kStartGuard), true},
+      {JoinDigits(d.substr(1, 6), FirstDigitParity(d[0])), false},
+      {std::string(kCentreGuard), true},
+      {JoinDigits(d.substr(7, 6), "CCCCCC"), false},
+      {std::string(kEndGuard), true},
+  };
+}
+
+std::vector<EanPart> EncodeUpcA(std::u32string_view d) {
+  return {
+      {std::string(kStartGuard), true},
+      {JoinDigits(d.substr(0, 1), "A"), true},
+      {JoinDigits(d.substr(1, 5), "AAAAA"), false},
+      {std::string(kCentreGuard), true},
+      {JoinDigits(d.substr(6, 5), "CCCCC"), false},
+      {JoinDigits(d.substr(11, 1), "C"), true},
+      {std::string(kEndGuard), true},
+  };
+}
+
+std::string EncodeAddOn(std::u32string_view addOn) {
+  std::string_view sets;
+  if (addOn.size() == 5) {
+    sets = kAddOn5Parity[std::size_t(AddOn5CheckValue(addOn))];
+  } else if (addOn.size() == 2) {
+    const int value = int(addOn[0] - U'0') * 10 + int(addOn[1] - U'0');
+    sets = kAddOn2Parity[std::size_t(value % 4)];
+  } else {
+    return {};
+  }
+  std::string modules(kAddOnStart);
+  for (std::size_t i = 0; i < addOn.size(); ++i) {
+    if (i > 0) modules += kAddOnSeparator;
+    modules += EanDigitPattern(sets[i], addOn[i]);
+  }
+  return modules;
+}
+
+double DrawEanParts(const LinearFrame& frame, double x, const std::vector<EanPart>& parts, double guardBottom,
+                    double digitBottom, double top) {
+  std::vector<PatternSpan> spans;
+  spans.reserve(parts.size());
+  for (const EanPart& part : parts) spans.push_back({part.modules, part.guardHeight ? guardBottom : digitBottom, top});
+  return FillModuleRuns(frame, x, spans);
+}
+
+void DrawEan13Body(LinearFrame& frame, std::u32string_view d, std::u32string_view addOn, double barTop,
+                   int addOnTop) {
+  DrawEanParts(frame, 11, EncodeEan13(d), kGuardBottom, kDigitBottom, barTop);
+  DrawAddOnBars(frame, addOn, addOnTop);
+  if (frame.settings->showText != 1) return;
+
+  const double size = frame.settings->fontSize;
+  BeginTextGroup(frame, size);
+  DrawTextItem(frame, 0, 1, d.substr(0, 1));
+  BeginTextGroup(frame, size);
+  for (int i = 0; i < 6; ++i) DrawTextItem(frame, 15 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
+  for (int i = 0; i < 6; ++i) DrawTextItem(frame, 62 + 7 * i, 1, d.substr(std::size_t(7 + i), 1));
+  if (addOn.empty()) DrawTextItem(frame, 107, 1, U">");
+  DrawAddOnText(frame, addOn, addOnTop);
+}
+
+void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings) {
+  const FamilyHeights heights = HeightsFor(settings);
+  const std::u32string digits = Ean13Digits(settings.data);
+  const std::u32string addOn = AddOnDigits(settings.addon);
+  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), heights.height);
+  DrawEan13Body(frame, digits, addOn, heights.height, heights.addOnTop);
+  EndLinearFrame(frame);
+}
+
+void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings) {
+  const FamilyHeights heights = HeightsFor(settings);
+  const std::u32string d = UpcADigits(settings.data);
+  const std::u32string addOn = AddOnDigits(settings.addon);
+  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), heights.height);
+  DrawEanParts(frame, 9, EncodeUpcA(d), kGuardBottom, kDigitBottom, heights.height);
+  DrawAddOnBars(frame, addOn, heights.addOnTop);
+  if (settings.showText == 1) {
+    // The number-system and check digits stand small outside the guards.
+    BeginTextGroup(frame, 0.7 * settings.fontSize);
+    DrawTextItem(frame, 0, 1, std::u32string_view(d).substr(0, 1));
+    DrawTextItem(frame, 109, 1, std::u32string_view(d).substr(11, 1));
+    BeginTextGroup(frame, settings.fontSize);
+    for (int i = 0; i < 5; ++i) DrawTextItem(frame, 20 + 7 * i, 1, std::u32string_view(d).substr(std::size_t(1 + i), 1));
+    for (int i = 0; i < 5; ++i) DrawTextItem(frame, 60 + 7 * i, 1, std::u32string_view(d).substr(std::size_t(6 + i), 1));
+    DrawAddOnText(frame, addOn, heights.addOnTop);
+  }
+  EndLinearFrame(frame);
+}
+
+}  // namespace kbc

@@ -1,0 +1,72 @@
+#include "render/linear_frame.h"
+
+#include "render/eps_document.h"
+#include "render/svg_document.h"
+
+namespace kbc {
+
+LinearFrame BeginLinearFrame(DrawingTarget* target, const BarcodeSettings& settings, double width, double height) {
+  const Rect image{0, 0, width, height};
+  if (target != nullptr) {
+    const Colour background = ColourFromComponents(settings.colourMode, settings.background);
+    const Colour foreground = ColourFromComponents(settings.colourMode, settings.foreground);
+    target->SetFillColour(background);
+    target->SetStrokeColour(background);
+    if (settings.opaqueBackground != 0) target->FillRect(image);
+    target->SetFillColour(foreground);
+    target->SetStrokeColour(foreground);
+    target->SetFontSmoothing(settings.fontSmoothOff == 0);
+    target->SetAntialias(settings.antialiasOff == 0);
+  }
+  if (settings.epsText != nullptr) EpsBeginDocument(*settings.epsText, image, settings);
+  if (settings.svgText != nullptr) SvgBeginDocument(*settings.svgText, image, settings);
+  return LinearFrame{target, &settings, width, height, settings.fontSize};
+}
+
+void EndLinearFrame(const LinearFrame& frame) {
+  if (frame.target != nullptr) {
+    frame.target->SetAntialias(true);
+    frame.target->SetFontSmoothing(true);
+  }
+  if (frame.settings->epsText != nullptr) EpsEndDocument(*frame.settings->epsText);
+  if (frame.settings->svgText != nullptr) SvgEndDocument(*frame.settings->svgText);
+}
+
+void FillBar(const LinearFrame& frame, const Rect& bar) {
+  if (frame.target != nullptr) frame.target->FillRect(bar);
+  if (frame.settings->epsText != nullptr) EpsFillRect(*frame.settings->epsText, bar);
+  if (frame.settings->svgText != nullptr) SvgFillRect(*frame.settings->svgText, bar, frame.height);
+}
+
+double FillModuleRuns(const LinearFrame& frame, double x, std::span<const PatternSpan> patterns) {
+  for (const PatternSpan& span : patterns) {
+    const std::size_t length = span.pattern.size();
+    for (std::size_t i = 0; i < length;) {
+      if (span.pattern[i] != '1') {
+        ++i;
+        continue;
+      }
+      std::size_t end = i;
+      while (end < length && span.pattern[end] == '1') ++end;
+      FillBar(frame, Rect{x + double(i), span.bottom, double(end - i), span.top - span.bottom});
+      i = end;
+    }
+    x += double(length);
+  }
+  return x;
+}
+
+void BeginTextGroup(LinearFrame& frame, double fontSize) {
+  frame.groupFontSize = fontSize;
+  if (frame.settings->epsText != nullptr) EpsSetFont(*frame.settings->epsText, frame.settings->fontName, fontSize);
+}
+
+void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view text) {
+  const BarcodeSettings& s = *frame.settings;
+  if (frame.target != nullptr) frame.target->DrawText(text, Point{double(x), double(y)}, s.fontName, frame.groupFontSize);
+  if (s.epsText != nullptr) EpsDrawChar(*s.epsText, x, y, text);
+  // SVG y points down; every SVG text element carries the full font size.
+  if (s.svgText != nullptr) SvgDrawText(*s.svgText, x, int(frame.height - y), text, s.fontName, s.fontSize);
+}
+
+}  // namespace kbc

@@ -1,0 +1,136 @@
+// EPS and SVG primitives: formats, escaping, colour snapping and clean-up.
+#include <gtest/gtest.h>
+
+#include "platform/fonts.h"
+#include "render/eps_document.h"
+#include "render/svg_document.h"
+
+namespace kbc {
+namespace {
+
+BarcodeSettings Colours(std::uint32_t mode, ColourComponents fg, ColourComponents bg) {
+  BarcodeSettings s = InitSettings();
+  s.colourMode = mode;
+  s.foreground = fg;
+  s.background = bg;
+  return s;
+}
+
+std::string EpsColourLines(const BarcodeSettings& s) {
+  std::string eps;
+  EpsBeginDocument(eps, Rect{0, 0, 113, 60}, s);
+  return eps.substr(eps.find("} def\n", eps.find("/QZsetfont")) + 6);
+}
+
+TEST(EpsDocument, ColourSnappingAndGreySimplification) {
+  const std::pair<BarcodeSettings, std::string> rows[] = {
+      {Colours(1, {0, 0, 0, 1, 0}, {1, 1, 1, 1, 0}), "0.0000 setgray\n"},
+      {Colours(1, {0.005, 0, 0, 1, 0}, {1, 1, 1, 1, 0}), "0.0000 setgray\n"},
+      {Colours(1, {0.02, 0, 0, 1, 0}, {1, 1, 1, 1, 0}), "0.0200 0.0000 0.0000 setrgbcolor\n"},
+      {Colours(1, {0, 0, 0, 1, 0}, {0.5, 1, 1, 1, 0}), "0.0000 0.0000 0.0000 setrgbcolor\n"},
+      {Colours(0, {0.004, 1, 0, 0, 0}, {1, 1, 1, 1, 0}), "0.0000 setgray\n"},
+      {Colours(2, {0.3, 0, 0, 0.995, 1}, {0.005, 0, 0, 0, 1}), "0.0000 setgray\n"},
+      {Colours(2, {0.3, 0, 0, 0.5, 1}, {0, 0, 0, 0, 1}), "0.3000 0.0000 0.0000 0.5000 setcmykcolor\n"},
+  };
+  for (const auto& [settings, expected] : rows) EXPECT_EQ(EpsColourLines(settings), expected);
+
+  BarcodeSettings opaque = Colours(1, {0, 0, 0, 1, 0}, {1, 1, 1, 1, 0});
+  opaque.opaqueBackground = 1;
+  EXPECT_EQ(EpsColourLines(opaque), "1.0000 setgray\n0 0 113 60 QZfillrect\n0.0000 setgray\n");
+}
+
+TEST(EpsDocument, HeaderAtScale150AndPrimitives) {
+  BarcodeSettings s = InitSettings();
+  s.scale = 150;
+  std::string eps;
+  EpsBeginDocument(eps, Rect{0, 0, 113, 60}, s);
+  EXPECT_NE(eps.find("%%BoundingBox: 0 0 169.5000 90.0000\n"), std::string::npos);
+  EXPECT_NE(eps.find("%%Magnification: 150%\n"), std::string::npos);
+  EXPECT_NE(eps.find("\n1.50 1.50 scale\n"), std::string::npos);
+
+  std::string line;
+  EpsFillRect(line, Rect{10.4, 0, 1.2, 50});  // each value rounded after adding
+  EXPECT_EQ(line, "10 0 12 50 QZfillrect\n");
+  line.clear();
+  EpsDrawChar(line, 3, 1, U"A(B)\\");
+  EXPECT_EQ(line, "3 1 (A\\(B\\)\\\\) QZdrawchar\n");
+  EXPECT_EQ(EpsStringBody(U"a\nb\x01\u00E9"), "a\\012b\\001\xC3\xA9");
+}
+
+TEST(EpsDocument, CleanUpLeavesNoSpaceAroundLineBreaks) {
+  std::string eps = "a  b \n c\n";
+  EpsEndDocument(eps);
+  EXPECT_EQ(eps, "a b\nc\ngrestore\n%%EOF\n");
+}
+
+TEST(SvgDocument, ColourConversion) {
+  struct Row {
+    BarcodeSettings settings;
+    Rgb8 fg, bg;
+  };
+  const Row rows[] = {
+      {Colours(1, {0, 0, 0, 1, 0}, {1, 1, 1, 1, 0}), {0, 0, 0}, {255, 255, 255}},
+      {Colours(0, {0.5, 1, 0, 0, 0}, {1, 1, 0, 0, 0}), {127, 127, 127}, {255, 255, 255}},
+      {Colours(2, {0, 0, 0, 1, 1}, {0, 0, 0, 0, 1}), {0, 0, 0}, {255, 255, 255}},
+      {Colours(2, {0.1, 0.2, 0.3, 0.5, 1}, {0, 0, 0.05, 0, 1}), {114, 102, 89}, {255, 255, 242}},
+      {Colours(1, {0.02, 0.5, 1, 1, 0}, {0.9, 1, 1, 1, 0}), {5, 127, 255}, {229, 255, 255}},
+  };
+  for (const Row& row : rows) {
+    const SvgColours c = SvgColoursFor(row.settings);
+    EXPECT_EQ((std::array{c.foreground.r, c.foreground.g, c.foreground.b}), (std::array{row.fg.r, row.fg.g, row.fg.b}));
+    EXPECT_EQ((std::array{c.background.r, c.background.g, c.background.b}), (std::array{row.bg.r, row.bg.g, row.bg.b}));
+  }
+}
+
+TEST(SvgDocument, RootAtScale150AndPaths) {
+  BarcodeSettings s = InitSettings();
+  s.scale = 150;
+  std::string svg;
+  SvgBeginDocument(svg, Rect{0, 0, 113, 60}, s);
+  EXPECT_NE(svg.find("\tviewBox=\"0 0 169.50 90.00\"\n\twidth=\"169.50\"\n\theight=\"90.00\"\n"), std::string::npos);
+  EXPECT_NE(svg.find("<g transform=\"scale(1.5000,1.5000)\">\n"), std::string::npos);
+  std::string path;
+  SvgFillRect(path, Rect{10, 0, 2, 50}, 60);
+  EXPECT_EQ(path, "<path stroke=\"none\" d=\"M 10 60 L 10 10 L 12 10 L 12 60 L 10 60 Z\"></path>\n");
+  path.clear();
+  SvgStrokeRect(path, Rect{0, 0, 20, 10}, 5, 6);
+  EXPECT_EQ(path,
+            "<path transform=\"translate(5, 6)\" stroke-width=\"10\" fill=\"none\" "
+            "d=\"M 0 0 L 0 10 L 20 10 L 20 0 L 0 0 Z\"></path>\n");
+}
+
+TEST(SvgDocument, TextContentEscapes) {
+  const std::pair<std::u32string_view, std::string_view> rows[] = {
+      {U"AB 12", "AB 12"},          {U"\u00E9", "&#xE9;"},       {U"\t", "&#x9;"},
+      {U"\U0001F600", "&#x1F600;"}, {U"A&B<C>", "A&amp;B&lt;C&gt;"}, {U"a\x01\x1F b", "a b"},
+      {U"\u20AC", "&#x20AC;"},      {U"\uFFFF", ""},
+  };
+  for (const auto& [text, expected] : rows) EXPECT_EQ(SvgTextContent(text), expected);
+  EXPECT_EQ(XmlAttributeValue("a\"b&<"), "a&quot;b&amp;&lt;");
+}
+
+TEST(FontNames, InstalledFontsGiveTheirPostScriptNameOthersAreCleaned) {
+  const std::pair<std::u32string_view, std::string_view> rows[] = {
+      {U"DejaVu Sans", "DejaVuSans"},           // family installed by fonts-dejavu-core
+      {U"DejaVuSans-Bold", "DejaVuSans-Bold"},  // PostScript name installed
+      {U"Monaco", "Monaco"},
+      {U"Times New (Roman)", "TimesNewRoman"},
+      {U"/%{}", "Helvetica"},
+      {U"", "Helvetica"},
+  };
+  for (const auto& [name, expected] : rows) EXPECT_EQ(PostScriptFontName(name), expected);
+  EXPECT_TRUE(ResolveFont(U"DejaVu Sans").installed);
+  EXPECT_FALSE(ResolveFont(U"Monaco").installed);
+  EXPECT_FALSE(ResolveFont(U"Monaco").file.empty());  // text still draws in a fallback font
+}
+
+TEST(EpsDocument, CreationDateFollowsSourceDateEpoch) {
+  setenv("SOURCE_DATE_EPOCH", "1796584560", 1);
+  EXPECT_EQ(EpsCreationDate(), "12/6/26 7:16 PM");
+  setenv("SOURCE_DATE_EPOCH", "0", 1);
+  EXPECT_EQ(EpsCreationDate(), "1/1/70 12:00 AM");
+  unsetenv("SOURCE_DATE_EPOCH");
+}
+
+}  // namespace
+}  // namespace kbc

@@ -1,0 +1,144 @@
+// Placement of the drawing in a target, and what the linear frame puts on it.
+#include <gtest/gtest.h>
+
+#include "cli/registry.h"
+#include "render/render.h"
+#include "support/recording_target.h"
+
+namespace kbc {
+namespace {
+
+using test::RecordingTarget;
+
+struct PlacementRow {
+  int mode;
+  bool drawable;
+  double W, H, w, h;
+  Placement expected;
+};
+
+TEST(Placement, TablesForDrawableAndPlaceholder) {
+  const float k = 1;
+  const PlacementRow rows[] = {
+      {3, true, 0, 0, 113, 80, {0, 0, 1, 1}},
+      {1, true, 300, 200, 113, 60, {94, 130, 1, 1}},  // rint(93.5) is 94: halves go to even
+      {0, true, 300, 200, 113, 60, {94, 130, 1, -1}},
+      {2, true, 300, 200, 113, 60, {0, 60, 1, -1}},
+      {4, true, 300, 200, 113, 60, {94, 70, 1, 1}},
+      {5, true, 301, 200, 113, 60, {94, 70, 1, 1}},  // rint(94) — exact
+      {6, true, 300, 200, 113, 60, {0, 0, 1, 1}},
+      {0, false, 300, 200, 0, 0, {50, 75, 1, 1}},
+      {1, false, 300, 200, 0, 0, {50, 125, 1, -1}},
+      {2, false, 300, 200, 0, 0, {0, 0, 1, 1}},
+      {3, false, 0, 0, 0, 0, {0, 50, 1, -1}},
+      {5, false, 300, 200, 0, 0, {50, 125, 1, -1}},
+  };
+  for (const PlacementRow& row : rows) {
+    const Placement p = PlacementFor(std::int16_t(row.mode), row.drawable, row.W, row.H, row.w, row.h, k);
+    EXPECT_EQ(p.tx, row.expected.tx) << "mode " << row.mode << " drawable " << row.drawable;
+    EXPECT_EQ(p.ty, row.expected.ty) << "mode " << row.mode << " drawable " << row.drawable;
+    EXPECT_EQ(p.sx, row.expected.sx) << "mode " << row.mode;
+    EXPECT_EQ(p.sy, row.expected.sy) << "mode " << row.mode;
+  }
+  EXPECT_FLOAT_EQ(ScaleFactor(150.9), 1.5f);
+}
+
+BarcodeSettings Ean13(std::int16_t mode) {
+  BarcodeSettings s = InitSettings();
+  s.data = U"590123412345";
+  s.placementMode = mode;
+  return s;
+}
+
+TEST(RenderBarcode, CropMarksOnlyInModesOneAndFive) {
+  for (const std::int16_t mode : {0, 1, 2, 3, 4, 5}) {
+    RecordingTarget target;
+    BarcodeSettings s = Ean13(mode);
+    RenderBarcode(&target, s, 300, 200);
+    const auto segments = target.Only("segment");
+    EXPECT_EQ(segments.size(), (mode == 1 || mode == 5) ? 8u : 0u) << "mode " << mode;
+    if (!segments.empty()) {
+      EXPECT_EQ(segments[4].a, 113);  // (w, h + 20) to (w, h + 40)
+      EXPECT_EQ(segments[4].b, 100);
+    }
+  }
+}
+
+TEST(RenderBarcode, ShowTextOffOnlyForPostNetAndRm4scc) {
+  for (SymbologyType type = 1; type <= kSymbologyCount; ++type) {
+    BarcodeSettings s = InitSettings();
+    s.symbology = type;
+    RenderBarcode(nullptr, s, 0, 0);
+    EXPECT_EQ(s.showText, (type == kPostNet || type == kRm4scc) ? 0 : 1) << type;
+  }
+}
+
+TEST(RenderBarcode, UndrawableDataDrawsTheUnscaledPlaceholderOrNothing) {
+  BarcodeSettings s = InitSettings();
+  s.scale = 150;
+  s.placementMode = 3;
+  std::string eps, svg;
+  s.epsText = &eps;
+  s.svgText = &svg;
+  RenderBarcode(nullptr, s, 0, 0);
+  EXPECT_TRUE(eps.empty());
+  EXPECT_TRUE(svg.empty());
+
+  RecordingTarget target;
+  RenderBarcode(&target, s, 0, 0);
+  const auto texts = target.Only("text");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].text, U"No BarCode Image");
+  EXPECT_EQ(texts[0].fontSize, 14);
+  const auto scales = target.Only("scale");
+  ASSERT_EQ(scales.size(), 2u);
+  EXPECT_FLOAT_EQ(float(scales[0].a * scales[1].a), 1.0f);  // k cancelled: the message is never scaled
+  EXPECT_FLOAT_EQ(float(scales[0].b * scales[1].b), 1.0f);
+  EXPECT_EQ(target.Only("fill").back().colour.c[0], 1);  // red
+}
+
+TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
+  BarcodeSettings s = Ean13(3);
+  s.opaqueBackground = 1;
+  s.antialiasOff = 1;
+  s.colourMode = 3;  // unknown modes draw in grey from components 1 and 2
+  s.foreground = {0.2, 0.9, 0, 0, 0};
+  RecordingTarget target;
+  RenderBarcode(&target, s, 0, 0);
+  const auto fills = target.Only("fillrect");
+  ASSERT_FALSE(fills.empty());
+  EXPECT_EQ(fills[0].a, 0);
+  EXPECT_EQ(fills[0].c, 113);
+  EXPECT_EQ(fills[0].d, 80);
+  const auto colours = target.Only("fill");
+  EXPECT_EQ(colours[1].colour.space, ColourSpace::Grey);
+  EXPECT_EQ(colours[1].colour.c[0], 0.2);
+  EXPECT_EQ(colours[1].colour.alpha, 0.9);
+  EXPECT_TRUE(target.antialias);  // switched back on when the renderer returns
+  bool sawOff = false;
+  for (const auto& call : target.Only("antialias")) sawOff |= call.a == 0;
+  EXPECT_TRUE(sawOff);
+
+  RecordingTarget transparent;
+  BarcodeSettings t = Ean13(3);
+  RenderBarcode(&transparent, t, 0, 0);
+  EXPECT_NE(transparent.Only("fillrect").front().a, 0);  // the first rectangle is a bar at x 11
+}
+
+TEST(LinearFrame, UpcASmallDigitsAndTextOnTheTarget) {
+  BarcodeSettings s = Ean13(3);
+  s.symbology = kUpcA;
+  s.data = U"03600029145";
+  RecordingTarget target;
+  RenderBarcode(&target, s, 0, 0);
+  const auto texts = target.Only("text");
+  ASSERT_EQ(texts.size(), 12u);
+  EXPECT_EQ(texts[0].text, U"0");
+  EXPECT_EQ(texts[0].fontSize, 7);
+  EXPECT_EQ(texts[1].text, U"2");
+  EXPECT_EQ(texts[1].a, 109);
+  EXPECT_EQ(texts[2].fontSize, 10);
+}
+
+}  // namespace
+}  // namespace kbc
