@@ -139,10 +139,18 @@ cairo_font_face_t* PdfCanvas::CairoFaceFor(const ResolvedFont& font) {
   return cairoFaces_.emplace(std::move(key), std::move(face)).first->second.get();
 }
 
+FontLibrary& PdfCanvas::Fonts() {
+  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
+  return *fonts_;
+}
+
+TextMetrics PdfCanvas::MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {
+  return Fonts().Measure(text, fontName, fontSize);
+}
+
 void PdfCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
   if (!cairo_ || text.empty()) return;
-  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
-  const FontFace* font = fonts_->FaceFor(fontName);
+  const FontFace* font = Fonts().FaceFor(fontName);
   if (!font) return;
   const double size = EffectiveFontSize(fontSize);
   const TextLine line = font->Shape(text, size);

@@ -59,6 +59,7 @@ class PdfCanvas final : public DrawingTarget {
   void StrokeRect(const Rect& rect) override;
   void StrokeSegment(Point from, Point to) override;
   void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) override;
+  TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) override;
 
  private:
   struct Colours {
@@ -78,7 +79,9 @@ class PdfCanvas final : public DrawingTarget {
   cairo_t* cairo_ = nullptr;
   Colours colours_;
   std::vector<Colours> saved_;
-  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn
+  FontLibrary& Fonts();
+
+  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
   std::map<std::pair<std::string, int>, CairoFontFace> cairoFaces_;
 };
 

@@ -235,10 +235,18 @@ void RasterCanvas::FillDeviceQuad(const std::array<Point, 4>& quad, const Paint&
   }
 }
 
+FontLibrary& RasterCanvas::Fonts() {
+  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
+  return *fonts_;
+}
+
+TextMetrics RasterCanvas::MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {
+  return Fonts().Measure(text, fontName, fontSize);
+}
+
 void RasterCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
   if (text.empty()) return;
-  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
-  const FontFace* font = fonts_->FaceFor(fontName);
+  const FontFace* font = Fonts().FaceFor(fontName);
   if (!font) return;
   const double size = EffectiveFontSize(fontSize);
   const Transform& t = state_.transform;

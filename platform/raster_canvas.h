@@ -63,6 +63,7 @@ class RasterCanvas final : public DrawingTarget {
   void StrokeRect(const Rect& rect) override;
   void StrokeSegment(Point from, Point to) override;
   void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) override;
+  TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) override;
 
  private:
   // Device x = sx * x + tx, device y (downwards from the top row) = sy * y + ty.
@@ -102,7 +103,9 @@ class RasterCanvas final : public DrawingTarget {
   std::vector<std::uint8_t> pixels_;
   State state_;
   std::vector<State> saved_;
-  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn
+  FontLibrary& Fonts();
+
+  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
 };
 
 }  // namespace kbc

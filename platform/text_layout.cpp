@@ -83,12 +83,15 @@ const FontFace* FontLibrary::FaceFor(std::u32string_view fontName) {
   return faces_.emplace(std::move(key), FontFace::Load(library_, font)).first->second.get();
 }
 
-TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {
-  FontLibrary fonts;
-  const FontFace* face = fonts.FaceFor(fontName);
+TextMetrics FontLibrary::Measure(std::u32string_view text, std::u32string_view fontName, double fontSize) {
+  const FontFace* face = FaceFor(fontName);
   if (!face) return {};
   const TextLine line = face->Shape(text, fontSize);
   return {line.width, line.ascent + line.descent + line.leading};
+}
+
+TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {
+  return FontLibrary().Measure(text, fontName, fontSize);
 }
 
 }  // namespace kbc

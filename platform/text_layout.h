@@ -70,6 +70,9 @@ class FontLibrary {
   // The face for a font name, or null when no font file could be loaded.
   const FontFace* FaceFor(std::u32string_view fontName);
 
+  // Width and line height of a line in the face for a font name (zero without one).
+  TextMetrics Measure(std::u32string_view text, std::u32string_view fontName, double fontSize);
+
  private:
   FT_Library library_ = nullptr;
   std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
