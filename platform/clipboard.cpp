@@ -71,12 +71,14 @@ bool CopyPdfToClipboard(std::string_view pdf, std::string& error) {
     error = "cannot make a pipe for " + tool + ": " + std::strerror(errno);
     return false;
   }
-  // The tool keeps serving the selection in the background: it must not hold our
-  // stdout or stderr open, or whoever reads them would wait for it.
+  // The tool keeps serving the selection in the background: it must hold none of
+  // our descriptors (stdout, stderr or any other pipe we inherited), or whoever
+  // reads them would wait for it.
   SpawnActions spawn;
   posix_spawn_file_actions_adddup2(&spawn.actions, pipeEnds[0], 0);
   posix_spawn_file_actions_addopen(&spawn.actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&spawn.actions, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addclosefrom_np(&spawn.actions, 3);
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
