@@ -18,14 +18,12 @@ std::optional<std::string> EncodePng(const BitmapView& bitmap, std::string& erro
   image.format = PNG_FORMAT_RGB;
   const png_int_32 stride = png_int_32(bitmap.width * 3);
 
-  // The first call measures, the second writes.
-  png_alloc_size_t size = 0;
-  if (png_image_write_to_memory(&image, nullptr, &size, 0, bitmap.pixels.data(), stride, nullptr)) {
-    std::string bytes(size, '\0');
-    if (png_image_write_to_memory(&image, bytes.data(), &size, 0, bitmap.pixels.data(), stride, nullptr)) {
-      bytes.resize(size);
-      return bytes;
-    }
+  // Room for the largest possible result, so the image is compressed only once.
+  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+  std::string bytes(size, '\0');
+  if (png_image_write_to_memory(&image, bytes.data(), &size, 0, bitmap.pixels.data(), stride, nullptr)) {
+    bytes.resize(size);
+    return bytes;
   }
   error = std::string("libpng: ") + image.message;
   png_image_free(&image);
