@@ -122,19 +122,20 @@ Width MsiWidth(std::u32string& d) {
   return 12 * Length(d) + 19;
 }
 
-constexpr bool IsCodabarStartStop(char32_t c) { return (c >= U'A' && c <= U'D') || (c >= U'a' && c <= U'd'); }
+// Codabar start/stop letters and the four FIM marks.
+constexpr bool IsLetterAToD(char32_t c) { return (c >= U'A' && c <= U'D') || (c >= U'a' && c <= U'd'); }
 
 // Codabar character widths with the narrow-to-wide ratio of our renderer.
 int CodabarCharacterWidth(char32_t c) {
   if (IsAsciiDigit(c) || c == U'$' || c == U'-') return 12;
-  if (c == U'+' || c == U'.' || c == U'/' || c == U':' || IsCodabarStartStop(c)) return 14;
+  if (c == U'+' || c == U'.' || c == U'/' || c == U':' || IsLetterAToD(c)) return 14;
   return 0;
 }
 
 // Data without its own start/stop letters gets A in front and B behind.
 Width CodabarWidth(std::u32string& d) {
-  if (!IsCodabarStartStop(d.front())) d.insert(0, 1, U'A');
-  if (!IsCodabarStartStop(d.back())) d.push_back(U'B');
+  if (!IsLetterAToD(d.front())) d.insert(0, 1, U'A');
+  if (!IsLetterAToD(d.back())) d.push_back(U'B');
   std::int64_t width = 0;
   for (char32_t c : d) width += CodabarCharacterWidth(c);
   return width;
@@ -195,7 +196,7 @@ Width Usps4cbWidth(const std::u32string& d) {
 
 // One facing identification mark, A to D in either case.
 Width FimWidth(const std::u32string& d) {
-  const bool mark = d.size() == 1 && IsCodabarStartStop(d.front());
+  const bool mark = d.size() == 1 && IsLetterAToD(d.front());
   if (!mark) return std::nullopt;
   return 90;
 }

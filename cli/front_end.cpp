@@ -144,13 +144,13 @@ CommandLine ScanArguments(std::span<const std::string_view> args) {
 }
 
 int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  if (args.size() <= 1) {
-    out << UsageText();
-    return kExitWritten;
-  }
   if (!SystemVersionAccepted(SystemVersionNumber())) {
     out << "Sorry, Kestrova BarCode only works with macOS 11 Big Sur or later.\n";
     return kExitNotProduced;
+  }
+  if (args.size() <= 1) {
+    out << UsageText();
+    return kExitWritten;
   }
 
   CommandLine line = ScanArguments(args);

@@ -37,7 +37,9 @@ std::u32string BuildMetadataText(const BarcodeSettings& settings) {
 }
 
 std::u32string BuildEpsMetadata(const BarcodeSettings& settings) {
-  std::u32string text = U"\u00AB" + NameDataAddon(settings) + U"\u00BB";
+  std::u32string text(1, U'\u00AB');
+  text += NameDataAddon(settings);
+  text += U'\u00BB';
   EscapeControlChars(text);
   return text;
 }

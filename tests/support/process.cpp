@@ -90,16 +90,25 @@ std::string ReadFile(const std::string& path) {
   return content.str();
 }
 
+namespace {
+
+// Empty when no directory could be made, so nothing is removed at exit.
+std::string MakeTempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "kbc-test-XXXXXX").string();
+  return mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+void RemoveTempDir() {
+  std::error_code ignored;
+  if (!TempDir().empty()) std::filesystem::remove_all(TempDir(), ignored);
+}
+
+}  // namespace
+
 std::string TempDir() {
-  static const std::string root = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kbc-test-XXXXXX").string();
-    const char* made = mkdtemp(pattern.data());
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(TempDir(), ignored);
-    });
-    return std::string(made ? made : "/tmp");
-  }();
+  static const std::string root = MakeTempDir();
+  // Registered once root exists, so the handler runs before root is destroyed.
+  [[maybe_unused]] static const bool removedAtExit = std::atexit(RemoveTempDir) == 0;
   return root;
 }
 

@@ -23,7 +23,7 @@ bool HaveProgram(const std::string& name);
 
 std::string ReadFile(const std::string& path);
 
-// A fresh directory removed at the end of the test process.
+// A fresh directory removed at the end of the test process (empty if none could be made).
 std::string TempDir();
 
 }  // namespace kbc::test
