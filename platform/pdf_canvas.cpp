@@ -4,6 +4,9 @@
 #include <cairo-pdf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include "platform/device_colour.h"
 
 namespace kbc {
@@ -21,11 +24,24 @@ struct FontOptionsDeleter {
   void operator()(cairo_font_options_t* options) const { cairo_font_options_destroy(options); }
 };
 
+// Reproducible runs name the instant to record (in UTC) instead of now.
+void PinCreationDate(cairo_surface_t* surface) {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch == nullptr || *epoch == '\0') return;
+  const std::time_t when = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
+  std::tm parts{};
+  gmtime_r(&when, &parts);
+  char date[32];
+  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%SZ", &parts);
+  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, date);
+}
+
 }  // namespace
 
 PdfCanvas::PdfCanvas(double width, double height)
     : surface_(cairo_pdf_surface_create_for_stream(AppendToString, &bytes_, width, height)),
       cairo_(cairo_create(surface_)) {
+  PinCreationDate(surface_);
   // Cairo's user space has y downwards from the top; ours has it upwards from the bottom.
   cairo_translate(cairo_, 0, height);
   cairo_scale(cairo_, 1, -1);

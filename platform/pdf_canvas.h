@@ -4,6 +4,8 @@
 // Cairo writes colours as DeviceRGB only: grey and CMYK colours become their RGB
 // equivalents (grey g is g, g, g). Text uses the same resolved font file and the
 // same HarfBuzz glyph positions as the raster canvas; cairo embeds a subset.
+// When SOURCE_DATE_EPOCH is set, the document records that instant as its
+// creation date, so the same request gives the same bytes.
 #pragma once
 
 #include <cairo.h>

@@ -168,6 +168,27 @@ TEST(PdfFiles, DocumentInformation) {
   EXPECT_NE(RunProgram({"pdfinfo", bare}).out.find("\nAuthor:          \n"), std::string::npos);
 }
 
+// The same request gives the same bytes, a second later too, once
+// SOURCE_DATE_EPOCH names the creation date.
+TEST(PdfFiles, SameRequestSameBytes) {
+  for (const char* action : {"pdff", "pngf", "jpeg", "tiff"}) {
+    std::string bytes[2];
+    for (int run = 0; run < 2; ++run) {
+      const std::string path = TempDir() + "/again" + std::to_string(run) + "." + action;
+      ASSERT_EQ(RunProgram({"env", "SOURCE_DATE_EPOCH=1700000000", KBC_EXECUTABLE, "-type", "EAN-13", "-data",
+                            "590123412345", "-action", action, "-output", path})
+                    .status,
+                0);
+      bytes[run] = ReadFile(path);
+      if (run == 0 && action == std::string("pdff")) sleep(1);  // only the PDF records a time
+    }
+    EXPECT_FALSE(bytes[0].empty()) << action;
+    EXPECT_EQ(bytes[0], bytes[1]) << action;
+  }
+  const std::string info = RunProgram({"pdfinfo", "-isodates", TempDir() + "/again1.pdff"}).out;
+  EXPECT_NE(info.find("CreationDate:    2023-11-14T22:13:20"), std::string::npos) << info;
+}
+
 // Data that cannot be drawn: a 200 × 50 page with the red message centred on it,
 // and exit status 1.
 TEST(PdfFiles, UndrawableDataGivesThePlaceholderPage) {
