@@ -15,8 +15,10 @@
 namespace kbc {
 namespace {
 
-// JPEG cannot hold more pixels per side; no symbol comes near it.
+// JPEG cannot hold more pixels per side, and a bitmap of more pixels than this
+// (256 MB in CMYK) is refused rather than allocated; no symbol comes near either.
 constexpr double kMaxSide = 65500;
+constexpr double kMaxPixels = double(1 << 26);
 
 using Encoder = std::optional<std::string> (*)(const BitmapView&, std::string&);
 
@@ -49,7 +51,7 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   if (!(pixelsWide >= 1 && pixelsHigh >= 1)) {
     return WriteStatus::Failure("the data cannot be drawn as " + name + "; \"" + path + "\" was not written");
   }
-  if (pixelsWide > kMaxSide || pixelsHigh > kMaxSide) {
+  if (pixelsWide > kMaxSide || pixelsHigh > kMaxSide || pixelsWide * pixelsHigh > kMaxPixels) {
     return WriteStatus::Failure("the image is too large; \"" + path + "\" was not written");
   }
 

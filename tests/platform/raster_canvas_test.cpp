@@ -186,21 +186,25 @@ InkBounds InkOf(const RasterCanvas& canvas) {
   return ink;
 }
 
-// Glyphs are drawn upright, on the baseline, from the origin rightwards, and
-// with antialiasing off leave only the two colours.
+// Glyphs are drawn upright, on the baseline, from the origin rightwards, with
+// or without hinting (font smoothing), and with antialiasing off leave only the
+// two colours.
 TEST(RasterCanvas, GlyphsSitOnTheBaseline) {
   for (const bool antialias : {true, false}) {
-    RasterCanvas canvas(80, 40, PixelFormat::Grey);
-    canvas.SetAntialias(antialias);
-    canvas.SetFillColour(kBlack);
-    canvas.DrawText(U"HI", {10, 10}, U"Helvetica", 20);  // baseline on row 30
-    const InkBounds ink = InkOf(canvas);
-    EXPECT_GE(ink.left, 10);
-    EXPECT_LE(ink.left, 13);
-    EXPECT_EQ(ink.bottom, 29) << "capitals end on the baseline";
-    EXPECT_NEAR(ink.top, 30 - 14.4, 1.5) << "cap height of Helvetica is 0.72 em";
-    if (!antialias) {
-      EXPECT_EQ(DistinctPixels(canvas).size(), 2u);
+    for (const bool smoothing : {true, false}) {
+      RasterCanvas canvas(80, 40, PixelFormat::Grey);
+      canvas.SetAntialias(antialias);
+      canvas.SetFontSmoothing(smoothing);
+      canvas.SetFillColour(kBlack);
+      canvas.DrawText(U"HI", {10, 10}, U"Helvetica", 20);  // baseline on row 30
+      const InkBounds ink = InkOf(canvas);
+      EXPECT_GE(ink.left, 10);
+      EXPECT_LE(ink.left, 13);
+      EXPECT_EQ(ink.bottom, 29) << "capitals end on the baseline";
+      EXPECT_NEAR(ink.top, 30 - 14.4, 1.5) << "cap height of Helvetica is 0.72 em";
+      if (!antialias) {
+        EXPECT_EQ(DistinctPixels(canvas).size(), 2u);
+      }
     }
   }
 }
