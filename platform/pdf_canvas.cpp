@@ -45,6 +45,8 @@ PdfCanvas::PdfCanvas(double width, double height)
   // Cairo's user space has y downwards from the top; ours has it upwards from the bottom.
   cairo_translate(cairo_, 0, height);
   cairo_scale(cairo_, 1, -1);
+  // Strokes start one unit wide, as on the raster canvas (cairo's own default is 2).
+  cairo_set_line_width(cairo_, 1);
   // Glyphs go where HarfBuzz put them: no hinting of outlines or metrics.
   std::unique_ptr<cairo_font_options_t, FontOptionsDeleter> options(cairo_font_options_create());
   cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
