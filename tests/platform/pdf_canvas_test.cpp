@@ -38,6 +38,7 @@ TEST(PdfCanvas, MatchesTheRasterCanvas) {
   DrawSample(raster);
   for (const auto& [x, row, colour] : {std::tuple{5, 16, std::vector<int>{255, 0, 0}},
                                       {5, 15, {255, 255, 255}},
+                                      {5, 17, {255, 255, 255}},
                                       {24, 9, {51, 51, 51}},
                                       {24, 12, {255, 255, 255}},
                                       {21, 9, {255, 255, 255}}}) {
