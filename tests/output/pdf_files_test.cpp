@@ -51,7 +51,7 @@ class VirtualDisplay {
     ready_ = ready[0];
     char number[16] = {};
     const ssize_t n = read(ready_, number, sizeof number - 1);
-    if (n > 0) name_ = ":" + std::string(number, std::size_t(n - (number[n - 1] == '\n')));
+    if (n > 0) name_.append(":").append(number, std::size_t(n - (number[n - 1] == '\n')));
   }
   ~VirtualDisplay() {
     if (pid_ > 0) {
@@ -147,7 +147,8 @@ TEST(PdfFiles, DocumentInformation) {
       {"env", "XDG_CONFIG_HOME=" + config, KBC_EXECUTABLE, "-type", "Code-128", "-data", data, "-action", "pdff",
        "-output", pdf});
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string info = "\n" + RunProgram({"pdfinfo", pdf}).out;
+  std::string info = "\n";
+  info += RunProgram({"pdfinfo", pdf}).out;
   const std::string metadata = "Code-128 " + data;
   const std::pair<std::string, std::string> rows[] = {
       {"Author", "Ann \xC3\x85ngstr\xC3\xB6m"}, {"Creator", "Kestrova BarCode"}, {"Subject", "Code-128"},
