@@ -46,16 +46,32 @@ const RoundTrip kMicroQrCases[] = {
     {"high bytes and an escape", "MicroQR", "\xE9t\xE9\\n\x8A", "\xE9t\xE9\n\x8A"},
 };
 
-std::string Write(const RoundTrip& c, const char* action, const char* extension) {
-  const std::string path = TempDir() + "/qr" + extension;
-  const ProcessResult run = RunKbc({"-type", c.type, "-data", c.data, "-action", action, "-output", path});
+struct FileFormat {
+  const char* action;
+  const char* extension;
+};
+
+constexpr FileFormat kSvg{"svgf", ".svg"};
+constexpr FileFormat kEps{"epsf", ".eps"};
+constexpr FileFormat kPng{"pngf", ".png"};
+constexpr FileFormat kPdf{"pdff", ".pdf"};
+
+std::string Write(const RoundTrip& c, const FileFormat& format) {
+  const std::string path = TempDir() + "/qr" + format.extension;
+  const ProcessResult run = RunKbc({"-type", c.type, "-data", c.data, "-action", format.action, "-output", path});
   EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;
   return path;
 }
 
-std::string Rasterise(const std::string& path, const std::string& extension) {
+// A PNG on white with several pixels per module (our bitmaps have 3).
+std::string Rasterise(const RoundTrip& c, const FileFormat& format) {
+  const std::string path = Write(c, format);
+  const std::string extension = format.extension;
   std::string log;
-  const std::string png = extension == ".svg" ? test::RasteriseSvg(path, &log) : test::RasteriseEps(path, &log);
+  const std::string png = extension == ".svg"   ? test::RasteriseSvg(path, &log)
+                          : extension == ".eps" ? test::RasteriseEps(path, &log)
+                          : extension == ".pdf" ? test::RasterisePdf(path, &log)
+                                                : test::EnlargeBitmap(path, 400, &log);
   EXPECT_FALSE(png.empty()) << log;
   return png;
 }
@@ -66,11 +82,11 @@ std::string ZbarBytes(const std::string& png) {
   return test::RunProgram({"zbarimg", "-q", "--raw", "-Sbinary", png}).out;
 }
 
-TEST(QrRoundTrip, QrCodeFromSvgAndEpsByZxingAndZbar) {
+TEST(QrRoundTrip, QrCodeFromEveryFileByZxingAndZbar) {
   for (const RoundTrip& c : kQrCases) {
-    for (const char* extension : {".svg", ".eps"}) {
-      SCOPED_TRACE(std::string(c.name) + extension);
-      const std::string png = Rasterise(Write(c, extension[1] == 's' ? "svgf" : "epsf", extension), extension);
+    for (const FileFormat& format : {kSvg, kEps, kPng, kPdf}) {
+      SCOPED_TRACE(std::string(c.name) + format.extension);
+      const std::string png = Rasterise(c, format);
       const auto zxing = test::ZxingRead(png, {"-format", "QRCode"});
       ASSERT_EQ(zxing.size(), 1u) << test::Describe(zxing);
       EXPECT_EQ(zxing[0].bytes, c.expected);
@@ -79,14 +95,15 @@ TEST(QrRoundTrip, QrCodeFromSvgAndEpsByZxingAndZbar) {
   }
 }
 
-TEST(QrRoundTrip, MicroQrFromSvgByZxing) {
+TEST(QrRoundTrip, MicroQrFromSvgAndPngByZxing) {
   for (const RoundTrip& c : kMicroQrCases) {
-    SCOPED_TRACE(c.name);
-    const std::string png = Rasterise(Write(c, "svgf", ".svg"), ".svg");
-    const auto zxing = test::ZxingRead(png);
-    ASSERT_EQ(zxing.size(), 1u) << test::Describe(zxing);
-    EXPECT_EQ(zxing[0].format, "MicroQRCode");
-    EXPECT_EQ(zxing[0].bytes, c.expected);
+    for (const FileFormat& format : {kSvg, kPng}) {
+      SCOPED_TRACE(std::string(c.name) + format.extension);
+      const auto zxing = test::ZxingRead(Rasterise(c, format));
+      ASSERT_EQ(zxing.size(), 1u) << test::Describe(zxing);
+      EXPECT_EQ(zxing[0].format, "MicroQRCode");
+      EXPECT_EQ(zxing[0].bytes, c.expected);
+    }
   }
 }
 
@@ -94,25 +111,30 @@ TEST(QrRoundTrip, MicroQrFromSvgByZxing) {
 // top-left corner) sits at left 12, bottom 72 in both documents.
 TEST(QrDocuments, VersionOneSizeAndFirstModule) {
   const RoundTrip c{"one character", "QRCode", "A", "A"};
-  const std::string eps = ReadFile(Write(c, "epsf", ".eps"));
+  const std::string eps = ReadFile(Write(c, kEps));
   EXPECT_NE(eps.find("%%BoundingBox: 0 0 87.0000 87.0000\n"), std::string::npos);
   EXPECT_NE(eps.find("0.0000 setgray\n12 72 15 75 QZfillrect\n"), std::string::npos);
-  const std::string svg = ReadFile(Write(c, "svgf", ".svg"));
+  const std::string svg = ReadFile(Write(c, kSvg));
   EXPECT_NE(svg.find("viewBox=\"0 0 87.00 87.00\""), std::string::npos);
   EXPECT_NE(svg.find(">\n<path stroke=\"none\" d=\"M 12 15 L 12 12 L 15 12 L 15 15 L 12 15 Z\"></path>\n"),
             std::string::npos);
 }
 
-// Data no QR symbol holds (2953 bytes is the most) is refused: nothing written,
-// exit status 1.
+// Data no QR symbol holds (2953 bytes is the most) is refused with exit status
+// 1: no file, or for PDF a page with the placeholder only.
 TEST(QrDocuments, DataTooLongIsRefused) {
-  for (const char* action : {"svgf", "epsf"}) {
-    const std::string path = TempDir() + "/too-long";
+  for (const FileFormat& format : {kSvg, kEps, kPng, kPdf}) {
+    SCOPED_TRACE(format.action);
+    const std::string path = TempDir() + "/too-long" + format.extension;
     const ProcessResult run =
-        RunKbc({"-type", "QRCode", "-data", std::string(3000, 'a'), "-action", action, "-output", path});
-    EXPECT_EQ(run.status, 1) << action;
+        RunKbc({"-type", "QRCode", "-data", std::string(3000, 'a'), "-action", format.action, "-output", path});
+    EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
-    EXPECT_EQ(ReadFile(path), "") << action;
+    if (std::string(format.extension) == ".pdf") {
+      EXPECT_NE(run.err.find("No BarCode Image"), std::string::npos) << run.err;
+    } else {
+      EXPECT_EQ(ReadFile(path), "");
+    }
   }
 }
 
