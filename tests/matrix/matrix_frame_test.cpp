@@ -32,10 +32,6 @@ TEST(RenderMatrixSymbol, ModulePlacement) {
        {3, 3, true, [](std::u32string_view) { return MatrixSize{2, 2}; },
         [](std::u32string_view, ModuleString& out) { out.append("0x 2"); }},
        {}},
-      {"an encoder that builds nothing draws no module",
-       {3, 3, true, [](std::u32string_view) { return MatrixSize{0, 0}; },
-        [](std::u32string_view, ModuleString&) {}},
-       {}},
   };
   for (const FrameRow& row : rows) {
     test::RecordingTarget target;
