@@ -36,6 +36,10 @@ void PinCreationDate(cairo_surface_t* surface) {
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, date);
 }
 
+bool SameColour(const Colour& a, const Colour& b) {
+  return a.space == b.space && a.c == b.c && a.alpha == b.alpha;
+}
+
 }  // namespace
 
 PdfCanvas::PdfCanvas(double width, double height)
@@ -73,6 +77,7 @@ std::optional<std::string> PdfCanvas::Finish(std::string& error) {
     error = "the PDF document was already finished";
     return std::nullopt;
   }
+  FlushFills();
   cairo_status_t status = cairo_status(cairo_);
   cairo_destroy(cairo_);
   cairo_ = nullptr;
@@ -86,21 +91,25 @@ std::optional<std::string> PdfCanvas::Finish(std::string& error) {
 }
 
 void PdfCanvas::Translate(double tx, double ty) {
+  FlushFills();
   if (cairo_) cairo_translate(cairo_, tx, ty);
 }
 
 void PdfCanvas::Scale(double sx, double sy) {
+  FlushFills();
   if (cairo_) cairo_scale(cairo_, sx, sy);
 }
 
 void PdfCanvas::SaveState() {
   if (!cairo_) return;
+  FlushFills();
   cairo_save(cairo_);
   saved_.push_back(colours_);
 }
 
 void PdfCanvas::RestoreState() {
   if (!cairo_ || saved_.empty()) return;
+  FlushFills();
   cairo_restore(cairo_);
   colours_ = saved_.back();
   saved_.pop_back();
@@ -110,10 +119,12 @@ void PdfCanvas::SetFillColour(const Colour& colour) { colours_.fill = colour; }
 void PdfCanvas::SetStrokeColour(const Colour& colour) { colours_.stroke = colour; }
 
 void PdfCanvas::SetLineWidth(double width) {
+  FlushFills();
   if (cairo_) cairo_set_line_width(cairo_, width);
 }
 
 void PdfCanvas::SetAntialias(bool on) {
+  FlushFills();
   if (cairo_) cairo_set_antialias(cairo_, on ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
 }
 
@@ -124,15 +135,29 @@ void PdfCanvas::UseColour(const Colour& colour) {
   cairo_set_source_rgba(cairo_, r, g, b, colour.alpha);
 }
 
+// Consecutive rectangles of one colour become one path filled once: cairo spends
+// most of its time per fill operation, and a version-40 QR Code has thousands.
+// Dark modules abut but never overlap, so the union paints the same area.
 void PdfCanvas::FillRect(const Rect& rect) {
   if (!cairo_) return;
-  UseColour(colours_.fill);
+  if (pendingFills_ && !SameColour(pendingColour_, colours_.fill)) FlushFills();
+  if (!pendingFills_) {
+    pendingColour_ = colours_.fill;
+    pendingFills_ = true;
+  }
   cairo_rectangle(cairo_, rect.x, rect.y, rect.width, rect.height);
+}
+
+void PdfCanvas::FlushFills() {
+  if (!cairo_ || !pendingFills_) return;
+  pendingFills_ = false;
+  UseColour(pendingColour_);
   cairo_fill(cairo_);
 }
 
 void PdfCanvas::StrokeRect(const Rect& rect) {
   if (!cairo_) return;
+  FlushFills();
   UseColour(colours_.stroke);
   cairo_rectangle(cairo_, rect.x, rect.y, rect.width, rect.height);
   cairo_stroke(cairo_);
@@ -140,6 +165,7 @@ void PdfCanvas::StrokeRect(const Rect& rect) {
 
 void PdfCanvas::StrokeSegment(Point from, Point to) {
   if (!cairo_) return;
+  FlushFills();
   UseColour(colours_.stroke);
   cairo_move_to(cairo_, from.x, from.y);
   cairo_line_to(cairo_, to.x, to.y);
@@ -168,6 +194,7 @@ TextMetrics PdfCanvas::MeasureText(std::u32string_view text, std::u32string_view
 
 void PdfCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
   if (!cairo_ || text.empty()) return;
+  FlushFills();
   const FontFace* font = Fonts().FaceFor(fontName);
   if (!font) return;
   const double size = EffectiveFontSize(fontSize);

@@ -74,6 +74,7 @@ class PdfCanvas final : public DrawingTarget {
   using CairoFontFace = std::unique_ptr<cairo_font_face_t, FontFaceDeleter>;
 
   void UseColour(const Colour& colour);
+  void FlushFills();
   cairo_font_face_t* CairoFaceFor(const ResolvedFont& font);
 
   std::string bytes_;
@@ -81,6 +82,8 @@ class PdfCanvas final : public DrawingTarget {
   cairo_t* cairo_ = nullptr;
   Colours colours_;
   std::vector<Colours> saved_;
+  bool pendingFills_ = false;  // rectangles added to the path, not filled yet
+  Colour pendingColour_;
   FontLibrary& Fonts();
 
   std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
