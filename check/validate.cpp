@@ -9,6 +9,7 @@
 
 #include "cli/registry.h"
 #include "cli/string_ops.h"
+#include "matrix/qr_code.h"
 #include "platform/number_text.h"
 
 namespace kbc {
@@ -259,7 +260,19 @@ Width LinearWidth(SymbologyType symbology, std::u32string& d, const std::u32stri
   }
 }
 
+// Square 2-D symbols draw every module 3 × 3 units; a side of 0 (data no
+// symbol can hold) leaves nothing to draw.
+Extent SquareSymbolExtent(int side) { return Extent{3 * std::int64_t(side), 3.0 * side}; }
+
 std::optional<Extent> MeasureSymbol(SymbologyType symbology, double trim, std::u32string& d, std::u32string& a) {
+  switch (symbology) {
+    case kQrCode:
+      return SquareSymbolExtent(QrSymbolSide(d, QrVariant::kQrCode));
+    case kMicroQr:
+      return SquareSymbolExtent(QrSymbolSide(d, QrVariant::kMicroQr));
+    default:
+      break;
+  }
   const Width width = LinearWidth(symbology, d, a);
   if (!width) return std::nullopt;
   const HeightRule rule = HeightRuleFor(symbology);

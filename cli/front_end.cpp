@@ -54,9 +54,20 @@ WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSett
       return WriteEpsFile(path, settings, 0, 0);
     case OutputAction::Svg:
       return WriteSvgFile(path, settings, 0, 0);
-    default:
-      return WriteStatus::Failure("the output type \"" + std::string(ActionWord(action)) + "\" is not available yet");
+    case OutputAction::Pdf:
+      return WritePdfFile(path, settings, 0, 0);
+    case OutputAction::Clipboard:
+      return CopyToPasteboard(settings, 0, 0);
+    case OutputAction::Png:
+      return WritePngFile(path, settings, 0, 0);
+    case OutputAction::Jpeg:
+      return WriteJpegFile(path, settings, 0, 0);
+    case OutputAction::Tiff:
+      return WriteTiffFile(path, settings, 0, 0);
+    case OutputAction::None:
+      break;
   }
+  return WriteStatus::Failure("no output type given");
 }
 
 // Why the arguments do not make a request, as one line.

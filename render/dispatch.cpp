@@ -5,6 +5,7 @@
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "matrix/qr_render.h"
 #include "render/render.h"
 
 namespace kbc {
@@ -40,6 +41,10 @@ Renderer RendererFor(SymbologyType symbology) {
       return RenderIsbn;
     case kIsmn:
       return RenderIsmn;
+    case kQrCode:
+      return RenderQrCode;
+    case kMicroQr:
+      return RenderMicroQr;
     default:
       return nullptr;
   }

@@ -235,5 +235,16 @@ TEST(CappedHeight, TrimIsCappedAndTruncated) {
   }
 }
 
+TEST(ValidateBarcodeData, QrCodeAndMicroQrAreThreeUnitsPerModule) {
+  ExpectRows({
+      {"QR version 1 with its quiet zone: 29 modules, 87 units", kQrCode, U"A", U"", 0, 100, Size{87, 87}},
+      {"trim never shortens a 2-D symbol", kQrCode, U"A", U"", 100, 150, Size{130.5, 130.5}},
+      {"QR version 40: 185 modules", kQrCode, std::u32string(7089, U'7'), U"", 0, 100, Size{555, 555}},
+      {"3000 lower-case letters fit no QR symbol", kQrCode, std::u32string(3000, U'a'), U"", 0, 100, kRefused},
+      {"Micro QR 12345 is M1: 15 modules", kMicroQr, U"12345", U"", 0, 100, Size{45, 45}},
+      {"Micro QR HELLO is M2: 17 modules", kMicroQr, U"HELLO", U"", 0, 100, Size{51, 51}},
+  });
+}
+
 }  // namespace
 }  // namespace kbc

@@ -18,15 +18,14 @@ namespace kbc::test {
 ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
   ProcessResult result;
   int outPipe[2], errPipe[2];
-  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
+  // Close-on-exec: the child keeps only its dup2 copies, so nothing it starts holds our pipes open.
+  if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) return result;
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
   posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
-  posix_spawn_file_actions_addclose(&actions, outPipe[0]);
-  posix_spawn_file_actions_addclose(&actions, errPipe[0]);
 
   std::vector<char*> argv;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));

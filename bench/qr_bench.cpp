@@ -1,0 +1,76 @@
+// QR Code costs: the library's encoding alone, and whole documents as the SVG,
+// EPS and PNG writers render them (version 1 and version 40), in memory.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "cli/registry.h"
+#include "check/validate.h"
+#include "matrix/qr_code.h"
+#include "platform/image_encoders.h"
+#include "platform/raster_canvas.h"
+#include "render/render.h"
+
+namespace kbc {
+namespace {
+
+// Eight characters fit version 1; 7089 digits need version 40. Two texts of
+// each size take turns, so every iteration encodes afresh as a new run would,
+// instead of finding the previous iteration's symbol.
+std::u32string DataOfVersion(std::int64_t version, bool second) {
+  const char32_t filler = second ? U'8' : U'7';
+  return version == 40 ? std::u32string(7089, filler) : std::u32string(8, filler);
+}
+
+void BM_QrEncode(benchmark::State& state) {
+  const std::u32string data = DataOfVersion(state.range(0), false);
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeQrSymbol(data, QrVariant::kQrCode));
+}
+BENCHMARK(BM_QrEncode)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+
+BarcodeSettings QrSettings() {
+  BarcodeSettings settings = InitSettings();
+  settings.symbology = kQrCode;
+  settings.placementMode = 3;
+  return settings;
+}
+
+void RenderQrDocument(benchmark::State& state, bool svg) {
+  const BarcodeSettings settings = QrSettings();
+  const std::u32string data[2] = {DataOfVersion(state.range(0), false), DataOfVersion(state.range(0), true)};
+  std::size_t turn = 0;
+  for (auto _ : state) {
+    std::string text;
+    BarcodeSettings copy = settings;
+    copy.data = data[turn ^= 1];
+    (svg ? copy.svgText : copy.epsText) = &text;
+    RenderBarcode(nullptr, copy, 0, 0);
+    benchmark::DoNotOptimize(text.data());
+  }
+}
+
+void BM_QrSvg(benchmark::State& state) { RenderQrDocument(state, true); }
+void BM_QrEps(benchmark::State& state) { RenderQrDocument(state, false); }
+BENCHMARK(BM_QrSvg)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QrEps)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// As the PNG writer: size from the data check, a bitmap of that size, the
+// drawing, the PNG encoding.
+void BM_QrPng(benchmark::State& state) {
+  const BarcodeSettings settings = QrSettings();
+  const std::u32string data[2] = {DataOfVersion(state.range(0), false), DataOfVersion(state.range(0), true)};
+  std::size_t turn = 0;
+  for (auto _ : state) {
+    BarcodeSettings copy = settings;
+    copy.data = data[turn ^= 1];
+    const std::optional<Rect> image = ValidateBarcodeData(copy);
+    RasterCanvas canvas(int(image->width), int(image->height), PixelFormat::Rgb);
+    RenderBarcode(&canvas, copy, 0, 0);
+    std::string error;
+    benchmark::DoNotOptimize(EncodePng({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels()}, error));
+  }
+}
+BENCHMARK(BM_QrPng)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kbc

@@ -1,0 +1,13 @@
+// Colours rewritten as RGB for the outputs that hold RGB only (PDF file, PNG, JPEG).
+#pragma once
+
+#include "cli/settings.h"
+
+namespace kbc {
+
+// Foreground and background become RGB with their alpha, and colourMode 1: grey g
+// becomes (g, g, g) (0 stays black); CMYK becomes ((1 − C)(1 − K), (1 − M)(1 − K),
+// (1 − Y)(1 − K)); RGB is kept. Component 5 becomes 0.
+void ConvertColoursToRgb(BarcodeSettings& settings);
+
+}  // namespace kbc

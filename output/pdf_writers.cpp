@@ -1,0 +1,82 @@
+// The PDF file and the clipboard PDF: one page the size of the symbol.
+#include "cli/registry.h"
+#include "check/validate.h"
+#include "output/colour_conversion.h"
+#include "output/file_codes.h"
+#include "output/metadata.h"
+#include "output/page_size.h"
+#include "output/writers.h"
+#include "platform/atomic_file.h"
+#include "platform/clipboard.h"
+#include "platform/pdf_canvas.h"
+#include "platform/preferences.h"
+#include "platform/utf8.h"
+#include "render/render.h"
+
+namespace kbc {
+namespace {
+
+// Titles longer than this are cut; the keywords keep the whole text.
+constexpr std::size_t kTitleLength = 250;
+
+PdfDocumentInfo DocumentInfoFor(const BarcodeSettings& settings) {
+  PdfDocumentInfo info;
+  ReadPreferenceString("QZTXAuth", info.author);
+  info.creator = "Kestrova BarCode";
+  const std::u32string metadata = BuildMetadataText(settings);
+  info.title = ToUtf8(std::u32string_view(metadata).substr(0, kTitleLength));
+  info.subject = std::string(SymbologyName(settings.symbology));
+  info.keywords = ToUtf8(metadata);
+  return info;
+}
+
+std::string NotDrawable(const BarcodeSettings& settings, const std::string& where) {
+  return "the data cannot be drawn as " + std::string(SymbologyName(settings.symbology)) + "; " + where +
+         " holds only the \"No BarCode Image\" placeholder";
+}
+
+// Renders the request on one page; the PDF bytes, or nothing with `error` set.
+std::optional<std::string> RenderPdf(BarcodeSettings& settings, const std::optional<PdfDocumentInfo>& info,
+                                     float width, float height, std::string& error) {
+  const PageSize page = PageSizeFor(ValidateBarcodeData(settings), width, height);
+  PdfCanvas canvas(page.width, page.height);
+  if (info) canvas.SetDocumentInfo(*info);
+  RenderBarcode(&canvas, settings, width, height);
+  return canvas.Finish(error);
+}
+
+}  // namespace
+
+WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
+  BarcodeSettings copy = settings;
+  ConvertColoursToRgb(copy);
+  settings.colourMode = copy.colourMode;
+  settings.foreground = copy.foreground;
+  settings.background = copy.background;
+  copy.epsText = nullptr;
+  copy.svgText = nullptr;
+
+  std::string error;
+  const std::optional<std::string> pdf = RenderPdf(copy, DocumentInfoFor(copy), width, height, error);
+  if (!pdf) return WriteStatus::Failure(error + "; \"" + path + "\" was not written");
+  if (const auto failure = WriteFileAtomically(path, *pdf)) return WriteStatus::Failure(*failure);
+  SetFileTypeAndCreator(path, FourCharCode("PDF "), FourCharCode("prvw"));
+  if (!ValidateBarcodeData(copy)) return WriteStatus::Failure(NotDrawable(copy, "\"" + path + "\""));
+  return WriteStatus::Success();
+}
+
+WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float height) {
+  // The record's own colour mode: the canvas turns grey and CMYK into their RGB equivalents.
+  BarcodeSettings copy = settings;
+  copy.epsText = nullptr;
+  copy.svgText = nullptr;
+
+  std::string error;
+  const std::optional<std::string> pdf = RenderPdf(copy, std::nullopt, width, height, error);
+  if (!pdf) return WriteStatus::Failure(error + "; nothing was put on the clipboard");
+  if (!CopyPdfToClipboard(*pdf, error)) return WriteStatus::Failure(error);
+  if (!ValidateBarcodeData(copy)) return WriteStatus::Failure(NotDrawable(copy, "the clipboard"));
+  return WriteStatus::Success();
+}
+
+}  // namespace kbc

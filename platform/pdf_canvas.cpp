@@ -1,0 +1,215 @@
+#include "platform/pdf_canvas.h"
+
+#include <cairo-ft.h>
+#include <cairo-pdf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/device_colour.h"
+
+namespace kbc {
+namespace {
+
+cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+struct PatternDeleter {
+  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+struct FontOptionsDeleter {
+  void operator()(cairo_font_options_t* options) const { cairo_font_options_destroy(options); }
+};
+
+// Reproducible runs name the instant to record (in UTC) instead of now.
+void PinCreationDate(cairo_surface_t* surface) {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch == nullptr || *epoch == '\0') return;
+  const std::time_t when = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
+  std::tm parts{};
+  gmtime_r(&when, &parts);
+  char date[32];
+  std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%SZ", &parts);
+  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, date);
+}
+
+bool SameColour(const Colour& a, const Colour& b) {
+  return a.space == b.space && a.c == b.c && a.alpha == b.alpha;
+}
+
+}  // namespace
+
+PdfCanvas::PdfCanvas(double width, double height)
+    : surface_(cairo_pdf_surface_create_for_stream(AppendToString, &bytes_, width, height)),
+      cairo_(cairo_create(surface_)) {
+  PinCreationDate(surface_);
+  // Cairo's user space has y downwards from the top; ours has it upwards from the bottom.
+  cairo_translate(cairo_, 0, height);
+  cairo_scale(cairo_, 1, -1);
+  // Strokes start one unit wide, as on the raster canvas (cairo's own default is 2).
+  cairo_set_line_width(cairo_, 1);
+  // Glyphs go where HarfBuzz put them: no hinting of outlines or metrics.
+  std::unique_ptr<cairo_font_options_t, FontOptionsDeleter> options(cairo_font_options_create());
+  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cairo_, options.get());
+}
+
+PdfCanvas::~PdfCanvas() {
+  if (cairo_) cairo_destroy(cairo_);
+  if (surface_) cairo_surface_destroy(surface_);
+}
+
+void PdfCanvas::SetDocumentInfo(const PdfDocumentInfo& info) {
+  const std::pair<cairo_pdf_metadata_t, const std::string*> entries[] = {
+      {CAIRO_PDF_METADATA_AUTHOR, &info.author},   {CAIRO_PDF_METADATA_CREATOR, &info.creator},
+      {CAIRO_PDF_METADATA_TITLE, &info.title},     {CAIRO_PDF_METADATA_SUBJECT, &info.subject},
+      {CAIRO_PDF_METADATA_KEYWORDS, &info.keywords},
+  };
+  for (const auto& [key, value] : entries) cairo_pdf_surface_set_metadata(surface_, key, value->c_str());
+}
+
+std::optional<std::string> PdfCanvas::Finish(std::string& error) {
+  if (!cairo_) {
+    error = "the PDF document was already finished";
+    return std::nullopt;
+  }
+  FlushFills();
+  cairo_status_t status = cairo_status(cairo_);
+  cairo_destroy(cairo_);
+  cairo_ = nullptr;
+  cairo_surface_finish(surface_);
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface_);
+  if (status != CAIRO_STATUS_SUCCESS) {
+    error = std::string("cairo could not make the PDF: ") + cairo_status_to_string(status);
+    return std::nullopt;
+  }
+  return std::move(bytes_);
+}
+
+void PdfCanvas::Translate(double tx, double ty) {
+  FlushFills();
+  if (cairo_) cairo_translate(cairo_, tx, ty);
+}
+
+void PdfCanvas::Scale(double sx, double sy) {
+  FlushFills();
+  if (cairo_) cairo_scale(cairo_, sx, sy);
+}
+
+void PdfCanvas::SaveState() {
+  if (!cairo_) return;
+  FlushFills();
+  cairo_save(cairo_);
+  saved_.push_back(colours_);
+}
+
+void PdfCanvas::RestoreState() {
+  if (!cairo_ || saved_.empty()) return;
+  FlushFills();
+  cairo_restore(cairo_);
+  colours_ = saved_.back();
+  saved_.pop_back();
+}
+
+void PdfCanvas::SetFillColour(const Colour& colour) { colours_.fill = colour; }
+void PdfCanvas::SetStrokeColour(const Colour& colour) { colours_.stroke = colour; }
+
+void PdfCanvas::SetLineWidth(double width) {
+  FlushFills();
+  if (cairo_) cairo_set_line_width(cairo_, width);
+}
+
+void PdfCanvas::SetAntialias(bool on) {
+  FlushFills();
+  if (cairo_) cairo_set_antialias(cairo_, on ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+}
+
+void PdfCanvas::SetFontSmoothing(bool) {}
+
+void PdfCanvas::UseColour(const Colour& colour) {
+  const auto [r, g, b] = RgbOf(colour);
+  cairo_set_source_rgba(cairo_, r, g, b, colour.alpha);
+}
+
+// Consecutive rectangles of one colour become one path filled once: cairo spends
+// most of its time per fill operation, and a version-40 QR Code has thousands.
+// Dark modules abut but never overlap, so the union paints the same area.
+void PdfCanvas::FillRect(const Rect& rect) {
+  if (!cairo_) return;
+  if (pendingFills_ && !SameColour(pendingColour_, colours_.fill)) FlushFills();
+  if (!pendingFills_) {
+    pendingColour_ = colours_.fill;
+    pendingFills_ = true;
+  }
+  cairo_rectangle(cairo_, rect.x, rect.y, rect.width, rect.height);
+}
+
+void PdfCanvas::FlushFills() {
+  if (!cairo_ || !pendingFills_) return;
+  pendingFills_ = false;
+  UseColour(pendingColour_);
+  cairo_fill(cairo_);
+}
+
+void PdfCanvas::StrokeRect(const Rect& rect) {
+  if (!cairo_) return;
+  FlushFills();
+  UseColour(colours_.stroke);
+  cairo_rectangle(cairo_, rect.x, rect.y, rect.width, rect.height);
+  cairo_stroke(cairo_);
+}
+
+void PdfCanvas::StrokeSegment(Point from, Point to) {
+  if (!cairo_) return;
+  FlushFills();
+  UseColour(colours_.stroke);
+  cairo_move_to(cairo_, from.x, from.y);
+  cairo_line_to(cairo_, to.x, to.y);
+  cairo_stroke(cairo_);
+}
+
+cairo_font_face_t* PdfCanvas::CairoFaceFor(const ResolvedFont& font) {
+  auto key = std::make_pair(font.file, font.faceIndex);
+  if (const auto known = cairoFaces_.find(key); known != cairoFaces_.end()) return known->second.get();
+  // Cairo loads the file itself and keeps the face as long as the document needs it.
+  std::unique_ptr<FcPattern, PatternDeleter> pattern(FcPatternCreate());
+  FcPatternAddString(pattern.get(), FC_FILE, reinterpret_cast<const FcChar8*>(font.file.c_str()));
+  FcPatternAddInteger(pattern.get(), FC_INDEX, font.faceIndex);
+  CairoFontFace face(cairo_ft_font_face_create_for_pattern(pattern.get()));
+  return cairoFaces_.emplace(std::move(key), std::move(face)).first->second.get();
+}
+
+FontLibrary& PdfCanvas::Fonts() {
+  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
+  return *fonts_;
+}
+
+TextMetrics PdfCanvas::MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {
+  return Fonts().Measure(text, fontName, fontSize);
+}
+
+void PdfCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
+  if (!cairo_ || text.empty()) return;
+  FlushFills();
+  const FontFace* font = Fonts().FaceFor(fontName);
+  if (!font) return;
+  const double size = EffectiveFontSize(fontSize);
+  const TextLine line = font->Shape(text, size);
+  std::vector<cairo_glyph_t> glyphs;
+  glyphs.reserve(line.glyphs.size());
+  for (const PlacedGlyph& glyph : line.glyphs) glyphs.push_back({glyph.id, origin.x + glyph.x, origin.y + glyph.y});
+
+  cairo_set_font_face(cairo_, CairoFaceFor(font->Source()));
+  // Our y runs upwards, so the font matrix flips glyphs back upright.
+  cairo_matrix_t matrix;
+  cairo_matrix_init(&matrix, size, 0, 0, -size, 0, 0);
+  cairo_set_font_matrix(cairo_, &matrix);
+  UseColour(colours_.fill);
+  cairo_show_glyphs(cairo_, glyphs.data(), int(glyphs.size()));
+}
+
+}  // namespace kbc

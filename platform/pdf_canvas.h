@@ -1,0 +1,93 @@
+// A one-page PDF document drawn through cairo's PDF surface into memory; the
+// caller writes the bytes to a file or hands them to the clipboard.
+//
+// Cairo writes colours as DeviceRGB only: grey and CMYK colours become their RGB
+// equivalents (grey g is g, g, g). Text uses the same resolved font file and the
+// same HarfBuzz glyph positions as the raster canvas; cairo embeds a subset.
+// When SOURCE_DATE_EPOCH is set, the document records that instant as its
+// creation date, so the same request gives the same bytes.
+#pragma once
+
+#include <cairo.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/text_layout.h"
+#include "render/drawing_target.h"
+
+namespace kbc {
+
+// The document information, UTF-8.
+struct PdfDocumentInfo {
+  std::string author;
+  std::string creator;
+  std::string title;
+  std::string subject;
+  std::string keywords;
+};
+
+class PdfCanvas final : public DrawingTarget {
+ public:
+  // One page of width × height points; user space has its origin at the lower left.
+  PdfCanvas(double width, double height);
+  ~PdfCanvas() override;
+  PdfCanvas(const PdfCanvas&) = delete;
+  PdfCanvas& operator=(const PdfCanvas&) = delete;
+
+  void SetDocumentInfo(const PdfDocumentInfo& info);
+
+  // Ends the page and the document: the PDF bytes, or nothing when cairo failed
+  // (the reason is then in `error`). The canvas draws nothing afterwards.
+  std::optional<std::string> Finish(std::string& error);
+
+  void Translate(double tx, double ty) override;
+  void Scale(double sx, double sy) override;
+  void SaveState() override;
+  void RestoreState() override;
+
+  void SetFillColour(const Colour& colour) override;
+  void SetStrokeColour(const Colour& colour) override;
+  void SetLineWidth(double width) override;
+  void SetAntialias(bool on) override;
+  // A PDF holds outlines: smoothing is the viewer's matter, so this changes nothing.
+  void SetFontSmoothing(bool on) override;
+
+  void FillRect(const Rect& rect) override;
+  void StrokeRect(const Rect& rect) override;
+  void StrokeSegment(Point from, Point to) override;
+  void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) override;
+  TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) override;
+
+ private:
+  struct Colours {
+    Colour fill;
+    Colour stroke;
+  };
+  struct FontFaceDeleter {
+    void operator()(cairo_font_face_t* face) const { cairo_font_face_destroy(face); }
+  };
+  using CairoFontFace = std::unique_ptr<cairo_font_face_t, FontFaceDeleter>;
+
+  void UseColour(const Colour& colour);
+  void FlushFills();
+  cairo_font_face_t* CairoFaceFor(const ResolvedFont& font);
+
+  std::string bytes_;
+  cairo_surface_t* surface_ = nullptr;
+  cairo_t* cairo_ = nullptr;
+  Colours colours_;
+  std::vector<Colours> saved_;
+  bool pendingFills_ = false;  // rectangles added to the path, not filled yet
+  Colour pendingColour_;
+  FontLibrary& Fonts();
+
+  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
+  std::map<std::pair<std::string, int>, CairoFontFace> cairoFaces_;
+};
+
+}  // namespace kbc

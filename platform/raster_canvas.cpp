@@ -1,0 +1,320 @@
+#include "platform/raster_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kbc {
+namespace {
+
+// Largest glyph size, in pixels per em, that is still rasterised.
+constexpr double kMaxPixelsPerEm = 4096;
+
+// First and one-past-last pixel index touched by the span [from, to), clamped to [0, limit).
+std::pair<int, int> TouchedRange(double from, double to, int limit) {
+  const double first = std::clamp(std::floor(from), 0.0, double(limit));
+  const double last = std::clamp(std::ceil(to), 0.0, double(limit));
+  return {int(first), int(last)};
+}
+
+// Pixels whose centres lie in [from, to), clamped to [0, limit).
+std::pair<int, int> CentredRange(double from, double to, int limit) {
+  const double first = std::clamp(std::ceil(from - 0.5), 0.0, double(limit));
+  const double last = std::clamp(std::ceil(to - 0.5), 0.0, double(limit));
+  return {int(first), int(last)};
+}
+
+// Length of [from, to) inside the pixel [index, index + 1).
+double Overlap(double from, double to, int index) {
+  return std::max(0.0, std::min(to, index + 1.0) - std::max(from, double(index)));
+}
+
+DeviceBox BoxBetween(Point a, Point b) {
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+// A convex polygon of at most 8 corners (a quadrilateral clipped by a pixel square).
+struct Polygon {
+  std::array<Point, 12> corners{};
+  int count = 0;
+};
+
+// Keeps the part of a polygon on the side of an axis line where `inside` holds.
+template <typename Inside, typename Cross>
+Polygon ClipPolygon(const Polygon& in, Inside inside, Cross cross) {
+  Polygon out;
+  for (int i = 0; i < in.count; ++i) {
+    const Point a = in.corners[std::size_t(i)];
+    const Point b = in.corners[std::size_t((i + 1) % in.count)];
+    if (inside(a)) out.corners[std::size_t(out.count++)] = a;
+    if (inside(a) != inside(b)) out.corners[std::size_t(out.count++)] = cross(a, b);
+  }
+  return out;
+}
+
+double PolygonArea(const Polygon& p) {
+  double twice = 0;
+  for (int i = 0; i < p.count; ++i) {
+    const Point a = p.corners[std::size_t(i)];
+    const Point b = p.corners[std::size_t((i + 1) % p.count)];
+    twice += a.x * b.y - b.x * a.y;
+  }
+  return std::abs(twice) / 2;
+}
+
+// Area of a convex quadrilateral inside the unit pixel at (x, row).
+double QuadCoverage(const std::array<Point, 4>& quad, int x, int row) {
+  Polygon p;
+  for (const Point corner : quad) p.corners[std::size_t(p.count++)] = corner;
+  const auto atX = [](double edge) {
+    return [edge](Point a, Point b) { return Point{edge, a.y + (b.y - a.y) * (edge - a.x) / (b.x - a.x)}; };
+  };
+  const auto atY = [](double edge) {
+    return [edge](Point a, Point b) { return Point{a.x + (b.x - a.x) * (edge - a.y) / (b.y - a.y), edge}; };
+  };
+  p = ClipPolygon(p, [x](Point q) { return q.x >= x; }, atX(x));
+  p = ClipPolygon(p, [x](Point q) { return q.x <= x + 1; }, atX(x + 1));
+  p = ClipPolygon(p, [row](Point q) { return q.y >= row; }, atY(row));
+  p = ClipPolygon(p, [row](Point q) { return q.y <= row + 1; }, atY(row + 1));
+  return PolygonArea(p);
+}
+
+bool QuadHolds(const std::array<Point, 4>& quad, Point q) {
+  int positive = 0;
+  int negative = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    const Point a = quad[i];
+    const Point b = quad[(i + 1) % 4];
+    const double side = (b.x - a.x) * (q.y - a.y) - (b.y - a.y) * (q.x - a.x);
+    positive += side > 0;
+    negative += side < 0;
+  }
+  return positive == 0 || negative == 0;
+}
+
+FT_F26Dot6 ToF26Dot6(double value) { return FT_F26Dot6(std::lround(value * 64)); }
+
+}  // namespace
+
+double DeviceBox::CoverageOf(int x, int row) const {
+  return Empty() ? 0 : Overlap(x0, x1, x) * Overlap(y0, y1, row);
+}
+
+bool DeviceBox::HoldsCentreOf(int x, int row) const {
+  return x + 0.5 >= x0 && x + 0.5 < x1 && row + 0.5 >= y0 && row + 0.5 < y1;
+}
+
+RasterCanvas::RasterCanvas(int width, int height, PixelFormat format)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), format_(format) {
+  // White: full value in grey and RGB, no ink in CMYK.
+  const std::uint8_t blank = format == PixelFormat::Cmyk ? 0 : 255;
+  pixels_.assign(std::size_t(width_) * std::size_t(height_) * std::size_t(Channels()), blank);
+  state_.transform.ty = height_;
+  state_.fill = state_.stroke = PaintOf(Colour{});
+}
+
+std::span<const std::uint8_t> RasterCanvas::PixelAt(int x, int row) const {
+  const std::size_t channels = std::size_t(Channels());
+  return std::span(pixels_).subspan((std::size_t(row) * std::size_t(width_) + std::size_t(x)) * channels, channels);
+}
+
+void RasterCanvas::Translate(double tx, double ty) {
+  state_.transform.tx += state_.transform.sx * tx;
+  state_.transform.ty += state_.transform.sy * ty;
+}
+
+void RasterCanvas::Scale(double sx, double sy) {
+  state_.transform.sx *= sx;
+  state_.transform.sy *= sy;
+}
+
+void RasterCanvas::SaveState() { saved_.push_back(state_); }
+
+void RasterCanvas::RestoreState() {
+  if (saved_.empty()) return;
+  state_ = saved_.back();
+  saved_.pop_back();
+}
+
+void RasterCanvas::SetFillColour(const Colour& colour) { state_.fill = PaintOf(colour); }
+void RasterCanvas::SetStrokeColour(const Colour& colour) { state_.stroke = PaintOf(colour); }
+void RasterCanvas::SetLineWidth(double width) { state_.lineWidth = width; }
+void RasterCanvas::SetAntialias(bool on) { state_.antialias = on; }
+void RasterCanvas::SetFontSmoothing(bool on) { state_.fontSmoothing = on; }
+
+RasterCanvas::Paint RasterCanvas::PaintOf(const Colour& colour) const {
+  Paint paint;
+  const std::array<double, 4> components = ComponentsIn(colour, format_);
+  for (std::size_t i = 0; i < 4; ++i) paint.value[i] = ComponentByte(components[i]);
+  paint.alpha = std::isnan(colour.alpha) ? 0 : std::clamp(colour.alpha, 0.0, 1.0);
+  return paint;
+}
+
+Point RasterCanvas::ToDevice(Point user) const {
+  const Transform& t = state_.transform;
+  return {t.sx * user.x + t.tx, t.sy * user.y + t.ty};
+}
+
+void RasterCanvas::FillRect(const Rect& rect) {
+  FillUserBox({rect.x, rect.y}, {rect.x + rect.width, rect.y + rect.height}, state_.fill);
+}
+
+void RasterCanvas::FillUserBox(Point a, Point b, const Paint& paint) {
+  FillDeviceFrame(BoxBetween(ToDevice(a), ToDevice(b)), {}, paint);
+}
+
+void RasterCanvas::StrokeRect(const Rect& rect) {
+  const double half = state_.lineWidth / 2;
+  if (!(half > 0)) return;
+  const double left = std::min(rect.x, rect.x + rect.width);
+  const double right = std::max(rect.x, rect.x + rect.width);
+  const double bottom = std::min(rect.y, rect.y + rect.height);
+  const double top = std::max(rect.y, rect.y + rect.height);
+  // The stroke is the outer box less the inner one, covered in one pass so the
+  // joins between the four sides leave no seams.
+  const DeviceBox outer = BoxBetween(ToDevice({left - half, bottom - half}), ToDevice({right + half, top + half}));
+  DeviceBox inner;
+  if (right - left > 2 * half && top - bottom > 2 * half) {
+    inner = BoxBetween(ToDevice({left + half, bottom + half}), ToDevice({right - half, top - half}));
+  }
+  FillDeviceFrame(outer, inner, state_.stroke);
+}
+
+void RasterCanvas::StrokeSegment(Point from, Point to) {
+  const double half = state_.lineWidth / 2;
+  const double dx = to.x - from.x;
+  const double dy = to.y - from.y;
+  const double length = std::hypot(dx, dy);
+  if (!(half > 0) || !(length > 0)) return;
+  // Butt ends: the stroke is the segment widened by half the line width on each side.
+  const double nx = -dy / length * half;
+  const double ny = dx / length * half;
+  if (dx == 0 || dy == 0) {
+    FillUserBox({from.x + nx, from.y + ny}, {to.x - nx, to.y - ny}, state_.stroke);
+    return;
+  }
+  FillDeviceQuad({ToDevice({from.x + nx, from.y + ny}), ToDevice({to.x + nx, to.y + ny}),
+                  ToDevice({to.x - nx, to.y - ny}), ToDevice({from.x - nx, from.y - ny})},
+                 state_.stroke);
+}
+
+void RasterCanvas::FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, const Paint& paint) {
+  if (box.Empty()) return;
+  if (state_.antialias) {
+    const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
+    const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
+    for (int row = top; row < bottom; ++row) {
+      for (int x = left; x < right; ++x) Blend(x, row, paint, box.CoverageOf(x, row) - hole.CoverageOf(x, row));
+    }
+    return;
+  }
+  const auto [left, right] = CentredRange(box.x0, box.x1, width_);
+  const auto [top, bottom] = CentredRange(box.y0, box.y1, height_);
+  for (int row = top; row < bottom; ++row) {
+    for (int x = left; x < right; ++x) {
+      if (!hole.HoldsCentreOf(x, row)) Blend(x, row, paint, 1);
+    }
+  }
+}
+
+void RasterCanvas::FillDeviceQuad(const std::array<Point, 4>& quad, const Paint& paint) {
+  DeviceBox bounds{quad[0].x, quad[0].y, quad[0].x, quad[0].y};
+  for (const Point p : quad) {
+    bounds = {std::min(bounds.x0, p.x), std::min(bounds.y0, p.y), std::max(bounds.x1, p.x), std::max(bounds.y1, p.y)};
+  }
+  if (bounds.Empty()) return;
+  const auto [left, right] = TouchedRange(bounds.x0, bounds.x1, width_);
+  const auto [top, bottom] = TouchedRange(bounds.y0, bounds.y1, height_);
+  for (int row = top; row < bottom; ++row) {
+    for (int x = left; x < right; ++x) {
+      if (state_.antialias) {
+        Blend(x, row, paint, QuadCoverage(quad, x, row));
+      } else if (QuadHolds(quad, {x + 0.5, row + 0.5})) {
+        Blend(x, row, paint, 1);
+      }
+    }
+  }
+}
+
+FontLibrary& RasterCanvas::Fonts() {
+  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
+  return *fonts_;
+}
+
+TextMetrics RasterCanvas::MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {
+  return Fonts().Measure(text, fontName, fontSize);
+}
+
+void RasterCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
+  if (text.empty()) return;
+  const FontFace* font = Fonts().FaceFor(fontName);
+  if (!font) return;
+  const double size = EffectiveFontSize(fontSize);
+  const Transform& t = state_.transform;
+  const double ppemX = size * std::abs(t.sx);
+  const double ppemY = size * std::abs(t.sy);
+  if (!(ppemX >= 1.0 / 64 && ppemX <= kMaxPixelsPerEm && ppemY >= 1.0 / 64 && ppemY <= kMaxPixelsPerEm)) return;
+  FT_Face face = font->Face();
+  if (FT_Set_Char_Size(face, ToF26Dot6(ppemX), ToF26Dot6(ppemY), 72, 72) != 0) return;
+  for (const PlacedGlyph& glyph : font->Shape(text, size).glyphs) {
+    DrawGlyph(face, glyph.id, ToDevice({origin.x + glyph.x, origin.y + glyph.y}), state_.fill);
+  }
+}
+
+void RasterCanvas::DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrigin, const Paint& paint) {
+  const Transform& t = state_.transform;
+  // Glyph outlines have y upwards; mirror them when the transform does.
+  FT_Matrix mirror{t.sx < 0 ? -0x10000 : 0x10000, 0, 0, t.sy > 0 ? -0x10000 : 0x10000};
+  // Horizontal positions keep their fraction; the baseline sits on a whole row so
+  // hinted horizontal stems stay sharp.
+  const double pixelX = std::floor(deviceOrigin.x);
+  const double baselineRow = std::round(deviceOrigin.y);
+  if (!std::isfinite(pixelX) || !std::isfinite(baselineRow)) return;
+  FT_Vector offset{FT_Pos(std::lround((deviceOrigin.x - pixelX) * 64)), 0};
+  FT_Set_Transform(face, &mirror, &offset);
+
+  FT_Int32 flags = FT_LOAD_NO_BITMAP;
+  if (state_.antialias) {
+    flags |= state_.fontSmoothing ? FT_LOAD_TARGET_LIGHT : FT_LOAD_NO_HINTING;
+  } else {
+    flags |= state_.fontSmoothing ? FT_LOAD_TARGET_MONO : (FT_LOAD_TARGET_MONO | FT_LOAD_NO_HINTING);
+  }
+  if (FT_Load_Glyph(face, glyph, flags) != 0) return;
+  if (FT_Render_Glyph(face->glyph, state_.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) return;
+
+  const FT_Bitmap& bitmap = face->glyph->bitmap;
+  const double left = pixelX + face->glyph->bitmap_left;
+  const double top = baselineRow - face->glyph->bitmap_top;
+  for (unsigned r = 0; r < bitmap.rows; ++r) {
+    const double row = top + r;
+    if (row < 0 || row >= height_) continue;
+    const unsigned stride = unsigned(std::abs(bitmap.pitch));
+    const unsigned char* line = bitmap.buffer + (bitmap.pitch >= 0 ? r : bitmap.rows - 1 - r) * stride;
+    for (unsigned c = 0; c < bitmap.width; ++c) {
+      const double x = left + c;
+      if (x < 0 || x >= width_) continue;
+      double coverage = 0;
+      if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
+        coverage = (line[c / 8] >> (7 - c % 8)) & 1;
+      } else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+        coverage = line[c] / 255.0;
+      }
+      Blend(int(x), int(row), paint, coverage);
+    }
+  }
+}
+
+void RasterCanvas::Blend(int x, int row, const Paint& paint, double coverage) {
+  const double amount = paint.alpha * coverage;
+  if (!(amount > 0)) return;
+  const std::size_t channels = std::size_t(Channels());
+  std::uint8_t* pixel = &pixels_[(std::size_t(row) * std::size_t(width_) + std::size_t(x)) * channels];
+  for (std::size_t c = 0; c < channels; ++c) {
+    if (amount >= 1) {
+      pixel[c] = paint.value[c];
+    } else {
+      pixel[c] = std::uint8_t(std::lround(pixel[c] + (paint.value[c] - pixel[c]) * amount));
+    }
+  }
+}
+
+}  // namespace kbc

@@ -1,0 +1,111 @@
+// A bitmap canvas of our own: 8 bits per component in grey, RGB or CMYK,
+// rows stored top to bottom without padding, every pixel white at the start.
+//
+// Shapes are composited source-over in one solid colour with its alpha. With
+// antialiasing on, a pixel takes the exact fraction of its area that a
+// rectangle or stroked segment covers; with it off, a pixel is painted when
+// its centre lies inside the shape. The transform only ever translates and
+// scales (possibly by negative factors), so axis-aligned shapes stay
+// axis-aligned on the device and their coverage is computed in closed form.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "platform/device_colour.h"
+#include "platform/text_layout.h"
+#include "render/drawing_target.h"
+
+namespace kbc {
+
+// A rectangle on the device by its edges, y downwards from the top row; empty
+// (and so covering nothing) unless x0 < x1 and y0 < y1.
+struct DeviceBox {
+  double x0 = 0;
+  double y0 = 0;
+  double x1 = 0;
+  double y1 = 0;
+
+  bool Empty() const { return !(x0 < x1) || !(y0 < y1); }
+  // The area of the pixel (x, row) inside the box.
+  double CoverageOf(int x, int row) const;
+  bool HoldsCentreOf(int x, int row) const;
+};
+
+class RasterCanvas final : public DrawingTarget {
+ public:
+  // User space starts with its origin at the lower-left corner, one unit per pixel.
+  RasterCanvas(int width, int height, PixelFormat format);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  PixelFormat Format() const { return format_; }
+  int Channels() const { return ChannelsOf(format_); }
+  // All rows from the top, Width() * Channels() bytes each.
+  std::span<const std::uint8_t> Pixels() const { return pixels_; }
+  // The components of one pixel; row 0 is the top row.
+  std::span<const std::uint8_t> PixelAt(int x, int row) const;
+
+  void Translate(double tx, double ty) override;
+  void Scale(double sx, double sy) override;
+  void SaveState() override;
+  void RestoreState() override;
+
+  void SetFillColour(const Colour& colour) override;
+  void SetStrokeColour(const Colour& colour) override;
+  void SetLineWidth(double width) override;
+  void SetAntialias(bool on) override;
+  void SetFontSmoothing(bool on) override;
+
+  void FillRect(const Rect& rect) override;
+  void StrokeRect(const Rect& rect) override;
+  void StrokeSegment(Point from, Point to) override;
+  void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) override;
+  TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) override;
+
+ private:
+  // Device x = sx * x + tx, device y (downwards from the top row) = sy * y + ty.
+  struct Transform {
+    double sx = 1;
+    double tx = 0;
+    double sy = -1;
+    double ty = 0;
+  };
+  // A colour as this canvas stores it: bytes in the pixel format plus alpha.
+  struct Paint {
+    std::array<std::uint8_t, 4> value{};
+    double alpha = 1;
+  };
+  struct State {
+    Transform transform;
+    Paint fill;
+    Paint stroke;
+    double lineWidth = 1;
+    bool antialias = true;
+    bool fontSmoothing = true;
+  };
+
+  Paint PaintOf(const Colour& colour) const;
+  Point ToDevice(Point user) const;
+  // Fills the user-space rectangle between two corners.
+  void FillUserBox(Point a, Point b, const Paint& paint);
+  // Fills a device rectangle less a hole inside it (an empty hole leaves it whole).
+  void FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, const Paint& paint);
+  void FillDeviceQuad(const std::array<Point, 4>& quad, const Paint& paint);
+  void DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrigin, const Paint& paint);
+  void Blend(int x, int row, const Paint& paint, double coverage);
+
+  int width_;
+  int height_;
+  PixelFormat format_;
+  std::vector<std::uint8_t> pixels_;
+  State state_;
+  std::vector<State> saved_;
+  FontLibrary& Fonts();
+
+  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
+};
+
+}  // namespace kbc

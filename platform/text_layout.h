@@ -1,0 +1,81 @@
+// Text lines shaped with HarfBuzz over FreeType faces. Both canvases take glyph
+// ids and positions from here, so a line has the same layout in a PDF and in a
+// bitmap; positions are unhinted and independent of any device.
+#pragma once
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <hb.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/fonts.h"
+
+namespace kbc {
+
+// One glyph of a shaped line: its id in the face and its origin in points
+// relative to the line's origin on the baseline, y upwards.
+struct PlacedGlyph {
+  std::uint32_t id = 0;
+  double x = 0;
+  double y = 0;
+};
+
+struct TextLine {
+  std::vector<PlacedGlyph> glyphs;
+  double width = 0;    // sum of the advances
+  double ascent = 0;   // above the baseline, positive
+  double descent = 0;  // below the baseline, positive
+  double leading = 0;  // the face's line gap
+};
+
+// A FreeType face with the HarfBuzz font shaping it, loaded from a resolved font.
+class FontFace {
+ public:
+  static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font);
+  ~FontFace();
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+
+  FT_Face Face() const { return face_; }
+  const ResolvedFont& Source() const { return source_; }
+
+  // Shapes one line at a size in points (0 means 12).
+  TextLine Shape(std::u32string_view text, double fontSize) const;
+
+ private:
+  FontFace(FT_Face face, hb_font_t* shaper, ResolvedFont source)
+      : face_(face), shaper_(shaper), source_(std::move(source)) {}
+
+  FT_Face face_;
+  hb_font_t* shaper_;
+  ResolvedFont source_;
+};
+
+// A FreeType library and the faces loaded from it, owned by one canvas. Font
+// names are resolved (and faces loaded) only when text is drawn.
+class FontLibrary {
+ public:
+  FontLibrary();
+  ~FontLibrary();
+  FontLibrary(const FontLibrary&) = delete;
+  FontLibrary& operator=(const FontLibrary&) = delete;
+
+  // The face for a font name, or null when no font file could be loaded.
+  const FontFace* FaceFor(std::u32string_view fontName);
+
+  // Width and line height of a line in the face for a font name (zero without one).
+  TextMetrics Measure(std::u32string_view text, std::u32string_view fontName, double fontSize);
+
+ private:
+  FT_Library library_ = nullptr;
+  std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
+};
+
+}  // namespace kbc

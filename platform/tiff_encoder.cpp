@@ -1,0 +1,124 @@
+// TIFF through libtiff, written to a growing memory buffer by client procedures.
+#include <tiffio.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/image_encoders.h"
+
+namespace kbc {
+namespace {
+
+struct MemoryFile {
+  std::string bytes;
+  std::size_t position = 0;
+  std::string error;
+};
+
+MemoryFile& FileOf(thandle_t handle) { return *static_cast<MemoryFile*>(handle); }
+
+tmsize_t ReadProc(thandle_t handle, void* data, tmsize_t size) {
+  MemoryFile& file = FileOf(handle);
+  const std::size_t available = file.position < file.bytes.size() ? file.bytes.size() - file.position : 0;
+  const std::size_t count = std::min(available, std::size_t(size));
+  std::memcpy(data, file.bytes.data() + file.position, count);
+  file.position += count;
+  return tmsize_t(count);
+}
+
+tmsize_t WriteProc(thandle_t handle, void* data, tmsize_t size) {
+  MemoryFile& file = FileOf(handle);
+  const std::size_t end = file.position + std::size_t(size);
+  if (end > file.bytes.size()) file.bytes.resize(end);
+  std::memcpy(file.bytes.data() + file.position, data, std::size_t(size));
+  file.position = end;
+  return size;
+}
+
+toff_t SeekProc(thandle_t handle, toff_t offset, int whence) {
+  MemoryFile& file = FileOf(handle);
+  const toff_t base = whence == SEEK_CUR ? file.position : whence == SEEK_END ? file.bytes.size() : 0;
+  file.position = std::size_t(base + offset);
+  return file.position;
+}
+
+int CloseProc(thandle_t) { return 0; }
+toff_t SizeProc(thandle_t handle) { return FileOf(handle).bytes.size(); }
+int MapProc(thandle_t, void**, toff_t*) { return 0; }
+void UnmapProc(thandle_t, void*, toff_t) {}
+
+int KeepError(TIFF*, void* handle, const char* module, const char* format, va_list args) {
+  char text[512];
+  std::vsnprintf(text, sizeof text, format, args);
+  FileOf(handle).error = std::string(module ? module : "libtiff") + ": " + text;
+  return 1;
+}
+
+int IgnoreWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
+
+struct TiffCloser {
+  void operator()(TIFF* tiff) const { TIFFClose(tiff); }
+};
+struct OptionsFreer {
+  void operator()(TIFFOpenOptions* options) const { TIFFOpenOptionsFree(options); }
+};
+
+void SetColourTags(TIFF* tiff, PixelFormat format) {
+  switch (format) {
+    case PixelFormat::Grey:
+      TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+      break;
+    case PixelFormat::Rgb:
+      TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+      break;
+    case PixelFormat::Cmyk:
+      TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_SEPARATED);
+      TIFFSetField(tiff, TIFFTAG_INKSET, INKSET_CMYK);
+      break;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& error) {
+  MemoryFile file;
+  std::unique_ptr<TIFFOpenOptions, OptionsFreer> options(TIFFOpenOptionsAlloc());
+  TIFFOpenOptionsSetErrorHandlerExtR(options.get(), KeepError, &file);
+  TIFFOpenOptionsSetWarningHandlerExtR(options.get(), IgnoreWarning, &file);
+  bool ok = false;
+  {
+    std::unique_ptr<TIFF, TiffCloser> tiff(TIFFClientOpenExt("memory", "w", &file, ReadProc, WriteProc, SeekProc,
+                                                             CloseProc, SizeProc, MapProc, UnmapProc, options.get()));
+    if (tiff) {
+      const int channels = ChannelsOf(bitmap.format);
+      TIFFSetField(tiff.get(), TIFFTAG_IMAGEWIDTH, std::uint32_t(bitmap.width));
+      TIFFSetField(tiff.get(), TIFFTAG_IMAGELENGTH, std::uint32_t(bitmap.height));
+      TIFFSetField(tiff.get(), TIFFTAG_BITSPERSAMPLE, 8);
+      TIFFSetField(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, channels);
+      TIFFSetField(tiff.get(), TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+      TIFFSetField(tiff.get(), TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+      TIFFSetField(tiff.get(), TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tiff.get(), 0));
+      SetColourTags(tiff.get(), bitmap.format);
+      // The encoder may work in place on a row, so it gets a copy.
+      const std::size_t stride = std::size_t(bitmap.width) * std::size_t(channels);
+      std::vector<std::uint8_t> row(stride);
+      ok = true;
+      for (int y = 0; ok && y < bitmap.height; ++y) {
+        std::copy_n(bitmap.pixels.begin() + std::ptrdiff_t(std::size_t(y) * stride), stride, row.begin());
+        ok = TIFFWriteScanline(tiff.get(), row.data(), std::uint32_t(y), 0) == 1;
+      }
+      ok = ok && TIFFWriteDirectory(tiff.get()) == 1;
+    }
+  }
+  if (!ok || !file.error.empty()) {
+    error = file.error.empty() ? "libtiff could not write the image" : file.error;
+    return std::nullopt;
+  }
+  return std::move(file.bytes);
+}
+
+}  // namespace kbc

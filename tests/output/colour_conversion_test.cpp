@@ -1,0 +1,40 @@
+// Colours for the RGB-only outputs. Grey g becomes (g, g, g): grey 0 is black
+// in the settings record, and stays black in a PNG, JPEG or PDF file.
+#include <gtest/gtest.h>
+
+#include "output/colour_conversion.h"
+
+namespace kbc {
+namespace {
+
+TEST(ConvertColoursToRgb, EveryMode) {
+  struct Row {
+    const char* what;
+    std::uint32_t mode;
+    ColourComponents given;
+    ColourComponents expected;
+  };
+  const Row rows[] = {
+      {"grey black", kColourGrey, {0, 1, 0, 0, 0}, {0, 0, 0, 1, 0}},
+      {"grey 0.2 with alpha 0.5", kColourGrey, {0.2, 0.5, 0.7, 0.7, 0.7}, {0.2, 0.2, 0.2, 0.5, 0}},
+      {"unknown mode reads as grey", 3, {0.25, 1, 0, 0, 0}, {0.25, 0.25, 0.25, 1, 0}},
+      {"RGB kept, component 5 cleared", kColourRgb, {0.1, 0.2, 0.3, 0.4, 0.9}, {0.1, 0.2, 0.3, 0.4, 0}},
+      {"CMYK by (1 - C)(1 - K)", kColourCmyk, {0.5, 0, 1, 0.2, 0.8}, {0.4, 0.8, 0, 0.8, 0}},
+      {"CMYK black", kColourCmyk, {0, 0, 0, 1, 1}, {0, 0, 0, 1, 0}},
+  };
+  for (const Row& row : rows) {
+    BarcodeSettings settings = InitSettings();
+    settings.colourMode = row.mode;
+    settings.foreground = row.given;
+    settings.background = row.given;
+    ConvertColoursToRgb(settings);
+    EXPECT_EQ(settings.colourMode, std::uint32_t(kColourRgb)) << row.what;
+    for (std::size_t i = 0; i < 5; ++i) {
+      EXPECT_DOUBLE_EQ(settings.foreground[i], row.expected[i]) << row.what << " component " << i + 1;
+      EXPECT_DOUBLE_EQ(settings.background[i], row.expected[i]) << row.what << " component " << i + 1;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kbc
