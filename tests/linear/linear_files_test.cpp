@@ -1,5 +1,5 @@
-// Code 128, GS1-128, EAN-8, UPC-E, the book numbers and the coupons as EPS and
-// SVG files: golden files checked by hand, and reads by independent decoders.
+// Code 128, GS1-128, EAN-8, UPC-E, the book numbers and the coupons as EPS,
+// SVG and PNG files: golden files checked by hand, and reads by independent decoders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -108,16 +108,20 @@ const ReadCase kReadCases[] = {
      {"UPC-A:512345678900", "CODE-128:12345"}},
 };
 
-TEST(LinearDecoderRoundTrip, SvgAndEpsReadBack) {
+TEST(LinearDecoderRoundTrip, SvgEpsAndPngReadBack) {
   for (const ReadCase& c : kReadCases) {
     const std::vector<std::string> args = {"-type", c.type, "-data", c.data, "-addon", c.addon};
-    for (const auto& [action, extension] : {std::pair{"svgf", ".svg"}, std::pair{"epsf", ".eps"}}) {
+    for (const auto& [action, extension] :
+         {std::pair{"svgf", ".svg"}, std::pair{"epsf", ".eps"}, std::pair{"pngf", ".png"}}) {
       SCOPED_TRACE(std::string(c.type) + " " + c.data + " " + extension);
       const std::string path = TempDir() + "/read" + extension;
       ASSERT_EQ(RunKbc(WithOutput(args, action, path)).status, 0);
       std::string log;
-      const std::string png =
-          std::string(extension) == ".svg" ? test::RasteriseSvg(path, &log) : test::RasteriseEps(path, &log);
+      const std::string kind = extension;
+      // Our bitmaps have one pixel per module: enlarged by pixel replication.
+      const std::string png = kind == ".svg"   ? test::RasteriseSvg(path, &log)
+                              : kind == ".eps" ? test::RasteriseEps(path, &log)
+                                               : test::EnlargeBitmap(path, 400, &log);
       ASSERT_FALSE(png.empty()) << log;
       const auto zxing = test::ZxingRead(png);
       std::vector<std::string> found;
