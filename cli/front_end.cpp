@@ -13,6 +13,7 @@
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
+#include "render/render.h"
 
 namespace kbc {
 namespace {
@@ -163,6 +164,10 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
     out << UsageText();
     err << "KestrovaBarCode: " << IncompleteReason(line) << '\n';
     return kExitIncomplete;
+  }
+  if (RendererFor(settings.symbology) == nullptr) {
+    err << "KestrovaBarCode: " << SymbologyName(settings.symbology) << " barcodes cannot be drawn yet\n";
+    return kExitNotProduced;
   }
   if (line.action != OutputAction::Clipboard && line.outputPath.empty()) {
     err << "KestrovaBarCode: no -output path given for -action " << ActionWord(line.action) << '\n';
