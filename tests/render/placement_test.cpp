@@ -125,20 +125,5 @@ TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
   EXPECT_NE(transparent.Only("fillrect").front().a, 0);  // the first rectangle is a bar at x 11
 }
 
-TEST(LinearFrame, UpcASmallDigitsAndTextOnTheTarget) {
-  BarcodeSettings s = Ean13(3);
-  s.symbology = kUpcA;
-  s.data = U"03600029145";
-  RecordingTarget target;
-  RenderBarcode(&target, s, 0, 0);
-  const auto texts = target.Only("text");
-  ASSERT_EQ(texts.size(), 12u);
-  EXPECT_EQ(texts[0].text, U"0");
-  EXPECT_EQ(texts[0].fontSize, 7);
-  EXPECT_EQ(texts[1].text, U"2");
-  EXPECT_EQ(texts[1].a, 109);
-  EXPECT_EQ(texts[2].fontSize, 10);
-}
-
 }  // namespace
 }  // namespace kbc
