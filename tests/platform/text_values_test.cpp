@@ -13,70 +13,48 @@
 namespace kbc {
 namespace {
 
-TEST(NumberText, IntegerValue) {
-  const std::pair<std::u32string_view, std::int32_t> rows[] = {
-      {U"42abc", 42},  {U"  -7", -7},  {U"- 5", -5},  {U"--5", 0},     {U"+3", 3},
-      {U"0x1F", 0},    {U"", 0},       {U"abc", 0},   {U"1,5", 1},     {U"\u3000 9", 9},
+TEST(NumberText, LeadingNumberOfTheText) {
+  const std::pair<std::u32string_view, std::int32_t> integers[] = {
+      {U"42abc", 42}, {U"- 5", -5}, {U"--5", 0}, {U"+3", 3}, {U"0x1F", 0}, {U"", 0}, {U"1,5", 1}, {U"\u3000 9", 9},
       {U"99999999999", std::numeric_limits<std::int32_t>::max()},
       {U"-99999999999", std::numeric_limits<std::int32_t>::min()},
   };
-  for (const auto& [text, value] : rows) EXPECT_EQ(IntegerValueOf(text), value);
-}
-
-TEST(NumberText, DoubleValue) {
-  const std::pair<std::u32string_view, double> rows[] = {
-      {U"1.5e2x", 150}, {U".5", 0.5}, {U"inf", 0}, {U"0x10", 0}, {U"", 0}, {U" -2.25", -2.25}, {U"+1", 1},
-      {U"1e-400", 0},
+  for (const auto& [text, value] : integers) EXPECT_EQ(IntegerValueOf(text), value);
+  const std::pair<std::u32string_view, double> reals[] = {
+      {U"1.5e2x", 150}, {U".5", 0.5}, {U"inf", 0}, {U"0x10", 0}, {U" -2.25", -2.25}, {U"1e-400", 0},
+      {U"1e400", std::numeric_limits<double>::infinity()},
   };
-  for (const auto& [text, value] : rows) EXPECT_EQ(DoubleValueOf(text), value);
-  EXPECT_EQ(DoubleValueOf(U"1e400"), std::numeric_limits<double>::infinity());
+  for (const auto& [text, value] : reals) EXPECT_EQ(DoubleValueOf(text), value);
 }
 
-TEST(MacRoman, EveryByteRoundTrips) {
+TEST(TextCodes, MacRomanAndUtf8RoundTrip) {
   std::string all;
   for (int b = 0; b < 256; ++b) all.push_back(char(b));
   const std::u32string text = DecodeMacRoman(all);
   ASSERT_EQ(text.size(), 256u);
   EXPECT_EQ(text[0xDB], U'\u20AC');
   EXPECT_EQ(text[0xF0], U'\uF8FF');
-  EXPECT_EQ(text[0x80], U'\u00C4');
   EXPECT_EQ(EncodeMacRoman(text), all);
-  EXPECT_EQ(EncodeMacRoman(U"\u2126"), std::string("\xBD"));
+  EXPECT_EQ(EncodeMacRoman(U"\u2126"), std::string("\xBD"));  // Ohm sign shares omega's byte
   EXPECT_FALSE(EncodeMacRoman(U"\u4E00").has_value());
-}
-
-TEST(Utf8, RoundTripAndInvalidBytes) {
-  const std::u32string text = U"a\u00E9\u20AC\U0001F600";
-  EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-  EXPECT_EQ(FromUtf8("\xC3"), U"\uFFFD");
+  EXPECT_EQ(FromUtf8(ToUtf8(U"a\u00E9\u20AC\U0001F600")), U"a\u00E9\u20AC\U0001F600");
   EXPECT_EQ(FromUtf8("\xE2\x82x"), U"\uFFFD\uFFFDx");
 }
 
 TEST(StandardizePath, Rules) {
-  const char* home = std::getenv("HOME");
   const std::pair<std::string_view, std::string> rows[] = {
-      {"/tmp//a/./b.svg", "/tmp/a/b.svg"},
-      {"out/", "out"},
-      {"/", "/"},
-      {"a/../b", "a/../b"},
-      {"/usr/lib/../bin/x", "/usr/bin/x"},
-      {"/nonexistent-kbc/dir/../x", "/nonexistent-kbc/x"},
+      {"/tmp//a/./b.svg", "/tmp/a/b.svg"}, {"out/", "out"}, {"/", "/"}, {"a/../b", "a/../b"},
+      {"/usr/lib/../bin/x", "/usr/bin/x"}, {"/nonexistent-kbc/dir/../x", "/nonexistent-kbc/x"},
       {"~nobody-kbc-unknown/x", "~nobody-kbc-unknown/x"},
   };
   for (const auto& [in, out] : rows) EXPECT_EQ(StandardizeOutputPath(in), out) << in;
-  if (home != nullptr) {
-    EXPECT_FALSE(StandardizeOutputPath("~/x.svg").starts_with("~"));
-  }
+  if (std::getenv("HOME") != nullptr) { EXPECT_FALSE(StandardizeOutputPath("~/x.svg").starts_with("~")); }
   EXPECT_EQ(LastPathComponent("/tmp/dir/code.svg"), "code.svg");
-  EXPECT_EQ(LastPathComponent("code.svg"), "code.svg");
 }
 
 TEST(SystemGate, VersionNumberAndThreshold) {
   EXPECT_EQ(FormatSystemVersionNumber(10, 15, 0), 101500);
-  EXPECT_EQ(FormatSystemVersionNumber(11, 0, 0), 110000);
   EXPECT_EQ(FormatSystemVersionNumber(14, 2, 1), 140201);
-  EXPECT_EQ(FormatSystemVersionNumber(0, 0, 0), 0);
-  EXPECT_TRUE(SystemVersionAccepted(101500));
   EXPECT_FALSE(SystemVersionAccepted(101499));
   EXPECT_TRUE(SystemVersionAccepted(SystemVersionNumber()));
 }
