@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "support/decoders.h"
 #include "support/process.h"
@@ -11,121 +12,76 @@
 namespace kbc::test {
 namespace {
 
-const std::vector<std::string> kEan13{"-type", "EAN-13", "-data", "590123412345"};
+using Args = std::vector<std::string>;
+const Args kGrey{"-colmode", "0", "-fcolcomponent1", "0", "-fcolcomponent2", "1"};
+const Args kCmyk{"-colmode", "2", "-fcolcomponent4", "1", "-fcolcomponent5", "1"};
 
-std::string Produce(const std::string& name, const std::string& action, std::vector<std::string> options) {
+// The EAN-13 of 590123412345 written by `action` to a fresh file.
+std::string Produce(const std::string& name, const std::string& action, const Args& options) {
   const std::string path = TempDir() + "/" + name;
-  std::vector<std::string> args = kEan13;
-  args.insert(args.end(), {"-action", action, "-output", path});
+  Args args{"-type", "EAN-13", "-data", "590123412345", "-action", action, "-output", path};
   args.insert(args.end(), options.begin(), options.end());
   const ProcessResult run = RunKbc(args);
   EXPECT_EQ(run.status, 0) << name << ": " << run.err;
   return path;
 }
 
-// Antialiased modules 1.5 pixels wide have half-covered edge pixels; enlarging
-// them by interpolation keeps each edge where it was, pixel replication would
-// turn it into a flat grey band.
-std::string EnlargeSmoothly(const std::string& path) {
-  const std::string large = path + ".smooth.png";
-  const ProcessResult run = RunProgram({"convert", path, "-filter", "Triangle", "-resize", "400%", "-bordercolor",
-                                        "white", "-border", "40", large});
-  return run.status == 0 ? large : std::string();
-}
-
-// How a bitmap is prepared for the decoders: 1-pixel modules are replicated;
+// Every bitmap kind and colour mode scans, read by both decoders, and has the
+// expected size and format: one pixel per point, the scaled size truncated
+// (113 × 1.5 = 169.5 gives 169); 8-bit RGB PNG without alpha, JPEG at quality 100
+// without chroma subsampling, deflated TIFF in the record's own colour model.
+// For the decoders 1-pixel modules are replicated; antialiased 1.5-pixel modules
+// are enlarged by interpolation, which keeps each half-covered edge where it was;
 // zbar reads aliased 1.5-pixel modules (1 and 2 pixels wide in turn) as drawn.
-enum class Enlarge { Replicate, Interpolate, AsDrawn };
-
-// Every bitmap kind and colour mode scans, read by both decoders.
 TEST(BitmapFiles, DecodersReadEveryKindAndMode) {
-  struct Row {
-    const char* name;
-    const char* action;
-    std::vector<std::string> options;
-    Enlarge enlarge;
+  enum Enlarge { kReplicate, kInterpolate, kAsDrawn };
+  const std::map<std::string, std::string> format{{"pngf", "%w %h %[channels] %z"},
+                                                  {"jpeg", "%w %h %Q %[jpeg:sampling-factor]"},
+                                                  {"tiff", "%w %h %[channels] %C %[tiff:photometric]"}};
+  const std::tuple<const char*, const char*, Args, Enlarge, const char*> rows[] = {
+      {"rgb.png", "pngf", {}, kReplicate, "113 80 srgb 8"},
+      {"grey.png", "pngf", kGrey, kReplicate, "113 80 srgb 8"},
+      {"cmyk.jpg", "jpeg", kCmyk, kReplicate, "113 80 100 1x1,1x1,1x1"},
+      {"scale150.jpg", "jpeg", {"-scale", "150"}, kInterpolate, "169 120 100 1x1,1x1,1x1"},
+      {"scale150.png", "pngf", {"-scale", "150"}, kInterpolate, "169 120 srgb 8"},
+      {"rgb.tif", "tiff", {}, kReplicate, "113 80 srgb Zip RGB"},
+      {"grey.tif", "tiff", kGrey, kReplicate, "113 80 gray Zip min-is-black"},
+      {"cmyk.tif", "tiff", kCmyk, kReplicate, "113 80 cmyk Zip separated"},
+      {"aliased.png", "pngf", {"-scale", "150", "-antialiasoff", "1"}, kAsDrawn, "169 120 srgb 8"},
   };
-  const Row rows[] = {
-      {"rgb.png", "pngf", {}, Enlarge::Replicate},
-      {"grey.png", "pngf", {"-colmode", "0", "-fcolcomponent1", "0", "-fcolcomponent2", "1"}, Enlarge::Replicate},
-      {"cmyk.jpg", "jpeg", {"-colmode", "2", "-fcolcomponent4", "1", "-fcolcomponent5", "1"}, Enlarge::Replicate},
-      {"scale150.jpg", "jpeg", {"-scale", "150"}, Enlarge::Interpolate},
-      {"scale150.png", "pngf", {"-scale", "150"}, Enlarge::Interpolate},
-      {"rgb.tif", "tiff", {}, Enlarge::Replicate},
-      {"grey.tif", "tiff", {"-colmode", "0", "-fcolcomponent1", "0", "-fcolcomponent2", "1"}, Enlarge::Replicate},
-      {"cmyk.tif", "tiff", {"-colmode", "2", "-fcolcomponent4", "1", "-fcolcomponent5", "1"}, Enlarge::Replicate},
-      {"aliased.png", "pngf", {"-scale", "150", "-antialiasoff", "1"}, Enlarge::AsDrawn},
-  };
-  for (const Row& row : rows) {
+  for (const auto& [name, action, options, enlarge, identified] : rows) {
     std::string log;
-    const std::string path = Produce(row.name, row.action, row.options);
-    const std::string large = row.enlarge == Enlarge::Replicate     ? EnlargeBitmap(path, 400, &log)
-                              : row.enlarge == Enlarge::Interpolate ? EnlargeSmoothly(path)
-                                                                    : path;
-    ASSERT_FALSE(large.empty()) << row.name << ": " << log;
-    const auto zxing = ZxingRead(large);
-    const auto zbar = ZbarRead(large);
-    ASSERT_EQ(zxing.size(), 1u) << row.name << ": " << Describe(zxing);
-    EXPECT_EQ(zxing[0].text, "5901234123457") << row.name;
-    ASSERT_EQ(zbar.size(), 1u) << row.name << ": " << Describe(zbar);
-    EXPECT_EQ(zbar[0].text, "5901234123457") << row.name;
+    const std::string path = Produce(name, action, options);
+    EXPECT_EQ(Identify(path, format.at(action)), identified) << name;
+    std::string large = enlarge == kReplicate ? EnlargeBitmap(path, 400, &log) : path;
+    if (enlarge == kInterpolate) {
+      large = path + ".smooth.png";
+      log = RunProgram({"convert", path, "-filter", "Triangle", "-resize", "400%", "-bordercolor", "white",
+                        "-border", "40", large}).err;
+    }
+    for (const auto& results : {ZxingRead(large), ZbarRead(large)}) {
+      ASSERT_EQ(results.size(), 1u) << name << ": " << Describe(results) << log;
+      EXPECT_EQ(results[0].text, "5901234123457") << name;
+    }
   }
 }
 
-// One pixel per point, the scaled size truncated (113 × 1.5 = 169.5 gives 169);
-// 8-bit RGB PNG without alpha, JPEG at quality 100 without chroma subsampling,
-// deflated TIFF in the record's own colour model.
-TEST(BitmapFiles, SizesAndFormats) {
-  struct Row {
-    const char* name;
-    const char* action;
-    std::vector<std::string> options;
-    const char* format;
-    std::string expected;
-  };
-  const std::string png = "%w %h %[channels] %z";
-  const std::string tiff = "%w %h %[channels] %C %[tiff:photometric]";
-  const Row rows[] = {
-      {"s100.png", "pngf", {}, png.c_str(), "113 80 srgb 8"},
-      {"s150.png", "pngf", {"-scale", "150"}, png.c_str(), "169 120 srgb 8"},
-      {"s100.jpg", "jpeg", {}, "%w %h %Q %[jpeg:sampling-factor]", "113 80 100 1x1,1x1,1x1"},
-      {"rgb.tif", "tiff", {"-scale", "150"}, tiff.c_str(), "169 120 srgb Zip RGB"},
-      {"grey.tif", "tiff", {"-colmode", "0"}, tiff.c_str(), "113 80 gray Zip min-is-black"},
-      {"cmyk.tif", "tiff", {"-colmode", "2"}, tiff.c_str(), "113 80 cmyk Zip separated"},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(Identify(Produce(row.name, row.action, row.options), row.format), row.expected) << row.name;
-  }
-}
+// Pixel values read back: CMYK TIFF ink values byte for byte (0.2, 0.4, 0.6, 0.8
+// are 51, 102, 153, 204; paper is no ink); antialiasing off leaves two colours
+// even where scale 150 puts bar edges on half pixels, on blends them; grey 0 stays
+// black on white in every bitmap kind.
+TEST(BitmapFiles, PixelValues) {
+  const Args exact{"-colmode", "2", "-fcolcomponent1", "0.2", "-fcolcomponent2", "0.4", "-fcolcomponent3", "0.6",
+                   "-fcolcomponent4", "0.8", "-fcolcomponent5", "1", "-antialiasoff", "1"};
+  const RawImage cmyk = ReadPixels(Produce("exact.tif", "tiff", exact), "cmyk");
+  EXPECT_EQ(cmyk.Distinct(), (std::set<std::vector<int>>{{0, 0, 0, 0}, {51, 102, 153, 204}}));
 
-// The components given for a CMYK TIFF are the ink values stored, byte for byte:
-// 0.2, 0.4, 0.6, 0.8 are 51, 102, 153, 204, and the untouched paper is no ink.
-TEST(BitmapFiles, CmykTiffKeepsExactComponents) {
-  const std::string path = Produce("exact.tif", "tiff",
-                                   {"-colmode", "2", "-fcolcomponent1", "0.2", "-fcolcomponent2", "0.4",
-                                    "-fcolcomponent3", "0.6", "-fcolcomponent4", "0.8", "-fcolcomponent5", "1",
-                                    "-antialiasoff", "1"});
-  const RawImage image = ReadPixels(path, "cmyk");
-  ASSERT_EQ(image.width, 113);
-  EXPECT_EQ(image.At(11, 0), (std::vector<int>{51, 102, 153, 204})) << "first guard bar at x 11";
-  EXPECT_EQ(image.At(12, 0), (std::vector<int>{0, 0, 0, 0})) << "space after it";
-  EXPECT_EQ(image.Distinct().size(), 2u);
-}
-
-// Antialiasing off leaves the two colours only, bars and glyphs alike, even where
-// scale 150 puts bar edges on half pixels; on, the edges are blended.
-TEST(BitmapFiles, AntialiasingOffLeavesTwoColours) {
   const RawImage off = ReadPixels(Produce("off.png", "pngf", {"-scale", "150", "-antialiasoff", "1"}), "rgb");
   EXPECT_EQ(off.Distinct(), (std::set<std::vector<int>>{{0, 0, 0}, {255, 255, 255}}));
-  const RawImage on = ReadPixels(Produce("on.png", "pngf", {"-scale", "150"}), "rgb");
-  EXPECT_GT(on.Distinct().size(), 2u);
-}
+  EXPECT_GT(ReadPixels(Produce("on.png", "pngf", {"-scale", "150"}), "rgb").Distinct().size(), 2u);
 
-// Grey 0 is black everywhere: the RGB conversion for PNG and JPEG keeps it black
-// on white, as EPS, SVG and TIFF draw it.
-TEST(BitmapFiles, GreyModeStaysBlackOnWhite) {
-  const std::vector<std::string> grey{"-colmode", "0", "-fcolcomponent1", "0", "-fcolcomponent2", "1",
-                                      "-bcolcomponent1", "1", "-bcolcomponent2", "1", "-coltrans", "1"};
+  Args grey = kGrey;
+  grey.insert(grey.end(), {"-bcolcomponent1", "1", "-bcolcomponent2", "1", "-coltrans", "1"});
   for (const auto& [name, action] : {std::pair{"grey.png", "pngf"}, {"grey.jpg", "jpeg"}, {"grey2.tif", "tiff"}}) {
     const RawImage image = ReadPixels(Produce(name, action, grey), "gray");
     ASSERT_EQ(image.width, 113) << name;
@@ -134,24 +90,22 @@ TEST(BitmapFiles, GreyModeStaysBlackOnWhite) {
   }
 }
 
-// Data that cannot be drawn gives no bitmap at all, a reason and exit status 1.
-TEST(BitmapFiles, UndrawableDataWritesNothing) {
-  for (const char* action : {"pngf", "jpeg", "tiff"}) {
-    const std::string path = TempDir() + "/none." + action;
-    const ProcessResult run = RunKbc({"-type", "EAN-13", "-data", "ABC", "-action", action, "-output", path});
-    EXPECT_EQ(run.status, 1) << action;
-    EXPECT_NE(run.err.find("cannot be drawn"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(path)) << action;
+// Data that cannot be drawn, or a folder that does not exist: no file, the reason
+// (with the path) and exit status 1.
+TEST(BitmapFiles, FailuresWriteNothing) {
+  const std::string missing = TempDir() + "/missing/dir/code.png";
+  const std::tuple<const char*, std::string, std::string, std::string> rows[] = {
+      {"pngf", "ABC", TempDir() + "/none.png", "cannot be drawn"},
+      {"jpeg", "ABC", TempDir() + "/none.jpg", "cannot be drawn"},
+      {"tiff", "ABC", TempDir() + "/none.tif", "cannot be drawn"},
+      {"pngf", "1", missing, missing + "\": No such file or directory"},
+  };
+  for (const auto& [action, data, path, message] : rows) {
+    const ProcessResult run = RunKbc({"-type", "EAN-13", "-data", data, "-action", action, "-output", path});
+    EXPECT_EQ(run.status, 1) << path;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(path)) << path;
   }
-}
-
-// A directory that cannot be written: the message names the path and the reason.
-TEST(BitmapFiles, UnwritablePathIsReported) {
-  const std::string path = TempDir() + "/missing/dir/code.png";
-  const ProcessResult run = RunKbc({"-type", "EAN-13", "-data", "1", "-action", "pngf", "-output", path});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -13,9 +13,7 @@ std::vector<int> RawImage::At(int x, int row) const {
 
 std::set<std::vector<int>> RawImage::Distinct() const {
   std::set<std::vector<int>> seen;
-  for (int row = 0; row < height; ++row) {
-    for (int x = 0; x < width; ++x) seen.insert(At(x, row));
-  }
+  for (int i = 0; i < width * height; ++i) seen.insert(At(i % width, i / width));
   return seen;
 }
 
@@ -25,8 +23,7 @@ std::string Identify(const std::string& path, const std::string& format) {
 
 RawImage ReadPixels(const std::string& path, const std::string& map) {
   RawImage image;
-  std::istringstream size(Identify(path, "%w %h"));
-  size >> image.width >> image.height;
+  std::istringstream(Identify(path, "%w %h")) >> image.width >> image.height;
   image.channels = map == "cmyk" ? 4 : map == "rgb" ? 3 : 1;
   const ProcessResult raw = RunProgram({"convert", path + "[0]", "-depth", "8", map + ":-"});
   if (raw.status != 0 || raw.out.size() != std::size_t(image.width * image.height * image.channels)) return {};

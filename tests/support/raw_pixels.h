@@ -9,9 +9,7 @@
 namespace kbc::test {
 
 struct RawImage {
-  int width = 0;
-  int height = 0;
-  int channels = 0;
+  int width = 0, height = 0, channels = 0;
   std::vector<std::uint8_t> bytes;  // rows from the top
 
   std::vector<int> At(int x, int row) const;
