@@ -124,9 +124,9 @@ TEST(VectorFiles, AnyInputGivesWellFormedDocuments) {
     for (std::size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
     return text;
   };
-  const char* types[] = {"EAN-13", "UPC-A"};
-  for (int round = 0; round < 12; ++round) {
-    const std::vector<std::string> args = {"-type",     types[round % 2], "-data",     randomText(16),
+  const char* types[] = {"EAN-13", "UPC-A", "Code-128", "EAN-128", "ISBN", "QRCode"};
+  for (int round = 0; round < 18; ++round) {
+    const std::vector<std::string> args = {"-type",     types[round % 6], "-data",     randomText(16),
                                            "-disp",     randomText(20),   "-fontname", randomText(12),
                                            "-addon",    randomText(6)};
     const std::string svg = TempDir() + "/any.svg";

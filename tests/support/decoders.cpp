@@ -34,24 +34,6 @@ std::string ValueAfter(const std::string& line, const std::string& key) {
   return first == std::string::npos ? std::string() : value.substr(first);
 }
 
-std::string Base64Decode(const std::string& text) {
-  static const std::string kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
-  int bits = 0;
-  unsigned value = 0;
-  for (const char c : text) {
-    const auto at = kAlphabet.find(c);
-    if (at == std::string::npos) continue;
-    value = (value << 6) | unsigned(at);
-    bits += 6;
-    if (bits >= 8) {
-      bits -= 8;
-      out.push_back(char((value >> bits) & 0xFF));
-    }
-  }
-  return out;
-}
-
 std::string Attribute(const std::string& element, const std::string& name) {
   const auto at = element.find(name + "='");
   if (at == std::string::npos) return {};
@@ -133,8 +115,6 @@ std::vector<Decoded> ZbarRead(const std::string& imagePath) {
     const auto cdataEnd = element.find("]]>", cdata);
     if (cdata != std::string::npos && cdataEnd != std::string::npos) {
       decoded.text = element.substr(cdata + 9, cdataEnd - cdata - 9);
-      const std::string dataTag = element.substr(dataStart, cdata - dataStart);
-      if (Attribute(dataTag, "format") == "base64") decoded.text = Base64Decode(decoded.text);
     }
     decoded.bytes = decoded.text;
     found.push_back(std::move(decoded));
