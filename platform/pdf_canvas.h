@@ -82,7 +82,7 @@ class PdfCanvas final : public DrawingTarget {
   cairo_t* cairo_ = nullptr;
   Colours colours_;
   std::vector<Colours> saved_;
-  bool pendingFills_ = false;  // rectangles added to the path, not filled yet
+  std::vector<Rect> pendingRects_;  // rectangles of pendingColour_ not filled yet
   Colour pendingColour_;
   FontLibrary& Fonts();
 
