@@ -142,15 +142,6 @@ void DrawEan13Body(LinearFrame& frame, std::u32string_view d, std::u32string_vie
   DrawAddOnText(frame, addOn, addOnTop);
 }
 
-void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings) {
-  const FamilyHeights heights = HeightsFor(settings);
-  const std::u32string digits = Ean13Digits(settings.data);
-  const std::u32string addOn = AddOnDigits(settings.addon);
-  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), heights.height);
-  DrawEan13Body(frame, digits, addOn, heights.height, heights.addOnTop);
-  EndLinearFrame(frame);
-}
-
 void DrawUpcABody(LinearFrame& frame, std::u32string_view d, std::u32string_view addOn, double barTop,
                   int addOnTop) {
   DrawEanParts(frame, 9, EncodeUpcA(d), kGuardBottom, kDigitBottom, barTop);
@@ -166,13 +157,28 @@ void DrawUpcABody(LinearFrame& frame, std::u32string_view d, std::u32string_view
   DrawAddOnText(frame, addOn, addOnTop);
 }
 
-void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings) {
+namespace {
+
+// EAN-13 and UPC-A differ only in their digits and body; frame, heights and add-on are shared.
+void RenderRetailSymbol(DrawingTarget* target, const BarcodeSettings& settings,
+                        std::u32string (*digitsOf)(std::u32string_view),
+                        void (*drawBody)(LinearFrame&, std::u32string_view, std::u32string_view, double, int)) {
   const FamilyHeights heights = HeightsFor(settings);
-  const std::u32string digits = UpcADigits(settings.data);
+  const std::u32string digits = digitsOf(settings.data);
   const std::u32string addOn = AddOnDigits(settings.addon);
   LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), heights.height);
-  DrawUpcABody(frame, digits, addOn, heights.height, heights.addOnTop);
+  drawBody(frame, digits, addOn, heights.height, heights.addOnTop);
   EndLinearFrame(frame);
+}
+
+}  // namespace
+
+void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderRetailSymbol(target, settings, Ean13Digits, DrawEan13Body);
+}
+
+void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings) {
+  RenderRetailSymbol(target, settings, UpcADigits, DrawUpcABody);
 }
 
 }  // namespace kbc
