@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "cli/registry.h"
+#include "core/symbology.h"
 #include "platform/image_encoders.h"
-#include "platform/pdf_canvas.h"
-#include "platform/raster_canvas.h"
-#include "render/render.h"
+#include "canvas/pdf_canvas.h"
+#include "canvas/raster_canvas.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {

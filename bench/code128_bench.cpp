@@ -2,9 +2,9 @@
 // both documents.
 #include <benchmark/benchmark.h>
 
-#include "cli/registry.h"
+#include "core/symbology.h"
 #include "linear/code128.h"
-#include "render/render.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "cli/registry.h"
+#include "core/symbology.h"
 #include "check/validate.h"
 #include "matrix/qr_code.h"
 #include "platform/image_encoders.h"
-#include "platform/raster_canvas.h"
-#include "render/render.h"
+#include "canvas/raster_canvas.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {

@@ -1,8 +1,8 @@
 // Rendering an EAN-13 into the EPS and SVG documents, without writing files.
 #include <benchmark/benchmark.h>
 
-#include "cli/registry.h"
-#include "render/render.h"
+#include "core/symbology.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {

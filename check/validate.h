@@ -3,26 +3,24 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
-#include "cli/settings.h"
-#include "cli/types.h"
+#include "core/settings.h"
+#include "core/types.h"
 
 namespace kbc {
 
-// Image height before scaling: base height less the trim, capped per symbology.
-struct HeightRule {
-  double baseHeight = 0;
-  double trimCap = 0;
+// The image rectangle at origin (0, 0), already multiplied by scale / 100, or
+// why the data cannot be drawn.
+struct DataCheck {
+  std::optional<Rect> image;
+  std::string refusal;  // set when there is no image
 };
 
-// The rule of the linear symbologies (2-D symbols have no trim).
-HeightRule HeightRuleFor(SymbologyType symbology);
+DataCheck CheckBarcodeData(const BarcodeSettings& settings);
 
-// base height − min(trim, cap), truncated toward zero.
-int CappedHeight(double baseHeight, double trimCap, double trim);
-
-// The image rectangle at origin (0, 0), already multiplied by scale / 100, or
-// nothing when the data cannot be drawn. The settings are not changed.
+// The image rectangle alone; nothing when the data cannot be drawn. The
+// settings are not changed.
 std::optional<Rect> ValidateBarcodeData(const BarcodeSettings& settings);
 
 }  // namespace kbc

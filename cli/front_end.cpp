@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "cli/os_gate.h"
-#include "cli/registry.h"
-#include "cli/string_ops.h"
+#include "core/symbology.h"
+#include "core/string_ops.h"
 #include "cli/usage.h"
 #include "output/writers.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
-#include "render/render.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {

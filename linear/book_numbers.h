@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/settings.h"
+#include "core/settings.h"
 #include "render/drawing_target.h"
 
 namespace kbc {

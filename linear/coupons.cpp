@@ -1,8 +1,7 @@
 #include "linear/coupons.h"
 
-#include "check/validate.h"
-#include "cli/registry.h"
-#include "cli/string_ops.h"
+#include "core/symbology.h"
+#include "core/string_ops.h"
 #include "linear/ean13.h"
 
 namespace kbc {

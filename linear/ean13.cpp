@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "check/validate.h"
-#include "cli/registry.h"
-#include "cli/string_ops.h"
+#include "core/symbology.h"
+#include "core/string_ops.h"
 #include "linear/ean_tables.h"
 
 namespace kbc {

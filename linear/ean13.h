@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/settings.h"
+#include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
 

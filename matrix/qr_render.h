@@ -1,7 +1,7 @@
 // The QR Code and Micro QR renderers: 3 × 3 units per module, quiet zone included.
 #pragma once
 
-#include "cli/settings.h"
+#include "core/settings.h"
 #include "render/drawing_target.h"
 
 namespace kbc {

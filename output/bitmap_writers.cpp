@@ -2,15 +2,16 @@
 #include <cmath>
 
 #include "check/validate.h"
-#include "cli/registry.h"
+#include "core/symbology.h"
 #include "output/colour_conversion.h"
 #include "output/file_codes.h"
+#include "output/refusal.h"
 #include "output/page_size.h"
 #include "output/writers.h"
 #include "platform/atomic_file.h"
 #include "platform/image_encoders.h"
-#include "platform/raster_canvas.h"
-#include "render/render.h"
+#include "canvas/raster_canvas.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {
@@ -44,12 +45,11 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   copy.epsText = nullptr;
   copy.svgText = nullptr;
   const std::optional<Rect> image = ValidateBarcodeData(copy);
-  const std::string name(SymbologyName(copy.symbology));
   // Sizes are truncated: 169.5 points at scale 150 make 169 pixels.
   const double pixelsWide = image ? std::trunc(image->width) : std::trunc(width);
   const double pixelsHigh = image ? std::trunc(image->height) : std::trunc(height);
   if (!(pixelsWide >= 1 && pixelsHigh >= 1)) {
-    return WriteStatus::Failure("the data cannot be drawn as " + name + "; \"" + path + "\" was not written");
+    return WriteStatus::Failure(DataRefusal(copy) + "; \"" + path + "\" was not written");
   }
   if (pixelsWide > kMaxSide || pixelsHigh > kMaxSide || pixelsWide * pixelsHigh > kMaxPixels) {
     return WriteStatus::Failure("the image is too large; \"" + path + "\" was not written");
@@ -64,8 +64,7 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   if (const auto failure = WriteFileAtomically(path, *bytes)) return WriteStatus::Failure(*failure);
   SetFileTypeAndCreator(path, kind.fileType, FourCharCode("prvw"));
   if (!image) {
-    return WriteStatus::Failure("the data cannot be drawn as " + name + "; \"" + path +
-                                "\" holds only the \"No BarCode Image\" placeholder");
+    return WriteStatus::Failure(DataRefusal(copy) + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
   }
   return WriteStatus::Success();
 }

@@ -1,7 +1,7 @@
 // Colours rewritten as RGB for the outputs that hold RGB only (PDF file, PNG, JPEG).
 #pragma once
 
-#include "cli/settings.h"
+#include "core/settings.h"
 
 namespace kbc {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/types.h"
+#include "core/types.h"
 
 namespace kbc {
 

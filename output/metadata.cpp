@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/registry.h"
-#include "cli/string_ops.h"
+#include "core/symbology.h"
+#include "core/string_ops.h"
 
 namespace kbc {
 namespace {

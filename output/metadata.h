@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/settings.h"
+#include "core/settings.h"
 
 namespace kbc {
 

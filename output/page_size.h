@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "cli/types.h"
+#include "core/types.h"
 
 namespace kbc {
 

@@ -1,17 +1,18 @@
 // The PDF file and the clipboard PDF: one page the size of the symbol.
-#include "cli/registry.h"
+#include "core/symbology.h"
 #include "check/validate.h"
 #include "output/colour_conversion.h"
 #include "output/file_codes.h"
 #include "output/metadata.h"
+#include "output/refusal.h"
 #include "output/page_size.h"
 #include "output/writers.h"
 #include "platform/atomic_file.h"
 #include "platform/clipboard.h"
-#include "platform/pdf_canvas.h"
+#include "canvas/pdf_canvas.h"
 #include "platform/preferences.h"
 #include "platform/utf8.h"
-#include "render/render.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {
@@ -31,8 +32,7 @@ PdfDocumentInfo DocumentInfoFor(const BarcodeSettings& settings) {
 }
 
 std::string NotDrawable(const BarcodeSettings& settings, const std::string& where) {
-  return "the data cannot be drawn as " + std::string(SymbologyName(settings.symbology)) + "; " + where +
-         " holds only the \"No BarCode Image\" placeholder";
+  return DataRefusal(settings) + "; " + where + " holds only the \"No BarCode Image\" placeholder";
 }
 
 // Renders the request on one page; the PDF bytes, or nothing with `error` set.

@@ -1,21 +1,21 @@
 // The EPS and SVG writers: render without a drawing target, keep the document.
 #include <string_view>
 
-#include "cli/registry.h"
+#include "core/symbology.h"
 #include "output/file_codes.h"
 #include "output/metadata.h"
+#include "output/refusal.h"
 #include "output/writers.h"
 #include "platform/atomic_file.h"
 #include "platform/path.h"
 #include "platform/utf8.h"
-#include "render/render.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {
 
 WriteStatus NotDrawable(const BarcodeSettings& settings, const std::string& path) {
-  return WriteStatus::Failure("the data cannot be drawn as " + std::string(SymbologyName(settings.symbology)) +
-                              "; \"" + path + "\" was not written");
+  return WriteStatus::Failure(DataRefusal(settings) + "; \"" + path + "\" was not written");
 }
 
 // Replaces the first occurrence only: the placeholders stand once, in the header,

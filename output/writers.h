@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli/settings.h"
+#include "core/settings.h"
 
 namespace kbc {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "render/drawing_target.h"
+#include "core/types.h"
 
 namespace kbc {
 

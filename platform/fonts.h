@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/drawing_target.h"
+#include "core/types.h"
 
 namespace kbc {
 

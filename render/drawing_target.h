@@ -13,29 +13,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/settings.h"
-#include "cli/types.h"
+#include "core/settings.h"
+#include "core/types.h"
 
 namespace kbc {
 
-enum class ColourSpace : std::uint8_t { Grey, Rgb, Cmyk };
-
-// A device colour with alpha. Grey uses c[0] (0 black, 1 white); RGB c[0..2];
-// CMYK c[0..3]; unused components are 0.
-struct Colour {
-  ColourSpace space = ColourSpace::Grey;
-  std::array<double, 4> c{};
-  double alpha = 1;
-};
-
 // The colour of settings components in a colour mode; an unknown mode is grey.
 Colour ColourFromComponents(std::uint32_t colourMode, const ColourComponents& components);
-
-// Typographic width and the line height (ascent + descent + leading) of a text line.
-struct TextMetrics {
-  double width = 0;
-  double height = 0;
-};
 
 class DrawingTarget {
  public:

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "cli/string_ops.h"
+#include "core/string_ops.h"
 #include "platform/fonts.h"
 #include "platform/utf8.h"
 #include "render/number_format.h"

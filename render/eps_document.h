@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/settings.h"
-#include "cli/types.h"
+#include "core/settings.h"
+#include "core/types.h"
 
 namespace kbc {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "cli/settings.h"
-#include "cli/types.h"
+#include "core/settings.h"
+#include "core/types.h"
 #include "render/drawing_target.h"
 
 namespace kbc {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "cli/string_ops.h"
+#include "core/string_ops.h"
 #include "platform/fonts.h"
 #include "render/number_format.h"
 

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "check/validate.h"
-#include "cli/registry.h"
+#include "core/symbology.h"
 
 namespace kbc {
 namespace {

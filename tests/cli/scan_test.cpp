@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/front_end.h"
-#include "cli/registry.h"
+#include "core/symbology.h"
 
 namespace kbc {
 namespace {

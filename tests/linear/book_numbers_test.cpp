@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "cli/string_ops.h"
+#include "core/string_ops.h"
 #include "linear/ean_tables.h"
 
 namespace kbc {

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/text_layout.h"
+#include "canvas/text_layout.h"
 #include "render/drawing_target.h"
 
 namespace kbc {

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "platform/fonts.h"
-#include "platform/raster_canvas.h"
-#include "render/render.h"
+#include "canvas/raster_canvas.h"
+#include "dispatch/render_barcode.h"
 
 namespace kbc {
 namespace {

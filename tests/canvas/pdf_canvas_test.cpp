@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "platform/pdf_canvas.h"
-#include "platform/raster_canvas.h"
+#include "canvas/pdf_canvas.h"
+#include "canvas/raster_canvas.h"
 #include "support/process.h"
 #include "support/raw_pixels.h"
 

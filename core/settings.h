@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/types.h"
+#include "core/types.h"
 
 namespace kbc {
 
@@ -43,11 +43,8 @@ struct BarcodeSettings {
 // The defaults of a new request.
 BarcodeSettings InitSettings();
 
-// 0 for EAN-13, UPC-A, UPC-Coupon, ISSN and ISBN (their data is cut at the first
-// space) and for codes outside 2..43; 1 otherwise.
-int TypeKeepsSpaces(SymbologyType symbology);
-
-// Cuts and filters data and addon in place to what the symbology takes.
+// Cuts and filters data and addon in place to what the symbology takes (its
+// row's data shape); nothing for codes outside 1..43.
 void ShapeDataForType(BarcodeSettings& settings);
 
 }  // namespace kbc

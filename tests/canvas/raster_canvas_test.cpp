@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/raster_canvas.h"
+#include "canvas/raster_canvas.h"
 
 namespace kbc {
 namespace {

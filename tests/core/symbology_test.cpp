@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cli/registry.h"
-#include "cli/settings.h"
+#include "core/symbology.h"
+#include "core/settings.h"
 
 namespace kbc {
 namespace {
@@ -22,7 +22,7 @@ TEST(Registry, EveryNameMapsBackToItsCode) {
 TEST(Registry, TypesThatCutAtTheFirstSpace) {
   for (SymbologyType code = 0; code <= 45; ++code) {
     const bool cuts = code == 0 || code == 1 || code == 9 || code == 16 || code == 18 || code == 19 || code > 43;
-    EXPECT_EQ(TypeKeepsSpaces(code), cuts ? 0 : 1) << code;
+    EXPECT_EQ(SymbologyRowOf(code).shape.spaces, cuts ? Spaces::CutAtFirst : Spaces::Keep) << code;
   }
 }
 

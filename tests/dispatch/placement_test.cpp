@@ -1,8 +1,8 @@
 // Placement of the drawing in a target, and what the linear frame puts on it.
 #include <gtest/gtest.h>
 
-#include "cli/registry.h"
-#include "render/render.h"
+#include "core/symbology.h"
+#include "dispatch/render_barcode.h"
 #include "support/recording_target.h"
 
 namespace kbc {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/device_colour.h"
-#include "platform/text_layout.h"
+#include "canvas/text_layout.h"
 #include "render/drawing_target.h"
 
 namespace kbc {

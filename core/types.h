@@ -1,6 +1,7 @@
 // Small value types shared by every subsystem.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace kbc {
@@ -34,6 +35,22 @@ struct Point {
 struct Rect {
   double x = 0;
   double y = 0;
+  double width = 0;
+  double height = 0;
+};
+
+enum class ColourSpace : std::uint8_t { Grey, Rgb, Cmyk };
+
+// A device colour with alpha. Grey uses c[0] (0 black, 1 white); RGB c[0..2];
+// CMYK c[0..3]; unused components are 0.
+struct Colour {
+  ColourSpace space = ColourSpace::Grey;
+  std::array<double, 4> c{};
+  double alpha = 1;
+};
+
+// Typographic width and the line height (ascent + descent + leading) of a text line.
+struct TextMetrics {
   double width = 0;
   double height = 0;
 };

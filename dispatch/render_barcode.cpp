@@ -1,9 +1,9 @@
-#include "render/render.h"
+#include "dispatch/render_barcode.h"
 
 #include <cmath>
 
 #include "check/validate.h"
-#include "cli/registry.h"
+#include "core/symbology.h"
 
 namespace kbc {
 namespace {
@@ -23,6 +23,8 @@ void DrawCropMarks(DrawingTarget& target, double w, double h) {
 }
 
 }  // namespace
+
+Renderer RendererFor(SymbologyType symbology) { return SymbologyRowOf(symbology).renderer; }
 
 float ScaleFactor(double scale) { return static_cast<float>(std::trunc(scale)) / 100.0f; }
 
@@ -59,7 +61,7 @@ Placement PlacementFor(std::int16_t mode, bool drawable, double W, double H, dou
 
 void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width, float height) {
   const std::optional<Rect> image = ValidateBarcodeData(settings);
-  settings.showText = settings.symbology == kPostNet || settings.symbology == kRm4scc ? 0 : 1;
+  settings.showText = SymbologyRowOf(settings.symbology).printsText ? 1 : 0;
   const float k = ScaleFactor(settings.scale);
   const double w = image ? image->width : 0;
   const double h = image ? image->height : 0;

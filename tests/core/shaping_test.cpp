@@ -1,8 +1,8 @@
 // Data shaping per symbology, through the string operations under it.
 #include <gtest/gtest.h>
 
-#include "cli/registry.h"
-#include "cli/settings.h"
+#include "core/symbology.h"
+#include "core/settings.h"
 
 namespace kbc {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/text_layout.h"
+#include "canvas/text_layout.h"
 
 #include <hb-ft.h>
 

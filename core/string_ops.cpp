@@ -1,4 +1,4 @@
-#include "cli/string_ops.h"
+#include "core/string_ops.h"
 
 #include <algorithm>
 
@@ -29,25 +29,24 @@ void PadLeft(std::u32string& s, std::size_t n, char32_t pad) {
   TruncateString(s, n);
 }
 
-void CutAtSpaceAndTruncate(std::u32string& s, std::size_t n, int keepSpaces) {
-  if (keepSpaces == 0 && s.size() > 1) {
+void CutAtSpaceAndTruncate(std::u32string& s, std::size_t n, Spaces spaces) {
+  if (spaces == Spaces::CutAtFirst && s.size() > 1) {
     const auto space = s.find(U' ', 1);
     if (space != std::u32string::npos) s.erase(space);
   }
   TruncateString(s, n);
 }
 
-void FilterCharacters(std::u32string& s, int noLetters, int noDigits) {
+void FilterCharacters(std::u32string& s, CharacterClass keep) {
   TrimWhiteSpace(s);
-  std::erase_if(s, [&](char32_t c) {
-    const bool keep = (noDigits == 0 && IsAsciiDigit(c)) || (noLetters == 0 && IsAsciiLetter(c));
-    return !keep;
-  });
+  const bool digits = keep != CharacterClass::Letters;
+  const bool letters = keep != CharacterClass::Digits;
+  std::erase_if(s, [&](char32_t c) { return !((digits && IsAsciiDigit(c)) || (letters && IsAsciiLetter(c))); });
 }
 
-void TrimAndRemoveChar(std::u32string& s, int removeAll, char32_t ch) {
+void TrimAndRemoveAll(std::u32string& s, char32_t ch) {
   TrimWhiteSpace(s);
-  if (removeAll == 1) std::erase(s, ch);
+  std::erase(s, ch);
 }
 
 void UnescapeControlChars(std::u32string& s) {

@@ -1,4 +1,4 @@
-#include "platform/pdf_canvas.h"
+#include "canvas/pdf_canvas.h"
 
 #include <cairo-ft.h>
 #include <cairo-pdf.h>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,14 +19,20 @@ void TruncateString(std::u32string& s, std::size_t n);
 // Pads with copies of pad at the front up to n characters; cuts to n when longer.
 void PadLeft(std::u32string& s, std::size_t n, char32_t pad);
 
-// Without keepSpaces, deletes from the first space at index 1 or later; then cuts to n.
-void CutAtSpaceAndTruncate(std::u32string& s, std::size_t n, int keepSpaces);
+// Whether a cut stops at the first space (at index 1 or later) before the length cut.
+enum class Spaces : bool { CutAtFirst, Keep };
 
-// Trims, then keeps ASCII digits (unless noDigits) and ASCII letters (unless noLetters).
-void FilterCharacters(std::u32string& s, int noLetters, int noDigits);
+// Deletes from the first space at index 1 or later when spaces are cut; then cuts to n.
+void CutAtSpaceAndTruncate(std::u32string& s, std::size_t n, Spaces spaces);
 
-// Trims; with removeAll, also removes every occurrence of ch.
-void TrimAndRemoveChar(std::u32string& s, int removeAll, char32_t ch);
+// The ASCII characters a filter keeps.
+enum class CharacterClass : std::uint8_t { Digits, Letters, DigitsAndLetters };
+
+// Trims, then keeps only the ASCII characters of the class.
+void FilterCharacters(std::u32string& s, CharacterClass keep);
+
+// Trims, then removes every occurrence of ch.
+void TrimAndRemoveAll(std::u32string& s, char32_t ch);
 
 // Turns the two-character escapes \r \n \t \f \v into their control characters.
 void UnescapeControlChars(std::u32string& s);

@@ -3,14 +3,11 @@
 
 #include <cstdint>
 
-#include "cli/settings.h"
+#include "core/settings.h"
+#include "core/symbology.h"
 #include "render/drawing_target.h"
 
 namespace kbc {
-
-// A renderer draws one symbology: on the target when there is one, and always
-// into the documents the settings point at.
-using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
 
 // The renderer of a symbology code, or null for codes outside 1..43 and for
 // symbologies not drawn yet.

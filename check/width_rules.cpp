@@ -1,0 +1,167 @@
+#include "check/width_rules.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/string_ops.h"
+#include "matrix/qr_code.h"
+#include "platform/mac_roman.h"
+#include "platform/number_text.h"
+
+namespace kbc {
+namespace {
+
+std::int64_t Length(const std::u32string& s) { return std::int64_t(s.size()); }
+
+std::string Count(std::size_t n) { return std::to_string(n); }
+
+bool IsDigitsOnly(const std::u32string& s) { return std::ranges::all_of(s, IsAsciiDigit); }
+
+void KeepDigits(std::u32string& s) {
+  std::erase_if(s, [](char32_t c) { return !IsAsciiDigit(c); });
+}
+
+// Codabar start/stop letters and the four FIM marks.
+constexpr bool IsLetterAToD(char32_t c) { return (c >= U'A' && c <= U'D') || (c >= U'a' && c <= U'd'); }
+
+// Symbols of Code 128 data: an even run of digits packs two per symbol (set C);
+// data beyond digits and capitals loses what set A/B cannot encode.
+std::int64_t Code128SymbolCount(std::u32string& d) {
+  std::erase_if(d, [](char32_t c) { return c >= 128; });
+  const bool digitsOnly = IsDigitsOnly(d);
+  if (digitsOnly && d.size() % 2 == 0) return Length(d) / 2;
+  const bool digitsAndCapitals = std::ranges::all_of(d, [](char32_t c) { return IsAsciiDigit(c) || IsAsciiUpper(c); });
+  if (!digitsAndCapitals) std::erase_if(d, [](char32_t c) { return c < 32 || c > 127; });
+  return Length(d);
+}
+
+// Codabar character widths with the narrow-to-wide ratio of our renderer.
+int CodabarCharacterWidth(char32_t c) {
+  if (IsAsciiDigit(c) || c == U'$' || c == U'-') return 12;
+  if (c == U'+' || c == U'.' || c == U'/' || c == U':' || IsLetterAToD(c)) return 14;
+  return 0;
+}
+
+// Square 2-D symbols draw every module 3 × 3 units.
+SymbolExtent SquareSymbolExtent(int side) { return {3 * std::int64_t(side), 3.0 * side, {}}; }
+
+SymbolExtent QrExtent(const std::u32string& data, QrVariant variant, std::string_view name) {
+  const std::optional<std::string> bytes = EncodeMacRoman(data);
+  if (!bytes) return SymbolExtent::Refused(std::string(name) + " data must be Mac OS Roman text");
+  if (bytes->find('\0') != std::string::npos) {
+    return SymbolExtent::Refused(std::string(name) + " data cannot hold a NUL character");
+  }
+  const int side = QrSymbolSide(data, variant);
+  if (side == 0) {
+    return SymbolExtent::Refused("the data is too long for any " + std::string(name) + " symbol (" +
+                                 Count(bytes->size()) + " bytes)");
+  }
+  return SquareSymbolExtent(side);
+}
+
+}  // namespace
+
+// 2-digit and 5-digit add-ons have their own widths; anything longer is not
+// drawn as an add-on.
+SymbolExtent RetailAddOnWidth(std::u32string&, std::u32string& addon) {
+  if (addon.empty() || addon.size() >= 6) return {113};
+  return {addon.size() <= 2 ? 138 : 165};
+}
+
+SymbolExtent Code128Width(std::u32string& d, std::u32string&) { return {11 * Code128SymbolCount(d) + 55}; }
+
+SymbolExtent Ean128Width(std::u32string& d, std::u32string&) { return {11 * Code128SymbolCount(d) + 66}; }
+
+SymbolExtent Code25Width(std::u32string& d, std::u32string&) { return {14 * Length(d) + 36}; }
+
+// Coupon extension: digit pairs when even, one symbol per character when odd.
+SymbolExtent UpcCouponWidth(std::u32string&, std::u32string& addon) {
+  const std::int64_t n = addon.size() % 2 == 0 ? Length(addon) / 2 : Length(addon);
+  return {11 * n + 189};
+}
+
+// Data without its own start/stop letters gets A in front and B behind.
+SymbolExtent CodabarWidth(std::u32string& d, std::u32string&) {
+  if (!IsLetterAToD(d.front())) d.insert(0, 1, U'A');
+  if (!IsLetterAToD(d.back())) d.push_back(U'B');
+  std::int64_t width = 0;
+  for (char32_t c : d) width += CodabarCharacterWidth(c);
+  return {width};
+}
+
+// ZIP (5), ZIP+4 (9) and delivery point (11) symbols.
+SymbolExtent PostNetWidth(std::u32string& d, std::u32string&) {
+  KeepDigits(d);
+  if (d.size() <= 5) {
+    PadLeft(d, 5, U'0');
+    return {94};
+  }
+  if (d.size() <= 9) {
+    PadLeft(d, 9, U'0');
+    return {154};
+  }
+  PadLeft(d, 11, U'0');
+  return {184};
+}
+
+// A postcode plus delivery point needs at least 7 characters.
+SymbolExtent Rm4sccWidth(std::u32string& d, std::u32string&) {
+  std::erase_if(d, [](char32_t c) { return !IsAsciiDigit(c) && !IsAsciiLetter(c); });
+  for (char32_t& c : d) {
+    if (IsAsciiLower(c)) c = c - U'a' + U'A';
+  }
+  if (d.size() < 7) return SymbolExtent::Refused("RM4SCC needs at least 7 letters or digits (got " + Count(d.size()) + ")");
+  return {16 * Length(d) + 24};
+}
+
+// Bars from the right: an odd value takes a narrow bar (1), an even one a wide
+// bar (3); bars stand 2 apart. The digits printed under them need 7 each.
+SymbolExtent PharmacodeWidth(std::u32string& d, std::u32string&) {
+  if (d.size() >= 10) d.erase(0, d.size() - 9);
+  std::int64_t value = IntegerValueOf(d);
+  std::int64_t bars = 0;
+  std::int64_t barsWidth = 0;
+  do {
+    ++bars;
+    if (value % 2 != 0) {
+      barsWidth += 1;
+      value = (value - 1) / 2;
+    } else {
+      barsWidth += 3;
+      value = (value - 2) / 2;
+    }
+  } while (value > 0);
+  barsWidth += 2 * (bars - 1);
+  return {std::max(barsWidth, 7 * Length(d))};
+}
+
+SymbolExtent MsiWidth(std::u32string& d, std::u32string&) {
+  KeepDigits(d);
+  return {12 * Length(d) + 19};
+}
+
+SymbolExtent Interleaved25Width(std::u32string& d, std::u32string&) {
+  if (d.size() % 2 != 0) d.insert(0, 1, U'0');
+  return {9 * Length(d) + 19};
+}
+
+// Tracking code (20) plus a routing code of 0, 5, 9 or 11 digits.
+SymbolExtent Usps4cbWidth(std::u32string& d, std::u32string&) {
+  constexpr std::array<std::size_t, 4> kLengths = {20, 25, 29, 31};
+  if (std::ranges::find(kLengths, d.size()) == kLengths.end()) {
+    return SymbolExtent::Refused("USPS4CB needs 20, 25, 29 or 31 digits (got " + Count(d.size()) + ")");
+  }
+  return {276};
+}
+
+// One facing identification mark, A to D in either case.
+SymbolExtent FimWidth(std::u32string& d, std::u32string&) {
+  if (d.size() != 1 || !IsLetterAToD(d.front())) return SymbolExtent::Refused("FIM needs one of the letters A, B, C or D");
+  return {90};
+}
+
+SymbolExtent QrCodeExtent(std::u32string& d, std::u32string&) { return QrExtent(d, QrVariant::kQrCode, "QR Code"); }
+
+SymbolExtent MicroQrExtent(std::u32string& d, std::u32string&) { return QrExtent(d, QrVariant::kMicroQr, "Micro QR"); }
+
+}  // namespace kbc

@@ -1,0 +1,28 @@
+// The data check's width rules of the symbologies whose width depends on the
+// data. Each measures its own copies of the data and add-on (normalising them
+// as the symbology's drawing will) and says why when it refuses them.
+#pragma once
+
+#include <string>
+
+#include "core/symbology.h"
+
+namespace kbc {
+
+SymbolExtent RetailAddOnWidth(std::u32string& data, std::u32string& addon);  // EAN-13, UPC-A, book numbers
+SymbolExtent Code128Width(std::u32string& data, std::u32string& addon);
+SymbolExtent Ean128Width(std::u32string& data, std::u32string& addon);
+SymbolExtent Code25Width(std::u32string& data, std::u32string& addon);
+SymbolExtent UpcCouponWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent CodabarWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent PostNetWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent Rm4sccWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent PharmacodeWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent MsiWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent Interleaved25Width(std::u32string& data, std::u32string& addon);
+SymbolExtent Usps4cbWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent FimWidth(std::u32string& data, std::u32string& addon);
+SymbolExtent QrCodeExtent(std::u32string& data, std::u32string& addon);
+SymbolExtent MicroQrExtent(std::u32string& data, std::u32string& addon);
+
+}  // namespace kbc

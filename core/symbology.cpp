@@ -1,0 +1,40 @@
+#include "core/symbology.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kbc {
+
+const SymbologyRow& SymbologyRowOf(SymbologyType code) { return kSymbologies[IsSymbology(code) ? code : 0]; }
+
+std::string_view SymbologyName(SymbologyType code) { return SymbologyRowOf(code).name; }
+
+SymbologyType SymbologyFromName(std::u32string_view name) {
+  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
+    if (std::ranges::equal(kSymbologies[code].name, name, [](char a, char32_t b) { return char32_t(a) == b; })) {
+      return code;
+    }
+  }
+  return kNoSymbology;
+}
+
+void AppendSymbologyName(std::u32string& text, SymbologyType code) {
+  for (const char c : SymbologyName(code)) text.push_back(char32_t(c));
+}
+
+HeightRule HeightRuleFor(SymbologyType symbology) { return SymbologyRowOf(symbology).height; }
+
+int CappedHeight(double baseHeight, double trimCap, double trim) {
+  const double height = std::trunc(baseHeight - std::min(trim, trimCap));
+  // A trim that is not a number leaves no height to draw.
+  if (std::isnan(height)) return 0;
+  return int(std::clamp(height, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+}
+
+int ImageHeight(SymbologyType symbology, double trim) {
+  const HeightRule rule = HeightRuleFor(symbology);
+  return CappedHeight(rule.baseHeight, rule.trimCap, trim);
+}
+
+}  // namespace kbc

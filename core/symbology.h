@@ -1,0 +1,160 @@
+// What the program knows about each symbology, in one table: its name, image
+// height, how its data is shaped, the data check's width rule and its renderer.
+//
+// The table is declared here, below everything, so that every layer can read
+// it; it is defined in dispatch/symbology_table.cpp, the one place that sees
+// every encoder, renderer and width rule. Adding a symbology means a row there,
+// its encoder file and its tests.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/string_ops.h"
+#include "core/types.h"
+
+namespace kbc {
+
+struct BarcodeSettings;
+class DrawingTarget;
+
+enum Symbology : SymbologyType {
+  kNoSymbology = 0,
+  kEan13 = 1,
+  kEan8 = 2,
+  kEan128 = 3,
+  kEan14 = 4,
+  kEan18 = 5,
+  kEan99 = 6,
+  kEanCoupon = 7,
+  kEanVelocity = 8,
+  kUpcA = 9,
+  kUpcE = 10,
+  kCode128 = 11,
+  kCode93 = 12,
+  kCode39 = 13,
+  kCode32 = 14,
+  kCode25 = 15,
+  kUpcCoupon = 16,
+  kCodabar = 17,
+  kIssn = 18,
+  kIsbn = 19,
+  kIsmn = 20,
+  kPostNet = 21,
+  kRm4scc = 22,
+  kPharmacode = 23,
+  kCip = 24,
+  kPzn = 25,
+  kMsi = 26,
+  kItfScc = 27,
+  kItf14 = 28,
+  kInterleaved25 = 29,
+  kQrCode = 30,
+  kMicroQr = 31,
+  kPdf417 = 32,
+  kIdentcode = 33,
+  kDataMatrix = 34,
+  kUsps4cb = 35,
+  kFim = 36,
+  kDataBarOmnidirectional = 37,
+  kDataBarTruncated = 38,
+  kDataBarStacked = 39,
+  kDataBarStackedOmnidirectional = 40,
+  kDataBarLimited = 41,
+  kDataBarExpanded = 42,
+  kTelepen = 43,
+};
+
+inline constexpr SymbologyType kSymbologyCount = 43;
+
+constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
+
+// Image height before scaling: base height less the trim, the trim capped.
+struct HeightRule {
+  double baseHeight = 0;
+  double trimCap = 0;
+};
+
+// How the front end cuts and filters the data of a symbology, in this order:
+// prepare, then (for FilterThenCut) filter, cut to `length`, (else) filter.
+enum class Prepare : std::uint8_t {
+  None,
+  Trim,                 // white space off both ends
+  TrimAndRemoveSpaces,  // trimmed, and every space removed
+  Unescape,             // \r \n \t \f \v become control characters
+};
+enum class FilterOrder : bool { CutThenFilter, FilterThenCut };
+enum class AddOnRule : std::uint8_t {
+  Clear,     // the symbology has no add-on
+  Keep,      // kept as given
+  CutDigits  // cut like the data (at `addOnLength`), then digits only
+};
+
+struct DataShape {
+  Prepare prepare = Prepare::None;
+  std::size_t length = 0;
+  Spaces spaces = Spaces::Keep;
+  std::optional<CharacterClass> keep;  // no filter when empty
+  FilterOrder order = FilterOrder::CutThenFilter;
+  AddOnRule addOn = AddOnRule::Clear;
+  std::size_t addOnLength = 0;
+};
+
+// What the data check finds for one symbology: the width in units, and for
+// symbols that size themselves their height; a width of 0 refuses the data,
+// with the reason in words a user can act on.
+struct SymbolExtent {
+  std::int64_t width = 0;
+  std::optional<double> height;  // empty: the row's height rule applies
+  std::string refusal;
+
+  static SymbolExtent Refused(std::string why) { return {0, std::nullopt, std::move(why)}; }
+};
+
+// A width rule may normalise its copies of the data and add-on as it measures.
+using WidthRule = SymbolExtent (*)(std::u32string& data, std::u32string& addon);
+
+// A renderer draws one symbology: on the target when there is one, and always
+// into the documents the settings point at.
+using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
+
+struct SymbologyRow {
+  std::string_view name;  // as -type takes it, and as metadata shows it
+  HeightRule height;
+  DataShape shape;
+  int fixedWidth = 0;            // the width of symbols whose width never depends on the data
+  WidthRule width = nullptr;     // the rule of the others
+  Renderer renderer = nullptr;   // null until the symbology is drawn
+  bool printsText = true;        // false for the postal codes drawn without digits
+};
+
+// Rows by code; row 0 stands for "none".
+using SymbologyTable = std::array<SymbologyRow, kSymbologyCount + 1>;
+extern const SymbologyTable kSymbologies;
+
+// The row of a code; the empty row 0 for codes outside 1..43.
+const SymbologyRow& SymbologyRowOf(SymbologyType code);
+
+// The name of a code, empty for codes outside 1..43.
+std::string_view SymbologyName(SymbologyType code);
+
+// Exact, case-sensitive match in code order; 0 when nothing matches.
+SymbologyType SymbologyFromName(std::u32string_view name);
+
+// Appends the name of the code; nothing for codes outside 1..43.
+void AppendSymbologyName(std::u32string& text, SymbologyType code);
+
+// The height rule of a code (base 0, cap 0 outside 1..43 and for 2-D symbols).
+HeightRule HeightRuleFor(SymbologyType symbology);
+
+// base height − min(trim, cap), truncated toward zero; 0 for a trim that is not a number.
+int CappedHeight(double baseHeight, double trimCap, double trim);
+
+// The image height of a linear symbology's symbol for a trim.
+int ImageHeight(SymbologyType symbology, double trim);
+
+}  // namespace kbc
