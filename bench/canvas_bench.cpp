@@ -22,7 +22,7 @@ BarcodeSettings Ean13Settings() {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kEan13;
   settings.data = U"590123412345";
-  settings.placementMode = 3;
+  settings.placementMode = kPlaceAtOrigin;
   return settings;
 }
 
@@ -35,7 +35,7 @@ void DrawQr40(DrawingTarget& target) {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kQrCode;
   settings.data = std::u32string(7089, U'7');
-  settings.placementMode = 3;
+  settings.placementMode = kPlaceAtOrigin;
   RenderBarcode(&target, settings, 0, 0);
 }
 

@@ -28,7 +28,7 @@ void BM_Code128Documents(benchmark::State& state) {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kCode128;
   settings.data = LongText();
-  settings.placementMode = 3;
+  settings.placementMode = kPlaceAtOrigin;
   for (auto _ : state) {
     std::string epsText, svgText;
     BarcodeSettings copy = settings;

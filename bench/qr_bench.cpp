@@ -31,7 +31,7 @@ BENCHMARK(BM_QrEncode)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
 BarcodeSettings QrSettings() {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kQrCode;
-  settings.placementMode = 3;
+  settings.placementMode = kPlaceAtOrigin;
   return settings;
 }
 

@@ -11,7 +11,7 @@ void RenderDocuments(benchmark::State& state, bool eps, bool svg) {
   BarcodeSettings settings = InitSettings();
   settings.data = U"590123412345";
   settings.addon = U"12345";
-  settings.placementMode = 3;
+  settings.placementMode = kPlaceAtOrigin;
   for (auto _ : state) {
     std::string epsText, svgText;
     BarcodeSettings copy = settings;

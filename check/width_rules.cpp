@@ -43,7 +43,7 @@ int CodabarCharacterWidth(char32_t c) {
 }
 
 // Square 2-D symbols draw every module 3 × 3 units.
-SymbolExtent SquareSymbolExtent(int side) { return {3 * std::int64_t(side), 3.0 * side, {}}; }
+SymbolExtent SquareSymbolExtent(int side) { return {3 * std::int64_t(side), 3.0 * side}; }
 
 SymbolExtent QrExtent(const std::u32string& data, QrVariant variant, std::string_view name) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);

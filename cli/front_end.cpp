@@ -98,7 +98,7 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
 
   if (option == "-action") {
     line.action = ActionFromWord(value);
-    s.placementMode = line.action == OutputAction::None ? 0 : 3;
+    s.placementMode = line.action == OutputAction::None ? kPlaceCentredYDown : kPlaceAtOrigin;
     line.unknownAction = line.action == OutputAction::None ? std::string(rawValue) : std::string();
   } else if (option == "-type") {
     s.symbology = SymbologyFromName(value);

@@ -15,6 +15,18 @@ using ColourComponents = std::array<double, 5>;
 
 enum ColourModeCode : std::uint32_t { kColourGrey = 0, kColourRgb = 1, kColourCmyk = 2 };
 
+// Where RenderBarcode puts the symbol on its target. The command line uses
+// kPlaceAtOrigin; the others serve callers that give a target size and want
+// the symbol centred, drawn for a y-down target, or framed by crop marks.
+enum PlacementMode : std::int16_t {
+  kPlaceCentredYDown = 0,
+  kPlaceCentredWithCropMarks = 1,
+  kPlaceAtOriginYDown = 2,
+  kPlaceAtOrigin = 3,
+  kPlaceCentred = 4,
+  kPlaceCentredWithCropMarksYUp = 5,
+};
+
 // Copied by value into every stage. The two output documents are not part of the
 // value: copies share them through the pointers, so a renderer working on a copy
 // appends to the documents its caller owns. A null pointer means the document is
@@ -37,7 +49,7 @@ struct BarcodeSettings {
   std::int16_t antialiasOff = 0;
   std::int16_t fontSmoothOff = 0;
   std::int16_t showText = 0;
-  std::int16_t placementMode = 0;
+  std::int16_t placementMode = kPlaceCentredYDown;
 };
 
 // The defaults of a new request.

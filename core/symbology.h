@@ -112,7 +112,12 @@ struct SymbolExtent {
   std::optional<double> height;  // empty: the row's height rule applies
   std::string refusal;
 
-  static SymbolExtent Refused(std::string why) { return {0, std::nullopt, std::move(why)}; }
+  SymbolExtent(std::int64_t w = 0, std::optional<double> h = std::nullopt) : width(w), height(h) {}
+  static SymbolExtent Refused(std::string why) {
+    SymbolExtent refused;
+    refused.refusal = std::move(why);
+    return refused;
+  }
 };
 
 // A width rule may normalise its copies of the data and add-on as it measures.

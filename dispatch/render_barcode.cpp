@@ -31,14 +31,14 @@ float ScaleFactor(double scale) { return static_cast<float>(std::trunc(scale)) /
 Placement PlacementFor(std::int16_t mode, bool drawable, double W, double H, double w, double h, float k) {
   if (drawable) {
     switch (mode) {
-      case 0:
+      case kPlaceCentredYDown:
         return {Rounded(W / 2 - w / 2), Rounded(H - (H / 2 - h / 2)), k, -k};
-      case 1:
+      case kPlaceCentredWithCropMarks:
         return {Rounded(W / 2 - w / 2), Rounded(H - (H / 2 - h / 2)), k, k};
-      case 2:
+      case kPlaceAtOriginYDown:
         return {0, Rounded(h), k, -k};
-      case 4:
-      case 5:
+      case kPlaceCentred:
+      case kPlaceCentredWithCropMarksYUp:
         return {Rounded(W / 2 - w / 2), Rounded(H - (H / 2 - h / 2) - h), k, k};
       default:
         return {0, 0, k, k};
@@ -46,13 +46,13 @@ Placement PlacementFor(std::int16_t mode, bool drawable, double W, double H, dou
   }
   // Data that cannot be drawn: a 200 × 50 box for the placeholder.
   switch (mode) {
-    case 0:
+    case kPlaceCentredYDown:
       return {Rounded(W / 2 - 100), Rounded(H / 2 - 25), k, k};
-    case 1:
-    case 4:
-    case 5:
+    case kPlaceCentredWithCropMarks:
+    case kPlaceCentred:
+    case kPlaceCentredWithCropMarksYUp:
       return {Rounded(W / 2 - 100), Rounded(H - (H / 2 - 25)), k, -k};
-    case 3:
+    case kPlaceAtOrigin:
       return {0, 50, k, -k};
     default:
       return {0, 0, k, k};
@@ -84,7 +84,7 @@ void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width
   target->SaveState();
   const float inverse = 100.0f / static_cast<float>(std::trunc(settings.scale));
   target->Scale(inverse, inverse);
-  if (settings.placementMode == 1 || settings.placementMode == 5) DrawCropMarks(*target, w, h);
+  if (settings.placementMode == kPlaceCentredWithCropMarks || settings.placementMode == kPlaceCentredWithCropMarksYUp) DrawCropMarks(*target, w, h);
   target->RestoreState();
 }
 

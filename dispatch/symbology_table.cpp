@@ -43,6 +43,9 @@ constexpr DataShape kIsmnShape{Prepare::None, 18, Spaces::Keep, CharacterClass::
 constexpr DataShape kFimShape{Prepare::None, 1, Spaces::Keep, CharacterClass::Letters, FilterOrder::CutThenFilter,
                               AddOnRule::Clear, 0};
 
+constexpr DataShape kNoShape{Prepare::None, 0, Spaces::CutAtFirst, std::nullopt, FilterOrder::CutThenFilter,
+                             AddOnRule::Keep, 0};
+
 constexpr HeightRule kSelfSized{0, 0};  // 2-D and DataBar symbols size themselves
 
 }  // namespace
@@ -50,7 +53,7 @@ constexpr HeightRule kSelfSized{0, 0};  // 2-D and DataBar symbols size themselv
 // clang-format off
 constinit const SymbologyTable kSymbologies = {{
     // name, height {base, trim cap}, data shape, fixed width, width rule, renderer, prints text
-    {"", {0, 0}, {.spaces = Spaces::CutAtFirst}},
+    {"", {0, 0}, kNoShape},
     {"EAN-13", {80, 50}, Retail(13, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderEan13},
     {"EAN-8", {65, 35}, Digits(8), 81, nullptr, RenderEan8},
     {"EAN-128", {60, 40}, Text(250), 0, Ean128Width, RenderEan128},

@@ -135,28 +135,18 @@ Code128Symbol EncodeFixedLengthGs1(std::u32string_view applicationIdentifier, st
   return EncodeInCodeSet(CodeSet::C, data, true);
 }
 
-std::string Code128Elements(const Code128Symbol& symbol) {
-  std::string elements;
+ElementWidths Code128Elements(const Code128Symbol& symbol) {
+  ElementWidths elements;
   for (const int value : symbol.values) {
-    if (value >= 0 && std::size_t(value) < Code128Patterns.size()) elements += Code128Patterns[std::size_t(value)];
+    if (value >= 0 && std::size_t(value) < Code128Patterns.size()) AppendPattern(elements, Code128Patterns[std::size_t(value)]);
   }
   return elements;
 }
 
-int Code128ModuleCount(const Code128Symbol& symbol) {
-  int modules = 0;
-  for (const char width : Code128Elements(symbol)) modules += width - '0';
-  return modules;
-}
+int Code128ModuleCount(const Code128Symbol& symbol) { return ModuleCount(Code128Elements(symbol)); }
 
 double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top) {
-  const std::string elements = Code128Elements(symbol);
-  for (std::size_t i = 0; i < elements.size(); ++i) {
-    const double width = elements[i] - '0';
-    if (i % 2 == 0) FillBar(frame, Rect{x, bottom, width, top - bottom});
-    x += width;
-  }
-  return x;
+  return FillElements(frame, x, Code128Elements(symbol), bottom, top);
 }
 
 void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings) {

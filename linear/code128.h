@@ -82,9 +82,8 @@ Code128Symbol EncodeCode128(std::u32string_view data, bool fnc1);
 std::u32string FixedLengthGs1Digits(std::u32string_view digits, std::size_t digitCount);
 Code128Symbol EncodeFixedLengthGs1(std::u32string_view applicationIdentifier, std::u32string_view digits);
 
-// The element widths of a symbol, start to stop, one digit '1'..'4' per
-// element; even indices are bars.
-std::string Code128Elements(const Code128Symbol& symbol);
+// The element widths of a symbol, start to stop; even indices are bars.
+ElementWidths Code128Elements(const Code128Symbol& symbol);
 
 // The number of modules from the start's first bar to the stop's last.
 int Code128ModuleCount(const Code128Symbol& symbol);

@@ -19,8 +19,19 @@ std::size_t IntegerSquareRoot(std::size_t length) {
 
 void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, const MatrixSymbology& symbology) {
   const MatrixSize size = symbology.sizeQuery(settings.data);
+  std::vector<double> rowHeights;
+  if (symbology.rowHeights != nullptr) symbology.rowHeights(settings.data, rowHeights);
+  rowHeights.resize(size.rows, symbology.moduleHeight);
+  // Bottom edge of each row, counted from the top row down.
+  std::vector<double> rowBottoms(size.rows);
+  double height = 0;
+  for (const double rowHeight : rowHeights) height += rowHeight;
+  double top = height;
+  for (std::size_t y = 0; y < size.rows; ++y) {
+    top -= rowHeights[y];
+    rowBottoms[y] = top;
+  }
   const double width = double(size.columns) * symbology.moduleWidth;
-  const double height = double(size.rows) * symbology.moduleHeight;
   // Colours, background and both documents are begun exactly as for the
   // linear symbols; only the drawing between differs.
   const LinearFrame frame = BeginLinearFrame(target, settings, width, height);
@@ -34,8 +45,8 @@ void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, 
       if (modules[i] != '1') continue;
       const std::size_t x = i % rowLength;
       const std::size_t y = i / rowLength;
-      FillBar(frame, Rect{double(x) * symbology.moduleWidth, height - double(y + 1) * symbology.moduleHeight,
-                          symbology.moduleWidth, symbology.moduleHeight});
+      if (y >= size.rows) break;
+      FillBar(frame, Rect{double(x) * symbology.moduleWidth, rowBottoms[y], symbology.moduleWidth, rowHeights[y]});
     }
   }
   EndLinearFrame(frame);

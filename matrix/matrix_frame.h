@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/settings.h"
 #include "render/drawing_target.h"
@@ -32,6 +33,10 @@ struct MatrixSymbology {
   bool square = false;
   MatrixSize (*sizeQuery)(std::u32string_view data) = nullptr;
   void (*buildModules)(std::u32string_view data, ModuleString& out) = nullptr;
+  // Stacked symbols whose rows differ in height (separator rows, composite
+  // components) give each row's height in units, top row first; the image is
+  // then as high as their sum. Null: every row is moduleHeight high.
+  void (*rowHeights)(std::u32string_view data, std::vector<double>& heights) = nullptr;
 };
 
 // Draws the symbol of the settings' data: colours and background, both

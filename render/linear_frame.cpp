@@ -56,6 +56,36 @@ double FillModuleRuns(const LinearFrame& frame, double x, std::span<const Patter
   return x;
 }
 
+void AppendPattern(ElementWidths& elements, std::string_view widthDigits) {
+  for (const char digit : widthDigits) elements.push_back(std::uint8_t(digit - '0'));
+}
+
+int ModuleCount(std::span<const std::uint8_t> elements) {
+  int modules = 0;
+  for (const std::uint8_t width : elements) modules += width;
+  return modules;
+}
+
+double FillElements(const LinearFrame& frame, double x, std::span<const std::uint8_t> elements, double bottom,
+                    double top, FirstElement first) {
+  bool bar = first == FirstElement::Bar;
+  for (const std::uint8_t width : elements) {
+    if (bar) FillBar(frame, Rect{x, bottom, double(width), top - bottom});
+    x += width;
+    bar = !bar;
+  }
+  return x;
+}
+
+double FillSpacedBars(const LinearFrame& frame, double x, double barWidth, double pitch,
+                      std::span<const BarExtent> bars) {
+  for (const BarExtent& bar : bars) {
+    FillBar(frame, Rect{x, bar.bottom, barWidth, bar.top - bar.bottom});
+    x += pitch;
+  }
+  return x;
+}
+
 void BeginTextGroup(LinearFrame& frame, double fontSize) {
   frame.groupFontSize = fontSize;
   if (frame.settings->epsText != nullptr) EpsSetFont(*frame.settings->epsText, frame.settings->fontName, fontSize);

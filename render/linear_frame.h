@@ -3,8 +3,10 @@
 // (the drawing target when there is one, and the EPS and SVG documents).
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/settings.h"
 #include "core/types.h"
@@ -45,6 +47,35 @@ struct PatternSpan {
 // inside one pattern is one bar (a run never continues into the next pattern).
 // Returns the x after the last module.
 double FillModuleRuns(const LinearFrame& frame, double x, std::span<const PatternSpan> patterns);
+
+// Bar and space widths in modules, alternating. Every 1-D encoder that is not
+// drawn from module strings produces this form.
+using ElementWidths = std::vector<std::uint8_t>;
+
+// Appends a table pattern written as width digits ('1'..'9'), such as Code 128's "212222".
+void AppendPattern(ElementWidths& elements, std::string_view widthDigits);
+
+// The sum of the widths: the modules the elements take.
+int ModuleCount(std::span<const std::uint8_t> elements);
+
+enum class FirstElement : bool { Bar, Space };
+
+// Draws the elements from x, every bar one rectangle from bottom to top, the
+// first element a bar unless told otherwise; returns the x after the last one.
+double FillElements(const LinearFrame& frame, double x, std::span<const std::uint8_t> elements, double bottom,
+                    double top, FirstElement first = FirstElement::Bar);
+
+// The vertical extent of one bar of a symbol whose bars differ in height (the
+// four-state postal codes: tracker, ascender, descender, full).
+struct BarExtent {
+  double bottom = 0;
+  double top = 0;
+};
+
+// Draws bars of one width at a fixed pitch from x, each with its own extent;
+// returns the x after the last pitch.
+double FillSpacedBars(const LinearFrame& frame, double x, double barWidth, double pitch,
+                      std::span<const BarExtent> bars);
 
 // Starts a group of text items drawn at one font size (EPS gets a font change;
 // the SVG text keeps the full font size).

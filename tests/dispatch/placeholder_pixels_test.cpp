@@ -20,7 +20,7 @@ TEST(PlaceholderPixels, CentredAndUnscaled) {
     settings.symbology = 1;  // EAN-13 without digits cannot be drawn
     settings.data = U"";
     settings.scale = scale;
-    settings.placementMode = 3;
+    settings.placementMode = kPlaceAtOrigin;
     RasterCanvas canvas(200, 50, PixelFormat::Rgb);
     RenderBarcode(&canvas, settings, 200, 50);
     int left = 200, right = -1, top = 50, bottom = -1;

@@ -76,7 +76,7 @@ TEST(RenderBarcode, ShowTextOffOnlyForPostNetAndRm4scc) {
 TEST(RenderBarcode, UndrawableDataDrawsTheUnscaledPlaceholderOrNothing) {
   BarcodeSettings s = InitSettings();
   s.scale = 150;
-  s.placementMode = 3;
+  s.placementMode = kPlaceAtOrigin;
   std::string eps, svg;
   s.epsText = &eps;
   s.svgText = &svg;

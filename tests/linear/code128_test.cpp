@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/zint_dump.h"
+
 #include <string>
 #include <vector>
 
@@ -11,9 +13,8 @@ namespace {
 
 // Dark and light modules as hexadecimal digits, four modules each, the last
 // digit padded with light modules.
-std::string ModulesAsHex(std::string_view elements) {
-  std::string bits;
-  for (std::size_t i = 0; i < elements.size(); ++i) bits.append(std::size_t(elements[i] - '0'), "10"[i % 2]);
+std::string ModulesAsHex(const ElementWidths& elements) {
+  std::string bits = test::ElementsAsModules(elements);
   bits.resize((bits.size() + 3) / 4 * 4, '0');
   std::string hex;
   for (std::size_t i = 0; i < bits.size(); i += 4) hex += "0123456789ABCDEF"[std::stoi(bits.substr(i, 4), nullptr, 2)];
