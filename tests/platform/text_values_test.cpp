@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "cli/os_gate.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
@@ -50,13 +49,6 @@ TEST(StandardizePath, Rules) {
   for (const auto& [in, out] : rows) EXPECT_EQ(StandardizeOutputPath(in), out) << in;
   if (std::getenv("HOME") != nullptr) { EXPECT_FALSE(StandardizeOutputPath("~/x.svg").starts_with("~")); }
   EXPECT_EQ(LastPathComponent("/tmp/dir/code.svg"), "code.svg");
-}
-
-TEST(SystemGate, VersionNumberAndThreshold) {
-  EXPECT_EQ(FormatSystemVersionNumber(10, 15, 0), 101500);
-  EXPECT_EQ(FormatSystemVersionNumber(14, 2, 1), 140201);
-  EXPECT_FALSE(SystemVersionAccepted(101499));
-  EXPECT_TRUE(SystemVersionAccepted(SystemVersionNumber()));
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+// Properties of the symbology table over every row: names, renderers, and
+// that every bar or module a renderer fills lies inside the image the data
+// check reports, for random data.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+
+#include "check/validate.h"
+#include "core/settings.h"
+#include "core/symbology.h"
+#include "support/recording_target.h"
+
+namespace kbc {
+namespace {
+
+TEST(SymbologyTable, NamesAreUniqueAndRoundTrip) {
+  std::set<std::string_view> names;
+  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
+    const SymbologyRow& row = kSymbologies[code];
+    EXPECT_FALSE(row.name.empty()) << code;
+    EXPECT_TRUE(names.insert(row.name).second) << row.name;
+    std::u32string name;
+    AppendSymbologyName(name, code);
+    EXPECT_EQ(SymbologyFromName(name), code) << row.name;
+  }
+  EXPECT_TRUE(kSymbologies[0].name.empty());
+}
+
+// A renderer needs the check to size its image: a fixed width or a rule.
+TEST(SymbologyTable, EveryDrawnRowCanBeSized) {
+  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
+    const SymbologyRow& row = kSymbologies[code];
+    if (row.renderer == nullptr) continue;
+    EXPECT_TRUE(row.fixedWidth > 0 || row.width != nullptr) << row.name;
+  }
+}
+
+// Random text biased towards what each shape keeps: digits, letters, the
+// printable ASCII set and a few bytes beyond it.
+std::u32string RandomData(std::mt19937& rng) {
+  static constexpr std::u32string_view kAlphabets[] = {
+      U"0123456789",
+      U"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+      U" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~",
+      U"0123456789-. abcdABCD\u00e9\u00fc\u0001\u001d",
+  };
+  const std::u32string_view alphabet = kAlphabets[rng() % std::size(kAlphabets)];
+  const std::size_t lengths[] = {1, 2, 5, 7, 8, 11, 12, 13, 14, 18, 20, 25, 31, 40, 90};
+  const std::size_t length = lengths[rng() % std::size(lengths)];
+  std::u32string data;
+  for (std::size_t i = 0; i < length; ++i) data.push_back(alphabet[rng() % alphabet.size()]);
+  return data;
+}
+
+std::u32string RandomAddOn(std::mt19937& rng) {
+  std::u32string addon(rng() % 7, U'0');
+  for (char32_t& c : addon) c = char32_t(U'0' + rng() % 10);
+  return addon;
+}
+
+TEST(SymbologyTable, RenderersFillOnlyInsideTheCheckedImage) {
+  std::mt19937 rng(20261207);
+  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
+    const SymbologyRow& row = kSymbologies[code];
+    if (row.renderer == nullptr) continue;
+    int drawn = 0;
+    for (int attempt = 0; attempt < 150; ++attempt) {
+      BarcodeSettings settings = InitSettings();
+      settings.symbology = code;
+      settings.data = RandomData(rng);
+      settings.addon = RandomAddOn(rng);
+      settings.trim = double(rng() % 101);
+      settings.showText = row.printsText ? 1 : 0;
+      settings.opaqueBackground = 1;
+      ShapeDataForType(settings);
+      const std::optional<Rect> image = ValidateBarcodeData(settings);
+      if (!image) continue;
+      ++drawn;
+      test::RecordingTarget target;
+      row.renderer(&target, settings);
+      const auto fills = target.Only("fillrect");
+      ASSERT_FALSE(fills.empty()) << row.name;
+      for (const test::RecordedCall& r : fills) {
+        const bool inside = r.a >= 0 && r.b >= 0 && r.a + r.c <= image->width && r.b + r.d <= image->height;
+        ASSERT_TRUE(inside) << row.name << " data \"" << std::string(settings.data.begin(), settings.data.end())
+                            << "\" fills (" << r.a << ", " << r.b << ", " << r.c << ", " << r.d
+                            << ") outside " << image->width << " x " << image->height;
+      }
+    }
+    EXPECT_GT(drawn, 10) << row.name << ": too few random requests could be drawn to say anything";
+  }
+}
+
+}  // namespace
+}  // namespace kbc
