@@ -113,6 +113,7 @@ RasterCanvas::RasterCanvas(int width, int height, PixelFormat format)
 }
 
 std::span<const std::uint8_t> RasterCanvas::PixelAt(int x, int row) const {
+  FlushJoinedFills();
   const std::size_t channels = std::size_t(Channels());
   return std::span(pixels_).subspan((std::size_t(row) * std::size_t(width_) + std::size_t(x)) * channels, channels);
 }
@@ -154,8 +155,56 @@ Point RasterCanvas::ToDevice(Point user) const {
   return {t.sx * user.x + t.tx, t.sy * user.y + t.ty};
 }
 
+std::span<const std::uint8_t> RasterCanvas::Pixels() const {
+  FlushJoinedFills();
+  return pixels_;
+}
+
+void RasterCanvas::SetJoinedFills(bool on) {
+  FlushJoinedFills();
+  joinFills_ = on;
+}
+
 void RasterCanvas::FillRect(const Rect& rect) {
-  FillUserBox({rect.x, rect.y}, {rect.x + rect.width, rect.y + rect.height}, state_.fill);
+  const Point a = ToDevice({rect.x, rect.y});
+  const Point b = ToDevice({rect.x + rect.width, rect.y + rect.height});
+  if (joinFills_ && state_.antialias) {
+    AddJoinedCoverage(BoxBetween(a, b), state_.fill);
+    return;
+  }
+  FlushJoinedFills();
+  FillDeviceFrame(BoxBetween(a, b), {}, state_.fill);
+}
+
+void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
+  if (box.Empty()) return;
+  if (joinedPending_ && (paint.value != joinedPaint_.value || paint.alpha != joinedPaint_.alpha)) FlushJoinedFills();
+  if (joined_.empty()) joined_.assign(std::size_t(width_) * std::size_t(height_), 0.0f);
+  const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
+  const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
+  if (left >= right || top >= bottom) return;
+  for (int row = top; row < bottom; ++row) {
+    float* coverage = &joined_[std::size_t(row) * std::size_t(width_)];
+    for (int x = left; x < right; ++x) coverage[x] = std::min(1.0f, coverage[x] + float(box.CoverageOf(x, row)));
+  }
+  const DeviceBox touched{double(left), double(top), double(right), double(bottom)};
+  joinedBounds_ = joinedPending_ ? DeviceBox{std::min(joinedBounds_.x0, touched.x0), std::min(joinedBounds_.y0, touched.y0),
+                                             std::max(joinedBounds_.x1, touched.x1), std::max(joinedBounds_.y1, touched.y1)}
+                                 : touched;
+  joinedPaint_ = paint;
+  joinedPending_ = true;
+}
+
+void RasterCanvas::FlushJoinedFills() const {
+  if (!joinedPending_) return;
+  joinedPending_ = false;
+  for (int row = int(joinedBounds_.y0); row < int(joinedBounds_.y1); ++row) {
+    float* coverage = &joined_[std::size_t(row) * std::size_t(width_)];
+    for (int x = int(joinedBounds_.x0); x < int(joinedBounds_.x1); ++x) {
+      if (coverage[x] > 0) Blend(x, row, joinedPaint_, coverage[x]);
+      coverage[x] = 0;
+    }
+  }
 }
 
 void RasterCanvas::FillUserBox(Point a, Point b, const Paint& paint) {
@@ -163,6 +212,7 @@ void RasterCanvas::FillUserBox(Point a, Point b, const Paint& paint) {
 }
 
 void RasterCanvas::StrokeRect(const Rect& rect) {
+  FlushJoinedFills();
   const double half = state_.lineWidth / 2;
   if (!(half > 0)) return;
   const double left = std::min(rect.x, rect.x + rect.width);
@@ -180,6 +230,7 @@ void RasterCanvas::StrokeRect(const Rect& rect) {
 }
 
 void RasterCanvas::StrokeSegment(Point from, Point to) {
+  FlushJoinedFills();
   const double half = state_.lineWidth / 2;
   const double dx = to.x - from.x;
   const double dy = to.y - from.y;
@@ -245,6 +296,7 @@ TextMetrics RasterCanvas::MeasureText(std::u32string_view text, std::u32string_v
 }
 
 void RasterCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
+  FlushJoinedFills();
   if (text.empty()) return;
   const FontFace* font = Fonts().FaceFor(fontName);
   if (!font) return;
@@ -303,7 +355,7 @@ void RasterCanvas::DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrig
   }
 }
 
-void RasterCanvas::Blend(int x, int row, const Paint& paint, double coverage) {
+void RasterCanvas::Blend(int x, int row, const Paint& paint, double coverage) const {
   const double amount = paint.alpha * coverage;
   if (!(amount > 0)) return;
   const std::size_t channels = std::size_t(Channels());

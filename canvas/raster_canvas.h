@@ -44,9 +44,14 @@ class RasterCanvas final : public DrawingTarget {
   PixelFormat Format() const { return format_; }
   int Channels() const { return ChannelsOf(format_); }
   // All rows from the top, Width() * Channels() bytes each.
-  std::span<const std::uint8_t> Pixels() const { return pixels_; }
+  std::span<const std::uint8_t> Pixels() const;
   // The components of one pixel; row 0 is the top row.
   std::span<const std::uint8_t> PixelAt(int x, int row) const;
+
+  // With joined fills on, antialiased rectangles filled one after another in
+  // one colour add up their coverage per pixel and are composited once, so
+  // modules that share an edge on a fractional pixel leave no lighter seam.
+  void SetJoinedFills(bool on);
 
   void Translate(double tx, double ty) override;
   void Scale(double sx, double sy) override;
@@ -95,13 +100,22 @@ class RasterCanvas final : public DrawingTarget {
   void FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, const Paint& paint);
   void FillDeviceQuad(const std::array<Point, 4>& quad, const Paint& paint);
   void DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrigin, const Paint& paint);
-  void Blend(int x, int row, const Paint& paint, double coverage);
+  void Blend(int x, int row, const Paint& paint, double coverage) const;
+  void AddJoinedCoverage(const DeviceBox& box, const Paint& paint);
+  // Composites the coverage gathered so far; every other drawing operation and
+  // every read of the pixels does this first.
+  void FlushJoinedFills() const;
 
   int width_;
   int height_;
   PixelFormat format_;
-  std::vector<std::uint8_t> pixels_;
+  mutable std::vector<std::uint8_t> pixels_;
   State state_;
+  bool joinFills_ = false;
+  mutable std::vector<float> joined_;  // coverage per pixel, while fills are joined
+  mutable bool joinedPending_ = false;
+  Paint joinedPaint_;
+  mutable DeviceBox joinedBounds_;
   std::vector<State> saved_;
   FontLibrary& Fonts();
 

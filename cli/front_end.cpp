@@ -132,6 +132,8 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     target[std::size_t(digit[0] - '1')] = UnitValue(value);
   } else if (option == "-coltrans") {
     s.opaqueBackground = IntegerValueOf(value) > 0 ? 1 : 0;
+  } else if (option == "-dpi") {
+    s.dpi = Clamp(IntegerValueOf(value), 72, 2400);
   } else if (option == "-output") {
     line.outputPath = StandardizeOutputPath(rawValue);
   }

@@ -50,6 +50,9 @@ struct BarcodeSettings {
   std::int16_t fontSmoothOff = 0;
   std::int16_t showText = 0;
   std::int16_t placementMode = kPlaceCentredYDown;
+  // Bitmap resolution from -dpi (72..2400): the image is drawn that many pixels
+  // per inch and the file records it. 0: one pixel per point, nothing recorded.
+  std::int32_t dpi = 0;
 };
 
 // The defaults of a new request.

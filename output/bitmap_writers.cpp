@@ -28,6 +28,52 @@ struct BitmapKind {
   std::uint32_t fileType;
 };
 
+// Pixels per point: 1 without -dpi.
+double PixelsPerPoint(int dpi) { return dpi > 0 ? dpi / 72.0 : 1.0; }
+
+// The bitmap's sides for an image in points, truncated: 169.5 points at scale
+// 150 make 169 pixels.
+struct PixelSize {
+  double wide = 0;
+  double high = 0;
+
+  bool Fits() const { return wide <= kMaxSide && high <= kMaxSide && wide * high <= kMaxPixels; }
+};
+
+PixelSize PixelsFor(double width, double height, int dpi) {
+  const double factor = PixelsPerPoint(dpi);
+  return {std::trunc(width * factor), std::trunc(height * factor)};
+}
+
+std::string TooLarge(const PixelSize& pixels, double width, double height, int dpi) {
+  std::string message = "the image would be " + std::to_string(std::int64_t(pixels.wide)) + " x " +
+                        std::to_string(std::int64_t(pixels.high)) + " pixels, more than a bitmap may hold";
+  if (dpi <= 0) return message;
+  for (int lower = dpi - 1; lower >= 72; --lower) {
+    if (PixelsFor(width, height, lower).Fits()) return message + "; -dpi " + std::to_string(lower) + " would fit";
+  }
+  return message + " at any -dpi";
+}
+
+// A resolution draws the same symbol finer: every unit, text included, is
+// dpi / 72 pixels wide. Without antialiasing a module must be a whole number
+// of pixels for every module of one width to come out alike, so the drawing
+// is scaled down to the whole number of pixels per unit that fits and
+// centred in the bitmap.
+void PlaceAtResolution(RasterCanvas& canvas, const BarcodeSettings& settings, const std::optional<Rect>& image,
+                       const PixelSize& pixels) {
+  double factor = PixelsPerPoint(settings.dpi);
+  if (settings.antialiasOff != 0 && image) {
+    const double scale = ScaleFactor(settings.scale);
+    const double wholePixels = std::max(1.0, std::floor(factor * scale + 1e-9));
+    factor = wholePixels / scale;
+    canvas.Translate(std::floor((pixels.wide - image->width * factor) / 2),
+                     std::floor((pixels.high - image->height * factor) / 2));
+  }
+  canvas.Scale(factor, factor);
+  canvas.SetJoinedFills(true);
+}
+
 PixelFormat TiffFormatFor(std::uint32_t colourMode) {
   switch (colourMode) {
     case kColourRgb:
@@ -45,21 +91,25 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   copy.epsText = nullptr;
   copy.svgText = nullptr;
   const std::optional<Rect> image = ValidateBarcodeData(copy);
-  // Sizes are truncated: 169.5 points at scale 150 make 169 pixels.
-  const double pixelsWide = image ? std::trunc(image->width) : std::trunc(width);
-  const double pixelsHigh = image ? std::trunc(image->height) : std::trunc(height);
-  if (!(pixelsWide >= 1 && pixelsHigh >= 1)) {
+  const double pointsWide = image ? image->width : width;
+  const double pointsHigh = image ? image->height : height;
+  const PixelSize pixels = PixelsFor(pointsWide, pointsHigh, copy.dpi);
+  if (!(pixels.wide >= 1 && pixels.high >= 1)) {
     return WriteStatus::Failure(DataRefusal(copy) + "; \"" + path + "\" was not written");
   }
-  if (pixelsWide > kMaxSide || pixelsHigh > kMaxSide || pixelsWide * pixelsHigh > kMaxPixels) {
-    return WriteStatus::Failure("the image is too large; \"" + path + "\" was not written");
+  if (!pixels.Fits()) {
+    return WriteStatus::Failure(TooLarge(pixels, pointsWide, pointsHigh, copy.dpi) + "; \"" + path +
+                                "\" was not written");
   }
 
-  RasterCanvas canvas(int(pixelsWide), int(pixelsHigh), format);
+  RasterCanvas canvas(int(pixels.wide), int(pixels.high), format);
+  // A resolution draws the same symbol finer: every unit, text included, is
+  // dpi / 72 pixels wide.
+  if (copy.dpi > 0) PlaceAtResolution(canvas, copy, image, pixels);
   RenderBarcode(&canvas, copy, width, height);
   std::string error;
   const std::optional<std::string> bytes =
-      kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels()}, error);
+      kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, error);
   if (!bytes) return WriteStatus::Failure(error + "; \"" + path + "\" was not written");
   if (const auto failure = WriteFileAtomically(path, *bytes)) return WriteStatus::Failure(*failure);
   SetFileTypeAndCreator(path, kind.fileType, FourCharCode("prvw"));

@@ -1,5 +1,6 @@
-// Bitmaps encoded as PNG, JPEG or TIFF file contents, in memory. No resolution
-// is recorded, so readers assume one pixel per point (72 per inch).
+// Bitmaps encoded as PNG, JPEG or TIFF file contents, in memory. A resolution
+// is recorded only when one is given; without it readers assume one pixel per
+// point (72 per inch).
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@ struct BitmapView {
   int height = 0;
   PixelFormat format = PixelFormat::Rgb;
   std::span<const std::uint8_t> pixels;
+  int dotsPerInch = 0;  // recorded in the file when above 0
 };
 
 // 8-bit RGB without alpha; RGB bitmaps only.

@@ -42,6 +42,11 @@ bool Compress(const BitmapView& bitmap, JumpingErrors* errors, unsigned char** o
   info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, kQuality, TRUE);
+  if (bitmap.dotsPerInch > 0) {
+    info.density_unit = 1;  // dots per inch
+    info.X_density = UINT16(bitmap.dotsPerInch);
+    info.Y_density = UINT16(bitmap.dotsPerInch);
+  }
   for (int c = 0; c < info.num_components; ++c) {
     info.comp_info[c].h_samp_factor = 1;
     info.comp_info[c].v_samp_factor = 1;

@@ -1,10 +1,35 @@
 // PNG through libpng's simplified writing interface, which reports errors in
 // the image record instead of jumping out of the caller.
 #include <png.h>
+#include <zlib.h>
+
+#include <cmath>
 
 #include "platform/image_encoders.h"
 
 namespace kbc {
+namespace {
+
+void AppendBigEndian(std::string& bytes, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(char((value >> shift) & 0xFF));
+}
+
+// The simplified interface writes no pHYs chunk, so it goes in by hand, right
+// after IHDR (8 bytes of signature, then IHDR's 13 data bytes in a 25-byte chunk).
+void InsertResolution(std::string& png, int dotsPerInch) {
+  const auto perMetre = std::uint32_t(std::lround(dotsPerInch / 0.0254));
+  std::string chunk;
+  AppendBigEndian(chunk, 9);
+  chunk += "pHYs";
+  AppendBigEndian(chunk, perMetre);
+  AppendBigEndian(chunk, perMetre);
+  chunk.push_back(1);  // unit: the metre
+  const auto* typeAndData = reinterpret_cast<const Bytef*>(chunk.data() + 4);
+  AppendBigEndian(chunk, std::uint32_t(crc32(crc32(0, nullptr, 0), typeAndData, 13)));
+  png.insert(8 + 25, chunk);
+}
+
+}  // namespace
 
 std::optional<std::string> EncodePng(const BitmapView& bitmap, std::string& error) {
   if (bitmap.format != PixelFormat::Rgb) {
@@ -25,6 +50,7 @@ std::optional<std::string> EncodePng(const BitmapView& bitmap, std::string& erro
   std::string bytes(size, '\0');
   if (png_image_write_to_memory(&image, bytes.data(), &size, 0, bitmap.pixels.data(), stride, nullptr)) {
     bytes.resize(size);
+    if (bitmap.dotsPerInch > 0) InsertResolution(bytes, bitmap.dotsPerInch);
     return bytes;
   }
   error = std::string("libpng: ") + image.message;

@@ -103,6 +103,11 @@ std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& err
       TIFFSetField(tiff.get(), TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
       TIFFSetField(tiff.get(), TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tiff.get(), 0));
       SetColourTags(tiff.get(), bitmap.format);
+      if (bitmap.dotsPerInch > 0) {
+        TIFFSetField(tiff.get(), TIFFTAG_XRESOLUTION, float(bitmap.dotsPerInch));
+        TIFFSetField(tiff.get(), TIFFTAG_YRESOLUTION, float(bitmap.dotsPerInch));
+        TIFFSetField(tiff.get(), TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+      }
       // The encoder may work in place on a row, so it gets a copy.
       const std::size_t stride = std::size_t(bitmap.width) * std::size_t(channels);
       std::vector<std::uint8_t> row(stride);

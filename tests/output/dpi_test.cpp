@@ -1,0 +1,156 @@
+// Bitmaps at a print resolution: sizes, the resolution each file records,
+// scannability at label-printer resolutions, and whole-pixel bars without
+// antialiasing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/decoders.h"
+#include "support/process.h"
+#include "support/raw_pixels.h"
+
+namespace kbc::test {
+namespace {
+
+using Args = std::vector<std::string>;
+
+std::string Produce(const std::string& name, const std::string& action, const Args& options,
+                    const Args& symbol = {"-type", "EAN-13", "-data", "590123412345"}) {
+  const std::string path = TempDir() + "/" + name;
+  Args args = symbol;
+  args.insert(args.end(), options.begin(), options.end());
+  args.insert(args.end(), {"-action", action, "-output", path});
+  const ProcessResult run = RunKbc(args);
+  EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+  return path;
+}
+
+// The pHYs chunk's pixels per metre (x) and unit, or "none"; read from the file's bytes.
+std::string PngResolution(const std::string& path) {
+  const std::string png = ReadFile(path);
+  const std::size_t at = png.find("pHYs");
+  if (at == std::string::npos || at + 13 > png.size()) return "none";
+  std::uint32_t perMetre = 0;
+  for (int i = 0; i < 4; ++i) perMetre = perMetre << 8 | std::uint8_t(png[at + 4 + i]);
+  return std::to_string(perMetre) + " unit " + std::to_string(int(png[at + 12]));
+}
+
+// 300 dpi: 113 × 80 points make 470 × 333 pixels (truncated); every file
+// records the resolution; without -dpi nothing is recorded.
+TEST(Dpi, SizeAndRecordedResolution) {
+  EXPECT_EQ(Identify(Produce("e.png", "pngf", {"-dpi", "300"}), "%w %h"), "470 333");
+  EXPECT_EQ(PngResolution(TempDir() + "/e.png"), "11811 unit 1");
+  EXPECT_EQ(PngResolution(Produce("plain.png", "pngf", {})), "none");
+  EXPECT_EQ(Identify(Produce("e.jpg", "jpeg", {"-dpi", "300"}), "%w %h %x %y %U"), "470 333 300 300 PixelsPerInch");
+  EXPECT_EQ(Identify(Produce("e.tif", "tiff", {"-dpi", "300"}), "%w %h %x %y %U"), "470 333 300 300 PixelsPerInch");
+  // Out-of-range values clamp to 72..2400; 72 is one pixel per point, recorded.
+  EXPECT_EQ(Identify(Produce("low.png", "pngf", {"-dpi", "10"}), "%w %h"), "113 80");
+  EXPECT_EQ(PngResolution(TempDir() + "/low.png"), "2835 unit 1");
+  EXPECT_EQ(Identify(Produce("high.png", "pngf", {"-dpi", "9999", "-scale", "50"}), "%w %h"), "1883 1333");
+}
+
+// Beyond the pixel ceiling nothing is written, and the message names the
+// largest resolution that fits.
+TEST(Dpi, CeilingNamesTheLargestFittingResolution) {
+  const std::string path = TempDir() + "/huge.png";
+  const ProcessResult run = RunKbc({"-type", "QRCode", "-data", std::string(2000, '7'), "-dpi", "2400", "-action",
+                                    "pngf", "-output", path});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("-dpi 1872 would fit"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+struct Scannable {
+  Args symbol;
+  std::string text;  // what the decoders report
+  bool zbar;         // whether zbarimg reads the symbology
+  // zbarimg misses UPC-A and UPC-E drawn at one pixel per module.
+  double zbarMinimumPixels = 1;
+};
+
+const Scannable kSymbols[] = {
+    {{"-type", "EAN-13", "-data", "590123412345"}, "5901234123457", true},
+    {{"-type", "EAN-8", "-data", "9638507"}, "96385074", true},
+    {{"-type", "UPC-A", "-data", "03600029145"}, "036000291452", true, 2},
+    {{"-type", "UPC-E", "-data", "0425261"}, "04252614", true, 2},
+    {{"-type", "Code-128", "-data", "Label 42"}, "Label 42", true},
+    {{"-type", "ISBN", "-data", "978-0-306-40615-7"}, "9780306406157", true},
+    {{"-type", "QRCode", "-data", "https://example.com/label"}, "https://example.com/label", true},
+    {{"-type", "MicroQR", "-data", "12345"}, "12345", false},
+};
+
+class DpiScans : public testing::TestWithParam<Scannable> {};
+
+// Label-printer resolutions at every scale, antialiased and not: each decoder
+// that reads the symbology reads the symbol from the bitmap as written (only a
+// white border added). One exception: antialiased bars under two pixels per
+// module (203 dpi at scale 50 is 1.4) blur beyond what ZXingReader reads, so
+// there zbarimg alone must read the 1-D symbols; without antialiasing the
+// modules are whole pixels and both read them.
+TEST_P(DpiScans, AtLabelPrinterResolutions) {
+  const Scannable& symbol = GetParam();
+  for (const char* dpi : {"203", "300", "600"}) {
+    for (const char* scale : {"50", "75", "100", "125", "150"}) {
+      for (const char* aliased : {"0", "1"}) {
+        const std::string where = std::string(dpi) + " dpi, scale " + scale + ", antialiasoff " + aliased;
+        const std::string path =
+            Produce("scan.png", "pngf", {"-dpi", dpi, "-scale", scale, "-antialiasoff", aliased}, symbol.symbol);
+        std::string log;
+        const std::string bordered = EnlargeBitmap(path, 100, &log);
+        const double pixelsPerUnit = std::stod(dpi) / 72 * std::stod(scale) / 100;
+        const bool blurred = aliased == std::string("0") && pixelsPerUnit < 2 && symbol.zbar;
+        if (!blurred) {
+          const auto zxing = ZxingRead(bordered);
+          ASSERT_EQ(zxing.size(), 1u) << where << ": " << Describe(zxing) << log;
+          EXPECT_EQ(zxing[0].text, symbol.text) << where;
+        }
+        const double modulePixels = aliased == std::string("1") ? std::floor(pixelsPerUnit) : pixelsPerUnit;
+        if (!symbol.zbar || modulePixels < symbol.zbarMinimumPixels) continue;
+        const auto zbar = ZbarRead(bordered);
+        ASSERT_FALSE(zbar.empty()) << where;
+        EXPECT_EQ(zbar[0].text, symbol.text) << where;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawnSymbologies, DpiScans, testing::ValuesIn(kSymbols),
+                         [](const testing::TestParamInfo<Scannable>& info) {
+                           std::string name = info.param.symbol[1];
+                           std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                           return name;
+                         });
+
+// Without antialiasing a module is a whole number of pixels (the largest that
+// fits the resolution), so bars of one module width are all equally wide.
+TEST(Dpi, WholePixelBarsWithoutAntialiasing) {
+  for (const char* scale : {"75", "125", "150"}) {
+    const RawImage image = ReadPixels(
+        Produce("bars.png", "pngf", {"-dpi", "203", "-scale", scale, "-antialiasoff", "1"}), "gray");
+    ASSERT_GT(image.width, 0);
+    const int row = image.height / 3;  // through the digit bars
+    const double pixelsPerModule = std::floor(203.0 / 72 * std::stoi(scale) / 100);
+    std::map<int, std::set<int>> runsByModules;
+    for (int x = 0; x < image.width;) {
+      const int value = image.At(x, row)[0];
+      ASSERT_TRUE(value == 0 || value == 255) << "scale " << scale << ": grey pixel at " << x;
+      int end = x;
+      while (end < image.width && image.At(end, row)[0] == value) ++end;
+      if (value == 0) runsByModules[int(std::lround((end - x) / pixelsPerModule))].insert(end - x);
+      x = end;
+    }
+    ASSERT_EQ(runsByModules.size(), 4u) << "scale " << scale << ": bars of 1 to 4 modules";
+    for (const auto& [modules, runs] : runsByModules) {
+      EXPECT_EQ(runs.size(), 1u) << "scale " << scale << ", " << modules << "-module bars";
+      EXPECT_EQ(*runs.begin(), modules * int(pixelsPerModule)) << "scale " << scale;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kbc::test
