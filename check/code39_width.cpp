@@ -22,7 +22,8 @@ SymbolExtent Code32Width(std::u32string& data, std::u32string&) {
 SymbolExtent PznWidth(std::u32string& data, std::u32string&) {
   const std::optional<std::u32string> digits = PznDigits(data);
   if (!digits) {
-    return SymbolExtent::Refused("PZN " + ToUtf8(PznNumber(data)) + " has no check digit (its weighted sum leaves 10 modulo 11); check the number");
+    return SymbolExtent::Refused("PZN " + ToUtf8(PznNumber(data)) +
+                                 " has no valid check digit (its weighted sum leaves 10 modulo 11); check the number");
   }
   data = PznSymbolText(*digits);
   return {ModuleCount(Code39Elements(data))};

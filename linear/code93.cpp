@@ -1,6 +1,5 @@
 #include "linear/code93.h"
 
-#include "core/string_ops.h"
 #include "core/symbology.h"
 #include "linear/code39.h"
 
@@ -14,11 +13,12 @@ static_assert(kValueCharacters.size() == 43);
 constexpr int kShiftValue = 43;
 constexpr int kCharacterCount = 47;
 
-// Full-ASCII pairs: a shift and the letter at `offset` from the first code of its run.
+// A full-ASCII pair: a shift and a letter; each run of codes maps onto a run of letters.
 std::u32string Pair(char32_t shift, char32_t c, char32_t firstCode, char32_t firstLetter = U'A') {
   return {shift, char32_t(firstLetter + (c - firstCode))};
 }
 
+// Weights 1, 2, ..., weightCycle, 1, 2, ... from the last character backwards.
 int WeightedSum(std::u32string_view expanded, int weightCycle) {
   int sum = 0;
   for (std::size_t p = 0; p < expanded.size(); ++p) {
@@ -26,10 +26,6 @@ int WeightedSum(std::u32string_view expanded, int weightCycle) {
     sum += Code93Value(expanded[expanded.size() - 1 - p]) * weight;
   }
   return sum % kCharacterCount;
-}
-
-void AppendInternal(ElementWidths& elements, char32_t internal) {
-  if (internal < Code93AsciiPatterns.size()) AppendPattern(elements, Code93AsciiPatterns[internal]);
 }
 
 }  // namespace
@@ -50,7 +46,9 @@ std::u32string Code93Expand(char32_t c) {
 }
 
 int Code93Value(char32_t internal) {
-  if (internal >= kCode93ShiftDollar && internal <= kCode93ShiftPlus) return kShiftValue + int(internal - kCode93ShiftDollar);
+  if (internal >= kCode93ShiftDollar && internal <= kCode93ShiftPlus) {
+    return kShiftValue + int(internal - kCode93ShiftDollar);
+  }
   const std::size_t at = kValueCharacters.find(internal);
   return at == std::u32string_view::npos ? -1 : int(at);
 }
@@ -77,8 +75,8 @@ ElementWidths Code93Elements(std::u32string_view data) {
     expanded += Code93Expand(c);
   }
   const Code93Checks checks = Code93CheckCharacters(expanded);
-  AppendInternal(elements, checks.c);
-  AppendInternal(elements, checks.k);
+  AppendPattern(elements, Code93AsciiPatterns[checks.c]);  // shifts are their own table indices
+  AppendPattern(elements, Code93AsciiPatterns[checks.k]);
   AppendPattern(elements, Code93AsciiPatterns[kCode93Stop]);
   return elements;
 }
