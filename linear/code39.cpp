@@ -1,7 +1,5 @@
 #include "linear/code39.h"
 
-#include <algorithm>
-
 #include "core/string_ops.h"
 #include "core/symbology.h"
 

@@ -1,7 +1,5 @@
 #include "linear/pzn.h"
 
-#include <algorithm>
-
 #include "core/string_ops.h"
 #include "core/symbology.h"
 #include "linear/code39.h"
