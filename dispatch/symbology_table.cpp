@@ -1,11 +1,15 @@
 // The symbology table: one row per symbology, in code order.
+#include "check/code39_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
 #include "linear/book_numbers.h"
 #include "linear/code128.h"
+#include "linear/code39.h"
+#include "linear/code93.h"
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "linear/pzn.h"
 #include "matrix/qr_render.h"
 
 namespace kbc {
@@ -65,9 +69,9 @@ constinit const SymbologyTable kSymbologies = {{
     {"UPC-A", {80, 50}, Retail(12, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderUpcA},
     {"UPC-E", {80, 50}, Digits(8), 67, nullptr, RenderUpcE},                                     // 10
     {"Code-128", {60, 40}, Text(250), 0, Code128Width, RenderCode128},
-    {"Code-93", {48, 25}, Text(250)},
-    {"Code-39", {48, 25}, Text(250)},
-    {"Code-32", {48, 25}, Digits(10)},
+    {"Code-93", {48, 25}, Text(250), 0, Code93Width, RenderCode93},
+    {"Code-39", {48, 25}, Text(250), 0, Code39Width, RenderCode39},
+    {"Code-32", {48, 25}, Digits(10), 0, Code32Width, RenderCode32},
     {"Code-25", {80, 50}, Digits(250), 0, Code25Width},
     {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon},
     {"Codabar", {48, 30}, Digits(250), 0, CodabarWidth},
@@ -78,7 +82,7 @@ constinit const SymbologyTable kSymbologies = {{
     {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, nullptr, false},
     {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth},
     {"CIP", kSelfSized, Bytes(2335)},
-    {"PZN", {48, 25}, DigitsThenCut(8), 175},
+    {"PZN", {48, 25}, DigitsThenCut(8), 0, PznWidth, RenderPzn},
     {"MSI", {48, 30}, Digits(250), 0, MsiWidth},
     {"ITF-SCC", {100, 0}, Digits(14), 305},
     {"ITF-14", {90, 60}, Digits(14), 145},

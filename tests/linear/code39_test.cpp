@@ -1,0 +1,153 @@
+// Code 39, Code 32 and PZN (drawn as Code 39), and Code 93: known answers,
+// zint's element sequences, and the data check's width against the drawing.
+#include "linear/code39.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "check/validate.h"
+#include "core/symbology.h"
+#include "linear/code93.h"
+#include "linear/pzn.h"
+#include "support/recording_target.h"
+#include "support/zint_dump.h"
+
+namespace kbc {
+namespace {
+
+struct Drawing {
+  double left = 1e9, right = 0, bottom = 1e9, top = 0;
+  std::u32string text;
+  std::vector<int> textX;
+};
+
+BarcodeSettings Request(SymbologyType type, std::u32string_view data, double trim = 0) {
+  BarcodeSettings settings = InitSettings();
+  settings.symbology = type, settings.data = data, settings.trim = trim, settings.showText = 1;
+  return settings;
+}
+
+Drawing Draw(SymbologyType type, std::u32string_view data, double trim = 0) {
+  test::RecordingTarget target;
+  SymbologyRowOf(type).renderer(&target, Request(type, data, trim));
+  Drawing drawn;
+  for (const test::RecordedCall& bar : target.Only("fillrect")) {
+    drawn.left = std::min(drawn.left, bar.a), drawn.right = std::max(drawn.right, bar.a + bar.c);
+    drawn.bottom = std::min(drawn.bottom, bar.b), drawn.top = std::max(drawn.top, bar.b + bar.d);
+  }
+  for (const test::RecordedCall& item : target.Only("text")) {
+    drawn.text += item.text;
+    drawn.textX.push_back(int(item.a));
+  }
+  return drawn;
+}
+
+double CheckedWidth(SymbologyType type, std::u32string_view data) {
+  const DataCheck check = CheckBarcodeData(Request(type, data));
+  return check.image ? check.image->width : 0;
+}
+
+// Known answers: worked examples of the symbologies' definitions. Bars stand
+// from 16 to the image height (48, less the trim capped at 25).
+TEST(NineElementCodes, KnownAnswers) {
+  const struct {
+    SymbologyType type;
+    std::u32string_view data;
+    double trim;
+    double width;
+    std::u32string_view text;
+  } rows[] = {
+      {kCode39, U"ABC", 0, 79, U"*ABC*"},
+      {kCode39, U"*ABC", 0, 79, U"*ABC*"},     // only the missing star is added
+      {kCode39, U"abc", 0, 127, U"*abc*"},     // +A +B +C: eight characters
+      {kCode39, U"AB*\u00E9", 0, 79, U"*AB**"},  // the dropped character leaves two stars
+      {kCode32, U"1234567", 30, 127, U"A012345676"},  // carries *0CSSBD*
+      {kCode93, U"Q", 0, 46, U"Q"},
+      {kCode93, U"a", 0, 55, U"a"},            // (+)A
+      {kCode93, U"\u00E9", 0, 37, U"\u00E9"},  // nothing left: start, C, K, stop
+      {kPzn, U"1234567", 100, 175, U"PZN - 12345678"},
+      {kPzn, U"12", 0, 175, U"PZN - 00000129"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(SymbologyName(row.type)) + " row of width " + std::to_string(row.width));
+    const Drawing drawn = Draw(row.type, row.data, row.trim);
+    EXPECT_EQ(drawn.left, 0);
+    EXPECT_EQ(drawn.right, row.width);
+    EXPECT_EQ(CheckedWidth(row.type, row.data), row.width);
+    EXPECT_EQ(drawn.bottom, 16);
+    EXPECT_EQ(drawn.top, row.trim >= 25 ? 23 : 48 - row.trim);
+    EXPECT_EQ(drawn.text, row.text);
+    for (std::size_t i = 0; i < drawn.textX.size(); ++i) EXPECT_EQ(drawn.textX[i], 5 + 7 * int(i));
+  }
+  EXPECT_EQ(Code32ToBase32(Code32Number(U"12345678")), U"3PRM8N");  // check digit 8
+  EXPECT_EQ(CheckedWidth(kPzn, U"3"), 0);  // 3 × 7 leaves 10 modulo 11: no check digit
+}
+
+// Published example TEST93: C "+", K "6". A capital of value v: C = v, K = 3v mod 47 (Q: 26, 31).
+TEST(Code93, CheckCharacters) {
+  for (const auto& [data, c, k] : {std::tuple{U"TEST93", U'+', U'6'}, {U"Q", U'Q', U'V'}}) {
+    EXPECT_EQ(Code93CheckCharacters(data).c, c);
+    EXPECT_EQ(Code93CheckCharacters(data).k, k);
+  }
+}
+
+// zint 2.11 draws Code 39 wide elements 2 modules wide, so narrow/wide
+// sequences are compared; Code 93 (type 25) modules are compared exactly.
+// zint's extended Code 39 (type 9) writes "$ / + %" as pairs where we draw
+// basic characters, and takes no "*": those go through its plain Code 39.
+TEST(NineElementCodes, ElementsMatchZint) {
+  const std::u32string basic = U"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%";
+  std::vector<std::tuple<std::string, std::u32string, ElementWidths>> rows = {
+      {"8", basic, Code39Elements(Code39SymbolText(basic))},
+      {"129", U"1234567", Code39Elements(Code32SymbolText(Code32Number(U"1234567")))},
+      {"52", U"12", Code39Elements(PznSymbolText(*PznDigits(U"12")))},
+  };
+  // Every code below 128; zint takes at most 85 Code 39 characters (fewer in Code 93).
+  for (char32_t from = 0; from < 128; from += 30) {
+    std::u32string part;
+    for (char32_t c = from; c < 128 && c < from + 30; ++c) part.push_back(c);
+    rows.emplace_back("25", part, Code93Elements(part));
+    std::erase_if(part, [](char32_t c) { return std::u32string_view(U"$/+%*").find(c) != std::u32string_view::npos; });
+    rows.emplace_back("9", part, Code39Elements(Code39SymbolText(part)));
+  }
+  for (const auto& [zintType, data, elements] : rows) {
+    std::string escaped;  // every character as \xNN, so control characters reach zint intact
+    for (const char32_t c : data) escaped += {'\\', 'x', "0123456789ABCDEF"[c / 16], "0123456789ABCDEF"[c % 16]};
+    SCOPED_TRACE("zint -b " + zintType + " " + escaped);
+    const std::vector<std::string> zint = test::ZintModuleRows({"-b", zintType, "--esc", "-d", escaped});
+    ASSERT_EQ(zint.size(), 1u);
+    const std::string ours = test::ElementsAsModules(elements);
+    if (zintType == "25") {
+      EXPECT_EQ(zint[0].substr(0, ours.size()), ours);
+      EXPECT_EQ(zint[0].find('1', ours.size()), std::string::npos);
+    } else {
+      EXPECT_EQ(test::NarrowWideSequence(zint[0]), test::NarrowWideSequence(ours));
+    }
+  }
+}
+
+// Random data of every code below 128, with stars and characters the symbols
+// drop: the data check's width is the drawn width; a PZN is refused exactly
+// when it has no check digit.
+TEST(NineElementCodes, CheckedWidthIsDrawnWidth) {
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int> length(1, 60), code(0, 135), digit(0, 9);
+  for (int round = 0; round < 200; ++round) {
+    std::u32string text, digits;
+    for (int i = length(random); i > 0; --i) text.push_back(char32_t(code(random)));
+    for (int i = 0; i < 8; ++i) digits.push_back(char32_t(U'0' + digit(random)));
+    for (const auto& [type, data] : {std::pair{kCode39, text}, {kCode93, text}, {kCode32, digits}, {kPzn, digits}}) {
+      SCOPED_TRACE(std::string(SymbologyName(type)) + " round " + std::to_string(round));
+      const bool refused = type == kPzn && PznCheckDigit(PznNumber(data)) == kPznNoCheckDigit;
+      EXPECT_EQ(CheckedWidth(type, data), refused ? 0 : Draw(type, data).right);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kbc
