@@ -45,7 +45,7 @@ void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings) {
   if (settings.showText == 1) {
     const std::u32string_view text = settings.displayText.empty() ? std::u32string_view(data) : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
-    for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, 5 + 7 * int(i), 7, text.substr(i, 1));
+    DrawSpacedCharacters(frame, text, 5, 7, 7);
   }
   EndLinearFrame(frame);
 }

@@ -44,7 +44,7 @@ void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings) {
   FillElements(frame, kFirstX, elements, kBarBottom, height);
   if (settings.showText == 1) {
     BeginTextGroup(frame, 0.7 * settings.fontSize);
-    for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, 7 + 7 * int(i), 4, std::u32string_view(text).substr(i, 1));
+    DrawSpacedCharacters(frame, text, 7, 7, 4);
   }
   EndLinearFrame(frame);
 }

@@ -72,7 +72,7 @@ void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings) {
   if (settings.showText == 1) {
     const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
-    for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, 5 + 12 * int(i), 2, text.substr(i, 1));
+    DrawSpacedCharacters(frame, text, 5, 12, 2);
   }
   EndLinearFrame(frame);
 }

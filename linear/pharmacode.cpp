@@ -52,7 +52,7 @@ void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings) {
   if (withText) {
     const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
-    for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, 7 * int(i), 1, text.substr(i, 1));
+    DrawSpacedCharacters(frame, text, 0, 7, 1);
   }
   EndLinearFrame(frame);
 }

@@ -23,12 +23,12 @@ void AppendBarsWithNarrowSpaces(ElementWidths& elements, std::string_view widthD
 constexpr double kBarBottom = 15;
 constexpr int kTextBaseline = 4;
 
-// Each character its own text item at a fixed pitch.
+// The text, when shown, as one group of characters at a fixed pitch.
 void DrawSpacedText(LinearFrame& frame, std::u32string_view text, double fontSize, int firstX, int pitch,
                     int baseline) {
   if (frame.settings->showText != 1) return;
   BeginTextGroup(frame, fontSize);
-  for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, firstX + pitch * int(i), baseline, text.substr(i, 1));
+  DrawSpacedCharacters(frame, text, firstX, pitch, baseline);
 }
 
 std::u32string_view TextOr(const BarcodeSettings& settings, std::u32string_view digits) {

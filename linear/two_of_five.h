@@ -43,8 +43,18 @@ inline constexpr TwoOfFiveTable ItfSccPatterns{
      "52522", "25522", "22255", "52252", "25252"},  // 5-9
     "2222", "5220"};
 // clang-format on
-static_assert(Code25Patterns.digits.size() == 10 && Interleaved25Patterns.digits.size() == 10 &&
-              ItfSccPatterns.digits.size() == 10);
+
+// Every digit has five elements, exactly two of them wide.
+constexpr bool TwoWideOfFive(const TwoOfFiveTable& table, char wide) {
+  for (const std::string_view digit : table.digits) {
+    int wideCount = 0;
+    for (const char width : digit) wideCount += width == wide ? 1 : 0;
+    if (digit.size() != 5 || wideCount != 2) return false;
+  }
+  return true;
+}
+static_assert(TwoWideOfFive(Code25Patterns, '3') && TwoWideOfFive(Interleaved25Patterns, '3') &&
+              TwoWideOfFive(ItfSccPatterns, '5'));
 
 // Code 25: start, digits, stop, every table width a bar followed by a one-unit
 // space (the last space ends the symbol before its quiet zone).

@@ -119,4 +119,8 @@ void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view te
   if (s.svgText != nullptr) SvgDrawText(*s.svgText, x, int(frame.height - y), text, s.fontName, s.fontSize);
 }
 
+void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline) {
+  for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, firstX + pitch * int(i), baseline, text.substr(i, 1));
+}
+
 }  // namespace kbc

@@ -89,4 +89,7 @@ void BeginTextGroup(LinearFrame& frame, double fontSize);
 // One text item with its baseline at whole-number (x, y); in SVG at H − y.
 void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view text);
 
+// One text item per character, the first at firstX and each next pitch further.
+void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline);
+
 }  // namespace kbc

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,17 +19,6 @@ std::vector<std::pair<double, double>> BarEdges(const test::RecordingTarget& tar
   std::vector<std::pair<double, double>> edges;
   for (const test::RecordedCall& call : target.Only("fillrect")) edges.emplace_back(call.a, call.a + call.c);
   return edges;
-}
-
-// Every digit has exactly two wide elements of five, in all three tables.
-TEST(TwoOfFivePatterns, TwoWideOfFive) {
-  for (const TwoOfFiveTable* table : {&Code25Patterns, &Interleaved25Patterns, &ItfSccPatterns}) {
-    const char wide = table == &ItfSccPatterns ? '5' : '3';
-    for (std::size_t digit = 0; digit < 10; ++digit) {
-      EXPECT_EQ(table->digits[digit].size(), 5u);
-      EXPECT_EQ(std::ranges::count(table->digits[digit], wide), 2) << digit;
-    }
-  }
 }
 
 // Code 25 data 12: start bars 2 2 1, digit 1 (3 1 1 1 3), digit 2 (1 3 1 1 3),
