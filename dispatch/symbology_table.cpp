@@ -1,15 +1,22 @@
 // The symbology table: one row per symbology, in code order.
 #include "check/code39_width.h"
+#include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
 #include "linear/book_numbers.h"
+#include "linear/codabar.h"
 #include "linear/code128.h"
 #include "linear/code39.h"
 #include "linear/code93.h"
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "linear/identcode.h"
+#include "linear/msi.h"
+#include "linear/pharmacode.h"
 #include "linear/pzn.h"
+#include "linear/telepen.h"
+#include "linear/two_of_five.h"
 #include "matrix/qr_render.h"
 
 namespace kbc {
@@ -72,25 +79,25 @@ constinit const SymbologyTable kSymbologies = {{
     {"Code-93", {48, 25}, Text(250), 0, Code93Width, RenderCode93},
     {"Code-39", {48, 25}, Text(250), 0, Code39Width, RenderCode39},
     {"Code-32", {48, 25}, Digits(10), 0, Code32Width, RenderCode32},
-    {"Code-25", {80, 50}, Digits(250), 0, Code25Width},
+    {"Code-25", {80, 50}, Digits(250), 0, Code25Width, RenderCode25},
     {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon},
-    {"Codabar", {48, 30}, Digits(250), 0, CodabarWidth},
+    {"Codabar", {48, 30}, Digits(250), 0, CodabarWidth, RenderCodabar},
     {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn},
     {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn},
     {"ISMN", {95, 50}, kIsmnShape, 0, RetailAddOnWidth, RenderIsmn},                             // 20
     {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, nullptr, false},
     {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, nullptr, false},
-    {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth},
+    {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth, RenderPharmacode},
     {"CIP", kSelfSized, Bytes(2335)},
     {"PZN", {48, 25}, DigitsThenCut(8), 0, PznWidth, RenderPzn},
-    {"MSI", {48, 30}, Digits(250), 0, MsiWidth},
-    {"ITF-SCC", {100, 0}, Digits(14), 305},
-    {"ITF-14", {90, 60}, Digits(14), 145},
-    {"Interleaved-25", {90, 60}, Digits(250), 0, Interleaved25Width},
+    {"MSI", {48, 30}, Digits(250), 0, MsiWidth, RenderMsi},
+    {"ITF-SCC", {100, 0}, Digits(14), 305, nullptr, RenderItfScc},
+    {"ITF-14", {90, 60}, Digits(14), 145, nullptr, RenderItf14},
+    {"Interleaved-25", {90, 60}, Digits(250), 0, Interleaved25Width, RenderInterleaved25},
     {"QRCode", kSelfSized, Bytes(7089), 0, QrCodeExtent, RenderQrCode},                          // 30
     {"MicroQR", kSelfSized, Bytes(15), 0, MicroQrExtent, RenderMicroQr},
     {"PDF417", kSelfSized, Bytes(1850)},
-    {"Identcode", {90, 60}, Digits(12), 127},
+    {"Identcode", {90, 60}, Digits(12), 127, nullptr, RenderIdentcode},
     {"DataMatrix", kSelfSized, Bytes(2335)},
     {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth},
     {"FIM", {45, 0}, kFimShape, 0, FimWidth},
@@ -100,7 +107,7 @@ constinit const SymbologyTable kSymbologies = {{
     {"Databar-StackedOmnidirectional", kSelfSized, Digits(14)},                                 // 40
     {"Databar-Limited", kSelfSized, Digits(14)},
     {"Databar-Expanded", kSelfSized, Text(70, AddOnRule::Keep)},
-    {"Telepen", {50, 30}, Text(30, AddOnRule::Keep)},
+    {"Telepen", {50, 30}, Text(30, AddOnRule::Keep), 0, TelepenWidth, RenderTelepen},
 }};
 // clang-format on
 

@@ -38,6 +38,26 @@ void FillBar(const LinearFrame& frame, const Rect& bar) {
   if (frame.settings->svgText != nullptr) SvgFillRect(*frame.settings->svgText, bar, frame.height);
 }
 
+void StrokeBearerRect(const LinearFrame& frame, const Rect& bearer) {
+  constexpr double kBearerLineWidth = 10;
+  if (frame.target != nullptr) {
+    frame.target->SetLineWidth(kBearerLineWidth);
+    frame.target->StrokeRect(bearer);
+    frame.target->SetLineWidth(1);
+  }
+  if (frame.settings->epsText != nullptr) {
+    std::string& eps = *frame.settings->epsText;
+    EpsSetLineWidth(eps, kBearerLineWidth);
+    EpsStrokeRect(eps, bearer);
+    EpsSetLineWidth(eps, 1);
+  }
+  // Flipping y inside the image moves the rectangle's bottom from y to
+  // height - y - h.
+  if (frame.settings->svgText != nullptr) {
+    SvgStrokeRect(*frame.settings->svgText, bearer, 0, frame.height - 2 * bearer.y - bearer.height);
+  }
+}
+
 double FillModuleRuns(const LinearFrame& frame, double x, std::span<const PatternSpan> patterns) {
   for (const PatternSpan& span : patterns) {
     const std::size_t length = span.pattern.size();
@@ -97,6 +117,10 @@ void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view te
   if (s.epsText != nullptr) EpsDrawChar(*s.epsText, x, y, text);
   // SVG y points down; every SVG text element carries the full font size.
   if (s.svgText != nullptr) SvgDrawText(*s.svgText, x, int(frame.height - y), text, s.fontName, s.fontSize);
+}
+
+void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline) {
+  for (std::size_t i = 0; i < text.size(); ++i) DrawTextItem(frame, firstX + pitch * int(i), baseline, text.substr(i, 1));
 }
 
 }  // namespace kbc

@@ -36,6 +36,11 @@ void EndLinearFrame(const LinearFrame& frame);
 // One bar rectangle on every present target.
 void FillBar(const LinearFrame& frame, const Rect& bar);
 
+// A bearer rectangle outlined with a line 10 units wide on every present
+// target (the line centred on the rectangle's edges). The SVG path is drawn
+// unflipped and moved to where the flipped rectangle belongs.
+void StrokeBearerRect(const LinearFrame& frame, const Rect& bearer);
+
 // One pattern of a run of patterns, with the bottom and top of its bars.
 struct PatternSpan {
   ModulePattern pattern;
@@ -83,5 +88,8 @@ void BeginTextGroup(LinearFrame& frame, double fontSize);
 
 // One text item with its baseline at whole-number (x, y); in SVG at H − y.
 void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view text);
+
+// One text item per character, the first at firstX and each next pitch further.
+void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline);
 
 }  // namespace kbc

@@ -1,0 +1,60 @@
+#include "linear/pharmacode.h"
+
+#include <algorithm>
+
+#include "core/symbology.h"
+#include "platform/number_text.h"
+
+namespace kbc {
+
+std::u32string PharmacodeDigits(std::u32string_view data) {
+  constexpr std::size_t kKept = 9;
+  return std::u32string(data.size() >= 10 ? data.substr(data.size() - kKept) : data);
+}
+
+std::string PharmacodeBars(long long value) {
+  std::string bars;
+  do {
+    if (value % 2 != 0) {
+      bars.insert(bars.begin(), '0');
+      value = (value - 1) / 2;
+    } else {
+      bars.insert(bars.begin(), '1');
+      value = (value - 2) / 2;
+    }
+  } while (value > 0);
+  return bars;
+}
+
+ElementWidths PharmacodeElements(std::string_view bars) {
+  constexpr std::uint8_t kSpace = 2;
+  ElementWidths elements;
+  for (const char bar : bars) {
+    if (!elements.empty()) elements.push_back(kSpace);
+    elements.push_back(bar == '1' ? 3 : 1);
+  }
+  return elements;
+}
+
+// No quiet zone. With text the image is 25 high and at least 7 units per
+// character wide; without, 12 high with the bars from 0.
+void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings) {
+  const bool withText = settings.showText == 1;
+  const std::u32string digits = PharmacodeDigits(settings.data);
+  const ElementWidths elements = PharmacodeElements(PharmacodeBars(IntegerValueOf(digits)));
+  const double fullHeight = ImageHeight(kPharmacode, settings.trim);
+  const double height = withText ? fullHeight : fullHeight - 13;
+  const double barBottom = withText ? 13 : 0;
+  const int barsWidth = ModuleCount(elements);
+  const int width = withText ? std::max(barsWidth, 7 * int(digits.size())) : barsWidth;
+  LinearFrame frame = BeginLinearFrame(target, settings, width, height);
+  FillElements(frame, 0, elements, barBottom, height);
+  if (withText) {
+    const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
+    BeginTextGroup(frame, settings.fontSize);
+    DrawSpacedCharacters(frame, text, 0, 7, 1);
+  }
+  EndLinearFrame(frame);
+}
+
+}  // namespace kbc

@@ -1,0 +1,74 @@
+#include "linear/telepen.h"
+
+#include <algorithm>
+
+#include "core/string_ops.h"
+#include "core/symbology.h"
+
+namespace kbc {
+namespace {
+
+constexpr std::size_t kMaxCharacters = 30;
+
+void AppendCharacter(ElementWidths& elements, char32_t code) { AppendPattern(elements, TelepenPatterns[code]); }
+
+// A symbol drawn without its text is 13 units lower and its bars start at 0.
+struct TelepenFrame {
+  double height = 0;
+  double barBottom = 0;
+};
+
+TelepenFrame TelepenFrameFor(const BarcodeSettings& settings) {
+  if (settings.showText == 1) return {double(ImageHeight(kTelepen, settings.trim)), 13};
+  const HeightRule rule = HeightRuleFor(kTelepen);
+  return {double(CappedHeight(rule.baseHeight - 13, rule.trimCap, settings.trim)), 0};
+}
+
+}  // namespace
+
+std::u32string TelepenCharacters(std::u32string_view data) {
+  std::u32string characters(data.substr(data.size() > kMaxCharacters ? data.size() - kMaxCharacters : 0));
+  std::erase_if(characters, [](char32_t c) { return c >= 128; });
+  if (characters.empty() || characters.size() % 2 != 0 || !std::ranges::all_of(characters, IsAsciiDigit)) {
+    return characters;
+  }
+  std::u32string packed;
+  for (std::size_t i = 0; i < characters.size(); i += 2) {
+    packed.push_back(char32_t(10 * (characters[i] - U'0') + (characters[i + 1] - U'0') + 27));
+  }
+  return packed;
+}
+
+int TelepenCheckCharacter(std::u32string_view characters) {
+  int sum = 0;
+  for (const char32_t c : characters) sum += int(c);
+  return 127 - sum % 127;
+}
+
+ElementWidths TelepenElements(std::u32string_view characters) {
+  ElementWidths elements;
+  AppendCharacter(elements, kTelepenStart);
+  for (const char32_t c : characters) {
+    if (c < TelepenPatterns.size()) AppendCharacter(elements, c);
+  }
+  AppendCharacter(elements, char32_t(TelepenCheckCharacter(characters)));
+  AppendCharacter(elements, kTelepenStop);
+  return elements;
+}
+
+// No quiet zone: the image ends with the stop's last space. The default text
+// is the data as given, one character every 7 units.
+void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings) {
+  const ElementWidths elements = TelepenElements(TelepenCharacters(settings.data));
+  const TelepenFrame layout = TelepenFrameFor(settings);
+  LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements), layout.height);
+  FillElements(frame, 0, elements, layout.barBottom, layout.height);
+  if (settings.showText == 1) {
+    const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
+    BeginTextGroup(frame, settings.fontSize);
+    DrawSpacedCharacters(frame, text, 0, 7, 1);
+  }
+  EndLinearFrame(frame);
+}
+
+}  // namespace kbc

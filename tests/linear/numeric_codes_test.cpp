@@ -1,0 +1,197 @@
+// The two-of-five family, Identcode, Codabar, MSI, Telepen and Pharmacode:
+// worked examples, element sequences against zint, and Telepen's character set
+// read back bit by bit.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <string>
+#include <vector>
+
+#include "check/validate.h"
+#include "core/symbology.h"
+#include "linear/codabar.h"
+#include "linear/identcode.h"
+#include "linear/msi.h"
+#include "linear/pharmacode.h"
+#include "linear/telepen.h"
+#include "linear/two_of_five.h"
+#include "support/recording_target.h"
+#include "support/zint_dump.h"
+
+namespace kbc {
+namespace {
+
+std::string WidthDigits(const ElementWidths& elements) {
+  std::string digits;
+  for (const std::uint8_t width : elements) digits += char('0' + width);
+  return digits;
+}
+
+double CheckedWidth(SymbologyType type, std::u32string data) {
+  BarcodeSettings settings = InitSettings();
+  settings.symbology = type;
+  settings.data = std::move(data);
+  const std::optional<Rect> image = ValidateBarcodeData(settings);
+  return image ? image->width : -1;
+}
+
+// Element strings and image widths of the worked examples (the property test
+// ties the checked width to the drawn one). Code 25 data 12 draws its bars at
+// 10-12, 13-15, 16-17, 18-21, ... 51-53.
+TEST(NumericCodes, WorkedExamples) {
+  std::string itfScc1 = "2222";
+  for (int pair = 0; pair < 6; ++pair) itfScc1 += "2222555522";  // 0 with 0
+  itfScc1 += "2522525225" "5220";                                 // 22552 with 52225, then the stop
+  const struct {
+    const char* source;
+    SymbologyType type;
+    std::u32string data;
+    ElementWidths elements;
+    std::string expected;  // empty: only the width is known
+    double width;
+  } rows[] = {
+      {"Code 25 data 12", kCode25, U"12", Code25Elements(U"12"), "212111" "3111111131" "1131111131" "211121", 64},
+      {"Interleaved-25 123 becomes 0123", kInterleaved25, U"123",
+       InterleavedElements(EvenDigits(U"123"), Interleaved25Patterns), "1111" "1311313113" "1333111131" "3110", 55},
+      {"ITF-SCC data 1 is 00000000000001", kItfScc, U"1", InterleavedElements(FourteenDigits(U"1"), ItfSccPatterns),
+       itfScc1, 305},
+      {"ITF-14 of 13 digits", kItf14, U"1234567890123", {}, "", 145},
+      {"Identcode 12345678901", kIdentcode, U"12345678901", {}, "", 127},
+      {"Codabar 123 is a123b: 14 + 3 x 12 + 14", kCodabar, U"123", {}, "", 64},
+      {"MSI 1234: 12 x 4 + 19", kMsi, U"1234", {}, "", 67},
+      {"Telepen 1234 packs into 2 characters: 16 x 5", kTelepen, U"1234", {}, "", 80},
+      {"Telepen AB", kTelepen, U"AB", {}, "", 80},
+      {"Pharmacode 3: bars 4 wide, one character 7", kPharmacode, U"3", PharmacodeElements(PharmacodeBars(3)), "121",
+       7},
+      {"Pharmacode 12: wide, narrow, wide at 0, 5, 8", kPharmacode, U"12", PharmacodeElements(PharmacodeBars(12)),
+       "32123", 14},
+  };
+  for (const auto& row : rows) {
+    if (!row.expected.empty()) {
+      EXPECT_EQ(WidthDigits(row.elements), row.expected) << row.source;
+    }
+    EXPECT_EQ(CheckedWidth(row.type, row.data), row.width) << row.source;
+  }
+  EXPECT_EQ(IdentcodeDigits(U"12345678901"), U"123456789016");  // 4 x 26 + 9 x 20 = 284
+  EXPECT_EQ(GroupedIdentcode(U"123456789016"), U"12.345 678.901 6");
+  EXPECT_EQ(IdentcodeDigits(U"563102430"), U"005631024304");  // 4 x 12 + 9 x 12 = 156
+  EXPECT_EQ(CodabarCharacters(WithCodabarStartStop(U"123")), U"a123b");
+  EXPECT_EQ(CodabarCharacters(WithCodabarStartStop(U"C1+x2d")), U"c1+2d");
+  EXPECT_EQ(MsiCheckDigit(U"1234"), 4);    // 24 doubled 48: 4 + 8 + 3 + 1 = 16
+  EXPECT_EQ(MsiCheckDigit(U"80523"), 4);   // 853 doubled 1706: 14 + 0 + 2 = 16
+  EXPECT_EQ(MsiCheckDigit(std::u32string(250, U'9')), 0);  // 125 nines doubled: 1125, + 125 x 9 = 2250
+  EXPECT_EQ(MsiBits(U"1234"), "1" "0001" "0010" "0011" "0100" "0100" "00");
+  EXPECT_EQ(TelepenCharacters(U"1234"), std::u32string({39, 61}));
+  EXPECT_EQ(TelepenCheckCharacter(U"AB"), 123);
+  EXPECT_EQ(TelepenCheckCharacter(U"~\x01"), 127);  // a sum divisible by 127
+  EXPECT_EQ(TelepenCharacters(U"x" + std::u32string(28, U'a') + U"\u00E9b"), std::u32string(28, U'a') + U"b");
+  EXPECT_EQ(PharmacodeBars(0), "1");
+  EXPECT_EQ(PharmacodeDigits(U"1234567890"), U"234567890");
+}
+
+// zint encodes the same symbols: module for module where both draw wide
+// elements 3 units, as narrow/wide sequences where they differ (Code 25's
+// start and stop, Codabar, Identcode). MSI is given our check digit and also
+// left to zint's own modulo-10 option; zint's Telepen has no pattern for 127.
+TEST(NumericCodes, ElementsMatchZint) {
+  const struct {
+    std::vector<std::string> zint;
+    ElementWidths ours;
+    bool exact;
+  } rows[] = {
+      {{"-b", "7", "-d", "9081726354"}, Code25Elements(U"9081726354"), false},
+      {{"-b", "3", "-d", "0123456789"}, InterleavedElements(U"0123456789", Interleaved25Patterns), true},
+      {{"-b", "22", "-d", "56310243031"},
+       InterleavedElements(IdentcodeDigits(U"56310243031"), Interleaved25Patterns), false},
+      {{"-b", "18", "-d", "C-$:/.+D"}, CodabarElements(U"c-$:/.+d"), false},
+      {{"-b", "18", "-d", "A0123456789B"}, CodabarElements(U"a0123456789b"), false},
+      {{"-b", "47", "-d", "98765432103"}, MsiElements(MsiBits(U"9876543210")), true},
+      {{"-b", "47", "--vers=1", "-d", "80523"}, MsiElements(MsiBits(U"80523")), true},
+      {{"-b", "32", "-d", "Hello, World!"}, TelepenElements(TelepenCharacters(U"Hello, World!")), true},
+      {{"-b", "87", "-d", "00998877665544332211"}, TelepenElements(TelepenCharacters(U"00998877665544332211")), true},
+      {{"-b", "51", "-d", "131070"}, PharmacodeElements(PharmacodeBars(131070)), true},
+      {{"-b", "51", "-d", "1234"}, PharmacodeElements(PharmacodeBars(1234)), true},
+  };
+  for (const auto& row : rows) {
+    const std::string data = row.zint.back();
+    const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
+    ASSERT_EQ(zint.size(), 1u) << data;
+    const std::string ours = test::ElementsAsModules(row.ours);
+    if (row.exact) {
+      // zint pads its rows to whole hexadecimal digits, and ends MSI without the stop's last space.
+      const std::string bars = ours.substr(0, ours.rfind('1') + 1);
+      EXPECT_EQ(zint[0].substr(0, bars.size()), bars) << data;
+      EXPECT_EQ(zint[0].find('1', bars.size()), std::string::npos) << data;
+    } else {
+      EXPECT_EQ(test::NarrowWideSequence(zint[0]), test::NarrowWideSequence(ours)) << data;
+    }
+  }
+}
+
+// Reads a pattern back into its byte, least significant bit first: "11" is a
+// 1 bit, "31" is 00, "33" is 010, and "13" opens or closes a 0 1...1 0 block.
+int DecodeTelepenByte(std::string_view pattern) {
+  std::string bits;
+  bool inBlock = false;
+  for (std::size_t i = 0; i + 1 < pattern.size(); i += 2) {
+    const std::string_view pair = pattern.substr(i, 2);
+    if (pair == "11") bits += '1';
+    if (pair == "31") bits += "00";
+    if (pair == "33") bits += "010";
+    if (pair == "13") bits += inBlock ? "10" : "01";
+    if (pair == "13") inBlock = !inBlock;
+  }
+  int byte = 0;
+  for (std::size_t i = 0; i < bits.size(); ++i) byte |= (bits[i] - '0') << i;
+  return bits.size() == 8 ? byte : -1;
+}
+
+// All 128 entries: 16 units, and their own code with even parity.
+TEST(TelepenPatterns, EveryCodeReadsBackWithEvenParity) {
+  for (std::size_t code = 0; code < TelepenPatterns.size(); ++code) {
+    ElementWidths elements;
+    AppendPattern(elements, TelepenPatterns[code]);
+    EXPECT_EQ(ModuleCount(elements), 16) << code;
+    const int byte = DecodeTelepenByte(TelepenPatterns[code]);
+    EXPECT_EQ(byte & 0x7F, int(code)) << code;
+    EXPECT_EQ(std::popcount(unsigned(byte)) % 2, 0) << code;
+  }
+  EXPECT_EQ(TelepenPatterns[0], "31313131");
+  EXPECT_EQ(TelepenPatterns[1], "1131313111");
+  EXPECT_EQ(TelepenPatterns[95], "111111111133");
+  EXPECT_EQ(TelepenPatterns[122], "331111111111");
+  EXPECT_EQ(TelepenPatterns[127], "1111111111111111");
+}
+
+std::u32string ShownText(const test::RecordingTarget& target) {
+  std::u32string shown;
+  for (const test::RecordedCall& call : target.Only("text")) shown += call.text;
+  return shown;
+}
+
+// On a graphics context: the bearer stroked 10 wide and the width set back to
+// 1. A given display text is not drawn by ITF-SCC, and only switches
+// Identcode's grouping off.
+TEST(NumericCodes, BearerFrameAndGivenDisplayTexts) {
+  BarcodeSettings settings = InitSettings();
+  settings.data = U"1";
+  settings.displayText = U"XYZ";
+  settings.showText = 1;
+  test::RecordingTarget itfScc;
+  RenderItfScc(&itfScc, settings);
+  const std::vector<test::RecordedCall> widths = itfScc.Only("linewidth");
+  ASSERT_EQ(widths.size(), 2u);
+  EXPECT_TRUE(widths[0].a == 10 && widths[1].a == 1);
+  const std::vector<test::RecordedCall> frames = itfScc.Only("strokerect");
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_TRUE(frames[0].a == 5 && frames[0].b == 21 && frames[0].c == 295 && frames[0].d == 74);
+  EXPECT_EQ(ShownText(itfScc), U"00000000000001");
+
+  settings.data = U"12345678901";
+  test::RecordingTarget identcode;
+  RenderIdentcode(&identcode, settings);
+  EXPECT_EQ(ShownText(identcode), U"123456789016");
+}
+
+}  // namespace
+}  // namespace kbc
