@@ -1,4 +1,5 @@
 // The symbology table: one row per symbology, in code order.
+#include "check/databar_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
 #include "linear/book_numbers.h"
@@ -6,6 +7,7 @@
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "matrix/databar_render.h"
 #include "matrix/qr_render.h"
 
 namespace kbc {
@@ -90,12 +92,12 @@ constinit const SymbologyTable kSymbologies = {{
     {"DataMatrix", kSelfSized, Bytes(2335)},
     {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth},
     {"FIM", {45, 0}, kFimShape, 0, FimWidth},
-    {"Databar-Omnidirectional", kSelfSized, Digits(14)},
-    {"Databar-Truncated", kSelfSized, Digits(14)},
-    {"Databar-Stacked", kSelfSized, Digits(14)},
-    {"Databar-StackedOmnidirectional", kSelfSized, Digits(14)},                                 // 40
-    {"Databar-Limited", kSelfSized, Digits(14)},
-    {"Databar-Expanded", kSelfSized, Text(70, AddOnRule::Keep)},
+    {"Databar-Omnidirectional", kSelfSized, Digits(14), 0, DataBarOmnidirectionalExtent, RenderDataBarOmnidirectional},
+    {"Databar-Truncated", kSelfSized, Digits(14), 0, DataBarTruncatedExtent, RenderDataBarTruncated},
+    {"Databar-Stacked", kSelfSized, Digits(14), 0, DataBarStackedExtent, RenderDataBarStacked},
+    {"Databar-StackedOmnidirectional", kSelfSized, Digits(14), 0, DataBarStackedOmnidirectionalExtent, RenderDataBarStackedOmnidirectional},  // 40
+    {"Databar-Limited", kSelfSized, Digits(14), 0, DataBarLimitedExtent, RenderDataBarLimited},
+    {"Databar-Expanded", kSelfSized, Text(70, AddOnRule::Keep), 0, DataBarExpandedExtent, RenderDataBarExpanded},
     {"Telepen", {50, 30}, Text(30, AddOnRule::Keep)},
 }};
 // clang-format on
