@@ -77,6 +77,7 @@ DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const
   const bool expanded = layout.symbology == BARCODE_DBAR_EXP;
   // Expanded data is checked by our own syntax rules; the library's own checks
   // of each identifier's data would refuse element strings the symbol carries.
+  // Its Expanded symbol is always one row.
   symbol->input_mode = expanded ? GS1_MODE | GS1NOCHECK_MODE : DATA_MODE;
   std::string text = data;
   if (!component.empty()) {
@@ -88,8 +89,11 @@ DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const
   } else {
     symbol->symbology = layout.symbology;
   }
-  const int status = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
-  if (status >= ZINT_ERROR) return Refusal(std::string(layout.name) + " cannot encode this data: " + ZintMessage(*symbol));
+  const int status =
+      ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
+  if (status >= ZINT_ERROR) {
+    return Refusal(std::string(layout.name) + " cannot encode this data: " + ZintMessage(*symbol));
+  }
 
   // Rows above the linear symbol: the component's rows, then its separator.
   const std::size_t rows = std::size_t(std::max(symbol->rows, 0));

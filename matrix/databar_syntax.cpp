@@ -53,8 +53,10 @@ std::string BracketPart(std::u32string_view part, std::string& refusal) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const std::string_view field = fields[i];
     if (!IsDigitPair(field, 0) || field.size() < 3) {
-      refusal = "GS1 DataBar Expanded data must begin, and go on after each \"#\", with an application "
-                "identifier and its data (got \"" + std::string(field) + "\")";
+      refusal =
+          "GS1 DataBar Expanded data must begin, and go on after each \"#\", with an application "
+          "identifier and its data (got \"" +
+          std::string(field) + "\")";
       return {};
     }
     // The library writes FNC1 between two bracketed fields only after one whose
@@ -82,12 +84,11 @@ std::string BracketPart(std::u32string_view part, std::string& refusal) {
 // GS1 General Specifications, element strings with predefined length (by the
 // first two digits of the identifier); 23 is kept for older data.
 bool HasPredefinedLength(std::string_view ai) {
-  constexpr std::array<std::string_view, 23> kPredefined = {
-      "00", "01", "02", "03", "04",  //  0
-      "11", "12", "13", "14", "15",  //  5
-      "16", "17", "18", "19", "20",  // 10
-      "23", "31", "32", "33", "34",  // 15
-      "35", "36", "41"};             // 20
+  constexpr std::array<std::string_view, 23> kPredefined = {"00", "01", "02", "03", "04",  //  0
+                                                            "11", "12", "13", "14", "15",  //  5
+                                                            "16", "17", "18", "19", "20",  // 10
+                                                            "23", "31", "32", "33", "34",  // 15
+                                                            "35", "36", "41"};             // 20
   static_assert(kPredefined.size() == 23);
   return std::ranges::find(kPredefined, ai) != kPredefined.end();
 }
