@@ -1,5 +1,6 @@
 // The symbology table: one row per symbology, in code order.
 #include "check/code39_width.h"
+#include "check/databar_width.h"
 #include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
@@ -17,6 +18,7 @@
 #include "linear/pzn.h"
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
+#include "matrix/databar_render.h"
 #include "matrix/qr_render.h"
 
 namespace kbc {
@@ -101,12 +103,12 @@ constinit const SymbologyTable kSymbologies = {{
     {"DataMatrix", kSelfSized, Bytes(2335)},
     {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth},
     {"FIM", {45, 0}, kFimShape, 0, FimWidth},
-    {"Databar-Omnidirectional", kSelfSized, Digits(14)},
-    {"Databar-Truncated", kSelfSized, Digits(14)},
-    {"Databar-Stacked", kSelfSized, Digits(14)},
-    {"Databar-StackedOmnidirectional", kSelfSized, Digits(14)},                                 // 40
-    {"Databar-Limited", kSelfSized, Digits(14)},
-    {"Databar-Expanded", kSelfSized, Text(70, AddOnRule::Keep)},
+    {"Databar-Omnidirectional", kSelfSized, Digits(14), 0, DataBarOmnidirectionalExtent, RenderDataBarOmnidirectional},
+    {"Databar-Truncated", kSelfSized, Digits(14), 0, DataBarTruncatedExtent, RenderDataBarTruncated},
+    {"Databar-Stacked", kSelfSized, Digits(14), 0, DataBarStackedExtent, RenderDataBarStacked},
+    {"Databar-StackedOmnidirectional", kSelfSized, Digits(14), 0, DataBarStackedOmnidirectionalExtent, RenderDataBarStackedOmnidirectional},  // 40
+    {"Databar-Limited", kSelfSized, Digits(14), 0, DataBarLimitedExtent, RenderDataBarLimited},
+    {"Databar-Expanded", kSelfSized, Text(70, AddOnRule::Keep), 0, DataBarExpandedExtent, RenderDataBarExpanded},
     {"Telepen", {50, 30}, Text(30, AddOnRule::Keep), 0, TelepenWidth, RenderTelepen},
 }};
 // clang-format on

@@ -1,0 +1,192 @@
+#include "matrix/databar.h"
+
+#include <zint.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "core/string_ops.h"
+#include "matrix/databar_syntax.h"
+#include "platform/utf8.h"
+
+namespace kbc {
+namespace {
+
+struct ZintSymbolDelete {
+  void operator()(zint_symbol* symbol) const { ZBarcode_Delete(symbol); }
+};
+using ZintSymbolHandle = std::unique_ptr<zint_symbol, ZintSymbolDelete>;
+
+constexpr std::size_t kNumericDigits = 13;
+constexpr std::size_t kExpandedCharacters = 70;
+constexpr int kCompositeRowHeight = 2;  // each row of a CC-A or CC-B component
+constexpr int kCompositeSeparatorHeight = 1;
+
+// What each kind draws: the library's symbology, the width of the numeric kinds
+// (0: from the data) and the heights of the linear symbol's rows, top first.
+struct KindLayout {
+  std::string_view name;
+  int symbology;
+  std::size_t width;
+  std::array<int, 5> rowHeights;
+  std::size_t rowCount;
+};
+
+// Rows of each kind (ISO/IEC 24724 symbol layouts with one-module separators):
+// Stacked is an upper half 5 high, its separator, and a lower half 7 high;
+// Stacked Omnidirectional two full-height halves around the three-row separator.
+constexpr std::array<KindLayout, 6> kLayouts = {{
+    {"GS1 DataBar Omnidirectional", BARCODE_DBAR_OMN, 96, {33}, 1},
+    {"GS1 DataBar Truncated", BARCODE_DBAR_OMN, 96, {13}, 1},
+    {"GS1 DataBar Stacked", BARCODE_DBAR_STK, 50, {5, 1, 7}, 3},
+    {"GS1 DataBar Stacked Omnidirectional", BARCODE_DBAR_OMNSTK, 50, {33, 1, 1, 1, 33}, 5},
+    {"GS1 DataBar Limited", BARCODE_DBAR_LTD, 74, {10}, 1},
+    {"GS1 DataBar Expanded", BARCODE_DBAR_EXP, 0, {34}, 1},
+}};
+static_assert(kLayouts.size() == 6);
+
+const KindLayout& LayoutOf(DataBarKind kind) { return kLayouts[std::size_t(kind) - 1]; }
+
+DataBarEncoding Refusal(std::string why) {
+  DataBarEncoding refused;
+  refused.refusal = std::move(why);
+  return refused;
+}
+
+// The library's message without its "Error NNN: " prefix.
+std::string ZintMessage(const zint_symbol& symbol) {
+  const std::string_view text = symbol.errtxt;
+  const std::size_t colon = text.find(": ");
+  return std::string(colon == text.npos ? text : text.substr(colon + 2));
+}
+
+std::string ZintRow(const zint_symbol& symbol, int row, std::size_t width) {
+  std::string modules(width, '0');
+  for (std::size_t x = 0; x < width; ++x) {
+    if ((symbol.encoded_data[row][x >> 3] >> (x & 7)) & 1) modules[x] = '1';
+  }
+  return modules;
+}
+
+// Runs the library on data (the linear part) and, for a composite, its
+// component; the rows come back top first.
+DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const std::string& component) {
+  const ZintSymbolHandle symbol(ZBarcode_Create());
+  if (!symbol) return Refusal(std::string(layout.name) + " could not be encoded (out of memory)");
+  const bool expanded = layout.symbology == BARCODE_DBAR_EXP;
+  // Expanded data is checked by our own syntax rules; the library's own checks
+  // of each identifier's data would refuse element strings the symbol carries.
+  // Its Expanded symbol is always one row.
+  symbol->input_mode = expanded ? GS1_MODE | GS1NOCHECK_MODE : DATA_MODE;
+  std::string text = data;
+  if (!component.empty()) {
+    symbol->symbology = BARCODE_DBAR_EXP_CC;
+    if (data.size() >= sizeof symbol->primary) return Refusal(std::string(layout.name) + " data is too long");
+    std::ranges::copy(data, symbol->primary);
+    symbol->primary[data.size()] = '\0';
+    text = component;
+  } else {
+    symbol->symbology = layout.symbology;
+  }
+  const int status =
+      ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
+  if (status >= ZINT_ERROR) {
+    return Refusal(std::string(layout.name) + " cannot encode this data: " + ZintMessage(*symbol));
+  }
+
+  // Rows above the linear symbol: the component's rows, then its separator.
+  const std::size_t rows = std::size_t(std::max(symbol->rows, 0));
+  const std::size_t firstLinearRow = rows >= layout.rowCount ? rows - layout.rowCount : 0;
+  if (symbol->width <= 0 || rows < layout.rowCount || (firstLinearRow == 0) != component.empty()) {
+    return Refusal(std::string(layout.name) + " could not be encoded");
+  }
+  DataBarEncoding encoding;
+  DataBarSymbol& result = encoding.symbol;
+  // DataBar Limited ends in 5 light modules of right guard that our layout
+  // leaves to the quiet zone.
+  result.width = layout.width != 0 ? layout.width : std::size_t(symbol->width);
+  for (std::size_t row = 0; row < rows; ++row) {
+    result.rows.push_back(ZintRow(*symbol, int(row), result.width));
+    if (row >= firstLinearRow) {
+      result.heights.push_back(layout.rowHeights[row - firstLinearRow]);
+    } else {
+      result.heights.push_back(row + 1 == firstLinearRow ? kCompositeSeparatorHeight : kCompositeRowHeight);
+    }
+  }
+  return encoding;
+}
+
+DataBarEncoding EncodeNumeric(const KindLayout& layout, DataBarKind kind, std::u32string_view data) {
+  if (data.size() != kNumericDigits || !std::ranges::all_of(data, IsAsciiDigit)) {
+    return Refusal(std::string(layout.name) + " takes digits only, at most 13 (got \"" + ToUtf8(data) + "\")");
+  }
+  const std::string digits = ToUtf8(data);
+  if (kind == DataBarKind::kLimited && std::stoll(digits) > kDataBarLimitedMaximum) {
+    return Refusal(std::string(layout.name) + " carries numbers up to 1999999999999 (got " + digits + ")");
+  }
+  return RunZint(layout, digits, {});
+}
+
+}  // namespace
+
+void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
+  if (kind == DataBarKind::kExpanded) {
+    TruncateString(data, kExpandedCharacters);
+  } else {
+    PadLeft(data, kNumericDigits, U'0');
+  }
+}
+
+DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data) {
+  if (int(kind) < 1 || int(kind) > int(kLayouts.size())) return Refusal("no such GS1 DataBar kind");
+  const KindLayout& layout = LayoutOf(kind);
+  if (kind != DataBarKind::kExpanded) return EncodeNumeric(layout, kind, data);
+  const BracketedElements elements = BracketElementString(data);
+  if (!elements.refusal.empty()) return Refusal(elements.refusal);
+  return RunZint(layout, elements.linear, elements.composite);
+}
+
+namespace {
+
+// A run asks for the same symbol up to four times (the writer's and the
+// placement's data checks, the renderer's size and its module string); the
+// last encoding is kept, per thread, keyed by the whole input.
+struct LastEncoding {
+  bool filled = false;
+  DataBarKind kind = DataBarKind::kOmnidirectional;
+  std::u32string data;
+  DataBarEncoding encoding;
+};
+
+}  // namespace
+
+const DataBarEncoding& DataBarEncoded(DataBarKind kind, std::u32string_view data) {
+  thread_local LastEncoding last;
+  std::u32string normalised(data);
+  NormaliseDataBarData(kind, normalised);
+  if (!last.filled || last.kind != kind || last.data != normalised) {
+    last.encoding = EncodeDataBar(kind, normalised);
+    last.kind = kind;
+    last.data = std::move(normalised);
+    last.filled = true;
+  }
+  return last.encoding;
+}
+
+MatrixSize DataBarSize(DataBarKind kind, std::u32string_view data) {
+  const DataBarSymbol& symbol = DataBarEncoded(kind, data).symbol;
+  std::size_t height = 0;
+  for (const int rowHeight : symbol.heights) height += std::size_t(rowHeight);
+  return {symbol.width, height};
+}
+
+void DataBarModuleString(DataBarKind kind, std::u32string_view data, ModuleString& out) {
+  out.clear();
+  const DataBarSymbol& symbol = DataBarEncoded(kind, data).symbol;
+  for (std::size_t row = 0; row < symbol.rows.size(); ++row) {
+    for (int copy = 0; copy < symbol.heights[row]; ++copy) out += symbol.rows[row];
+  }
+}
+
+}  // namespace kbc

@@ -1,0 +1,115 @@
+#include "matrix/databar_syntax.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "core/string_ops.h"
+#include "platform/utf8.h"
+
+namespace kbc {
+namespace {
+
+// The ISO/IEC 646 characters DataBar Expanded encodes besides digits and
+// letters (ISO/IEC 24724, the ISO/IEC 646 encodation table).
+constexpr std::u32string_view kPunctuation = U" \"!%&'()*+,-./:;<=>?_";
+
+bool IsEncodable(char32_t c) {
+  return IsAsciiDigit(c) || IsAsciiLetter(c) || kPunctuation.find(c) != kPunctuation.npos;
+}
+
+bool IsDigitPair(std::string_view s, std::size_t at) {
+  return at + 1 < s.size() && IsAsciiDigit(char32_t(s[at])) && IsAsciiDigit(char32_t(s[at + 1]));
+}
+
+std::string Quoted(char32_t c) { return "\"" + ToUtf8(std::u32string_view(&c, 1)) + "\""; }
+
+// One part of the data (linear or composite): characters checked, fields
+// between FNC1s put in brackets, or the refusal.
+std::string BracketPart(std::u32string_view part, std::string& refusal) {
+  std::string text;
+  for (const char32_t c : part) {
+    if (c == U'^') {
+      refusal = "GS1 DataBar Expanded cannot encode the symbol separator \"^\"";
+      return {};
+    }
+    if (c != U'#' && !IsEncodable(c)) {
+      refusal = "GS1 DataBar Expanded cannot encode " + Quoted(c) +
+                "; it takes digits, letters, space, \"#\" for FNC1 and !\"%&'()*+,-./:;<=>?_";
+      return {};
+    }
+    text.push_back(char(c));
+  }
+
+  std::vector<std::string_view> fields;
+  for (std::size_t start = 0;;) {
+    const std::size_t hash = text.find('#', start);
+    fields.push_back(std::string_view(text).substr(start, hash == text.npos ? text.npos : hash - start));
+    if (hash == text.npos) break;
+    start = hash + 1;
+  }
+
+  std::string bracketed;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::string_view field = fields[i];
+    if (!IsDigitPair(field, 0) || field.size() < 3) {
+      refusal =
+          "GS1 DataBar Expanded data must begin, and go on after each \"#\", with an application "
+          "identifier and its data (got \"" +
+          std::string(field) + "\")";
+      return {};
+    }
+    // The library writes FNC1 between two bracketed fields only after one whose
+    // identifier has a variable length. A "#" after a predefined-length field is
+    // kept by closing the field with a bracket of variable length before it.
+    std::size_t split = 0;
+    if (i + 1 < fields.size() && HasPredefinedLength(field.substr(0, 2))) {
+      for (std::size_t at = 3; at + 3 <= field.size() && split == 0; ++at) {
+        if (IsDigitPair(field, at) && !HasPredefinedLength(field.substr(at, 2))) split = at;
+      }
+      if (split == 0) {
+        refusal = "GS1 DataBar Expanded cannot put \"#\" after the fixed-length field \"" + std::string(field) + "\"";
+        return {};
+      }
+    }
+    const std::string_view head = split == 0 ? field : field.substr(0, split);
+    bracketed += "[" + std::string(head.substr(0, 2)) + "]" + std::string(head.substr(2));
+    if (split != 0) bracketed += "[" + std::string(field.substr(split, 2)) + "]" + std::string(field.substr(split + 2));
+  }
+  return bracketed;
+}
+
+}  // namespace
+
+// GS1 General Specifications, element strings with predefined length (by the
+// first two digits of the identifier); 23 is kept for older data.
+bool HasPredefinedLength(std::string_view ai) {
+  constexpr std::array<std::string_view, 23> kPredefined = {"00", "01", "02", "03", "04",  //  0
+                                                            "11", "12", "13", "14", "15",  //  5
+                                                            "16", "17", "18", "19", "20",  // 10
+                                                            "23", "31", "32", "33", "34",  // 15
+                                                            "35", "36", "41"};             // 20
+  static_assert(kPredefined.size() == 23);
+  return std::ranges::find(kPredefined, ai) != kPredefined.end();
+}
+
+BracketedElements BracketElementString(std::u32string_view data) {
+  BracketedElements result;
+  const std::size_t bar = data.find(U'|');
+  result.linear = BracketPart(data.substr(0, bar), result.refusal);
+  if (result.refusal.empty() && bar != data.npos) {
+    const std::u32string_view component = data.substr(bar + 1);
+    if (component.find(U'|') != component.npos) {
+      result.refusal = "GS1 DataBar Expanded data takes one \"|\" before the composite component";
+    } else {
+      result.composite = BracketPart(component, result.refusal);
+    }
+  }
+  if (!result.refusal.empty()) {
+    result.linear.clear();
+    result.composite.clear();
+  }
+  return result;
+}
+
+}  // namespace kbc

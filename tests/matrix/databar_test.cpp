@@ -1,0 +1,262 @@
+// GS1 DataBar front: sizes, normalisation, refusals, element-string syntax, the
+// composite component's sizes, and zint's module rows for the same data.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "matrix/databar.h"
+#include "matrix/databar_syntax.h"
+#include "platform/utf8.h"
+#include "support/zint_dump.h"
+
+namespace kbc {
+namespace {
+
+using Kind = DataBarKind;
+
+std::string Modules(Kind kind, std::u32string_view data) {
+  ModuleString out = "stale";
+  DataBarModuleString(kind, data, out);
+  return out;
+}
+
+// Widths and heights of the symbol layouts; Expanded widths from the bit counts
+// of ISO/IEC 24724's encodation (12 bits a character, the check character first,
+// 49 modules a pair with its finder, 32 a last single one, 4 of guards).
+TEST(DataBarSize, KnownSizes) {
+  const struct {
+    const char* source;
+    Kind kind;
+    std::u32string data;
+    std::size_t width, height;
+  } rows[] = {
+      {"0000000000000, one row 33 high", Kind::kOmnidirectional, U"0000000000000", 96, 33},
+      {"123 is 0000000000123", Kind::kOmnidirectional, U"123", 96, 33},
+      {"one row 13 high", Kind::kTruncated, U"123", 96, 13},
+      {"halves of 5 and 7 around a separator", Kind::kStacked, U"123", 50, 13},
+      {"halves of 33 around a 3-row separator", Kind::kStackedOmnidirectional, U"123", 50, 69},
+      {"one row 10 high", Kind::kLimited, U"123", 74, 10},
+      {"the largest Limited number", Kind::kLimited, U"1999999999999", 74, 10},
+      {"(01) alone: 48 bits, 4 characters + check", Kind::kExpanded, U"0198898765432106", 134, 34},
+      {"(01)9…(3103) weight 1234: kilogram method, 60 bits, 5 + check", Kind::kExpanded,
+       U"01988987654321063103001234", 151, 34},
+      {"weight 32768 exceeds the method: (01) method and 35 numeric bits, 7 + check", Kind::kExpanded,
+       U"01988987654321063103032768", 200, 34},
+      {"CC-A of 3 rows adds 2 × 3 + 1", Kind::kExpanded, U"0198898765432106|10ABC", 134, 41},
+  };
+  for (const auto& row : rows) {
+    const MatrixSize size = DataBarSize(row.kind, row.data);
+    EXPECT_EQ(size.columns, row.width) << row.source;
+    EXPECT_EQ(size.rows, row.height) << row.source;
+    EXPECT_EQ(Modules(row.kind, row.data).size(), row.width * row.height) << row.source;
+  }
+}
+
+// The standard's figures, module by module (ISO/IEC 24724:2011; GS1 General
+// Specifications), rows top first.
+TEST(DataBarModuleRows, StandardFigures) {
+  const struct {
+    const char* source;
+    Kind kind;
+    std::u32string data;
+    std::vector<std::string> rows;
+  } figures[] = {
+      {"24724 Figure 1, Omnidirectional", Kind::kOmnidirectional, U"2001234567890",
+       {"010100011101000001001111111000010100110110111110110000010010100101100000000111000110110110001101"}},
+      {"24724 Figure 2, Omnidirectional", Kind::kOmnidirectional, U"0441234567890",
+       {"010010001000010001000111000000010101000001100110101100100100000101111110000011000010100011100101"}},
+      {"24724 Figure 4, Truncated", Kind::kTruncated, U"0001234567890",
+       {"010101001000000001001111111000010111001011011110111001010110000101111111000111001100111101110101"}},
+      {"24724 Figure 5, Stacked", Kind::kStacked, U"0001234567890",
+       {"01010100100000000100111111100001011100101101111010", "00001010101011111010000000111010100011010010000000",
+        "10111001010110000101111111000111001100111101110101"}},
+      {"24724 Figure 6, Stacked Omnidirectional", Kind::kStackedOmnidirectional, U"0003456789012",
+       {"01010100100000000100111110000001010011100110011010", "00001011011111111010000001010100101100011001100000",
+        "00000101010101010101010101010101010101010101010000", "00001000100010111010010101010000111101001101110000",
+        "10110111011101000101100000000111000010110010001101"}},
+      {"24724 Figure 7, Limited", Kind::kLimited, U"1501234567890",
+       {"01000110011000110110101001110100101011010011010010010110001101110011001101"}},
+      {"24724 Figure F.2, Limited", Kind::kLimited, U"0009876543210",
+       {"01010100100100110000110000010101101001011001010001000101000100000100100101"}},
+      {"24724 Figure 11, Expanded, (01) and weight in kg", Kind::kExpanded, U"01900123456789083103001750",
+       {"0101110010000010011011111111000010111000010011000101011110111001100010111100000011100101110001110111011110101"
+        "111000110001111110000101011000010011111010"}},
+      {"24724 Figure F.3, Expanded, general-purpose field", Kind::kExpanded, U"1012A",
+       {"010100000110100000101111111100001010001000000010110101111100100111001011110000000010011101111111010101"}},
+      {"General Specifications Figure 5.5.2.3.1-1, Expanded", Kind::kExpanded, U"01906141410000153202000150",
+       {"0101100011001100001011111111000010100100010000111101110011100010100010111100000011100111010111111011010100000"
+        "100000110001111110000101000000100011010010"}},
+      {"General Specifications Figure 5.9.8-8, Expanded with a 4-column CC-A", Kind::kExpanded,
+       U"01937123456789043103001234|911A2B3C4D5E",
+       {"00110110111011100110100110000111000111001101101001110100110100010000110001011011100110000011011000101000"
+        "00000000000000000000000000000000000000000000000",
+        "00110110110011011101111101000110100011110011001001100100101111110010011001001011111100111011001000101000"
+        "00000000000000000000000000000000000000000000000",
+        "00110110100010101110111111000111110110111100101001100110110000110100111101000010110011111011101000101000"
+        "00000000000000000000000000000000000000000000000",
+        "00000110111110110001000000001010010100000111010011101001100011001111010000101010000110100011100010001000"
+        "01010000111001010000001010010111000110010110000",
+        "01011001000001001110111111110000101011111000101100010110011100110000101111000000111001011100011101110111"
+        "10101111000110001111110000101000111001101000010"}},
+  };
+  for (const auto& figure : figures) {
+    const DataBarEncoding& encoding = DataBarEncoded(figure.kind, figure.data);
+    EXPECT_EQ(encoding.symbol.rows, figure.rows) << figure.source;
+  }
+}
+
+// Twelve digits read as if a zero stood in front; a 14th digit (the check digit
+// of the item number) is dropped.
+TEST(DataBarModuleString, NumericDataIsThirteenDigits) {
+  for (const Kind kind : {Kind::kOmnidirectional, Kind::kTruncated, Kind::kStacked, Kind::kStackedOmnidirectional,
+                          Kind::kLimited}) {
+    const std::string thirteen = Modules(kind, U"0123456789012");
+    ASSERT_FALSE(thirteen.empty()) << int(kind);
+    EXPECT_EQ(Modules(kind, U"123456789012"), thirteen) << int(kind);
+    EXPECT_EQ(Modules(kind, U"01234567890128"), thirteen) << int(kind);
+  }
+}
+
+// Rows come top first: Stacked's string opens with the upper half (left guard,
+// light then dark) five times, and ends with the lower half, whose right half
+// is reversed so that its guard is dark then light.
+TEST(DataBarModuleString, StackedRowsTopFirst) {
+  const std::string modules = Modules(Kind::kStacked, U"123");
+  ASSERT_EQ(modules.size(), 50u * 13);
+  const std::string top = modules.substr(0, 50);
+  for (int row = 1; row < 5; ++row) EXPECT_EQ(modules.substr(50 * row, 50), top);
+  EXPECT_EQ(top.substr(0, 2), "01");
+  EXPECT_EQ(modules.substr(50 * 12, 2), "10");
+  EXPECT_EQ(modules.substr(50 * 5, 4), "0000");  // the separator starts 4 light modules in
+}
+
+// Data the symbols cannot carry is refused with its reason, never drawn blank.
+TEST(DataBarEncoded, RefusalsSayWhy) {
+  const struct {
+    Kind kind;
+    std::u32string data;
+    const char* reason;  // part of the refusal
+  } rows[] = {
+      {Kind::kLimited, U"2000000000000", "up to 1999999999999 (got 2000000000000)"},
+      {Kind::kLimited, U"20000000000001", "(got 2000000000000)"},
+      {Kind::kOmnidirectional, U"12a", "digits only"},
+      {Kind::kExpanded, U"0112345678901231^", "\"^\""},
+      {Kind::kExpanded, U"10ABC$", "cannot encode \"$\""},
+      {Kind::kExpanded, U"10caf\u00E9", "cannot encode \"\u00E9\""},
+      {Kind::kExpanded, U"ABC", "application identifier"},
+      {Kind::kExpanded, U"10ABC#", "application identifier"},
+      {Kind::kExpanded, U"10ABC##21X", "application identifier"},
+      {Kind::kExpanded, U"0112345678901231|", "application identifier"},
+      {Kind::kExpanded, U"10A|21B|21C", "one \"|\""},
+      {Kind::kExpanded, U"10" + std::u32string(42, U'A'), "too long"},
+  };
+  for (const auto& row : rows) {
+    const std::string data = ToUtf8(row.data);
+    const DataBarEncoding& encoding = DataBarEncoded(row.kind, row.data);
+    EXPECT_NE(encoding.refusal.find(row.reason), std::string::npos) << data << ": " << encoding.refusal;
+    EXPECT_EQ(DataBarSize(row.kind, row.data).columns, 0u) << data;
+    EXPECT_EQ(Modules(row.kind, row.data), "") << data;
+  }
+}
+
+// Fields between FNC1s go into brackets under their first two digits; a "#"
+// after a field of predefined length closes it with a bracket of variable length.
+TEST(BracketElementString, FieldsAndComponent) {
+  const struct {
+    std::u32string data;
+    const char* linear;
+    const char* composite;
+  } rows[] = {
+      {U"01988987654321063103001234", "[01]988987654321063103001234", ""},
+      {U"10ABC#21XYZ", "[10]ABC[21]XYZ", ""},
+      {U"0112345678901231#10AB", "[01]123[45]678901231[10]AB", ""},
+      {U"0112345678901231|10ABC#21 x", "[01]12345678901231", "[10]ABC[21] x"},
+  };
+  for (const auto& row : rows) {
+    const BracketedElements elements = BracketElementString(row.data);
+    EXPECT_EQ(elements.refusal, "") << ToUtf8(row.data);
+    EXPECT_EQ(elements.linear, row.linear) << ToUtf8(row.data);
+    EXPECT_EQ(elements.composite, row.composite) << ToUtf8(row.data);
+  }
+}
+
+// With 4 data columns (Expanded) the component takes the first size that holds
+// its bits: CC-A of 3, 4, 5, 6 or 7 rows, then CC-B of 10, 12, 15, 20, 26, 32,
+// 38 or 44. Each row is 2 high and one separator row lies under them; the
+// linear symbol keeps its width.
+TEST(DataBarComposite, ComponentRowsFollowTheFourColumnList) {
+  const std::vector<std::size_t> allowed = {3, 4, 5, 6, 7, 10, 12, 15, 20, 26, 32, 38, 44};
+  const std::u32string linear = U"0198898765432106";
+  std::vector<std::size_t> seen;
+  for (std::size_t length = 1; length <= 60; length += 3) {
+    const std::u32string data = linear + U"|10" + std::u32string(length, U'A');
+    const DataBarEncoding& encoding = DataBarEncoded(Kind::kExpanded, data);
+    ASSERT_EQ(encoding.refusal, "") << length;
+    const std::size_t componentRows = encoding.symbol.rows.size() - 2;
+    EXPECT_NE(std::ranges::find(allowed, componentRows), allowed.end()) << componentRows;
+    EXPECT_TRUE(seen.empty() || componentRows >= seen.back()) << length;
+    EXPECT_EQ(DataBarSize(Kind::kExpanded, data).rows, 34 + 2 * componentRows + 1);
+    EXPECT_EQ(encoding.symbol.width, 134u);
+    seen.push_back(componentRows);
+  }
+  EXPECT_EQ(seen.front(), 3u);
+  EXPECT_GE(seen.back(), 10u);  // reached CC-B
+}
+
+// zint, given the same data in its own syntax (Expanded with the identifiers
+// bracketed by hand, not by our rule), draws the same distinct rows. Its
+// Limited rows carry the 5 light modules of the right guard's space as well.
+TEST(DataBarModuleRows, EqualZintDump) {
+  const struct {
+    Kind kind;
+    std::u32string data;
+    std::vector<std::string> zint;
+  } rows[] = {
+      {Kind::kOmnidirectional, U"2001234567890", {"-b", "29", "-d", "2001234567890"}},
+      {Kind::kOmnidirectional, U"0", {"-b", "29", "-d", "0000000000000"}},
+      {Kind::kTruncated, U"9999999999999", {"-b", "29", "-d", "9999999999999"}},
+      {Kind::kStacked, U"123456789012", {"-b", "79", "-d", "0123456789012"}},
+      {Kind::kStacked, U"7", {"-b", "79", "-d", "0000000000007"}},
+      {Kind::kStackedOmnidirectional, U"3456789012345", {"-b", "80", "-d", "3456789012345"}},
+      {Kind::kStackedOmnidirectional, U"10000000000000", {"-b", "80", "-d", "1000000000000"}},
+      {Kind::kLimited, U"1501234567890", {"-b", "30", "-d", "1501234567890"}},
+      {Kind::kLimited, U"1999999999999", {"-b", "30", "-d", "1999999999999"}},
+      {Kind::kLimited, U"42", {"-b", "30", "-d", "0000000000042"}},
+      {Kind::kExpanded, U"01988987654321063103001234", {"-b", "31", "-d", "[01]98898765432106[3103]001234"}},
+      {Kind::kExpanded, U"01988987654321063202012345", {"-b", "31", "-d", "[01]98898765432106[3202]012345"}},
+      {Kind::kExpanded, U"0198898765432106392112345", {"-b", "31", "-d", "[01]98898765432106[3921]12345"}},
+      {Kind::kExpanded, U"019889876543210639331231234", {"-b", "31", "-d", "[01]98898765432106[3933]1231234"}},
+      {Kind::kExpanded, U"0198898765432106310200123411991231",
+       {"-b", "31", "-d", "[01]98898765432106[3102]001234[11]991231"}},
+      {Kind::kExpanded, U"10x-1#21Zz!%&'()*+",
+       {"-b", "31", "--gs1nocheck", "-d", "[10]x-1[21]Zz!%&'()*+"}},
+      {Kind::kExpanded, U"01123456789012311710123121,-./:;<=>?_\"",
+       {"-b", "31", "--gs1nocheck", "-d", "[01]12345678901231[17]101231[21],-./:;<=>?_\""}},
+      {Kind::kExpanded, U"8200http://example.com/x#90ABC",
+       {"-b", "31", "--gs1nocheck", "-d", "[8200]http://example.com/x[90]ABC"}},
+      {Kind::kExpanded, U"0198898765432106|10ABC123#2112",
+       {"-b", "134", "--primary=[01]98898765432106", "-d", "[10]ABC123[21]12"}},
+      {Kind::kExpanded, U"0198898765432106|9012345678901234567890",
+       {"-b", "134", "--primary=[01]98898765432106", "-d", "[90]12345678901234567890"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(ToUtf8(row.data));
+    const DataBarEncoding& encoding = DataBarEncoded(row.kind, row.data);
+    ASSERT_EQ(encoding.refusal, "");
+    const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
+    ASSERT_EQ(zint.size(), encoding.symbol.rows.size());
+    const std::size_t width = encoding.symbol.width;
+    for (std::size_t i = 0; i < zint.size(); ++i) {
+      ASSERT_GE(zint[i].size(), width);
+      EXPECT_EQ(encoding.symbol.rows[i], zint[i].substr(0, width)) << "row " << i;
+      if (row.kind == Kind::kLimited) {
+        EXPECT_EQ(zint[i].substr(width, 5), "00000");
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kbc
