@@ -15,7 +15,9 @@ constexpr int DigitValue(char32_t c) { return int(c - U'0'); }
 // Digits 0-9, then capitals from 10.
 constexpr int Rm4sccValue(char32_t c) { return IsAsciiDigit(c) ? DigitValue(c) : int(c - U'A') + 10; }
 
-constexpr char32_t Rm4sccCharacter(int value) { return value < 10 ? char32_t(U'0' + value) : char32_t(U'A' + value - 10); }
+constexpr char32_t Rm4sccCharacter(int value) {
+  return value < 10 ? char32_t(U'0' + value) : char32_t(U'A' + value - 10);
+}
 
 // The first three flags of a pattern half, read in binary, are its row or column 1..6.
 int HalfNumber(std::string_view half) { return (half[0] - '0') * 4 + (half[1] - '0') * 2 + (half[2] - '0'); }

@@ -130,7 +130,10 @@ BarExtent LetterExtent(char letter) {
   }
 }
 
-constexpr bool IsDrawnLength(std::size_t length) { return length == 20 || length == 25 || length == 29 || length == 31; }
+// A tracking code alone, or with a ZIP, ZIP+4 or delivery point routing code.
+constexpr bool IsDrawnLength(std::size_t length) {
+  return length == 20 || length == 25 || length == 29 || length == 31;
+}
 
 }  // namespace
 
