@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/string_ops.h"
+#include "linear/usps4cb.h"
 #include "matrix/qr_code.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
@@ -151,7 +152,16 @@ SymbolExtent Usps4cbWidth(std::u32string& d, std::u32string&) {
   if (std::ranges::find(kLengths, d.size()) == kLengths.end()) {
     return SymbolExtent::Refused("USPS4CB needs 20, 25, 29 or 31 digits (got " + Count(d.size()) + ")");
   }
-  return {276};
+  // The barcode identifier's second digit is base 5: the encoder cannot take 5-9.
+  switch (Usps4cbEncode(d).status) {
+    case Usps4cbStatus::kOk:
+      return {276};
+    case Usps4cbStatus::kSecondDigitAbove4:
+      return SymbolExtent::Refused("the second digit of a USPS4CB tracking code must be 0 to 4 (got " +
+                                   std::string(1, char(d[1])) + ")");
+    default:
+      return SymbolExtent::Refused("USPS4CB data must be digits only");
+  }
 }
 
 // One facing identification mark, A to D in either case.

@@ -15,9 +15,11 @@
 #include "linear/identcode.h"
 #include "linear/msi.h"
 #include "linear/pharmacode.h"
+#include "linear/postal_bars.h"
 #include "linear/pzn.h"
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
+#include "linear/usps4cb.h"
 #include "matrix/databar_render.h"
 #include "matrix/qr_render.h"
 
@@ -87,8 +89,8 @@ constinit const SymbologyTable kSymbologies = {{
     {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn},
     {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn},
     {"ISMN", {95, 50}, kIsmnShape, 0, RetailAddOnWidth, RenderIsmn},                             // 20
-    {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, nullptr, false},
-    {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, nullptr, false},
+    {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, RenderPostNet, false},
+    {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, RenderRm4scc, false},
     {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth, RenderPharmacode},
     {"CIP", kSelfSized, Bytes(2335)},
     {"PZN", {48, 25}, DigitsThenCut(8), 0, PznWidth, RenderPzn},
@@ -101,8 +103,8 @@ constinit const SymbologyTable kSymbologies = {{
     {"PDF417", kSelfSized, Bytes(1850)},
     {"Identcode", {90, 60}, Digits(12), 127, nullptr, RenderIdentcode},
     {"DataMatrix", kSelfSized, Bytes(2335)},
-    {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth},
-    {"FIM", {45, 0}, kFimShape, 0, FimWidth},
+    {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth, RenderUsps4cb},
+    {"FIM", {45, 0}, kFimShape, 0, FimWidth, RenderFim},
     {"Databar-Omnidirectional", kSelfSized, Digits(14), 0, DataBarOmnidirectionalExtent, RenderDataBarOmnidirectional},
     {"Databar-Truncated", kSelfSized, Digits(14), 0, DataBarTruncatedExtent, RenderDataBarTruncated},
     {"Databar-Stacked", kSelfSized, Digits(14), 0, DataBarStackedExtent, RenderDataBarStacked},

@@ -1,0 +1,173 @@
+// PostNet, RM4SCC and FIM: known answers, bar states against zint, and the
+// geometry of both text variants.
+#include "linear/postal_bars.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/symbology.h"
+#include "support/recording_target.h"
+#include "support/zint_dump.h"
+
+namespace kbc {
+namespace {
+
+// zint draws one bar every other module, in rows from the top: FIM's one row
+// ('1' a bar); PostNet's tall tops over all bars ('1' tall, '0' short);
+// RM4SCC's ascenders, trackers and descenders (as bar states).
+std::string ZintBars(const std::vector<std::string>& args) {
+  const std::vector<std::string> rows = test::ZintModuleRows(args);
+  std::string bars;
+  for (std::size_t x = 0; !rows.empty() && x < rows.back().size(); x += 2) {
+    const bool top = rows[0][x] == '1', bottom = rows.back()[x] == '1', middle = rows[rows.size() / 2][x] == '1';
+    if (rows.size() == 1) bars += top ? '1' : '0';
+    if (rows.size() == 2 && bottom) bars += top ? '1' : '0';
+    if (rows.size() == 3 && middle) bars += char('1' + (bottom ? 1 : 0) + (top ? 2 : 0));
+  }
+  while (rows.size() == 1 && bars.ends_with('0')) bars.pop_back();  // the last hexadecimal digit's padding
+  return bars;
+}
+
+std::string Narrow(std::u32string_view s) { return std::string(s.begin(), s.end()); }
+
+TEST(PostNet, KnownAnswers) {
+  const struct {
+    const char* source;
+    std::u32string_view data;
+    std::u32string_view digits;
+    int check;
+  } rows[] = {
+      {"worked example: sum 15", U"12345", U"12345", 5},
+      {"3 digits take two leading zeros", U"123", U"00123", 4},
+      {"6 digits pad to ZIP+4", U"123456", U"000123456", 9},
+      {"10 digits pad to 11", U"1234567890", U"01234567890", 5},
+      {"13 digits cut to the first 11", U"1234567890123", U"12345678901", 4},
+      {"separators dropped", U"12345-6789", U"123456789", 5},
+      {"sum a multiple of 10", U"55000", U"55000", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.source);
+    const std::u32string digits = PostNetDigits(row.data);
+    EXPECT_EQ(digits, row.digits);
+    EXPECT_EQ(PostNetCheckDigit(digits), row.check);
+    const std::string bars = EncodePostNet(row.data);
+    EXPECT_EQ(bars.size(), 5 * digits.size() + 7);
+    EXPECT_EQ(bars.substr(bars.size() - 6, 5), PostNetPatterns[std::size_t(row.check)]);
+  }
+  // Frame, 1 2 3 4 5, check 5, frame.
+  EXPECT_EQ(EncodePostNet(U"12345"), "1" "00011" "00101" "00110" "01001" "01010" "01010" "1");
+}
+
+TEST(Rm4scc, KnownAnswers) {
+  EXPECT_EQ(Rm4sccPatterns[0], "00110011");   // row 1, column 1
+  EXPECT_EQ(Rm4sccPatterns[35], "11001100");  // Z: row 6, column 6
+  const struct {
+    const char* source;
+    std::u32string_view data;
+    char32_t check;
+  } rows[] = {
+      {"Royal Mail example SN34RD1A", U"SN34RD1A", U'K'},
+      {"lower case raised, punctuation dropped", U"sn3-4rd 1a", U'K'},
+      {"sums of 12 count as row 6, column 6", U"000000Z", U'Z'},
+      {"sums of 7 give row 1, column 1", U"0000000", U'0'},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.source);
+    EXPECT_EQ(Rm4sccCheckCharacter(Rm4sccCharacters(row.data)), row.check);
+  }
+  // 7 characters: start, 8 characters of 4 bars, stop.
+  const std::string states = EncodeRm4scc(U"SN34RD1");
+  EXPECT_EQ(states.size(), 34u);
+  EXPECT_EQ(states.front(), BarState::kAscender);
+  EXPECT_EQ(states.back(), BarState::kFull);
+  EXPECT_EQ(states.substr(1, 4), "4141");  // S: row 5 "1010", column 5 "1010"
+  EXPECT_EQ(EncodeRm4scc(U"sn34rd1"), states);
+  EXPECT_EQ(EncodeRm4scc(U"SN34RD"), "");
+}
+
+// A seeded corpus of every PostNet length class, RM4SCC of 7 to 12 mixed
+// characters, and the four marks, each against zint 2.11 --dump of the same data.
+TEST(PostalBars, StatesMatchZint) {
+  std::mt19937 random(20261207);
+  const auto text = [&](std::string_view alphabet, std::size_t length) {
+    std::u32string s;
+    for (std::size_t i = 0; i < length; ++i) s += char32_t(alphabet[random() % alphabet.size()]);
+    return s;
+  };
+  for (int round = 0; round < 12; ++round) {
+    const std::u32string digits = PostNetDigits(text("0123456789", 1 + random() % 13));
+    SCOPED_TRACE("PostNet " + Narrow(digits));
+    EXPECT_EQ(EncodePostNet(digits), ZintBars({"-b", "40", "-d", Narrow(digits)}));
+  }
+  for (int round = 0; round < 12; ++round) {
+    const std::u32string data = text("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ", 7 + random() % 6);
+    SCOPED_TRACE("RM4SCC " + Narrow(data));
+    EXPECT_EQ(EncodeRm4scc(data), ZintBars({"-b", "70", "-d", Narrow(data)}));
+  }
+  for (const char letter : std::string_view("ABCD")) {
+    SCOPED_TRACE(std::string("FIM ") + letter);
+    EXPECT_EQ(ZintBars({"-b", "49", "-d", std::string(1, letter)}), FimPattern(std::u32string(1, char32_t(letter))));
+  }
+}
+
+std::vector<test::RecordedCall> Drawn(Renderer render, std::u32string data, std::int16_t showText,
+                                      std::u32string displayText) {
+  BarcodeSettings s = InitSettings();
+  s.data = std::move(data);
+  s.showText = showText;
+  s.displayText = std::move(displayText);
+  s.opaqueBackground = 1;
+  test::RecordingTarget target;
+  render(&target, s);
+  return target.calls;
+}
+
+// The text variant sets the bars above a text line of the display text alone.
+TEST(PostalBars, GeometryWithAndWithoutText) {
+  const struct {
+    const char* what;
+    Renderer render;
+    std::u32string data;
+    std::int16_t showText;
+    Rect image, firstBar, secondBar, lastBar;
+    std::vector<double> textX;
+  } rows[] = {
+      {"PostNet plain: tall frame, short 1", RenderPostNet, U"12345", 0, {0, 0, 94, 9}, {0, 0, 1, 9}, {3, 0, 1, 4},
+       {93, 0, 1, 9}, {}},
+      {"PostNet text: bars 18 up", RenderPostNet, U"12345", 1, {0, 0, 94, 25}, {0, 18, 1, 7}, {3, 18, 1, 2},
+       {93, 18, 1, 7}, {5, 20, 35}},
+      {"RM4SCC plain: start ascender, S full", RenderRm4scc, U"SN34RD1", 0, {0, 0, 136, 21}, {0, 8, 2, 13},
+       {4, 0, 2, 21}, {132, 0, 2, 21}, {}},
+      {"RM4SCC text: bars 17 up", RenderRm4scc, U"SN34RD1", 1, {0, 0, 136, 38}, {0, 25, 2, 13}, {4, 17, 2, 21},
+       {132, 17, 2, 21}, {5, 20, 36}},
+      {"FIM A never has text", RenderFim, U"a", 1, {0, 0, 90, 45}, {38, 0, 2, 45}, {42, 0, 2, 45},
+       {70, 0, 2, 45}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::vector<Rect> rects;
+    std::vector<double> textX;
+    for (const test::RecordedCall& call : Drawn(row.render, row.data, row.showText, U"ABC")) {
+      if (call.op == "fillrect") rects.push_back({call.a, call.b, call.c, call.d});
+      if (call.op == "text") {
+        textX.push_back(call.a);
+        EXPECT_EQ(call.b, 1);
+      }
+    }
+    ASSERT_GE(rects.size(), 4u);
+    const auto same = [](const Rect& a, const Rect& b) {
+      return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+    };
+    EXPECT_TRUE(same(rects[0], row.image));
+    EXPECT_TRUE(same(rects[1], row.firstBar));
+    EXPECT_TRUE(same(rects[2], row.secondBar));
+    EXPECT_TRUE(same(rects.back(), row.lastBar));
+    EXPECT_EQ(textX, row.textX);
+  }
+}
+
+}  // namespace
+}  // namespace kbc

@@ -1,0 +1,150 @@
+// The USPS 4-State Customer Barcode: its character tables, the published
+// examples, the input checks, and bars against zint.
+#include "linear/usps4cb.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/recording_target.h"
+#include "support/zint_dump.h"
+
+namespace kbc {
+namespace {
+
+// Entries read from USPS-B-3200 Tables I and II: reversal pairs from the
+// front, characters equal to their reversal from the back.
+TEST(Usps4cbTables, PublishedEntries) {
+  const std::pair<std::size_t, Usps4cbCharacter> fiveOf13[] = {
+      {0, 0x001F}, {1, 0x1F00}, {2, 0x002F}, {3, 0x1E80}, {4, 0x0037}, {5, 0x1D80},
+  };
+  for (const auto& [index, value] : fiveOf13) EXPECT_EQ(kUsps4cbFiveOf13[index], value) << index;
+  const std::pair<std::size_t, Usps4cbCharacter> twoOf13[] = {
+      {0, 0x0003},  {1, 0x1800},  {2, 0x0005},  {3, 0x1400},  {72, 0x1001},
+      {73, 0x0802}, {74, 0x0404}, {75, 0x0208}, {76, 0x0110}, {77, 0x00A0},
+  };
+  for (const auto& [index, value] : twoOf13) EXPECT_EQ(kUsps4cbTwoOf13[index], value) << index;
+}
+
+// USPS-B-3200 Appendix C, the example tracking code with each routing form.
+TEST(Usps4cb, PublishedExamples) {
+  constexpr std::u32string_view kTracking = U"01234567094987654321";
+  const struct {
+    std::u32string_view routing;
+    std::string_view letters;
+  } rows[] = {
+      {U"", "ATTFATTDTTADTAATTDTDTATTDAFDDFADFDFTFFFFFTATFAAAATDFFTDAADFTFDTDT"},
+      {U"01234", "DTTAFADDTTFTDTFTFDTDDADADAFADFATDDFTAAAFDTTADFAAATDFDTDFADDDTDFFT"},
+      {U"012345678", "ADFTTAFDTTTTFATTADTAAATFTFTATDAAAFDDADATATDTDTTDFDTDATADADTDFFTFA"},
+      {U"01234567891", "AADTFFDFTDADTAADAATFDTDDAAADDTDTTDAFADADDDTFFFDDTTTADFAAADFTDAADA"},
+  };
+  for (const auto& row : rows) {
+    const Usps4cbBars bars = Usps4cbEncodeCodes(kTracking, row.routing);
+    EXPECT_EQ(bars.status, Usps4cbStatus::kOk);
+    EXPECT_EQ(bars.letters, row.letters) << std::string(row.routing.begin(), row.routing.end());
+    std::u32string data(kTracking);
+    data += row.routing;
+    EXPECT_EQ(Usps4cbEncode(data).letters, row.letters);
+  }
+}
+
+TEST(Usps4cb, InputChecks) {
+  constexpr std::u32string_view kTracking = U"01234567094987654321";
+  const struct {
+    const char* what;
+    std::u32string_view tracking, routing;
+    Usps4cbStatus status;
+  } rows[] = {
+      {"19 tracking digits", kTracking.substr(1), U"", Usps4cbStatus::kTrackingLength},
+      {"a letter in the tracking code", U"0123456709498765432X", U"", Usps4cbStatus::kTrackingNotDigits},
+      {"second digit 5", U"05234567094987654321", U"", Usps4cbStatus::kSecondDigitAbove4},
+      {"second digit 4 is the largest", U"04234567094987654321", U"", Usps4cbStatus::kOk},
+      {"6 routing digits", kTracking, U"012345", Usps4cbStatus::kRoutingLength},
+      {"routing ends at a space", kTracking, U"01234 567", Usps4cbStatus::kOk},
+      {"a letter in the routing code", kTracking, U"0123A", Usps4cbStatus::kRoutingNotDigits},
+  };
+  for (const auto& row : rows) {
+    const Usps4cbBars bars = Usps4cbEncodeCodes(row.tracking, row.routing);
+    EXPECT_EQ(bars.status, row.status) << row.what;
+    EXPECT_EQ(bars.letters.size(), row.status == Usps4cbStatus::kOk ? 65u : 0u) << row.what;
+  }
+  EXPECT_EQ(Usps4cbEncodeCodes(kTracking, U"01234 567").letters, Usps4cbEncodeCodes(kTracking, U"01234").letters);
+}
+
+// zint's rows are ascender, tracker, descender, one bar every other module.
+std::string ZintLetters(const std::string& tracking, const std::string& routing) {
+  const std::vector<std::string> rows =
+      test::ZintModuleRows({"-b", "85", "-d", routing.empty() ? tracking : tracking + "-" + routing});
+  std::string letters;
+  if (rows.size() != 3) return letters;
+  for (std::size_t x = 0; x < rows[1].size() && rows[1][x] == '1'; x += 2) {
+    const bool ascender = rows[0][x] == '1';
+    const bool descender = rows[2][x] == '1';
+    letters += ascender ? (descender ? 'F' : 'A') : (descender ? 'D' : 'T');
+  }
+  return letters;
+}
+
+// A seeded corpus: random tracking codes (second digit 0-4) with routing codes
+// of every length, including the largest values, against zint 2.11 --dump.
+TEST(Usps4cb, BarsMatchZint) {
+  std::mt19937 random(20261207);
+  const auto digits = [&](std::size_t n) {
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) s += char('0' + random() % 10);
+    return s;
+  };
+  std::vector<std::pair<std::string, std::string>> corpus = {
+      {"99499999999999999999", "99999999999"}, {"00000000000000000000", ""}, {"00000000000000000000", "00000"}};
+  constexpr std::size_t kRoutingLengths[] = {0, 5, 9, 11};
+  for (int round = 0; round < 20; ++round) {
+    std::string tracking = digits(20);
+    tracking[1] = char('0' + random() % 5);
+    corpus.emplace_back(tracking, digits(kRoutingLengths[round % 4]));
+  }
+  for (const auto& [tracking, routing] : corpus) {
+    SCOPED_TRACE(tracking + " " + routing);
+    const Usps4cbBars bars = Usps4cbEncodeCodes(std::u32string(tracking.begin(), tracking.end()),
+                                                std::u32string(routing.begin(), routing.end()));
+    EXPECT_EQ(bars.letters, ZintLetters(tracking, routing));
+  }
+}
+
+std::vector<Rect> BarsDrawn(std::u32string data) {
+  BarcodeSettings s = InitSettings();
+  s.data = std::move(data);
+  s.showText = 1;
+  s.displayText = U"123";
+  s.opaqueBackground = 1;
+  test::RecordingTarget target;
+  RenderUsps4cb(&target, s);
+  std::vector<Rect> rects;
+  for (const test::RecordedCall& call : target.calls) {
+    EXPECT_NE(call.op, "text");
+    if (call.op == "fillrect") rects.push_back({call.a, call.b, call.c, call.d});
+  }
+  return rects;
+}
+
+// Bar 1 of the published example is an ascender, bar 4 full, bar 8 a
+// descender, bar 2 a tracker; the background comes first.
+TEST(Usps4cb, RendererGeometry) {
+  const std::vector<Rect> rects = BarsDrawn(U"01234567094987654321");
+  ASSERT_EQ(rects.size(), 66u);
+  const auto expect = [](const Rect& r, double x, double y, double w, double h) {
+    EXPECT_TRUE(r.x == x && r.y == y && r.width == w && r.height == h) << r.x << " " << r.y << " " << r.height;
+  };
+  expect(rects[0], 0, 0, 276, 16);
+  expect(rects[1], 9, 6, 2, 8);
+  expect(rects[2], 13, 6, 2, 4);
+  expect(rects[4], 21, 2, 2, 12);
+  expect(rects[8], 37, 2, 2, 8);
+  expect(rects[65], 265, 6, 2, 4);
+  EXPECT_EQ(BarsDrawn(U"07234567094987654321").size(), 1u);      // refused: background only
+  EXPECT_EQ(BarsDrawn(U"012345670949876543210").size(), 1u);     // 21 digits
+}
+
+}  // namespace
+}  // namespace kbc
