@@ -1,4 +1,5 @@
 // The symbology table: one row per symbology, in code order.
+#include "check/matrix_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
 #include "linear/book_numbers.h"
@@ -6,6 +7,8 @@
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "matrix/data_matrix_render.h"
+#include "matrix/pdf417_render.h"
 #include "matrix/qr_render.h"
 
 namespace kbc {
@@ -77,7 +80,7 @@ constinit const SymbologyTable kSymbologies = {{
     {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, nullptr, false},
     {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, nullptr, false},
     {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth},
-    {"CIP", kSelfSized, Bytes(2335)},
+    {"CIP", kSelfSized, Bytes(2335), 0, DataMatrixExtent, RenderDataMatrix},
     {"PZN", {48, 25}, DigitsThenCut(8), 175},
     {"MSI", {48, 30}, Digits(250), 0, MsiWidth},
     {"ITF-SCC", {100, 0}, Digits(14), 305},
@@ -85,9 +88,9 @@ constinit const SymbologyTable kSymbologies = {{
     {"Interleaved-25", {90, 60}, Digits(250), 0, Interleaved25Width},
     {"QRCode", kSelfSized, Bytes(7089), 0, QrCodeExtent, RenderQrCode},                          // 30
     {"MicroQR", kSelfSized, Bytes(15), 0, MicroQrExtent, RenderMicroQr},
-    {"PDF417", kSelfSized, Bytes(1850)},
+    {"PDF417", kSelfSized, Bytes(1850), 0, Pdf417Extent, RenderPdf417},
     {"Identcode", {90, 60}, Digits(12), 127},
-    {"DataMatrix", kSelfSized, Bytes(2335)},
+    {"DataMatrix", kSelfSized, Bytes(2335), 0, DataMatrixExtent, RenderDataMatrix},
     {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth},
     {"FIM", {45, 0}, kFimShape, 0, FimWidth},
     {"Databar-Omnidirectional", kSelfSized, Digits(14)},
