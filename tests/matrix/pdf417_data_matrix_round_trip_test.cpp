@@ -56,6 +56,17 @@ const RoundTrip kCases[] = {
     {"CIP", "3400935955838", "3400935955838"},
 };
 
+// Checked by hand: image size, and every module rectangle against the symbol's
+// rows (Data Matrix 123456: rows 1010101010, 1100101101, ... 1111111111 at 3 × 3
+// units from the top; PDF417 A: 10 rows of start, indicators, codeword 29 and
+// stop at 1 × 2 units), with the SVG y flip.
+const test::GoldenCase kGoldenCases[] = {
+    {"datamatrix_123456", {"-type", "DataMatrix", "-data", "123456"}},
+    {"pdf417_A", {"-type", "PDF417", "-data", "A"}},
+};
+
+TEST(Pdf417DataMatrixGoldenFiles, EpsAndSvgMatchTheReviewedFiles) { test::ExpectGoldenFiles(kGoldenCases); }
+
 // Vector files are rasterised on white; every image gets a white border (Data
 // Matrix and PDF417 symbols carry no quiet zone of their own).
 TEST(Pdf417DataMatrixRoundTrip, EveryFileReadByteForByte) {

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <map>
+#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -177,6 +178,28 @@ TEST(Pdf417Layout, RowsCarryTheirCodewords) {
       EXPECT_EQ(codewordAt(row, s.columns + 1), right) << row;
     }
     EXPECT_EQ(symbol->codewords.size(), std::size_t(s.rows * s.columns));
+  }
+}
+
+// Seeded random data of every kind and length up to past the limits (the
+// sanitizer build runs this too): a symbol is whole and consistent, or there is none.
+TEST(Pdf417Encode, RandomDataGivesConsistentSymbols) {
+  std::mt19937 random(417);
+  const std::string alphabets[] = {"0123456789", "abcXYZ 0123456789!?;\r\n\t\x80", ""};
+  for (int n = 0; n < 300; ++n) {
+    const std::string& alphabet = alphabets[n % 3];
+    std::string data(random() % (n % 10 == 0 ? 5500 : 600), ' ');
+    for (char& c : data) c = alphabet.empty() ? char(random()) : alphabet[random() % alphabet.size()];
+    const auto symbol = Pdf417Encode(Bytes(data));
+    if (!symbol) continue;
+    SCOPED_TRACE(n);
+    EXPECT_GE(symbol->rows, 3);
+    EXPECT_LE(symbol->rows, 90);
+    EXPECT_LE(symbol->codeColumns, 30);
+    ASSERT_EQ(symbol->codewords.size(), std::size_t(symbol->rows * symbol->codeColumns));
+    EXPECT_EQ(symbol->codewords[0] + (2 << symbol->errorLevel), symbol->rows * symbol->codeColumns);
+    for (int c : symbol->codewords) ASSERT_LT(unsigned(c), 929u);
+    EXPECT_EQ(symbol->modules.size(), std::size_t(symbol->rows * symbol->moduleColumns));
   }
 }
 
