@@ -2,6 +2,7 @@
 // and the three compaction modes of ISO/IEC 15438.
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "matrix/pdf417.h"
@@ -147,74 +148,63 @@ bool HasMode(std::span<const std::uint8_t> bytes, std::size_t i, std::size_t end
 // pair up into codewords; a shifted byte is 913 and the byte, a pair of its own.
 // Returns the number of shifted bytes.
 std::size_t TextValues(std::span<const std::uint8_t> bytes, const Pdf417Segment& segment, std::vector<int>& list) {
+  const std::size_t end = segment.end;
+  // Whether the two characters after i (within the segment) are both available in the sub-mode.
+  const auto nextTwo = [&](std::size_t i, unsigned mode) {
+    return HasMode(bytes, i + 1, end, mode) && HasMode(bytes, i + 2, end, mode);
+  };
+  const auto add = [&list](std::initializer_list<int> values) { list.insert(list.end(), values); };
+
   unsigned mode = kAlpha;
   std::size_t shifts = 0;
-  const std::size_t end = segment.end;
-  const auto nextTwo = [&](std::size_t i, unsigned m) {
-    return HasMode(bytes, i + 1, end, m) && HasMode(bytes, i + 2, end, m);
-  };
-  for (std::size_t i = segment.begin; i < end; ++i) {
+  std::size_t i = segment.begin;
+  while (i < end) {
     const TextClass c = kTextClasses[bytes[i]];
     if ((c.modes & mode) != 0) {
-      list.push_back(c.value);
-      continue;
-    }
-    if (c.modes == 0) {
+      add({c.value});
+    } else if (c.modes == 0) {
+      // The byte shift starts a pair of its own.
       if (list.size() % 2 != 0) {
-        list.push_back(kShiftPunctuation);
+        add({kShiftPunctuation});
         if (mode == kPunctuation) mode = kAlpha;
       }
-      list.push_back(kShiftByte);
-      list.push_back(bytes[i]);
+      add({kShiftByte, bytes[i]});
       ++shifts;
+    } else if (mode == kPunctuation) {
+      add({kShiftPunctuation});  // latch to alpha, then take the character again
+      mode = kAlpha;
       continue;
-    }
-    const bool punctuationOnly = c.modes == kPunctuation;
-    switch (mode) {
-      case kAlpha:
-      case kLower:
-        if (mode == kAlpha && (c.modes & kLower) != 0) {
-          list.insert(list.end(), {kToLower, c.value});
-          mode = kLower;
-        } else if (mode == kLower && (c.modes & kAlpha) != 0) {
-          if (nextTwo(i, kAlpha)) {
-            list.insert(list.end(), {kToMixed, kToMixed, c.value});  // via mixed back to alpha
-            mode = kAlpha;
-          } else {
-            list.insert(list.end(), {kToLower, c.value});  // a shift to alpha for one character
-          }
-        } else if (!punctuationOnly) {
-          list.insert(list.end(), {kToMixed, c.value});
-          mode = kMixed;
-        } else if (nextTwo(i, kPunctuation)) {
-          list.insert(list.end(), {kToMixed, kToPunctuation, c.value});
-          mode = kPunctuation;
-        } else {
-          list.insert(list.end(), {kShiftPunctuation, c.value});
-        }
-        break;
-      case kMixed:
-        if ((c.modes & kLower) != 0) {
-          list.insert(list.end(), {kToLower, c.value});
-          mode = kLower;
-        } else if ((c.modes & kAlpha) != 0) {
-          list.insert(list.end(), {kToMixed, c.value});
-          mode = kAlpha;
-        } else if (nextTwo(i, kPunctuation)) {
-          list.insert(list.end(), {kToPunctuation, c.value});
-          mode = kPunctuation;
-        } else {
-          list.insert(list.end(), {kShiftPunctuation, c.value});
-        }
-        break;
-      default:  // punctuation: back to alpha, and the character again
-        list.push_back(kShiftPunctuation);
+    } else if (c.modes == kPunctuation) {
+      // Latch for a run of three or more, shift for fewer.
+      if (!nextTwo(i, kPunctuation)) {
+        add({kShiftPunctuation, c.value});
+      } else if (mode == kMixed) {
+        add({kToPunctuation, c.value});
+        mode = kPunctuation;
+      } else {
+        add({kToMixed, kToPunctuation, c.value});
+        mode = kPunctuation;
+      }
+    } else if ((c.modes & kLower) != 0) {  // from alpha or mixed
+      add({kToLower, c.value});
+      mode = kLower;
+    } else if ((c.modes & kAlpha) != 0 && mode == kMixed) {
+      add({kToMixed, c.value});
+      mode = kAlpha;
+    } else if ((c.modes & kAlpha) != 0) {  // from lower: latch via mixed for three or more, else shift
+      if (nextTwo(i, kAlpha)) {
+        add({kToMixed, kToMixed, c.value});
         mode = kAlpha;
-        --i;
-        break;
+      } else {
+        add({kToLower, c.value});
+      }
+    } else {  // mixed, from alpha or lower
+      add({kToMixed, c.value});
+      mode = kMixed;
     }
+    ++i;
   }
-  if (list.size() % 2 != 0) list.push_back(kShiftPunctuation);
+  if (list.size() % 2 != 0) add({kShiftPunctuation});
   return shifts;
 }
 
