@@ -113,24 +113,5 @@ TEST(DataMatrixEncode, DigitSymbolsEqualAnIndependentEncoder) {
   }
 }
 
-// The fronts take the text as Mac OS Roman; what has no byte there is no symbol.
-TEST(DataMatrixFronts, SideAndModuleStringAgree) {
-  const struct {
-    std::u32string data;
-    int side;
-  } rows[] = {
-      {U"123456", 10},
-      {U"caf\u00E9", 12},
-      {U"A\u4E00", 0},
-      {std::u32string(1559, U'a'), 0},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(DataMatrixSymbolSide(row.data), row.side);
-    std::string modules = "stale";
-    DataMatrixModuleString(row.data, modules);
-    EXPECT_EQ(modules.size(), std::size_t(row.side * row.side));
-  }
-}
-
 }  // namespace
 }  // namespace kbc
