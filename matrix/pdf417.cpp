@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 #include "matrix/pdf417_patterns.h"
 #include "platform/mac_roman.h"
