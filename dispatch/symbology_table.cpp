@@ -1,6 +1,7 @@
 // The symbology table: one row per symbology, in code order.
 #include "check/code39_width.h"
 #include "check/databar_width.h"
+#include "check/matrix_width.h"
 #include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
@@ -20,7 +21,9 @@
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
 #include "linear/usps4cb.h"
+#include "matrix/data_matrix_render.h"
 #include "matrix/databar_render.h"
+#include "matrix/pdf417_render.h"
 #include "matrix/qr_render.h"
 
 namespace kbc {
@@ -92,7 +95,7 @@ constinit const SymbologyTable kSymbologies = {{
     {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, RenderPostNet, false},
     {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, RenderRm4scc, false},
     {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth, RenderPharmacode},
-    {"CIP", kSelfSized, Bytes(2335)},
+    {"CIP", kSelfSized, Bytes(2335), 0, DataMatrixExtent, RenderDataMatrix},
     {"PZN", {48, 25}, DigitsThenCut(8), 0, PznWidth, RenderPzn},
     {"MSI", {48, 30}, Digits(250), 0, MsiWidth, RenderMsi},
     {"ITF-SCC", {100, 0}, Digits(14), 305, nullptr, RenderItfScc},
@@ -100,9 +103,9 @@ constinit const SymbologyTable kSymbologies = {{
     {"Interleaved-25", {90, 60}, Digits(250), 0, Interleaved25Width, RenderInterleaved25},
     {"QRCode", kSelfSized, Bytes(7089), 0, QrCodeExtent, RenderQrCode},                          // 30
     {"MicroQR", kSelfSized, Bytes(15), 0, MicroQrExtent, RenderMicroQr},
-    {"PDF417", kSelfSized, Bytes(1850)},
+    {"PDF417", kSelfSized, Bytes(1850), 0, Pdf417Extent, RenderPdf417},
     {"Identcode", {90, 60}, Digits(12), 127, nullptr, RenderIdentcode},
-    {"DataMatrix", kSelfSized, Bytes(2335)},
+    {"DataMatrix", kSelfSized, Bytes(2335), 0, DataMatrixExtent, RenderDataMatrix},
     {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth, RenderUsps4cb},
     {"FIM", {45, 0}, kFimShape, 0, FimWidth, RenderFim},
     {"Databar-Omnidirectional", kSelfSized, Digits(14), 0, DataBarOmnidirectionalExtent, RenderDataBarOmnidirectional},

@@ -1,0 +1,94 @@
+#include "matrix/data_matrix.h"
+
+#include <dmtx.h>
+
+#include <memory>
+
+#include "platform/mac_roman.h"
+
+namespace kbc {
+namespace {
+
+struct EncoderFree {
+  void operator()(DmtxEncode* encoder) const { dmtxEncodeDestroy(&encoder); }
+};
+using EncoderHandle = std::unique_ptr<DmtxEncode, EncoderFree>;
+
+// The largest symbol holds 1558 codewords, two digits each at best; longer
+// data is refused before the library sees it.
+constexpr std::size_t kMostInputBytes = 3116;
+
+}  // namespace
+
+std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty() || bytes.size() > kMostInputBytes) return std::nullopt;
+  const EncoderHandle encoder(dmtxEncodeCreate());
+  if (!encoder) return std::nullopt;
+  dmtxEncodeSetProp(encoder.get(), DmtxPropScheme, DmtxSchemeAscii);
+  dmtxEncodeSetProp(encoder.get(), DmtxPropSizeRequest, DmtxSymbolSquareAuto);
+  // The library also draws an image; one pixel per module and no margin keep it small.
+  dmtxEncodeSetProp(encoder.get(), DmtxPropMarginSize, 0);
+  dmtxEncodeSetProp(encoder.get(), DmtxPropModuleSize, 1);
+  // The library reads the buffer only; its interface predates const.
+  std::vector<unsigned char> input(bytes.begin(), bytes.end());
+  if (dmtxEncodeDataMatrix(encoder.get(), int(input.size()), input.data()) == DmtxFail) return std::nullopt;
+
+  const int sizeIndex = encoder->region.sizeIdx;
+  const int rows = dmtxGetSymbolAttribute(DmtxSymAttribSymbolRows, sizeIndex);
+  const int columns = dmtxGetSymbolAttribute(DmtxSymAttribSymbolCols, sizeIndex);
+  if (rows <= 0 || rows != columns) return std::nullopt;
+
+  DataMatrixSymbol symbol;
+  symbol.side = rows;
+  symbol.modules.reserve(std::size_t(rows) * std::size_t(columns));
+  // The library counts symbol rows from the bottom.
+  for (int row = rows - 1; row >= 0; --row) {
+    for (int column = 0; column < columns; ++column) {
+      const int status = dmtxSymbolModuleStatus(encoder->message, sizeIndex, row, column);
+      symbol.modules.push_back((status & DmtxModuleOnRGB) != 0 ? 1 : 0);
+    }
+  }
+  const DmtxMessage& message = *encoder->message;
+  symbol.codewords.assign(message.code, message.code + message.codeSize);
+  return symbol;
+}
+
+namespace {
+
+// A run asks for the same data's symbol up to four times (the writer's and the
+// placement's data checks, the renderer's size query and its module string); the
+// last symbol is kept per thread, keyed by the whole input, so it is built once.
+struct LastEncoding {
+  bool filled = false;
+  std::u32string data;
+  std::optional<DataMatrixSymbol> symbol;
+};
+
+const std::optional<DataMatrixSymbol>& MemoisedSymbol(std::u32string_view data) {
+  thread_local LastEncoding last;
+  if (!last.filled || last.data != data) {
+    const std::optional<std::string> bytes = EncodeMacRoman(data);
+    last.symbol = bytes ? DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()})
+                        : std::nullopt;
+    last.data = data;
+    last.filled = true;
+  }
+  return last.symbol;
+}
+
+}  // namespace
+
+int DataMatrixSymbolSide(std::u32string_view data) {
+  const std::optional<DataMatrixSymbol>& symbol = MemoisedSymbol(data);
+  return symbol ? symbol->side : 0;
+}
+
+void DataMatrixModuleString(std::u32string_view data, std::string& out) {
+  out.clear();
+  const std::optional<DataMatrixSymbol>& symbol = MemoisedSymbol(data);
+  if (!symbol) return;
+  out.reserve(symbol->modules.size());
+  for (std::uint8_t module : symbol->modules) out.push_back(module ? '1' : '0');
+}
+
+}  // namespace kbc

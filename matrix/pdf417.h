@@ -1,0 +1,69 @@
+// PDF417 (ISO/IEC 15438): the data cut into text, numeric and byte segments and
+// compacted into codewords, the error-correction level and the columns and
+// rows chosen from the data's length, Reed-Solomon error correction over
+// GF(929), and the rows laid out with their row indicators.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kbc {
+
+// What a segment of the data is compacted as.
+enum class Pdf417Mode : char { kText = 'T', kNumeric = 'N', kByte = 'B' };
+
+struct Pdf417Segment {
+  Pdf417Mode mode;
+  std::size_t begin;  // byte index of the first byte
+  std::size_t end;    // one past the last byte
+};
+
+// The data's segments after the digit-run scan and the three merge passes.
+std::vector<Pdf417Segment> Pdf417Segments(std::span<const std::uint8_t> bytes);
+
+// The length descriptor and the data codewords (before padding and error
+// correction); nothing when the data needs more than 926 of them or has more
+// than 5420 bytes.
+std::optional<std::vector<int>> Pdf417DataCodewords(std::span<const std::uint8_t> bytes);
+
+// The Reed-Solomon codewords of the level (2^(level+1) of them), in the order
+// they follow the data.
+std::vector<int> Pdf417ErrorCorrection(std::span<const int> data, int level);
+
+// The left and right row indicators of a row (from 0, top): the row count,
+// the level and the column count spread over the three clusters.
+std::pair<int, int> Pdf417RowIndicators(int row, int rows, int columns, int level);
+
+// One symbol: rows × moduleColumns modules, row-major, top row first, 1 for a
+// bar; no quiet zone.
+struct Pdf417Symbol {
+  int rows = 0;
+  int codeColumns = 0;  // data codewords per row
+  int errorLevel = 0;
+  int moduleColumns = 0;  // 17 × (codeColumns + 4) + 1
+  std::vector<int> codewords;  // length descriptor, data, padding, error correction
+  std::vector<std::uint8_t> modules;
+};
+
+// The whole symbol of the bytes, or nothing when the data is too long.
+std::optional<Pdf417Symbol> Pdf417Encode(std::span<const std::uint8_t> bytes);
+
+// The three answers below share the run's last encoding: asking all of them, or
+// asking again for the same data, encodes it once. The text is taken as Mac OS Roman.
+
+// Rows of the symbol; 0 when the data cannot be encoded, so the data check refuses it.
+int Pdf417RowCount(std::u32string_view data);
+
+// Modules per row; 0 when the data cannot be encoded.
+int Pdf417ModuleWidth(std::u32string_view data);
+
+// Replaces out with the symbol's module string, '1' for a bar and '0' for a
+// space, top row first; left empty when the data cannot be encoded.
+void Pdf417ModuleString(std::u32string_view data, std::string& out);
+
+}  // namespace kbc

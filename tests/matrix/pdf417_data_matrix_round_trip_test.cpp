@@ -1,0 +1,129 @@
+// PDF417, Data Matrix and CIP files from the command line read back by an
+// independent decoder, byte for byte; golden files; CIP as Data Matrix; refusals.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/decoders.h"
+#include "support/output_files.h"
+#include "support/process.h"
+
+namespace kbc {
+namespace {
+
+using test::ReadFile;
+
+struct RoundTrip {
+  const char* type;
+  std::string data;      // argument bytes as given on the command line
+  std::string expected;  // bytes the symbol must carry
+};
+
+std::string Repeat(const std::string& piece, std::size_t length) {
+  std::string text;
+  while (text.size() < length) text += piece;
+  return text.substr(0, length);
+}
+
+const std::string kPunctuation = ";<>@[]_`~!,:-.$/\"|*()?{}'&#+%=^";
+const std::string kHighBytes = [] {
+  std::string bytes;
+  for (int b = 0x80; b <= 0xFF; ++b) bytes.push_back(char(b));
+  return bytes;
+}();
+const std::string kLongText = Repeat("The quick brown fox, 12 jumps! Over: THE lazy dog? ", 1000);
+
+const RoundTrip kCases[] = {
+    {"PDF417", "A", "A"},
+    {"PDF417", "Line\\none\\ttab\\r\\nend", "Line\none\ttab\r\nend"},
+    {"PDF417", "ab123456789012cd", "ab123456789012cd"},      // 12 digits stay text
+    {"PDF417", "ab1234567890123cd", "ab1234567890123cd"},    // 13 become numeric
+    {"PDF417", "x" + std::string(44, '4') + "y", "x" + std::string(44, '4') + "y"},
+    {"PDF417", std::string(45, '5'), std::string(45, '5')},
+    {"PDF417", kPunctuation, kPunctuation},
+    {"PDF417", "a\x01\x1B\x1F" "b\x7F caf\xC3\xA9 ab\x80" "cd", "a\x01\x1B\x1F" "b\x7F caf\xC3\xA9 ab\x80" "cd"},
+    {"PDF417", kHighBytes, kHighBytes},                      // byte compaction, 901
+    {"PDF417", kLongText.substr(0, 1000), kLongText.substr(0, 1000)},
+    {"PDF417", std::string(1850, '8'), std::string(1850, '8')},  // the longest data, numeric
+    {"DataMatrix", "123456", "123456"},                      // 10 × 10
+    {"DataMatrix", "1234567", "1234567"},                    // 12 × 12 with one pad
+    {"DataMatrix", "Line\\none\\ttab\\r\\nend", "Line\none\ttab\r\nend"},
+    {"DataMatrix", "7777777777777x333333333333", "7777777777777x333333333333"},
+    {"DataMatrix", kPunctuation, kPunctuation},
+    {"DataMatrix", "\x01\x1F\x7F" + kHighBytes, "\x01\x1F\x7F" + kHighBytes},
+    {"DataMatrix", kLongText.substr(0, 1304), kLongText.substr(0, 1304)},  // 132 × 132
+    {"CIP", "3400935955838", "3400935955838"},
+};
+
+// Checked by hand: image size, and every module rectangle against the symbol's
+// rows (Data Matrix 123456: rows 1010101010, 1100101101, ... 1111111111 at 3 × 3
+// units from the top; PDF417 A: 10 rows of start, indicators, codeword 29 and
+// stop at 1 × 2 units), with the SVG y flip.
+const test::GoldenCase kGoldenCases[] = {
+    {"datamatrix_123456", {"-type", "DataMatrix", "-data", "123456"}},
+    {"pdf417_A", {"-type", "PDF417", "-data", "A"}},
+};
+
+TEST(Pdf417DataMatrixGoldenFiles, EpsAndSvgMatchTheReviewedFiles) { test::ExpectGoldenFiles(kGoldenCases); }
+
+// Vector files are rasterised on white; every image gets a white border (Data
+// Matrix and PDF417 symbols carry no quiet zone of their own).
+TEST(Pdf417DataMatrixRoundTrip, EveryFileReadByteForByte) {
+  for (const RoundTrip& c : kCases) {
+    const bool pdf417 = std::string(c.type) == "PDF417";
+    for (const std::string action : {"svgf", "pngf", "epsf", "pdff"}) {
+      SCOPED_TRACE(std::string(c.type) + " " + c.data.substr(0, 20) + " " + action);
+      std::string png = test::WriteAndRasterise({"-type", c.type, "-data", c.data}, action);
+      if (action != "pngf") png = test::EnlargeBitmap(png, 100);
+      const auto zxing = test::ZxingRead(png);
+      ASSERT_EQ(zxing.size(), 1u) << test::Describe(zxing);
+      EXPECT_EQ(zxing[0].format, pdf417 ? "PDF417" : "DataMatrix");
+      EXPECT_EQ(zxing[0].bytes, c.expected);
+    }
+  }
+}
+
+// CIP is the Data Matrix symbol of the same data.
+TEST(Pdf417DataMatrixDocuments, CipEqualsDataMatrix) {
+  std::vector<std::string> bodies;
+  for (const char* type : {"CIP", "DataMatrix"}) {
+    const std::string path = test::TempDir() + "/" + type + ".svg";
+    const std::vector<std::string> args = {"-type", type, "-data", "3400935955838 caf\xE9"};
+    ASSERT_EQ(test::RunKbc(test::WithOutput(args, "svgf", path)).status, 0);
+    const std::string svg = ReadFile(path);
+    bodies.push_back(svg.substr(svg.find("<path")));
+  }
+  EXPECT_EQ(bodies[0], bodies[1]);
+}
+
+// Data no symbol holds is refused with exit status 1 and the reason: no file,
+// or for PDF a page with the placeholder only.
+TEST(Pdf417DataMatrixDocuments, DataTooLongIsRefused) {
+  const struct {
+    const char* type;
+    std::string data;
+    const char* reason;
+  } rows[] = {
+      {"DataMatrix", std::string(1559, 'a'), "too long for any Data Matrix symbol"},
+      {"CIP", std::string(1000, '\xE9'), "too long for any Data Matrix symbol"},
+      {"PDF417", std::string(1850, '\xE9'), "too long for a PDF417 symbol"},
+  };
+  for (const auto& row : rows) {
+    for (const std::string action : {"svgf", "epsf", "pngf", "pdff"}) {
+      const std::string path = test::TempDir() + "/too-long." + action.substr(0, 3);
+      const test::ProcessResult run =
+          test::RunKbc(test::WithOutput({"-type", row.type, "-data", row.data}, action, path));
+      EXPECT_EQ(run.status, 1) << row.type << " " << action;
+      EXPECT_NE(run.err.find(row.reason), std::string::npos) << run.err;
+      if (action == "pdff") {
+        EXPECT_NE(run.err.find("No BarCode Image"), std::string::npos) << run.err;
+      } else {
+        EXPECT_EQ(ReadFile(path), "") << action;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kbc
