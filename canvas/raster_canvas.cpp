@@ -247,7 +247,10 @@ TextMetrics RasterCanvas::MeasureText(std::u32string_view text, std::u32string_v
 void RasterCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) {
   if (text.empty()) return;
   const FontFace* font = Fonts().FaceFor(fontName);
-  if (!font) return;
+  if (!font) {
+    textLackedFont_ = true;
+    return;
+  }
   const double size = EffectiveFontSize(fontSize);
   const Transform& t = state_.transform;
   const double ppemX = size * std::abs(t.sx);

@@ -52,18 +52,19 @@ constexpr HeightRule kSelfSized{0, 0};  // 2-D and DataBar symbols size themselv
 
 // clang-format off
 constinit const SymbologyTable kSymbologies = {{
-    // name, height {base, trim cap}, data shape, fixed width, width rule, renderer, prints text
+    // name, height {base, trim cap}, data shape, fixed width, width rule, renderer, prints text,
+    // digits encoded with the computed check digit
     {"", {0, 0}, kNoShape},
-    {"EAN-13", {80, 50}, Retail(13, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderEan13},
-    {"EAN-8", {65, 35}, Digits(8), 81, nullptr, RenderEan8},
+    {"EAN-13", {80, 50}, Retail(13, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderEan13, true, Ean13Digits},
+    {"EAN-8", {65, 35}, Digits(8), 81, nullptr, RenderEan8, true, Ean8Digits},
     {"EAN-128", {60, 40}, Text(250), 0, Ean128Width, RenderEan128},
     {"EAN-14", {100, 70}, Digits(14), 154, nullptr, RenderEan14},
     {"EAN-18", {100, 70}, Digits(18), 176, nullptr, RenderEan18},
     {"EAN-99", {80, 50}, Digits(10), 113, nullptr, RenderEan99},
     {"EAN-Coupon", {80, 50}, Digits(10), 113, nullptr, RenderEanCoupon},
     {"EAN-Velocity", {65, 35}, Digits(6), 81, nullptr, RenderEan8},
-    {"UPC-A", {80, 50}, Retail(12, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderUpcA},
-    {"UPC-E", {80, 50}, Digits(8), 67, nullptr, RenderUpcE},                                     // 10
+    {"UPC-A", {80, 50}, Retail(12, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderUpcA, true, UpcADigits},
+    {"UPC-E", {80, 50}, Digits(8), 0, UpcEWidth, RenderUpcE, true, UpcEDigitsWithCheck},         // 10
     {"Code-128", {60, 40}, Text(250), 0, Code128Width, RenderCode128},
     {"Code-93", {48, 25}, Text(250)},
     {"Code-39", {48, 25}, Text(250)},
@@ -71,9 +72,9 @@ constinit const SymbologyTable kSymbologies = {{
     {"Code-25", {80, 50}, Digits(250), 0, Code25Width},
     {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon},
     {"Codabar", {48, 30}, Digits(250), 0, CodabarWidth},
-    {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn},
-    {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn},
-    {"ISMN", {95, 50}, kIsmnShape, 0, RetailAddOnWidth, RenderIsmn},                             // 20
+    {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn, true, IssnDigits},
+    {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn, true, IsbnDigits},
+    {"ISMN", {95, 50}, kIsmnShape, 0, RetailAddOnWidth, RenderIsmn, true, IsmnDigits},           // 20
     {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, nullptr, false},
     {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, nullptr, false},
     {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth},
