@@ -70,7 +70,7 @@ constinit const SymbologyTable kSymbologies = {{
     {"Code-39", {48, 25}, Text(250)},
     {"Code-32", {48, 25}, Digits(10)},
     {"Code-25", {80, 50}, Digits(250), 0, Code25Width},
-    {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon},
+    {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon, true, UpcADigits},
     {"Codabar", {48, 30}, Digits(250), 0, CodabarWidth},
     {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn, true, IssnDigits},
     {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn, true, IsbnDigits},
