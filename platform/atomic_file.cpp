@@ -36,15 +36,26 @@ std::string Describe(const std::string& path, std::string_view why) {
 
 std::string Describe(const std::string& path, int error) { return Describe(path, std::strerror(error)); }
 
+struct ResolvedPath {
+  std::string path;
+  bool throughDescriptors = false;  // a step went through /proc/…/fd or /dev/fd
+};
+
+bool IsDescriptorPath(const std::string& path) {
+  return path.starts_with("/dev/fd/") || (path.starts_with("/proc/") && path.find("/fd/") != std::string::npos);
+}
+
 // Follows symbolic links (at most 40) to the file that is really written.
-std::string FinalTarget(const std::string& path) {
-  std::string current = path;
+ResolvedPath FinalTarget(const std::string& path) {
+  ResolvedPath resolved{path};
+  std::string& current = resolved.path;
   for (int depth = 0; depth < 40; ++depth) {
+    resolved.throughDescriptors = resolved.throughDescriptors || IsDescriptorPath(current);
     struct stat info {};
-    if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+    if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return resolved;
     std::vector<char> link(std::size_t(info.st_size > 0 ? info.st_size : 4096) + 1);
     const ssize_t n = readlink(current.c_str(), link.data(), link.size() - 1);
-    if (n < 0) return current;
+    if (n < 0) return resolved;
     std::string next(link.data(), std::size_t(n));
     if (!next.empty() && next[0] != '/') {
       const auto slash = current.rfind('/');
@@ -52,7 +63,7 @@ std::string FinalTarget(const std::string& path) {
     }
     current = std::move(next);
   }
-  return current;
+  return resolved;
 }
 
 mode_t NewFileMode() {
@@ -142,18 +153,21 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
   struct stat existing {};
   if (stat(path.c_str(), &existing) != 0) {
     if (errno != ENOENT) return Describe(path, errno);
-    return ReplaceAtomically(path, FinalTarget(path), nullptr, bytes);
+    return ReplaceAtomically(path, FinalTarget(path).path, nullptr, bytes);
   }
   if (S_ISDIR(existing.st_mode)) return Describe(path, "it is a folder");
   if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes, 0);
-  // Links the kernel resolves by itself (/dev/stdout into /proc) name no file we
-  // could put a temporary beside: such a target is written through its path.
-  const std::string target = FinalTarget(path);
+  // A file reached through a process's descriptors (/dev/stdout, /dev/fd/N) is
+  // one the caller opened for us: replacing it would leave that descriptor on
+  // the old file. Links the kernel resolves by itself may also name no file we
+  // could put a temporary beside. Either way the file is written through its path.
+  const ResolvedPath target = FinalTarget(path);
   struct stat resolved {};
-  if (lstat(target.c_str(), &resolved) != 0 || resolved.st_ino != existing.st_ino || resolved.st_dev != existing.st_dev) {
+  if (target.throughDescriptors || lstat(target.path.c_str(), &resolved) != 0 ||
+      resolved.st_ino != existing.st_ino || resolved.st_dev != existing.st_dev) {
     return WriteInPlace(path, bytes, O_TRUNC);
   }
-  return ReplaceAtomically(path, target, &existing, bytes);
+  return ReplaceAtomically(path, target.path, &existing, bytes);
 }
 
 }  // namespace kbc

@@ -8,8 +8,9 @@
 //
 // An existing target that is not a regular file (a device, FIFO or socket,
 // /dev/stdout included) is written straight into, as cp does: it is never
-// renamed over or unlinked. A folder is refused. A regular file that may be
-// changed in a folder that may not is written in place, which is not atomic.
+// renamed over or unlinked. So is a regular file reached through a process's
+// descriptors (/dev/stdout redirected to a file), and a regular file that may
+// be changed in a folder that may not; neither is atomic. A folder is refused.
 #pragma once
 
 #include <signal.h>

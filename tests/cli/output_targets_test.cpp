@@ -6,6 +6,7 @@
 #include <sys/sysmacros.h>
 
 #include <filesystem>
+#include <fstream>
 #include <future>
 
 #include "support/process.h"
@@ -67,6 +68,23 @@ TEST(OutputTargets, StandardOutputTakesTheDocument) {
   std::string expected = RegularDocument(folder, "epsf");
   expected.replace(expected.find("regular.epsf"), std::string("regular.epsf").size(), "stdout");
   EXPECT_EQ(run.out, expected);
+}
+
+// A regular file behind standard output is written into, not replaced: the
+// descriptor the shell opened must see the document.
+TEST(OutputTargets, StandardOutputRedirectedToAFileKeepsThatFile) {
+  const std::string folder = FreshFolder("cli-stdout-file");
+  const std::string file = folder + "/redirected.eps";
+  std::ofstream(file) << "old";
+  struct stat before {};
+  ASSERT_EQ(stat(file.c_str(), &before), 0);
+  std::vector<std::string> command = {"sh", "-c", "exec \"$0\" \"$@\" > " + file, KBC_EXECUTABLE};
+  for (const std::string& arg : Request("epsf", "/dev/stdout")) command.push_back(arg);
+  EXPECT_EQ(test::RunProgram(command).status, 0);
+  struct stat after {};
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_TRUE(test::ReadFile(file).starts_with("%!PS-Adobe-3.0 EPSF-3.0\n"));
 }
 
 TEST(OutputTargets, FolderIsRefusedAndLongNameWritten) {
