@@ -56,13 +56,11 @@ struct BarcodeSettings {
 BarcodeSettings InitSettings();
 
 // What shaping removed from the data that the symbol will not show: characters
-// that carry data. White space at the ends and separators (spaces and hyphens)
-// that a digit filter removes are not counted.
+// that carry data. White space and separators (spaces and hyphens) are not
+// counted.
 struct ShapingReport {
   std::u32string dropped;  // removed by the symbology's character filter
   std::u32string cutOff;   // removed by the cut at a space or at the length limit
-
-  bool Changed() const { return !dropped.empty() || !cutOff.empty(); }
 };
 
 // Cuts and filters data and addon in place to what the symbology takes (its

@@ -36,7 +36,8 @@ std::vector<std::string> CommandsAfter(const std::string& readme, const std::str
   return commands;
 }
 
-// The content of the symbol in each file the examples write.
+// The content of the symbol in each file these examples write; examples added
+// later are run too, for their status and stderr.
 const std::map<std::string, std::string> kExpected = {
     {"code.svg", "5901234123457"},
     {"upc.pdf", "036000291452"},
@@ -57,7 +58,7 @@ TEST(ReadmeExamples, RunAsWrittenAndScan) {
   std::vector<std::string> commands = CommandsAfter(readme, "## Quick start");
   const std::vector<std::string> examples = CommandsAfter(readme, "\nExamples:");
   commands.insert(commands.end(), examples.begin(), examples.end());
-  ASSERT_EQ(commands.size(), kExpected.size());
+  ASSERT_GE(commands.size(), kExpected.size());
 
   const std::string folder = test::TempDir() + "/readme";
   std::filesystem::create_directories(folder);
