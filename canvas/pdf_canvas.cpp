@@ -203,7 +203,10 @@ void PdfCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_
   if (!cairo_ || text.empty()) return;
   FlushFills();
   const FontFace* font = Fonts().FaceFor(fontName);
-  if (!font) return;
+  if (!font) {
+    textLackedFont_ = true;
+    return;
+  }
   const double size = EffectiveFontSize(fontSize);
   const TextLine line = font->Shape(text, size);
   std::vector<cairo_glyph_t> glyphs;

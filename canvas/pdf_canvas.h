@@ -44,6 +44,8 @@ class PdfCanvas final : public DrawingTarget {
   // Ends the page and the document: the PDF bytes, or nothing when cairo failed
   // (the reason is then in `error`). The canvas draws nothing afterwards.
   std::optional<std::string> Finish(std::string& error);
+  // Whether some text was not drawn because no font at all could be loaded.
+  bool TextLackedFont() const { return textLackedFont_; }
 
   void Translate(double tx, double ty) override;
   void Scale(double sx, double sy) override;
@@ -87,6 +89,7 @@ class PdfCanvas final : public DrawingTarget {
   FontLibrary& Fonts();
 
   std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
+  bool textLackedFont_ = false;
   std::map<std::pair<std::string, int>, CairoFontFace> cairoFaces_;
 };
 

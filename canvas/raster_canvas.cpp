@@ -299,7 +299,10 @@ void RasterCanvas::DrawText(std::u32string_view text, Point origin, std::u32stri
   FlushJoinedFills();
   if (text.empty()) return;
   const FontFace* font = Fonts().FaceFor(fontName);
-  if (!font) return;
+  if (!font) {
+    textLackedFont_ = true;
+    return;
+  }
   const double size = EffectiveFontSize(fontSize);
   const Transform& t = state_.transform;
   const double ppemX = size * std::abs(t.sx);

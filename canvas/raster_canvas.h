@@ -47,6 +47,8 @@ class RasterCanvas final : public DrawingTarget {
   std::span<const std::uint8_t> Pixels() const;
   // The components of one pixel; row 0 is the top row.
   std::span<const std::uint8_t> PixelAt(int x, int row) const;
+  // Whether some text was not drawn because no font at all could be loaded.
+  bool TextLackedFont() const { return textLackedFont_; }
 
   // With joined fills on, antialiased rectangles filled one after another in
   // one colour add up their coverage per pixel and are composited once, so
@@ -120,6 +122,7 @@ class RasterCanvas final : public DrawingTarget {
   FontLibrary& Fonts();
 
   std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
+  bool textLackedFont_ = false;
 };
 
 }  // namespace kbc

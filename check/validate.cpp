@@ -11,12 +11,11 @@ namespace {
 // Widths are 16-bit signed counts downstream: a wider symbol cannot be drawn.
 constexpr std::int64_t kMaxWidth = std::numeric_limits<std::int16_t>::max();
 
-DataCheck Refused(std::string why) { return {std::nullopt, std::move(why)}; }
+DataCheck Refused(std::string why) { return {std::nullopt, std::move(why), {}}; }
 
 SymbolExtent Measure(const SymbologyRow& row, std::u32string& data, std::u32string& addon) {
   if (row.width != nullptr) return row.width(data, addon);
-  if (row.fixedWidth > 0) return {row.fixedWidth};
-  return SymbolExtent::Refused(std::string(row.name) + " barcodes cannot be drawn yet");
+  return {row.fixedWidth};
 }
 
 }  // namespace
@@ -39,7 +38,7 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
                    std::to_string(kMaxWidth) + " can be drawn");
   }
   const double factor = settings.scale / 100;
-  return {Rect{0, 0, double(extent.width) * factor, height * factor}, {}};
+  return {Rect{0, 0, double(extent.width) * factor, height * factor}, {}, std::move(data)};
 }
 
 std::optional<Rect> ValidateBarcodeData(const BarcodeSettings& settings) { return CheckBarcodeData(settings).image; }

@@ -14,7 +14,8 @@ namespace kbc {
 // why the data cannot be drawn.
 struct DataCheck {
   std::optional<Rect> image;
-  std::string refusal;  // set when there is no image
+  std::string refusal;    // set when there is no image
+  std::u32string encoded;  // the data as the width rule normalised it for encoding
 };
 
 DataCheck CheckBarcodeData(const BarcodeSettings& settings);

@@ -8,6 +8,7 @@
 #include "matrix/qr_code.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
+#include "platform/utf8.h"
 
 namespace kbc {
 namespace {
@@ -35,6 +36,9 @@ std::int64_t Code128SymbolCount(std::u32string& d) {
   if (!digitsAndCapitals) std::erase_if(d, [](char32_t c) { return c < 32 || c > 127; });
   return Length(d);
 }
+
+// Data of characters none of the code sets holds would draw start, check and stop alone.
+SymbolExtent Code128NothingToEncode() { return SymbolExtent::Refused("Code-128 data has no character it can encode"); }
 
 // Codabar character widths with the narrow-to-wide ratio of our renderer.
 int CodabarCharacterWidth(char32_t c) {
@@ -69,9 +73,28 @@ SymbolExtent RetailAddOnWidth(std::u32string&, std::u32string& addon) {
   return {addon.size() <= 2 ? 138 : 165};
 }
 
-SymbolExtent Code128Width(std::u32string& d, std::u32string&) { return {11 * Code128SymbolCount(d) + 55}; }
+// UPC-E suppresses zeros of number systems 0 and 1 only: the other number
+// systems have no UPC-E form, and a symbol carrying one reads as nothing.
+SymbolExtent UpcEWidth(std::u32string& d, std::u32string&) {
+  PadLeft(d, 7, U'0');
+  if (d.front() != U'0' && d.front() != U'1') {
+    return SymbolExtent::Refused("UPC-E exists only for number systems 0 and 1 (the data starts with " +
+                                 ToUtf8(d.substr(0, 1)) + ")");
+  }
+  return {67};
+}
 
-SymbolExtent Ean128Width(std::u32string& d, std::u32string&) { return {11 * Code128SymbolCount(d) + 66}; }
+SymbolExtent Code128Width(std::u32string& d, std::u32string&) {
+  const std::int64_t symbols = Code128SymbolCount(d);
+  if (d.empty()) return Code128NothingToEncode();
+  return {11 * symbols + 55};
+}
+
+SymbolExtent Ean128Width(std::u32string& d, std::u32string&) {
+  const std::int64_t symbols = Code128SymbolCount(d);
+  if (d.empty()) return Code128NothingToEncode();
+  return {11 * symbols + 66};
+}
 
 SymbolExtent Code25Width(std::u32string& d, std::u32string&) { return {14 * Length(d) + 36}; }
 

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/data_warnings.h"
 #include "cli/os_gate.h"
 #include "core/symbology.h"
 #include "core/string_ops.h"
@@ -71,16 +72,93 @@ WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSett
   return WriteStatus::Failure("no output type given");
 }
 
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// Edits (insert, delete, replace) between two names, letter case aside.
+std::size_t NameDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t replaced = diagonal + (AsciiLower(a[i - 1]) == AsciiLower(b[j - 1]) ? 0 : 1);
+      diagonal = row[j];
+      row[j] = std::min({replaced, row[j] + 1, row[j - 1] + 1});
+    }
+  }
+  return row[b.size()];
+}
+
+// The symbology name nearest to a -type that named none: the same name in
+// other letter case, else one within two edits; empty when none is that near.
+std::string_view NearestSymbologyName(std::string_view typed) {
+  constexpr std::size_t kFarthest = 2;
+  std::string_view nearest;
+  std::size_t best = kFarthest + 1;
+  for (const SymbologyRow& row : kSymbologies) {
+    if (row.name.empty()) continue;
+    const std::size_t distance = NameDistance(typed, row.name);
+    if (distance < best) best = distance, nearest = row.name;
+  }
+  return nearest;
+}
+
+std::string UnknownTypeReason(const std::string& typed) {
+  std::string reason = "unknown -type \"" + typed + "\"";
+  if (const std::string_view nearest = NearestSymbologyName(typed); !nearest.empty()) {
+    reason += "; did you mean \"" + std::string(nearest) + "\"?";
+  }
+  return reason;
+}
+
 // Why the arguments do not make a request, as one line.
 std::string IncompleteReason(const CommandLine& line) {
   const BarcodeSettings& s = line.settings;
   if (s.symbology == kNoSymbology) {
-    return line.unknownType.empty() ? "no barcode type given" : "unknown -type \"" + line.unknownType + "\"";
+    return line.unknownType.empty() ? "no barcode type given" : UnknownTypeReason(line.unknownType);
   }
   if (line.action == OutputAction::None) {
     return line.unknownAction.empty() ? "no -action given" : "unknown -action \"" + line.unknownAction + "\"";
   }
   return "no -data given";
+}
+
+// Control characters in echoed values (a -type, an output path) are shown
+// escaped, so every message stays one line.
+std::string OneLine(std::string_view message) {
+  constexpr std::string_view kHex = "0123456789abcdef";
+  std::string line;
+  for (const char c : message) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      line += c;
+    } else if (c == '\n') {
+      line += "\\n";
+    } else if (c == '\t') {
+      line += "\\t";
+    } else if (c == '\r') {
+      line += "\\r";
+    } else {
+      line += "\\x";
+      line += kHex[byte >> 4];
+      line += kHex[byte & 0xF];
+    }
+  }
+  return line;
+}
+
+void Report(std::ostream& err, std::string_view message) { err << "KestrovaBarCode: " << OneLine(message) << '\n'; }
+
+void Warn(std::ostream& err, std::string_view message) {
+  err << "KestrovaBarCode: warning: " << OneLine(message) << '\n';
+}
+
+// The usage text on stdout; false when it could not be written (a full disk, a closed pipe).
+bool PrintUsage(std::ostream& out) {
+  out << UsageText();
+  out.flush();
+  return bool(out);
 }
 
 }  // namespace
@@ -152,34 +230,39 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
     return kExitNotProduced;
   }
   if (args.size() <= 1) {
-    out << UsageText();
-    return kExitWritten;
+    if (PrintUsage(out)) return kExitWritten;
+    Report(err, "the usage text could not be written to standard output");
+    return kExitNotProduced;
   }
 
   CommandLine line = ScanArguments(args);
   BarcodeSettings& settings = line.settings;
   // Readiness is measured before shaping: data that shaping empties still reaches the writer.
   const bool ready = settings.symbology >= 1 && line.action != OutputAction::None && !settings.data.empty();
-  ShapeDataForType(settings);
+  const std::u32string given = settings.data;
+  const ShapingReport shaping = ShapeDataForType(settings);
 
   if (!ready) {
-    out << UsageText();
-    err << "KestrovaBarCode: " << IncompleteReason(line) << '\n';
+    PrintUsage(out);
+    Report(err, IncompleteReason(line));
     return kExitIncomplete;
   }
-  if (RendererFor(settings.symbology) == nullptr) {
-    err << "KestrovaBarCode: " << SymbologyName(settings.symbology) << " barcodes cannot be drawn yet\n";
-    return kExitNotProduced;
-  }
   if (line.action != OutputAction::Clipboard && line.outputPath.empty()) {
-    err << "KestrovaBarCode: no -output path given for -action " << ActionWord(line.action) << '\n';
+    Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
+  // Judged before the writer converts the colours for its output.
+  const std::optional<std::string> dataWarning = DataChangeWarning(given, shaping, settings);
+  const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, line.action);
   const WriteStatus status = CallWriter(line.action, line.outputPath, settings);
   if (!status.ok) {
-    err << "KestrovaBarCode: " << status.message << '\n';
+    Report(err, status.message);
     return kExitNotProduced;
   }
+  for (const auto& warning : {dataWarning, colourWarning}) {
+    if (warning) Warn(err, *warning);
+  }
+  if (!status.warning.empty()) Warn(err, status.warning);
   return kExitWritten;
 }
 

@@ -1,5 +1,7 @@
 #include "core/settings.h"
 
+#include <algorithm>
+
 #include "core/string_ops.h"
 #include "core/symbology.h"
 
@@ -22,20 +24,48 @@ void Prepared(std::u32string& s, Prepare prepare) {
   }
 }
 
+// Spaces and hyphens only separate groups of digits; white space at the ends
+// is never seen in the symbol either.
+bool CarriesData(char32_t c) { return c != U' ' && c != U'-' && !IsTrimmedWhiteSpace(c); }
+
+// The filter keeps a subsequence: walking both strings finds what it removed,
+// as a removed character never equals a kept one.
+void FilterReporting(std::u32string& data, CharacterClass keep, ShapingReport& report) {
+  const std::u32string before = data;
+  FilterCharacters(data, keep);
+  std::size_t kept = 0;
+  for (const char32_t c : before) {
+    if (kept < data.size() && data[kept] == c) {
+      ++kept;
+    } else if (CarriesData(c)) {
+      report.dropped += c;
+    }
+  }
+}
+
+// What a cut removes is reported only when it held more than separators.
+void CutReporting(std::u32string& data, const DataShape& shape, ShapingReport& report) {
+  const std::u32string before = data;
+  CutAtSpaceAndTruncate(data, shape.length, shape.spaces);
+  const std::u32string_view removed = std::u32string_view(before).substr(data.size());
+  if (std::ranges::any_of(removed, CarriesData)) report.cutOff = removed;
+}
+
 }  // namespace
 
 BarcodeSettings InitSettings() { return BarcodeSettings{}; }
 
-void ShapeDataForType(BarcodeSettings& settings) {
-  if (!IsSymbology(settings.symbology)) return;
+ShapingReport ShapeDataForType(BarcodeSettings& settings) {
+  ShapingReport report;
+  if (!IsSymbology(settings.symbology)) return report;
   const DataShape& shape = SymbologyRowOf(settings.symbology).shape;
   std::u32string& data = settings.data;
   Prepared(data, shape.prepare);
   // Length first, then the character filter, for most types: separators inside
   // the first n characters reduce the characters kept.
-  if (shape.keep && shape.order == FilterOrder::FilterThenCut) FilterCharacters(data, *shape.keep);
-  CutAtSpaceAndTruncate(data, shape.length, shape.spaces);
-  if (shape.keep && shape.order == FilterOrder::CutThenFilter) FilterCharacters(data, *shape.keep);
+  if (shape.keep && shape.order == FilterOrder::FilterThenCut) FilterReporting(data, *shape.keep, report);
+  CutReporting(data, shape, report);
+  if (shape.keep && shape.order == FilterOrder::CutThenFilter) FilterReporting(data, *shape.keep, report);
 
   switch (shape.addOn) {
     case AddOnRule::Clear:
@@ -48,6 +78,7 @@ void ShapeDataForType(BarcodeSettings& settings) {
       FilterCharacters(settings.addon, CharacterClass::Digits);
       break;
   }
+  return report;
 }
 
 }  // namespace kbc

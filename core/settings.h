@@ -58,8 +58,16 @@ struct BarcodeSettings {
 // The defaults of a new request.
 BarcodeSettings InitSettings();
 
+// What shaping removed from the data that the symbol will not show: characters
+// that carry data. White space and separators (spaces and hyphens) are not
+// counted.
+struct ShapingReport {
+  std::u32string dropped;  // removed by the symbology's character filter
+  std::u32string cutOff;   // removed by the cut at a space or at the length limit
+};
+
 // Cuts and filters data and addon in place to what the symbology takes (its
-// row's data shape); nothing for codes outside 1..43.
-void ShapeDataForType(BarcodeSettings& settings);
+// row's data shape); nothing for codes outside 1..43. Reports what the data lost.
+ShapingReport ShapeDataForType(BarcodeSettings& settings);
 
 }  // namespace kbc

@@ -123,6 +123,10 @@ struct SymbolExtent {
 // A width rule may normalise its copies of the data and add-on as it measures.
 using WidthRule = SymbolExtent (*)(std::u32string& data, std::u32string& addon);
 
+// The digits a symbol carries, its computed check digit last, for the
+// symbologies whose data may end in a check digit of the user's own.
+using EncodedDigits = std::u32string (*)(std::u32string_view data);
+
 // A renderer draws one symbology: on the target when there is one, and always
 // into the documents the settings point at.
 using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
@@ -133,8 +137,9 @@ struct SymbologyRow {
   DataShape shape;
   int fixedWidth = 0;            // the width of symbols whose width never depends on the data
   WidthRule width = nullptr;     // the rule of the others
-  Renderer renderer = nullptr;   // null until the symbology is drawn
+  Renderer renderer = nullptr;
   bool printsText = true;        // false for the postal codes drawn without digits
+  EncodedDigits encodedDigits = nullptr;  // set where a given check digit is replaced
 };
 
 // Rows by code; row 0 stands for "none".

@@ -22,6 +22,7 @@
 #include "linear/two_of_five.h"
 #include "linear/usps4cb.h"
 #include "matrix/data_matrix_render.h"
+#include "matrix/databar.h"
 #include "matrix/databar_render.h"
 #include "matrix/pdf417_render.h"
 #include "matrix/qr_render.h"
@@ -70,33 +71,34 @@ constexpr HeightRule kSelfSized{0, 0};  // 2-D and DataBar symbols size themselv
 
 // clang-format off
 constinit const SymbologyTable kSymbologies = {{
-    // name, height {base, trim cap}, data shape, fixed width, width rule, renderer, prints text
+    // name, height {base, trim cap}, data shape, fixed width, width rule, renderer, prints text,
+    // digits encoded with the computed check digit
     {"", {0, 0}, kNoShape},
-    {"EAN-13", {80, 50}, Retail(13, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderEan13},
-    {"EAN-8", {65, 35}, Digits(8), 81, nullptr, RenderEan8},
+    {"EAN-13", {80, 50}, Retail(13, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderEan13, true, Ean13Digits},
+    {"EAN-8", {65, 35}, Digits(8), 81, nullptr, RenderEan8, true, Ean8Digits},
     {"EAN-128", {60, 40}, Text(250), 0, Ean128Width, RenderEan128},
     {"EAN-14", {100, 70}, Digits(14), 154, nullptr, RenderEan14},
     {"EAN-18", {100, 70}, Digits(18), 176, nullptr, RenderEan18},
     {"EAN-99", {80, 50}, Digits(10), 113, nullptr, RenderEan99},
     {"EAN-Coupon", {80, 50}, Digits(10), 113, nullptr, RenderEanCoupon},
     {"EAN-Velocity", {65, 35}, Digits(6), 81, nullptr, RenderEan8},
-    {"UPC-A", {80, 50}, Retail(12, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderUpcA},
-    {"UPC-E", {80, 50}, Digits(8), 67, nullptr, RenderUpcE},                                     // 10
+    {"UPC-A", {80, 50}, Retail(12, CharacterClass::Digits, 5), 0, RetailAddOnWidth, RenderUpcA, true, UpcADigits},
+    {"UPC-E", {80, 50}, Digits(8), 0, UpcEWidth, RenderUpcE, true, UpcEDigitsWithCheck},         // 10
     {"Code-128", {60, 40}, Text(250), 0, Code128Width, RenderCode128},
     {"Code-93", {48, 25}, Text(250), 0, Code93Width, RenderCode93},
     {"Code-39", {48, 25}, Text(250), 0, Code39Width, RenderCode39},
-    {"Code-32", {48, 25}, Digits(10), 0, Code32Width, RenderCode32},
+    {"Code-32", {48, 25}, Digits(10), 0, Code32Width, RenderCode32, true, Code32Number},
     {"Code-25", {80, 50}, Digits(250), 0, Code25Width, RenderCode25},
-    {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon},
+    {"UPC-Coupon", {80, 50}, Retail(12, CharacterClass::Digits, 30), 0, UpcCouponWidth, RenderUpcCoupon, true, UpcADigits},
     {"Codabar", {48, 30}, Digits(250), 0, CodabarWidth, RenderCodabar},
-    {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn},
-    {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn},
+    {"ISSN", {70, 30}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIssn, true, IssnDigits},
+    {"ISBN", {95, 50}, Retail(18, CharacterClass::DigitsAndLetters, 5), 0, RetailAddOnWidth, RenderIsbn, true, IsbnDigits},
     {"ISMN", {95, 50}, kIsmnShape, 0, RetailAddOnWidth, RenderIsmn},                             // 20
     {"PostNet", {9, 0}, Digits(13), 0, PostNetWidth, RenderPostNet, false},
     {"RM4SCC", {21, 0}, kRm4sccShape, 0, Rm4sccWidth, RenderRm4scc, false},
     {"Pharmacode", {25, 0}, DigitsThenCut(9), 0, PharmacodeWidth, RenderPharmacode},
     {"CIP", kSelfSized, Bytes(2335), 0, DataMatrixExtent, RenderDataMatrix},
-    {"PZN", {48, 25}, DigitsThenCut(8), 0, PznWidth, RenderPzn},
+    {"PZN", {48, 25}, DigitsThenCut(8), 0, PznWidth, RenderPzn, true, PznDigitsOrEmpty},
     {"MSI", {48, 30}, Digits(250), 0, MsiWidth, RenderMsi},
     {"ITF-SCC", {100, 0}, Digits(14), 305, nullptr, RenderItfScc},
     {"ITF-14", {90, 60}, Digits(14), 145, nullptr, RenderItf14},
@@ -104,15 +106,15 @@ constinit const SymbologyTable kSymbologies = {{
     {"QRCode", kSelfSized, Bytes(7089), 0, QrCodeExtent, RenderQrCode},                          // 30
     {"MicroQR", kSelfSized, Bytes(15), 0, MicroQrExtent, RenderMicroQr},
     {"PDF417", kSelfSized, Bytes(1850), 0, Pdf417Extent, RenderPdf417},
-    {"Identcode", {90, 60}, Digits(12), 127, nullptr, RenderIdentcode},
+    {"Identcode", {90, 60}, Digits(12), 127, nullptr, RenderIdentcode, true, IdentcodeDigits},
     {"DataMatrix", kSelfSized, Bytes(2335), 0, DataMatrixExtent, RenderDataMatrix},
     {"USPS4CB", {16, 0}, Digits(31), 0, Usps4cbWidth, RenderUsps4cb},
     {"FIM", {45, 0}, kFimShape, 0, FimWidth, RenderFim},
-    {"Databar-Omnidirectional", kSelfSized, Digits(14), 0, DataBarOmnidirectionalExtent, RenderDataBarOmnidirectional},
-    {"Databar-Truncated", kSelfSized, Digits(14), 0, DataBarTruncatedExtent, RenderDataBarTruncated},
-    {"Databar-Stacked", kSelfSized, Digits(14), 0, DataBarStackedExtent, RenderDataBarStacked},
-    {"Databar-StackedOmnidirectional", kSelfSized, Digits(14), 0, DataBarStackedOmnidirectionalExtent, RenderDataBarStackedOmnidirectional},  // 40
-    {"Databar-Limited", kSelfSized, Digits(14), 0, DataBarLimitedExtent, RenderDataBarLimited},
+    {"Databar-Omnidirectional", kSelfSized, Digits(14), 0, DataBarOmnidirectionalExtent, RenderDataBarOmnidirectional, true, DataBarGtinDigits},
+    {"Databar-Truncated", kSelfSized, Digits(14), 0, DataBarTruncatedExtent, RenderDataBarTruncated, true, DataBarGtinDigits},
+    {"Databar-Stacked", kSelfSized, Digits(14), 0, DataBarStackedExtent, RenderDataBarStacked, true, DataBarGtinDigits},
+    {"Databar-StackedOmnidirectional", kSelfSized, Digits(14), 0, DataBarStackedOmnidirectionalExtent, RenderDataBarStackedOmnidirectional, true, DataBarGtinDigits},  // 40
+    {"Databar-Limited", kSelfSized, Digits(14), 0, DataBarLimitedExtent, RenderDataBarLimited, true, DataBarGtinDigits},
     {"Databar-Expanded", kSelfSized, Text(70, AddOnRule::Keep), 0, DataBarExpandedExtent, RenderDataBarExpanded},
     {"Telepen", {50, 30}, Text(30, AddOnRule::Keep), 0, TelepenWidth, RenderTelepen},
 }};

@@ -64,6 +64,11 @@ UpcEDigits PrepareUpcE(std::u32string_view data) {
   return upcE;
 }
 
+std::u32string UpcEDigitsWithCheck(std::u32string_view data) {
+  const UpcEDigits upcE = PrepareUpcE(data);
+  return upcE.digits + upcE.check;
+}
+
 void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings) {
   const HeightRule rule = HeightRuleFor(kEan8);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);

@@ -37,4 +37,6 @@ void RenderPzn(DrawingTarget* target, const BarcodeSettings& settings) {
   DrawNineElementSymbol(target, settings, kPzn, Code39Elements(PznSymbolText(*digits)), text);
 }
 
+std::u32string PznDigitsOrEmpty(std::u32string_view data) { return PznDigits(data).value_or(std::u32string()); }
+
 }  // namespace kbc

@@ -23,6 +23,9 @@ int PznCheckDigit(std::u32string_view sevenDigits);
 // The 8 digits with the check digit, or nothing when the number has none.
 std::optional<std::u32string> PznDigits(std::u32string_view data);
 
+// The same, empty where the number has no check digit.
+std::u32string PznDigitsOrEmpty(std::u32string_view data);
+
 // The Code 39 text of the 8 digits: "*-", the digits, "*".
 std::u32string PznSymbolText(std::u32string_view eightDigits);
 

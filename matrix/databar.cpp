@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/string_ops.h"
+#include "linear/ean_tables.h"
 #include "matrix/databar_syntax.h"
 #include "platform/utf8.h"
 
@@ -136,6 +137,13 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
   } else {
     PadLeft(data, kNumericDigits, U'0');
   }
+}
+
+std::u32string DataBarGtinDigits(std::u32string_view data) {
+  std::u32string digits(data);
+  NormaliseDataBarData(DataBarKind::kOmnidirectional, digits);
+  digits.push_back(char32_t(U'0' + EanCheckDigit(digits)));
+  return digits;
 }
 
 DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data) {

@@ -43,6 +43,9 @@ struct DataBarEncoding {
 // takes at most 70 characters.
 void NormaliseDataBarData(DataBarKind kind, std::u32string& data);
 
+// The GTIN-14 a numeric kind carries: the 13 digits and their computed check digit.
+std::u32string DataBarGtinDigits(std::u32string_view data);
+
 // Encodes normalised data. Expanded data is an element string: application
 // identifiers as bare digits, "#" for FNC1, and "|" before the data of a
 // composite component (CC-A or CC-B above the linear symbol).

@@ -116,6 +116,7 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   if (!image) {
     return WriteStatus::Failure(DataRefusal(copy) + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
   }
+  if (canvas.TextLackedFont()) return WriteStatus::SuccessWith(std::string(kNoFontWarning));
   return WriteStatus::Success();
 }
 

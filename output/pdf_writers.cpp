@@ -36,13 +36,19 @@ std::string NotDrawable(const BarcodeSettings& settings, const std::string& wher
 }
 
 // Renders the request on one page; the PDF bytes, or nothing with `error` set.
+// `lackedFont` tells whether text was left out for want of any font.
 std::optional<std::string> RenderPdf(BarcodeSettings& settings, const std::optional<PdfDocumentInfo>& info,
-                                     float width, float height, std::string& error) {
+                                     float width, float height, std::string& error, bool& lackedFont) {
   const PageSize page = PageSizeFor(ValidateBarcodeData(settings), width, height);
   PdfCanvas canvas(page.width, page.height);
   if (info) canvas.SetDocumentInfo(*info);
   RenderBarcode(&canvas, settings, width, height);
+  lackedFont = canvas.TextLackedFont();
   return canvas.Finish(error);
+}
+
+WriteStatus Drawn(bool lackedFont) {
+  return lackedFont ? WriteStatus::SuccessWith(std::string(kNoFontWarning)) : WriteStatus::Success();
 }
 
 }  // namespace
@@ -57,12 +63,13 @@ WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, flo
   copy.svgText = nullptr;
 
   std::string error;
-  const std::optional<std::string> pdf = RenderPdf(copy, DocumentInfoFor(copy), width, height, error);
+  bool lackedFont = false;
+  const std::optional<std::string> pdf = RenderPdf(copy, DocumentInfoFor(copy), width, height, error, lackedFont);
   if (!pdf) return WriteStatus::Failure(error + "; \"" + path + "\" was not written");
   if (const auto failure = WriteFileAtomically(path, *pdf)) return WriteStatus::Failure(*failure);
   SetFileTypeAndCreator(path, FourCharCode("PDF "), FourCharCode("prvw"));
   if (!ValidateBarcodeData(copy)) return WriteStatus::Failure(NotDrawable(copy, "\"" + path + "\""));
-  return WriteStatus::Success();
+  return Drawn(lackedFont);
 }
 
 WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float height) {
@@ -72,11 +79,12 @@ WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float heigh
   copy.svgText = nullptr;
 
   std::string error;
-  const std::optional<std::string> pdf = RenderPdf(copy, std::nullopt, width, height, error);
+  bool lackedFont = false;
+  const std::optional<std::string> pdf = RenderPdf(copy, std::nullopt, width, height, error, lackedFont);
   if (!pdf) return WriteStatus::Failure(error + "; nothing was put on the clipboard");
   if (!CopyPdfToClipboard(*pdf, error)) return WriteStatus::Failure(error);
   if (!ValidateBarcodeData(copy)) return WriteStatus::Failure(NotDrawable(copy, "the clipboard"));
-  return WriteStatus::Success();
+  return Drawn(lackedFont);
 }
 
 }  // namespace kbc

@@ -9,12 +9,15 @@
 namespace kbc {
 
 // ok, or one line for stderr naming the reason (and the path, where there is one).
+// A written file may come with one warning line about what it lacks.
 struct WriteStatus {
   bool ok = true;
   std::string message;
+  std::string warning;
 
   static WriteStatus Success() { return {}; }
-  static WriteStatus Failure(std::string why) { return {false, std::move(why)}; }
+  static WriteStatus SuccessWith(std::string warning) { return {true, {}, std::move(warning)}; }
+  static WriteStatus Failure(std::string why) { return {false, std::move(why), {}}; }
 };
 
 // width and height are the fallback image size when the data cannot be drawn

@@ -4,26 +4,58 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
 
 namespace kbc {
 namespace {
 
-std::string Describe(const std::string& path, int error) {
-  return "cannot write \"" + path + "\": " + std::strerror(error);
+constexpr std::array<int, 3> kCleanupSignals = {SIGINT, SIGTERM, SIGHUP};
+
+// A signal handler can reach nothing but static storage, so the path of the
+// temporary file being written lives here while a RemovedOnSignal guards it.
+char gRemovalPath[PATH_MAX];
+volatile sig_atomic_t gRemovalPending = 0;
+
+void RemoveAndResignal(int signal) {
+  if (gRemovalPending) unlink(gRemovalPath);
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  sigemptyset(&fallback.sa_mask);
+  sigaction(signal, &fallback, nullptr);
+  // Blocked while the handler runs; delivered with the default action on return.
+  raise(signal);
+}
+
+std::string Describe(const std::string& path, std::string_view why) {
+  return "cannot write \"" + path + "\": " + std::string(why);
+}
+
+std::string Describe(const std::string& path, int error) { return Describe(path, std::strerror(error)); }
+
+struct ResolvedPath {
+  std::string path;
+  bool throughDescriptors = false;  // a step went through /proc/…/fd or /dev/fd
+};
+
+bool IsDescriptorPath(const std::string& path) {
+  return path.starts_with("/dev/fd/") || (path.starts_with("/proc/") && path.find("/fd/") != std::string::npos);
 }
 
 // Follows symbolic links (at most 40) to the file that is really written.
-std::string FinalTarget(const std::string& path) {
-  std::string current = path;
+ResolvedPath FinalTarget(const std::string& path) {
+  ResolvedPath resolved{path};
+  std::string& current = resolved.path;
   for (int depth = 0; depth < 40; ++depth) {
+    resolved.throughDescriptors = resolved.throughDescriptors || IsDescriptorPath(current);
     struct stat info {};
-    if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+    if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return resolved;
     std::vector<char> link(std::size_t(info.st_size > 0 ? info.st_size : 4096) + 1);
     const ssize_t n = readlink(current.c_str(), link.data(), link.size() - 1);
-    if (n < 0) return current;
+    if (n < 0) return resolved;
     std::string next(link.data(), std::size_t(n));
     if (!next.empty() && next[0] != '/') {
       const auto slash = current.rfind('/');
@@ -31,7 +63,7 @@ std::string FinalTarget(const std::string& path) {
     }
     current = std::move(next);
   }
-  return current;
+  return resolved;
 }
 
 mode_t NewFileMode() {
@@ -40,60 +72,102 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-}  // namespace
-
-std::optional<TemporaryFile> CreateTemporaryBeside(const std::string& path, std::string& error) {
-  TemporaryFile file;
-  file.target = FinalTarget(path);
-  const auto slash = file.target.rfind('/');
-  const std::string directory = slash == std::string::npos ? std::string() : file.target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? file.target : file.target.substr(slash + 1);
-  if (name.empty()) {
-    error = Describe(path, EISDIR);
-    return std::nullopt;
+// errno of the failure, or 0 when every byte was written.
+int WriteAll(int fd, std::string_view bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : EIO;
+    written += std::size_t(n);
   }
-  std::string pattern = directory + "." + name + ".XXXXXX";
-  const int fd = mkstemp(pattern.data());
-  if (fd < 0) {
-    error = Describe(path, errno);
-    return std::nullopt;
-  }
-  struct stat existing {};
-  fchmod(fd, stat(file.target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode());
-  close(fd);
-  file.temporary = std::move(pattern);
-  return file;
+  return 0;
 }
 
-std::optional<std::string> CommitTemporary(const TemporaryFile& file) {
-  if (rename(file.temporary.c_str(), file.target.c_str()) != 0) {
-    const int error = errno;
-    DiscardTemporary(file);
-    return Describe(file.target, error);
-  }
+// Into an existing file through its own path, as cp writes: devices and FIFOs
+// (whose readers get the bytes), and files that cannot be replaced.
+std::optional<std::string> WriteInPlace(const std::string& path, std::string_view bytes, int extraFlags) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | extraFlags);
+  if (fd < 0) return Describe(path, errno);
+  const int error = WriteAll(fd, bytes);
+  const int closed = close(fd) == 0 ? 0 : errno;
+  if (error != 0 || closed != 0) return Describe(path, error != 0 ? error : closed);
   return std::nullopt;
 }
 
-void DiscardTemporary(const TemporaryFile& file) { unlink(file.temporary.c_str()); }
+// The temporary file beside `target`, written, then renamed over it.
+std::optional<std::string> ReplaceAtomically(const std::string& path, const std::string& target,
+                                             const struct stat* existing, std::string_view bytes) {
+  const auto slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  if (name.empty()) return Describe(path, EISDIR);
+  std::string temporary = folder + TemporaryNameFor(name);
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) {
+    const int error = errno;
+    // A file we may change in a folder we may not: no temporary can stand beside it.
+    if (existing && (error == EACCES || error == EPERM) && access(target.c_str(), W_OK) == 0) {
+      return WriteInPlace(target, bytes, O_TRUNC);
+    }
+    return Describe(path, error);
+  }
+  const RemovedOnSignal guard(temporary);
+  fchmod(fd, existing ? (existing->st_mode & 07777) : NewFileMode());
+  int error = WriteAll(fd, bytes);
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error == 0) return std::nullopt;
+  unlink(temporary.c_str());
+  return Describe(path, error);
+}
+
+}  // namespace
+
+RemovedOnSignal::RemovedOnSignal(const std::string& path) {
+  if (path.size() >= sizeof gRemovalPath) return;
+  std::memcpy(gRemovalPath, path.c_str(), path.size() + 1);
+  gRemovalPending = 1;
+  struct sigaction cleanup {};
+  cleanup.sa_handler = RemoveAndResignal;
+  sigemptyset(&cleanup.sa_mask);
+  for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) {
+    sigaction(kCleanupSignals[i], nullptr, &previous_[i]);
+    if (previous_[i].sa_handler != SIG_IGN) sigaction(kCleanupSignals[i], &cleanup, nullptr);
+  }
+}
+
+RemovedOnSignal::~RemovedOnSignal() {
+  for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) sigaction(kCleanupSignals[i], &previous_[i], nullptr);
+  gRemovalPending = 0;
+}
+
+std::string TemporaryNameFor(std::string_view name) {
+  constexpr std::size_t kAdded = std::string_view("..XXXXXX").size();
+  std::size_t keep = std::min(name.size(), std::size_t(NAME_MAX) - kAdded);
+  while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+  return "." + std::string(name.substr(0, keep)) + ".XXXXXX";
+}
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  return ProduceFileAtomically(path, [&](const std::string& temporary) -> std::optional<std::string> {
-    const int fd = open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) return Describe(path, errno);
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-      const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        const int error = n < 0 ? errno : EIO;
-        close(fd);
-        return Describe(path, error);
-      }
-      written += std::size_t(n);
-    }
-    if (close(fd) != 0) return Describe(path, errno);
-    return std::nullopt;
-  });
+  struct stat existing {};
+  if (stat(path.c_str(), &existing) != 0) {
+    if (errno != ENOENT) return Describe(path, errno);
+    return ReplaceAtomically(path, FinalTarget(path).path, nullptr, bytes);
+  }
+  if (S_ISDIR(existing.st_mode)) return Describe(path, "it is a folder");
+  if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes, 0);
+  // A file reached through a process's descriptors (/dev/stdout, /dev/fd/N) is
+  // one the caller opened for us: replacing it would leave that descriptor on
+  // the old file. Links the kernel resolves by itself may also name no file we
+  // could put a temporary beside. Either way the file is written through its path.
+  const ResolvedPath target = FinalTarget(path);
+  struct stat resolved {};
+  if (target.throughDescriptors || lstat(target.path.c_str(), &resolved) != 0 ||
+      resolved.st_ino != existing.st_ino || resolved.st_dev != existing.st_dev) {
+    return WriteInPlace(path, bytes, O_TRUNC);
+  }
+  return ReplaceAtomically(path, target.path, &existing, bytes);
 }
 
 }  // namespace kbc

@@ -1,8 +1,21 @@
-// Files written whole or not at all: the bytes go to a temporary file in the
-// target's directory, which is then renamed over the target. When the path is a
-// symbolic link, the file it points to is replaced and the link kept.
+// Writing an output file without harming what is already there.
+//
+// A regular file (or a new one) is written whole or not at all: the bytes go to
+// a temporary file in the target's folder, which is then renamed over the target.
+// When the path is a symbolic link, the file it points to is replaced and the
+// link kept. An atomic replace gives the file a new inode, so hard links to the
+// old file keep the old contents.
+//
+// An existing target that is not a regular file (a device, FIFO or socket,
+// /dev/stdout included) is written straight into, as cp does: it is never
+// renamed over or unlinked. So is a regular file reached through a process's
+// descriptors (/dev/stdout redirected to a file), and a regular file that may
+// be changed in a folder that may not; neither is atomic. A folder is refused.
 #pragma once
 
+#include <signal.h>
+
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,30 +26,23 @@ namespace kbc {
 // An existing file keeps its permissions; a new one gets 0666 less the umask.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// The same for writers that produce the file themselves (libtiff, cairo): `produce`
-// writes to the temporary path it is given and returns an error line or nothing.
-template <typename Produce>
-std::optional<std::string> ProduceFileAtomically(const std::string& path, Produce&& produce);
+// The name of the temporary file for a target named `name` (no folder):
+// ".name.XXXXXX" for mkstemp, the copy of the name shortened (never inside a
+// UTF-8 sequence) so that the whole fits in NAME_MAX bytes.
+std::string TemporaryNameFor(std::string_view name);
 
-// The building blocks of the two functions above.
-struct TemporaryFile {
-  std::string target;     // the file that will be replaced (symbolic links followed)
-  std::string temporary;  // the temporary file beside it
+// While one lives, SIGINT, SIGTERM and SIGHUP first remove the file at `path`,
+// then end the program with the signal as before. Signals ignored when it is
+// made stay ignored. One at a time: the handler can only reach a fixed buffer.
+class RemovedOnSignal {
+ public:
+  explicit RemovedOnSignal(const std::string& path);
+  ~RemovedOnSignal();
+  RemovedOnSignal(const RemovedOnSignal&) = delete;
+  RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
+
+ private:
+  std::array<struct sigaction, 3> previous_{};
 };
-std::optional<TemporaryFile> CreateTemporaryBeside(const std::string& path, std::string& error);
-std::optional<std::string> CommitTemporary(const TemporaryFile& file);
-void DiscardTemporary(const TemporaryFile& file);
-
-template <typename Produce>
-std::optional<std::string> ProduceFileAtomically(const std::string& path, Produce&& produce) {
-  std::string error;
-  const auto file = CreateTemporaryBeside(path, error);
-  if (!file) return error;
-  if (auto failed = produce(file->temporary)) {
-    DiscardTemporary(*file);
-    return failed;
-  }
-  return CommitTemporary(*file);
-}
 
 }  // namespace kbc

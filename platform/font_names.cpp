@@ -111,6 +111,10 @@ std::string SanitizePostScriptName(std::u32string_view fontName) {
     if (std::u32string_view(U"()<>[]{}/%").find(c) != std::u32string_view::npos) continue;
     clean.push_back(char(c));
   }
+  // Every PostScript interpreter takes names of 127 characters; longer ones may
+  // stop it (Ghostscript's limit check at 1024).
+  constexpr std::size_t kLongestPostScriptName = 127;
+  if (clean.size() > kLongestPostScriptName) clean.resize(kLongestPostScriptName);
   return clean.empty() ? std::string("Helvetica") : clean;
 }
 

@@ -27,7 +27,8 @@ const ResolvedFont& ResolveFont(std::u32string_view fontName);
 // characters a PostScript name cannot hold, else "Helvetica".
 const std::string& PostScriptFontName(std::u32string_view fontName);
 
-// The requested name cleaned to what a PostScript name can hold ("Helvetica" if empty).
+// The requested name cleaned to what a PostScript name can hold, at most 127
+// characters ("Helvetica" if empty).
 std::string SanitizePostScriptName(std::u32string_view fontName);
 
 // Width and line height (ascent + descent + leading) of a text line.

@@ -8,8 +8,9 @@
 
 namespace kbc {
 
-// Appends the value stored under `key` to `out` and returns true; returns false
-// and leaves `out` alone when the file or the key is absent.
+// Appends the value stored under `key` to `out` as UTF-8 (a value in Latin-1 is
+// converted) and returns true; returns false and leaves `out` alone when the
+// file or the key is absent, or the file is not a regular file.
 bool ReadPreferenceString(std::string_view key, std::string& out);
 
 // Where the preferences file lives; empty when neither variable gives a place.

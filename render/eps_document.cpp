@@ -3,6 +3,7 @@
 // the clean-up passes only ever see the document's own line breaks.
 #include "render/eps_document.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -124,8 +125,24 @@ void EpsStrokeRect(std::string& eps, const Rect& rect) { AppendRect(eps, rect, "
 
 void EpsSetLineWidth(std::string& eps, double width) { eps += FormatFixed(width, 0) + " setlinewidth\n"; }
 
+namespace {
+
+// Sizes print whole; one that would print below 1 scales the font to nothing and
+// stops the interpreter, so the size the canvases draw with is written instead.
+std::string EpsFontSize(double size) {
+  const std::string whole = FormatFixed(size, 0);
+  if (std::strtod(whole.c_str(), nullptr) >= 1) return whole;
+  const double drawn = EffectiveFontSize(size);
+  if (drawn >= 1) return FormatFixed(drawn, 0);
+  std::string fraction = FormatFixed(std::max(drawn, 0.0001), 4);
+  while (fraction.ends_with('0')) fraction.pop_back();
+  return fraction;
+}
+
+}  // namespace
+
 void EpsSetFont(std::string& eps, std::u32string_view fontName, double size) {
-  eps += '/' + PostScriptFontName(fontName) + ' ' + FormatFixed(size, 0) + " QZsetfont\n";
+  eps += '/' + PostScriptFontName(fontName) + ' ' + EpsFontSize(size) + " QZsetfont\n";
 }
 
 std::string EpsStringBody(std::u32string_view text) {

@@ -122,6 +122,30 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
   }
 }
 
+// Refusals a user can act on, each beside the nearest data that is drawn.
+TEST(ValidateBarcodeData, RefusalsNameTheirReason) {
+  const std::tuple<const char*, SymbologyType, std::u32string, std::string> rows[] = {
+      {"number system 9 has no UPC-E form", kUpcE, U"9123456", "number systems 0 and 1 (the data starts with 9)"},
+      {"the eighth digit is cut, the first stays", kUpcE, U"21234565", "the data starts with 2"},
+      {"number system 1 is drawn", kUpcE, U"1123456", ""},
+      {"six digits lead with a padded 0", kUpcE, U"923456", ""},
+      {"Code-128 of characters above 127 only", kCode128, U"\u0080\u0081\u00FF", "no character it can encode"},
+      {"Code-128 of control characters beside a letter outside 128", kCode128, U"\x01\u00E9",
+       "no character it can encode"},
+      {"EAN-128 of characters above 127 only", kEan128, U"\u00E9", "no character it can encode"},
+      {"one encodable character is enough", kCode128, U"\u00E9a", ""},
+  };
+  for (const auto& [why, type, data, reason] : rows) {
+    SCOPED_TRACE(why);
+    BarcodeSettings s = InitSettings();
+    s.symbology = type;
+    s.data = data;
+    const DataCheck check = CheckBarcodeData(s);
+    EXPECT_EQ(check.image.has_value(), reason.empty());
+    if (!reason.empty()) { EXPECT_NE(check.refusal.find(reason), std::string::npos) << check.refusal; }
+  }
+}
+
 TEST(ValidateBarcodeData, Usps4cbTakesOnly20_25_29Or31Digits) {
   BarcodeSettings s = InitSettings();
   s.symbology = kUsps4cb;

@@ -1,6 +1,8 @@
 // Data shaping per symbology, through the string operations under it.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/symbology.h"
 #include "core/settings.h"
 
@@ -56,6 +58,30 @@ TEST(ShapeDataForType, PerSymbologyRow) {
     ShapeDataForType(s);
     EXPECT_EQ(s.data, row.expectedData) << "type " << row.type;
     EXPECT_EQ(s.addon, row.expectedAddon) << "type " << row.type;
+  }
+}
+
+// What shaping reports as lost: characters that carry data, never white space
+// at the ends or the spaces and hyphens between digits.
+TEST(ShapeDataForType, ReportsWhatCarriedData) {
+  const std::tuple<SymbologyType, std::u32string, std::u32string, std::u32string> rows[] = {
+      // type, data, dropped, cut off
+      {kEan13, U"12ab34", U"ab", U""},
+      {kEan13, U"978-0-306", U"", U""},
+      {kEan13, U"590123412345 ", U"", U""},
+      {kIsbn, U"ISBN 978-0-306-40615-7", U"", U" 978-0-306-40615-7"},
+      {kMicroQr, U"1234567890123456", U"", U"6"},
+      {kPzn, U"PZN-1234567x89", U"PZNx", U"9"},  // filtered first, then cut
+      {kCode128, U"  Hello  ", U"", U""},
+      {kRm4scc, U"SN3 4RD", U"", U""},
+  };
+  for (const auto& [type, data, dropped, cutOff] : rows) {
+    BarcodeSettings s = InitSettings();
+    s.symbology = type;
+    s.data = data;
+    const ShapingReport report = ShapeDataForType(s);
+    EXPECT_EQ(report.dropped, dropped) << "type " << type;
+    EXPECT_EQ(report.cutOff, cutOff) << "type " << type;
   }
 }
 

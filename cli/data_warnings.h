@@ -1,0 +1,28 @@
+// Warnings for requests that are drawn, but not as the user may believe they
+// are: the data encoded differs from the data given, or the bars are invisible.
+// Each is one line without the program's prefix; the run still succeeds.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/settings.h"
+#include "core/types.h"
+
+namespace kbc {
+
+// When characters that carry data were dropped or cut off (by shaping, or by
+// the encoder for characters its symbology cannot hold), or a check digit the
+// user gave was replaced by a different computed one: names the loss and says
+// what is encoded instead. Nothing when the data cannot be drawn at all (that
+// error is reported on its own) or when only zero padding, a missing check
+// digit or separators made the difference.
+std::optional<std::string> DataChangeWarning(std::u32string_view given, const ShapingReport& shaping,
+                                             const BarcodeSettings& shaped);
+
+// When the bar colour's alpha is 0 in an output that draws alpha (bitmaps and
+// PDF): the image would show no bars.
+std::optional<std::string> InvisibleBarsWarning(const BarcodeSettings& settings, OutputAction action);
+
+}  // namespace kbc

@@ -1,0 +1,89 @@
+// Requests that are drawn, but not as given: one warning line on stderr and
+// exit status 0; each beside its silent counterpart, whose change the symbol
+// shows or which loses nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "support/process.h"
+
+namespace kbc {
+namespace {
+
+struct WarningRow {
+  const char* why;
+  std::vector<std::string> args;  // -action and -output are added for the file
+  std::string action;
+  std::string warning;  // a part of the warning line; empty: no warning at all
+};
+
+TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
+  const WarningRow rows[] = {
+      {"cut at a space", {"-type", "ISBN", "-data", "ISBN 978-0-306-40615-7"}, "svgf",
+       "cut off \" 978-0-306-40615-7\"; encoded \"9780000000002\" instead"},
+      {"hyphens between digits are separators", {"-type", "ISBN", "-data", "978-0-306-40615-7"}, "svgf", ""},
+      {"letters dropped from digits", {"-type", "EAN-13", "-data", "12ab34"}, "svgf",
+       "dropped \"ab\"; encoded \"0000000012348\" instead"},
+      {"zero padding is no change", {"-type", "EAN-13", "-data", "1234"}, "svgf", ""},
+      {"cut at the length limit", {"-type", "MicroQR", "-data", "1234567890123456"}, "svgf", "cut off \"6\""},
+      {"data within the limit", {"-type", "MicroQR", "-data", "123456789012345"}, "svgf", ""},
+      {"a character Code 128 cannot hold (Mac OS Roman \\x8E is e-acute)", {"-type", "Code-128", "-data", "Caf\x8E"},
+       "svgf", "dropped \"\xC3\xA9\"; encoded \"Caf\" instead"},
+      {"plain ASCII", {"-type", "Code-128", "-data", "Cafe"}, "svgf", ""},
+      {"a wrong check digit", {"-type", "EAN-13", "-data", "5901234123458"}, "svgf",
+       "replaced the check digit 8 by the computed 7; encoded \"5901234123457\""},
+      {"the right check digit", {"-type", "EAN-13", "-data", "5901234123457"}, "svgf", ""},
+      {"no check digit", {"-type", "UPC-A", "-data", "03600029145"}, "svgf", ""},
+      {"a wrong UPC-E check digit", {"-type", "UPC-E", "-data", "04252610"}, "svgf", "check digit 0 by the computed 4"},
+      {"a wrong PZN check digit", {"-type", "PZN", "-data", "12345679"}, "svgf", "check digit 9 by the computed 8"},
+      {"PZN without its check digit", {"-type", "PZN", "-data", "1234567"}, "svgf", ""},
+      {"a wrong Identcode check digit", {"-type", "Identcode", "-data", "123456789017"}, "svgf",
+       "check digit 7 by the computed 6"},
+      {"a DataBar GTIN-14 with a wrong check digit", {"-type", "Databar-Omnidirectional", "-data", "20012345678901"},
+       "svgf", "check digit 1 by the computed 9"},
+      {"a DataBar GTIN-14 with its own check digit", {"-type", "Databar-Omnidirectional", "-data", "20012345678909"},
+       "svgf", ""},
+      {"PostNet beyond a delivery point", {"-type", "PostNet", "-data", "1234567890123"}, "svgf", "dropped \"23\""},
+      {"grey bars keep their default alpha of 0", {"-colmode", "0"}, "pngf", "fully transparent"},
+      {"grey bars made opaque", {"-colmode", "0", "-fcolcomponent2", "1"}, "pngf", ""},
+      {"EPS has no alpha", {"-colmode", "0"}, "epsf", ""},
+      {"PDF draws alpha", {"-fcolcomponent4", "0"}, "pdff", "give -fcolcomponent4 1"},
+  };
+  const std::string folder = test::TempDir();
+  for (const WarningRow& row : rows) {
+    SCOPED_TRACE(row.why);
+    std::vector<std::string> args = {"-type", "EAN-13", "-data", "590123412345"};
+    args.insert(args.end(), row.args.begin(), row.args.end());
+    args.insert(args.end(), {"-action", row.action, "-output", folder + "/warned." + row.action});
+    const auto run = test::RunKbc(args);
+    EXPECT_EQ(run.status, 0);
+    if (row.warning.empty()) {
+      EXPECT_EQ(run.err, "");
+      continue;
+    }
+    EXPECT_TRUE(run.err.starts_with("KestrovaBarCode: warning: ")) << run.err;
+    EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
+  }
+}
+
+// A font configuration without fonts: text cannot be drawn, and the run says so once.
+TEST(Warnings, MissingFontsAreNamedOnce) {
+  const std::string config = test::TempDir() + "/no-fonts.conf";
+  {
+    std::ofstream(config) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+  }
+  for (const std::string action : {"pngf", "pdff"}) {
+    const auto run = test::RunKbc({"-type", "EAN-13", "-data", "590123412345", "-action", action, "-output",
+                                   test::TempDir() + "/no-fonts." + action},
+                                  {"FONTCONFIG_FILE=" + config});
+    EXPECT_EQ(run.status, 0) << action;
+    EXPECT_EQ(run.err, "KestrovaBarCode: warning: no font could be loaded, so the human-readable text is missing "
+                       "from the image\n")
+        << action;
+  }
+}
+
+}  // namespace
+}  // namespace kbc
