@@ -5,6 +5,7 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/batch.h"
 #include "cli/data_warnings.h"
 #include "cli/os_gate.h"
 #include "core/symbology.h"
@@ -41,13 +42,6 @@ std::int16_t SwitchValue(std::u32string_view text) {
 }
 
 double UnitValue(std::u32string_view text) { return Clamp(DoubleValueOf(text), 0.0, 1.0); }
-
-std::string_view ActionWord(OutputAction action) {
-  for (const auto& [word, code] : kActionWords) {
-    if (code == action) return word;
-  }
-  return {};
-}
 
 WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings) {
   // The command line gives no target size: 0 × 0 is the fallback image size.
@@ -124,6 +118,28 @@ std::string IncompleteReason(const CommandLine& line) {
   return "no -data given";
 }
 
+void Report(std::ostream& err, std::string_view message) { err << "KestrovaBarCode: " << OneLine(message) << '\n'; }
+
+void Warn(std::ostream& err, std::string_view message) {
+  err << "KestrovaBarCode: warning: " << OneLine(message) << '\n';
+}
+
+// The usage text on stdout; false when it could not be written (a full disk, a closed pipe).
+bool PrintUsage(std::ostream& out) {
+  out << UsageText();
+  out.flush();
+  return bool(out);
+}
+
+}  // namespace
+
+std::string_view ActionWord(OutputAction action) {
+  for (const auto& [word, code] : kActionWords) {
+    if (code == action) return word;
+  }
+  return {};
+}
+
 // Control characters in echoed values (a -type, an output path) are shown
 // escaped, so every message stays one line.
 std::string OneLine(std::string_view message) {
@@ -148,20 +164,25 @@ std::string OneLine(std::string_view message) {
   return line;
 }
 
-void Report(std::ostream& err, std::string_view message) { err << "KestrovaBarCode: " << OneLine(message) << '\n'; }
-
-void Warn(std::ostream& err, std::string_view message) {
-  err << "KestrovaBarCode: warning: " << OneLine(message) << '\n';
+RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+  const std::u32string given = settings.data;
+  const ShapingReport shaping = ShapeDataForType(settings);
+  // Judged before the writer converts the colours for its output.
+  const std::optional<std::string> dataWarning = DataChangeWarning(given, shaping, settings);
+  const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
+  const WriteStatus status = CallWriter(action, path, settings);
+  RequestResult result;
+  if (!status.ok) {
+    result.errors.push_back(status.message);
+    return result;
+  }
+  result.written = true;
+  for (const auto& warning : {dataWarning, colourWarning}) {
+    if (warning) result.warnings.push_back(*warning);
+  }
+  if (!status.warning.empty()) result.warnings.push_back(status.warning);
+  return result;
 }
-
-// The usage text on stdout; false when it could not be written (a full disk, a closed pipe).
-bool PrintUsage(std::ostream& out) {
-  out << UsageText();
-  out.flush();
-  return bool(out);
-}
-
-}  // namespace
 
 OutputAction ActionFromWord(std::u32string_view word) {
   for (const auto& [candidate, action] : kActionWords) {
@@ -212,6 +233,10 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     s.opaqueBackground = IntegerValueOf(value) > 0 ? 1 : 0;
   } else if (option == "-dpi") {
     s.dpi = Clamp(IntegerValueOf(value), 72, 2400);
+  } else if (option == "-batch") {
+    line.batchPath = rawValue == "-" ? std::string(rawValue) : StandardizeOutputPath(rawValue);
+  } else if (option == "-threads") {
+    line.threads = Clamp(IntegerValueOf(value), 1, 64);
   } else if (option == "-output") {
     line.outputPath = StandardizeOutputPath(rawValue);
   }
@@ -236,34 +261,30 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
   }
 
   CommandLine line = ScanArguments(args);
-  BarcodeSettings& settings = line.settings;
-  // Readiness is measured before shaping: data that shaping empties still reaches the writer.
-  const bool ready = settings.symbology >= 1 && line.action != OutputAction::None && !settings.data.empty();
-  const std::u32string given = settings.data;
-  const ShapingReport shaping = ShapeDataForType(settings);
-
+  const BarcodeSettings& settings = line.settings;
+  // With -batch the data comes from the file's lines. Readiness is measured
+  // before shaping: data that shaping empties still reaches the writer.
+  const bool batch = !line.batchPath.empty();
+  const bool ready =
+      settings.symbology >= 1 && line.action != OutputAction::None && (batch || !settings.data.empty());
   if (!ready) {
     PrintUsage(out);
     Report(err, IncompleteReason(line));
+    return kExitIncomplete;
+  }
+  if (batch && line.action == OutputAction::Clipboard) {
+    Report(err, "-action clip cannot be used with -batch: the clipboard holds one barcode");
     return kExitIncomplete;
   }
   if (line.action != OutputAction::Clipboard && line.outputPath.empty()) {
     Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
-  // Judged before the writer converts the colours for its output.
-  const std::optional<std::string> dataWarning = DataChangeWarning(given, shaping, settings);
-  const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, line.action);
-  const WriteStatus status = CallWriter(line.action, line.outputPath, settings);
-  if (!status.ok) {
-    Report(err, status.message);
-    return kExitNotProduced;
-  }
-  for (const auto& warning : {dataWarning, colourWarning}) {
-    if (warning) Warn(err, *warning);
-  }
-  if (!status.warning.empty()) Warn(err, status.warning);
-  return kExitWritten;
+  if (batch) return RunBatch(line, err);
+  const RequestResult result = DrawRequest(line.action, line.outputPath, settings);
+  for (const std::string& error : result.errors) Report(err, error);
+  for (const std::string& warning : result.warnings) Warn(err, warning);
+  return result.written ? kExitWritten : kExitNotProduced;
 }
 
 int RunCommandLine(int argc, char** argv) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/settings.h"
 #include "core/types.h"
@@ -23,7 +24,28 @@ struct CommandLine {
   // Last values of -type and -action that named nothing, for the error line.
   std::string unknownType;
   std::string unknownAction;
+  // -batch: a file whose every line is the data of one barcode ("-" standard input).
+  std::string batchPath;
+  int threads = 0;  // -threads: workers of a batch; 0 one per processor
 };
+
+// What drawing one barcode produced: whether its file was written, and the
+// stderr lines, without the program's prefix.
+struct RequestResult {
+  bool written = false;
+  std::vector<std::string> errors;
+  std::vector<std::string> warnings;
+};
+
+// Shapes the settings' data for the symbology, draws it with the action's writer
+// into path, and says what went wrong or what was encoded differently.
+RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings);
+
+// The message as one line: control characters shown as escapes.
+std::string OneLine(std::string_view message);
+
+// The -action word of an action ("clip", "pngf", ...).
+std::string_view ActionWord(OutputAction action);
 
 // The action of an -action word (exact, case-sensitive), None for any other word.
 OutputAction ActionFromWord(std::u32string_view word);

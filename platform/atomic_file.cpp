@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace kbc {
@@ -15,13 +18,27 @@ namespace {
 
 constexpr std::array<int, 3> kCleanupSignals = {SIGINT, SIGTERM, SIGHUP};
 
-// A signal handler can reach nothing but static storage, so the path of the
-// temporary file being written lives here while a RemovedOnSignal guards it.
-char gRemovalPath[PATH_MAX];
-volatile sig_atomic_t gRemovalPending = 0;
+// A signal handler can reach nothing but static storage, so the paths of the
+// temporary files being written live here while RemovedOnSignal guards them:
+// one slot per file written at the same time (a batch writes on several threads).
+constexpr std::size_t kRemovalSlots = 64;
+
+struct RemovalSlot {
+  char path[PATH_MAX];
+  volatile sig_atomic_t pending;
+  std::atomic<bool> taken;
+};
+RemovalSlot gRemovals[kRemovalSlots];
+
+// The handlers are installed while at least one guard lives.
+std::mutex gHandlersMutex;
+int gGuards = 0;
+std::array<struct sigaction, kCleanupSignals.size()> gPrevious{};
 
 void RemoveAndResignal(int signal) {
-  if (gRemovalPending) unlink(gRemovalPath);
+  for (RemovalSlot& slot : gRemovals) {
+    if (slot.pending) unlink(slot.path);
+  }
   struct sigaction fallback {};
   fallback.sa_handler = SIG_DFL;
   sigemptyset(&fallback.sa_mask);
@@ -125,21 +142,33 @@ std::optional<std::string> ReplaceAtomically(const std::string& path, const std:
 }  // namespace
 
 RemovedOnSignal::RemovedOnSignal(const std::string& path) {
-  if (path.size() >= sizeof gRemovalPath) return;
-  std::memcpy(gRemovalPath, path.c_str(), path.size() + 1);
-  gRemovalPending = 1;
+  if (path.size() >= PATH_MAX) return;
+  for (std::size_t i = 0; i < kRemovalSlots; ++i) {
+    if (gRemovals[i].taken.exchange(true)) continue;
+    std::memcpy(gRemovals[i].path, path.c_str(), path.size() + 1);
+    gRemovals[i].pending = 1;
+    slot_ = int(i);
+    break;
+  }
+  if (slot_ < 0) return;
+  const std::lock_guard lock(gHandlersMutex);
+  if (gGuards++ > 0) return;
   struct sigaction cleanup {};
   cleanup.sa_handler = RemoveAndResignal;
   sigemptyset(&cleanup.sa_mask);
   for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) {
-    sigaction(kCleanupSignals[i], nullptr, &previous_[i]);
-    if (previous_[i].sa_handler != SIG_IGN) sigaction(kCleanupSignals[i], &cleanup, nullptr);
+    sigaction(kCleanupSignals[i], nullptr, &gPrevious[i]);
+    if (gPrevious[i].sa_handler != SIG_IGN) sigaction(kCleanupSignals[i], &cleanup, nullptr);
   }
 }
 
 RemovedOnSignal::~RemovedOnSignal() {
-  for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) sigaction(kCleanupSignals[i], &previous_[i], nullptr);
-  gRemovalPending = 0;
+  if (slot_ < 0) return;
+  gRemovals[slot_].pending = 0;
+  gRemovals[slot_].taken = false;
+  const std::lock_guard lock(gHandlersMutex);
+  if (--gGuards > 0) return;
+  for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) sigaction(kCleanupSignals[i], &gPrevious[i], nullptr);
 }
 
 std::string TemporaryNameFor(std::string_view name) {

@@ -42,7 +42,7 @@ class RemovedOnSignal {
   RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
 
  private:
-  std::array<struct sigaction, 3> previous_{};
+  int slot_ = -1;  // the guarded path's place in static storage, -1 when unguarded
 };
 
 }  // namespace kbc

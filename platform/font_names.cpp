@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 
 #include <map>
+#include <mutex>
 #include <memory>
 
 #include "platform/fonts.h"
@@ -119,8 +120,11 @@ std::string SanitizePostScriptName(std::u32string_view fontName) {
 }
 
 const ResolvedFont& ResolveFont(std::u32string_view fontName) {
-  // Font look-ups are slow and their answer cannot change within a run.
+  // Font look-ups are slow and their answer cannot change within a run. A batch
+  // draws on several threads: one look-up at a time (map entries never move).
+  static std::mutex lookUps;
   static std::map<std::u32string, ResolvedFont, std::less<>> resolved;
+  const std::lock_guard lock(lookUps);
   if (const auto known = resolved.find(fontName); known != resolved.end()) return known->second;
   return resolved.emplace(std::u32string(fontName), Resolve(fontName)).first->second;
 }

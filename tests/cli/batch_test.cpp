@@ -1,0 +1,160 @@
+// Batch mode: line splitting and output names, and whole batches against
+// single runs of the same data, byte for byte, over every symbology.
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "check/validate.h"
+#include "core/settings.h"
+#include "core/symbology.h"
+#include "support/output_files.h"
+#include "support/process.h"
+
+namespace kbc {
+namespace {
+
+using test::ReadFile;
+using test::RunKbc;
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+TEST(Batch, LinesEndAtLineFeedsWithOrWithoutCarriageReturns) {
+  const std::vector<BatchLine> lines = SplitBatchLines("a\r\n\nb\n\r\nc d\\n\nlast");
+  ASSERT_EQ(lines.size(), 4u);
+  const std::vector<std::pair<std::size_t, std::string>> expected = {{1, "a"}, {3, "b"}, {5, "c d\\n"}, {6, "last"}};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(lines[i].number, expected[i].first);
+    EXPECT_EQ(lines[i].bytes, expected[i].second);
+  }
+  EXPECT_TRUE(SplitBatchLines("").empty());
+  EXPECT_EQ(SplitBatchLines("x\n").size(), 1u);
+}
+
+TEST(Batch, OutputNamesCarryTheLineNumber) {
+  const std::tuple<const char*, std::size_t, const char*> rows[] = {
+      {"label-####.png", 1, "label-0001.png"},
+      {"label-####.png", 12345, "label-12345.png"},  // longer than the run: all digits kept
+      {"out/#-of-##.svg", 7, "out/7-of-07.svg"},
+      {"dir#/label.png", 3, "dir#/label-3.png"},  // only the file name is numbered
+      {"label.png", 42, "label-42.png"},
+      {"archive.tar.gz", 2, "archive.tar-2.gz"},
+      {"README", 9, "README-9"},
+      {"/tmp/.hidden", 5, "/tmp/.hidden-5"},
+  };
+  for (const auto& [pattern, number, path] : rows) EXPECT_EQ(BatchOutputPath(pattern, number), path) << pattern;
+}
+
+// Data each symbology draws, found at random as the table test finds it.
+std::vector<std::string> DrawableData(SymbologyType code, std::mt19937& rng, std::size_t wanted) {
+  static constexpr std::string_view kAlphabets[] = {"0123456789", "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcd-. "};
+  std::vector<std::string> found;
+  for (int attempt = 0; attempt < 2000 && found.size() < wanted; ++attempt) {
+    const std::string_view alphabet = kAlphabets[rng() % 2];
+    const std::size_t lengths[] = {1, 4, 7, 8, 12, 13, 20, 25, 31};
+    std::string data(lengths[rng() % std::size(lengths)], ' ');
+    for (char& c : data) c = alphabet[rng() % alphabet.size()];
+    if (data.front() == ' ' || data.back() == ' ') continue;
+    BarcodeSettings settings = InitSettings();
+    settings.symbology = code;
+    settings.data = std::u32string(data.begin(), data.end());
+    ShapeDataForType(settings);
+    if (ValidateBarcodeData(settings)) found.push_back(data);
+  }
+  return found;
+}
+
+// The file's bytes, less the EPS title line, which names the file itself.
+std::string Contents(const std::string& path) {
+  std::string bytes = ReadFile(path);
+  const std::size_t title = bytes.find("\n%%Title: ");
+  if (bytes.starts_with("%!PS") && title != std::string::npos) bytes.erase(title, bytes.find('\n', title + 1) - title);
+  return bytes;
+}
+
+// Every file a batch writes equals the file a single run writes for its line:
+// SVG, EPS (but for its title, the file's name), PNG and PDF at a fixed date,
+// byte for byte; on two workers.
+TEST(Batch, EveryFileEqualsASingleRun) {
+  const std::string folder = test::TempDir() + "/batch";
+  std::filesystem::create_directories(folder);
+  std::mt19937 rng(20261207);
+  const char* actions[] = {"svgf", "epsf", "pngf", "pdff"};
+  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
+    const std::string name(SymbologyName(code));
+    const std::vector<std::string> lines = DrawableData(code, rng, 2);
+    ASSERT_FALSE(lines.empty()) << name;
+    const std::string action = actions[code % std::size(actions)];
+    const std::string batchFile = folder + "/" + std::to_string(code) + ".txt";
+    WriteText(batchFile, lines[0] + "\n" + (lines.size() > 1 ? lines[1] : lines[0]) + "\n");
+    const std::vector<std::string> options = {"-type", name, "-scale", code % 3 == 0 ? "150" : "100", "-trim", "10"};
+    std::vector<std::string> args = options;
+    const std::string pattern = folder + "/" + std::to_string(code) + "-##." + action;
+    args.insert(args.end(), {"-batch", batchFile, "-threads", "2", "-action", action, "-output", pattern});
+    const auto batch = RunKbc(args, test::kFixedDate);
+    ASSERT_EQ(batch.status, 0) << name << ": " << batch.err;
+    for (std::size_t i = 0; i < 2; ++i) {
+      const std::string single = folder + "/single." + action;
+      std::vector<std::string> one = options;
+      one.insert(one.end(), {"-data", i < lines.size() ? lines[i] : lines[0], "-action", action, "-output", single});
+      ASSERT_EQ(RunKbc(one, test::kFixedDate).status, 0) << name;
+      const bool same = Contents(BatchOutputPath(pattern, i + 1)) == Contents(single);
+      EXPECT_TRUE(same) << name << " line " << i + 1 << " as " << action;
+    }
+  }
+}
+
+// A line that cannot be drawn is named with its number and reason, in line
+// order whatever the number of workers; the other lines are written.
+TEST(Batch, FailuresInLineOrderAndTheRestWritten) {
+  const std::string folder = test::TempDir() + "/failing";
+  std::filesystem::create_directories(folder);
+  const std::string batchFile = folder + "/in.txt";
+  WriteText(batchFile, "590123412345\nabc\n\n400638133393\r\n--\n12345670");
+  std::string firstErr;
+  for (const char* threads : {"1", "4"}) {
+    const auto run = RunKbc({"-type", "EAN-13", "-batch", batchFile, "-threads", threads, "-action", "svgf",
+                             "-output", folder + "/code-#.svg"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.find("KestrovaBarCode: line 2: the data cannot be drawn as EAN-13"), 0u) << run.err;
+    EXPECT_NE(run.err.find("\nKestrovaBarCode: line 5: "), std::string::npos) << run.err;
+    if (firstErr.empty()) firstErr = run.err;
+    EXPECT_EQ(run.err, firstErr) << threads << " workers";
+    for (const char* written : {"code-1.svg", "code-4.svg", "code-6.svg"}) {
+      EXPECT_TRUE(std::filesystem::exists(folder + "/" + written)) << written;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder + "/code-2.svg"));
+  }
+}
+
+TEST(Batch, RefusalsAndStandardInput) {
+  const std::string folder = test::TempDir() + "/refusals";
+  std::filesystem::create_directories(folder);
+  const std::string input = folder + "/in-1.txt";
+  WriteText(input, "590123412345\n");
+  // Line 1 of "in.txt" is "in-1.txt": the batch file is never overwritten.
+  const auto own = RunKbc({"-batch", input, "-action", "svgf", "-output", folder + "/in.txt"});
+  EXPECT_EQ(own.status, 1);
+  EXPECT_NE(own.err.find("is the batch file itself"), std::string::npos) << own.err;
+  EXPECT_EQ(ReadFile(input), "590123412345\n");
+
+  const auto clip = RunKbc({"-batch", input, "-action", "clip", "-type", "EAN-13"});
+  EXPECT_EQ(clip.status, 2);
+  EXPECT_NE(clip.err.find("-action clip cannot be used with -batch"), std::string::npos) << clip.err;
+
+  const auto missing = RunKbc({"-batch", folder + "/none.txt", "-action", "svgf", "-output", folder + "/x.svg"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("cannot read the batch file"), std::string::npos) << missing.err;
+
+  const auto piped = test::RunProgram({"sh", "-c", std::string("printf '9638507\\n' | ") + KBC_EXECUTABLE +
+                                                       " -type EAN-8 -batch - -action svgf -output " + folder +
+                                                       "/piped.svg"});
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_TRUE(std::filesystem::exists(folder + "/piped-1.svg"));
+}
+
+}  // namespace
+}  // namespace kbc
