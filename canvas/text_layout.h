@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "canvas/harfbuzz_library.h"
 #include "platform/fonts.h"
 
 namespace kbc {
@@ -50,9 +51,10 @@ class FontFace {
   TextLine Shape(std::u32string_view text, double fontSize) const;
 
  private:
-  FontFace(FT_Face face, hb_font_t* shaper, ResolvedFont source)
-      : face_(face), shaper_(shaper), source_(std::move(source)) {}
+  FontFace(const HarfBuzz& hb, FT_Face face, hb_font_t* shaper, ResolvedFont source)
+      : hb_(hb), face_(face), shaper_(shaper), source_(std::move(source)) {}
 
+  const HarfBuzz& hb_;
   FT_Face face_;
   hb_font_t* shaper_;
   ResolvedFont source_;

@@ -1,0 +1,17 @@
+#include "platform/shared_library.h"
+
+#include <dlfcn.h>
+
+namespace kbc {
+
+// Lazy binding resolves only the functions a run calls; local scope keeps the
+// library's symbols (and those of its own FreeType) apart from ours.
+SharedLibrary::SharedLibrary(const char* fileName) : handle_(dlopen(fileName, RTLD_LAZY | RTLD_LOCAL)) {}
+
+SharedLibrary::~SharedLibrary() {
+  if (handle_) dlclose(handle_);
+}
+
+void* SharedLibrary::Address(const char* name) const { return handle_ ? dlsym(handle_, name) : nullptr; }
+
+}  // namespace kbc
