@@ -249,12 +249,32 @@ void RasterCanvas::StrokeSegment(Point from, Point to) {
 }
 
 void RasterCanvas::FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, const Paint& paint) {
-  if (box.Empty()) return;
+  // A paint without alpha leaves every pixel as it is.
+  if (box.Empty() || !(paint.alpha > 0)) return;
   if (state_.antialias) {
     const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
     const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
+    // DeviceBox::CoverageOf written out: a row's overlap is worked out once,
+    // and the columns that lie wholly inside the box overlap it by exactly 1,
+    // so there the coverage is the row's overlap and the pixels can be filled
+    // as one run.
+    const bool holed = !hole.Empty();
+    const int innerLeft = int(std::clamp(std::ceil(box.x0), double(left), double(right)));
+    const int innerRight = holed ? innerLeft : int(std::clamp(std::floor(box.x1), double(innerLeft), double(right)));
     for (int row = top; row < bottom; ++row) {
-      for (int x = left; x < right; ++x) Blend(x, row, paint, box.CoverageOf(x, row) - hole.CoverageOf(x, row));
+      const double down = Overlap(box.y0, box.y1, row);
+      const double holeDown = holed ? Overlap(hole.y0, hole.y1, row) : 0;
+      const auto blendColumn = [&](int x) {
+        const double holeCoverage = holed ? Overlap(hole.x0, hole.x1, x) * holeDown : 0;
+        Blend(x, row, paint, Overlap(box.x0, box.x1, x) * down - holeCoverage);
+      };
+      for (int x = left; x < innerLeft; ++x) blendColumn(x);
+      if (paint.alpha * down >= 1) {
+        FillRun(row, innerLeft, innerRight, paint);
+      } else {
+        for (int x = innerLeft; x < innerRight; ++x) Blend(x, row, paint, down);
+      }
+      for (int x = std::max(innerLeft, innerRight); x < right; ++x) blendColumn(x);
     }
     return;
   }
@@ -366,6 +386,14 @@ void RasterCanvas::Blend(int x, int row, const Paint& paint, double coverage) co
     } else {
       pixel[c] = std::uint8_t(std::lround(pixel[c] + (paint.value[c] - pixel[c]) * amount));
     }
+  }
+}
+
+void RasterCanvas::FillRun(int row, int from, int to, const Paint& paint) {
+  const std::size_t channels = std::size_t(Channels());
+  std::uint8_t* pixel = &pixels_[(std::size_t(row) * std::size_t(width_) + std::size_t(std::max(from, 0))) * channels];
+  for (int x = from; x < to; ++x) {
+    for (std::size_t c = 0; c < channels; ++c) *pixel++ = paint.value[c];
   }
 }
 

@@ -101,6 +101,8 @@ class RasterCanvas final : public DrawingTarget {
   void FillDeviceQuad(const std::array<Point, 4>& quad, const Paint& paint);
   void DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrigin, const Paint& paint);
   void Blend(int x, int row, const Paint& paint, double coverage) const;
+  // Sets the pixels [from, to) of a row to the paint's value, as Blend does at full coverage.
+  void FillRun(int row, int from, int to, const Paint& paint);
   void AddJoinedCoverage(const DeviceBox& box, const Paint& paint);
   // Composites the coverage gathered so far; every other drawing operation and
   // every read of the pixels does this first.
