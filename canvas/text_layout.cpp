@@ -1,64 +1,96 @@
 #include "canvas/text_layout.h"
 
+#include "platform/cache_file.h"
+
 namespace kbc {
 
-std::unique_ptr<FontFace> FontFace::Load(FT_Library library, const ResolvedFont& font) {
-  const HarfBuzz* hb = OpenHarfBuzz();
-  if (!hb || !library || font.file.empty()) return nullptr;
+std::unique_ptr<FontFace> FontFace::Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes) {
+  if (!library || font.file.empty()) return nullptr;
   FT_Face face = nullptr;
   if (FT_New_Face(library, font.file.c_str(), font.faceIndex, &face) != 0) return nullptr;
-  // Shaping works in font units so positions do not depend on hinting or size.
-  hb_face_t* shapingFace = CreateShapingFace(*hb, face);
-  hb_font_t* shaper = hb->fontCreate(shapingFace);
-  const int unitsPerEm = int(hb->faceGetUpem(shapingFace));
-  hb->faceDestroy(shapingFace);
-  hb->fontSetScale(shaper, unitsPerEm, unitsPerEm);
-  return std::unique_ptr<FontFace>(new FontFace(*hb, face, shaper, font));
+  return std::unique_ptr<FontFace>(new FontFace(face, font, shapes));
 }
 
+FontFace::FontFace(FT_Face face, ResolvedFont source, ShapeCache& shapes)
+    : face_(face),
+      source_(std::move(source)),
+      cacheKey_{source_.file, FileStamp(source_.file), source_.faceIndex},
+      shapes_(shapes) {}
+
 FontFace::~FontFace() {
-  hb_.fontDestroy(shaper_);
+  if (shaper_) hb_->fontDestroy(shaper_);
   FT_Done_Face(face_);
 }
 
 TextLine FontFace::Shape(std::u32string_view text, double fontSize) const {
   TextLine line;
-  int xScale = 0;
-  int yScale = 0;
-  hb_.fontGetScale(shaper_, &xScale, &yScale);
-  if (xScale <= 0) return line;
-  const double perUnit = EffectiveFontSize(fontSize) / xScale;
+  const ShapedRun run = ShapeInFontUnits(text);
+  if (run.scale <= 0) return line;
+  const double perUnit = EffectiveFontSize(fontSize) / run.scale;
+  line.ascent = run.ascender * perUnit;
+  line.descent = -run.descender * perUnit;
+  line.leading = run.lineGap * perUnit;
 
-  hb_font_extents_t extents{};
-  hb_.fontGetHExtents(shaper_, &extents);
-  line.ascent = extents.ascender * perUnit;
-  line.descent = -extents.descender * perUnit;
-  line.leading = extents.line_gap * perUnit;
-
-  const auto destroyBuffer = [this](hb_buffer_t* buffer) { hb_.bufferDestroy(buffer); };
-  std::unique_ptr<hb_buffer_t, decltype(destroyBuffer)> buffer(hb_.bufferCreate(), destroyBuffer);
-  hb_.bufferAddUtf32(buffer.get(), reinterpret_cast<const std::uint32_t*>(text.data()), int(text.size()), 0,
-                     int(text.size()));
-  hb_.bufferGuessSegmentProperties(buffer.get());
-  hb_.shape(shaper_, buffer.get(), nullptr, 0);
-
-  unsigned count = 0;
-  const hb_glyph_info_t* infos = hb_.bufferGetGlyphInfos(buffer.get(), &count);
-  const hb_glyph_position_t* positions = hb_.bufferGetGlyphPositions(buffer.get(), &count);
-  line.glyphs.reserve(count);
+  line.glyphs.reserve(run.glyphs.size());
   double penX = 0;
   double penY = 0;
-  for (unsigned i = 0; i < count; ++i) {
-    line.glyphs.push_back({infos[i].codepoint, (penX + positions[i].x_offset) * perUnit,
-                           (penY + positions[i].y_offset) * perUnit});
-    penX += positions[i].x_advance;
-    penY += positions[i].y_advance;
+  for (const ShapedGlyph& glyph : run.glyphs) {
+    line.glyphs.push_back({glyph.id, (penX + glyph.xOffset) * perUnit, (penY + glyph.yOffset) * perUnit});
+    penX += glyph.xAdvance;
+    penY += glyph.yAdvance;
   }
   line.width = penX * perUnit;
   return line;
 }
 
-FontLibrary::FontLibrary() {
+ShapedRun FontFace::ShapeInFontUnits(std::u32string_view text) const {
+  if (std::optional<ShapedRun> cached = shapes_.Find(cacheKey_, text)) return std::move(*cached);
+  ShapedRun run = ShapeWithHarfBuzz(text);
+  if (hb_ && run.scale > 0) shapes_.Add(cacheKey_, text, run, LibraryStamp(hb_->library.Path()));
+  return run;
+}
+
+ShapedRun FontFace::ShapeWithHarfBuzz(std::u32string_view text) const {
+  ShapedRun run;
+  if (!shaper_) {
+    hb_ = OpenHarfBuzz();
+    if (!hb_) return run;
+    // Shaping works in font units so positions do not depend on hinting or size.
+    hb_face_t* shapingFace = CreateShapingFace(*hb_, face_);
+    shaper_ = hb_->fontCreate(shapingFace);
+    const int unitsPerEm = int(hb_->faceGetUpem(shapingFace));
+    hb_->faceDestroy(shapingFace);
+    hb_->fontSetScale(shaper_, unitsPerEm, unitsPerEm);
+  }
+  int yScale = 0;
+  hb_->fontGetScale(shaper_, &run.scale, &yScale);
+  if (run.scale <= 0) return run;
+
+  hb_font_extents_t extents{};
+  hb_->fontGetHExtents(shaper_, &extents);
+  run.ascender = extents.ascender;
+  run.descender = extents.descender;
+  run.lineGap = extents.line_gap;
+
+  const auto destroyBuffer = [this](hb_buffer_t* buffer) { hb_->bufferDestroy(buffer); };
+  std::unique_ptr<hb_buffer_t, decltype(destroyBuffer)> buffer(hb_->bufferCreate(), destroyBuffer);
+  hb_->bufferAddUtf32(buffer.get(), reinterpret_cast<const std::uint32_t*>(text.data()), int(text.size()), 0,
+                      int(text.size()));
+  hb_->bufferGuessSegmentProperties(buffer.get());
+  hb_->shape(shaper_, buffer.get(), nullptr, 0);
+
+  unsigned count = 0;
+  const hb_glyph_info_t* infos = hb_->bufferGetGlyphInfos(buffer.get(), &count);
+  const hb_glyph_position_t* positions = hb_->bufferGetGlyphPositions(buffer.get(), &count);
+  run.glyphs.reserve(count);
+  for (unsigned i = 0; i < count; ++i) {
+    run.glyphs.push_back({infos[i].codepoint, positions[i].x_offset, positions[i].y_offset, positions[i].x_advance,
+                          positions[i].y_advance});
+  }
+  return run;
+}
+
+FontLibrary::FontLibrary() : shapes_(CacheFilePath("shapes")) {
   if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
 }
 
@@ -71,7 +103,7 @@ const FontFace* FontLibrary::FaceFor(std::u32string_view fontName) {
   const ResolvedFont& font = ResolveFont(fontName);
   auto key = std::make_pair(font.file, font.faceIndex);
   if (const auto known = faces_.find(key); known != faces_.end()) return known->second.get();
-  return faces_.emplace(std::move(key), FontFace::Load(library_, font)).first->second.get();
+  return faces_.emplace(std::move(key), FontFace::Load(library_, font, shapes_)).first->second.get();
 }
 
 TextMetrics FontLibrary::Measure(std::u32string_view text, std::u32string_view fontName, double fontSize) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "canvas/harfbuzz_library.h"
+#include "canvas/shape_cache.h"
 #include "platform/fonts.h"
 
 namespace kbc {
@@ -36,10 +37,11 @@ struct TextLine {
   double leading = 0;  // the face's line gap
 };
 
-// A FreeType face with the HarfBuzz font shaping it, loaded from a resolved font.
+// A FreeType face, and the HarfBuzz font shaping it once a line is not found
+// in the shape cache.
 class FontFace {
  public:
-  static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font);
+  static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -51,13 +53,16 @@ class FontFace {
   TextLine Shape(std::u32string_view text, double fontSize) const;
 
  private:
-  FontFace(const HarfBuzz& hb, FT_Face face, hb_font_t* shaper, ResolvedFont source)
-      : hb_(hb), face_(face), shaper_(shaper), source_(std::move(source)) {}
+  FontFace(FT_Face face, ResolvedFont source, ShapeCache& shapes);
+  ShapedRun ShapeInFontUnits(std::u32string_view text) const;
+  ShapedRun ShapeWithHarfBuzz(std::u32string_view text) const;
 
-  const HarfBuzz& hb_;
   FT_Face face_;
-  hb_font_t* shaper_;
   ResolvedFont source_;
+  ShapedFace cacheKey_;
+  ShapeCache& shapes_;
+  mutable const HarfBuzz* hb_ = nullptr;  // opened by the first line not in the cache
+  mutable hb_font_t* shaper_ = nullptr;
 };
 
 // A FreeType library and the faces loaded from it, owned by one canvas. Font
@@ -77,6 +82,7 @@ class FontLibrary {
 
  private:
   FT_Library library_ = nullptr;
+  ShapeCache shapes_;  // outlives the faces, which refer to it
   std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
 };
 

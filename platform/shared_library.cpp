@@ -1,6 +1,7 @@
 #include "platform/shared_library.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 namespace kbc {
 
@@ -10,6 +11,12 @@ SharedLibrary::SharedLibrary(const char* fileName) : handle_(dlopen(fileName, RT
 
 SharedLibrary::~SharedLibrary() {
   if (handle_) dlclose(handle_);
+}
+
+std::string SharedLibrary::Path() const {
+  link_map* map = nullptr;
+  if (!handle_ || dlinfo(handle_, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name) return {};
+  return map->l_name;
 }
 
 void* SharedLibrary::Address(const char* name) const { return handle_ ? dlsym(handle_, name) : nullptr; }

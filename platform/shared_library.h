@@ -18,6 +18,9 @@ class SharedLibrary {
 
   bool IsOpen() const { return handle_ != nullptr; }
 
+  // The file the loader opened (empty when closed).
+  std::string Path() const;
+
   // The function of that name, or null. `function` takes the declared type of
   // the library's own prototype, so a changed signature fails to compile.
   template <typename Function>
