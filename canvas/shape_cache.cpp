@@ -1,7 +1,6 @@
 #include "canvas/shape_cache.h"
 
 #include <cstdlib>
-#include <sstream>
 #include <utility>
 
 #include "platform/cache_file.h"
@@ -40,19 +39,24 @@ std::string RunWords(const ShapedRun& run) {
   return words;
 }
 
-std::optional<ShapedRun> ParseRun(const std::string& words) {
-  std::istringstream in(words);
+std::optional<ShapedRun> ParseRun(std::string_view text) {
+  const std::vector<std::string_view> words = SplitWords(text);
   ShapedRun run;
   std::size_t count = 0;
-  if (!(in >> run.scale >> run.ascender >> run.descender >> run.lineGap >> count) || count > words.size()) {
+  if (words.size() < 5 || !ParseNumber(words[0], run.scale) || !ParseNumber(words[1], run.ascender) ||
+      !ParseNumber(words[2], run.descender) || !ParseNumber(words[3], run.lineGap) ||
+      !ParseNumber(words[4], count) || words.size() != 5 + 5 * count) {
     return std::nullopt;
   }
   run.glyphs.resize(count);
-  for (ShapedGlyph& glyph : run.glyphs) {
-    if (!(in >> glyph.id >> glyph.xOffset >> glyph.yOffset >> glyph.xAdvance >> glyph.yAdvance)) return std::nullopt;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view* glyph = &words[5 + 5 * i];
+    ShapedGlyph& out = run.glyphs[i];
+    if (!ParseNumber(glyph[0], out.id) || !ParseNumber(glyph[1], out.xOffset) || !ParseNumber(glyph[2], out.yOffset) ||
+        !ParseNumber(glyph[3], out.xAdvance) || !ParseNumber(glyph[4], out.yAdvance)) {
+      return std::nullopt;
+    }
   }
-  std::string extra;
-  if (in >> extra) return std::nullopt;
   return run;
 }
 

@@ -6,20 +6,26 @@ namespace kbc {
 
 std::unique_ptr<FontFace> FontFace::Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes) {
   if (!library || font.file.empty()) return nullptr;
-  FT_Face face = nullptr;
-  if (FT_New_Face(library, font.file.c_str(), font.faceIndex, &face) != 0) return nullptr;
-  return std::unique_ptr<FontFace>(new FontFace(face, font, shapes));
+  return std::unique_ptr<FontFace>(new FontFace(library, font, shapes));
 }
 
-FontFace::FontFace(FT_Face face, ResolvedFont source, ShapeCache& shapes)
-    : face_(face),
+FontFace::FontFace(FT_Library library, ResolvedFont source, ShapeCache& shapes)
+    : library_(library),
       source_(std::move(source)),
       cacheKey_{source_.file, FileStamp(source_.file), source_.faceIndex},
       shapes_(shapes) {}
 
 FontFace::~FontFace() {
   if (shaper_) hb_->fontDestroy(shaper_);
-  FT_Done_Face(face_);
+  if (face_) FT_Done_Face(face_);
+}
+
+FT_Face FontFace::Face() const {
+  if (!faceTried_) {
+    faceTried_ = true;
+    if (FT_New_Face(library_, source_.file.c_str(), source_.faceIndex, &face_) != 0) face_ = nullptr;
+  }
+  return face_;
 }
 
 TextLine FontFace::Shape(std::u32string_view text, double fontSize) const {
@@ -54,7 +60,7 @@ ShapedRun FontFace::ShapeWithHarfBuzz(std::u32string_view text) const {
   ShapedRun run;
   if (!shaper_) {
     hb_ = OpenHarfBuzz();
-    if (!hb_) return run;
+    if (!hb_ || !Face()) return run;
     // Shaping works in font units so positions do not depend on hinting or size.
     hb_face_t* shapingFace = CreateShapingFace(*hb_, face_);
     shaper_ = hb_->fontCreate(shapingFace);
@@ -90,7 +96,7 @@ ShapedRun FontFace::ShapeWithHarfBuzz(std::u32string_view text) const {
   return run;
 }
 
-FontLibrary::FontLibrary() : shapes_(CacheFilePath("shapes")) {
+FontLibrary::FontLibrary() : shapes_(CacheFilePath("shapes")), glyphs_(CacheFilePath("glyphs"), ProgramStamp()) {
   if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
 }
 

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "canvas/glyph_cache.h"
 #include "canvas/harfbuzz_library.h"
 #include "canvas/shape_cache.h"
 #include "platform/fonts.h"
@@ -37,8 +38,8 @@ struct TextLine {
   double leading = 0;  // the face's line gap
 };
 
-// A FreeType face, and the HarfBuzz font shaping it once a line is not found
-// in the shape cache.
+// A font file's face: opened with FreeType, and shaped with HarfBuzz, only
+// when a line or glyph is not found in the caches.
 class FontFace {
  public:
   static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes);
@@ -46,21 +47,26 @@ class FontFace {
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
 
-  FT_Face Face() const { return face_; }
+  // The FreeType face, opened on the first call; null when the file cannot be read.
+  FT_Face Face() const;
   const ResolvedFont& Source() const { return source_; }
+  // The face as the shape and glyph caches name it.
+  const ShapedFace& CacheKey() const { return cacheKey_; }
 
   // Shapes one line at a size in points (0 means 12).
   TextLine Shape(std::u32string_view text, double fontSize) const;
 
  private:
-  FontFace(FT_Face face, ResolvedFont source, ShapeCache& shapes);
+  FontFace(FT_Library library, ResolvedFont source, ShapeCache& shapes);
   ShapedRun ShapeInFontUnits(std::u32string_view text) const;
   ShapedRun ShapeWithHarfBuzz(std::u32string_view text) const;
 
-  FT_Face face_;
+  FT_Library library_;
   ResolvedFont source_;
   ShapedFace cacheKey_;
   ShapeCache& shapes_;
+  mutable FT_Face face_ = nullptr;
+  mutable bool faceTried_ = false;
   mutable const HarfBuzz* hb_ = nullptr;  // opened by the first line not in the cache
   mutable hb_font_t* shaper_ = nullptr;
 };
@@ -77,12 +83,15 @@ class FontLibrary {
   // The face for a font name, or null when no font file could be loaded.
   const FontFace* FaceFor(std::u32string_view fontName);
 
+  GlyphCache& Glyphs() { return glyphs_; }
+
   // Width and line height of a line in the face for a font name (zero without one).
   TextMetrics Measure(std::u32string_view text, std::u32string_view fontName, double fontSize);
 
  private:
   FT_Library library_ = nullptr;
   ShapeCache shapes_;  // outlives the faces, which refer to it
+  GlyphCache glyphs_;
   std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
 };
 

@@ -5,7 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <algorithm>
+#include <iterator>
 
 #include "platform/atomic_file.h"
 
@@ -41,16 +42,17 @@ std::string FileStamp(const std::string& path) {
          std::to_string(info.st_ino) + ':' + std::to_string(info.st_size);
 }
 
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
 // Bytes outside printable ASCII, spaces and '%' become %XX, after a leading '='.
 std::string EscapeField(std::string_view text) {
   std::string out = "=";
+  out.reserve(text.size() + 1);
   for (const unsigned char c : text) {
     if (c > 0x20 && c < 0x7F && c != '%') {
       out.push_back(char(c));
     } else {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "%%%02X", c);
-      out += hex;
+      out += {'%', kHexDigits[c >> 4], kHexDigits[c & 0xF]};
     }
   }
   return out;
@@ -59,31 +61,78 @@ std::string EscapeField(std::string_view text) {
 bool UnescapeField(std::string_view word, std::string& text) {
   if (word.empty() || word[0] != '=') return false;
   text.clear();
+  text.reserve(word.size());
   for (std::size_t i = 1; i < word.size(); ++i) {
     if (word[i] != '%') {
       text.push_back(word[i]);
       continue;
     }
     if (i + 2 >= word.size()) return false;
-    const std::string hex(word.substr(i + 1, 2));
-    char* end = nullptr;
-    const long value = std::strtol(hex.c_str(), &end, 16);
-    if (end != hex.c_str() + 2) return false;
-    text.push_back(char(value));
+    const std::size_t high = kHexDigits.find(word[i + 1]);
+    const std::size_t low = kHexDigits.find(word[i + 2]);
+    if (high == std::string_view::npos || low == std::string_view::npos) return false;
+    text.push_back(char(high * 16 + low));
     i += 2;
   }
   return true;
 }
 
-std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header) {
+std::vector<std::string_view> SplitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  while (!line.empty()) {
+    const std::size_t end = std::min(line.find(' '), line.size());
+    words.push_back(line.substr(0, end));
+    line.remove_prefix(std::min(end + 1, line.size()));
+  }
+  return words;
+}
+
+namespace {
+
+// Read with stdio: a stream would set up a locale first, which costs a run more
+// than the whole cache look-up.
+std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (path.empty()) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  std::string text;
+  char buffer[16384];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, got);
+  std::fclose(file);
+  return text;
+}
+
+// The next line of `text` from `start` (without its line feed); `start` moves past it.
+std::string_view NextLine(std::string_view text, std::size_t& start) {
+  const std::size_t end = std::min(text.find('\n', start), text.size());
+  const std::string_view line = text.substr(start, end - start);
+  start = end + 1;
+  return line;
+}
+
+}  // namespace
+
+std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header) {
+  const std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) return std::nullopt;
+  std::size_t start = 0;
   CacheContents contents;
-  if (!in || !std::getline(in, line) || line != header) return std::nullopt;
-  if (!std::getline(in, line) || !UnescapeField(line, contents.stamp)) return std::nullopt;
-  while (std::getline(in, line)) contents.entries.push_back(line);
+  if (NextLine(*text, start) != header || start > text->size() ||
+      !UnescapeField(NextLine(*text, start), contents.stamp)) {
+    return std::nullopt;
+  }
+  while (start < text->size()) contents.entries.emplace_back(NextLine(*text, start));
   return contents;
+}
+
+std::string ReadCacheBody(const std::string& path, std::string_view header, std::string_view stamp) {
+  std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) return {};
+  std::size_t start = 0;
+  if (NextLine(*text, start) != header || start > text->size() || NextLine(*text, start) != EscapeField(stamp)) {
+    return {};
+  }
+  return start < text->size() ? text->substr(start) : std::string();
 }
 
 std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp) {

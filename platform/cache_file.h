@@ -5,7 +5,9 @@
 // replaced atomically, so a reader sees a whole old or a whole new file.
 #pragma once
 
+#include <charconv>
 #include <optional>
+#include <system_error>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,16 @@ std::string FileStamp(const std::string& path);
 std::string EscapeField(std::string_view text);
 bool UnescapeField(std::string_view word, std::string& text);
 
+// The space-separated words of an entry line.
+std::vector<std::string_view> SplitWords(std::string_view line);
+
+// A whole word as a decimal number.
+template <typename Number>
+bool ParseNumber(std::string_view word, Number& number) {
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+  return error == std::errc() && end == word.data() + word.size();
+}
+
 // The entry lines of a cache file written with this header and stamp.
 std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp);
 
@@ -33,6 +45,10 @@ struct CacheContents {
   std::vector<std::string> entries;
 };
 std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header);
+
+// The entry lines of a cache file with this header and stamp as one text, for
+// caches that index it in place (empty when stale, missing or unreadable).
+std::string ReadCacheBody(const std::string& path, std::string_view header, std::string_view stamp);
 
 // Writes the entries (the newest first), at most `limit` of them, creating the
 // folder when needed. Failure leaves the old file.

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <sstream>
 #include <vector>
 
 #include "platform/cache_file.h"
@@ -46,17 +45,15 @@ struct Entry {
   ResolvedFont font;
 };
 
-std::optional<Entry> ParseEntry(const std::string& line) {
-  std::istringstream words(line);
-  std::string name, installed, file, fileStamp, postScriptName;
+std::optional<Entry> ParseEntry(std::string_view line) {
+  const std::vector<std::string_view> words = SplitWords(line);
   Entry entry;
-  if (!(words >> name >> installed >> entry.font.faceIndex >> file >> fileStamp >> postScriptName)) {
+  if (words.size() != 6 || (words[1] != "0" && words[1] != "1") || !ParseNumber(words[2], entry.font.faceIndex)) {
     return std::nullopt;
   }
-  if (installed != "0" && installed != "1") return std::nullopt;
-  entry.font.installed = installed == "1";
-  if (!UnescapeField(name, entry.name) || !UnescapeField(file, entry.font.file) ||
-      !UnescapeField(fileStamp, entry.fileStamp) || !UnescapeField(postScriptName, entry.font.postScriptName)) {
+  entry.font.installed = words[1] == "1";
+  if (!UnescapeField(words[0], entry.name) || !UnescapeField(words[3], entry.font.file) ||
+      !UnescapeField(words[4], entry.fileStamp) || !UnescapeField(words[5], entry.font.postScriptName)) {
     return std::nullopt;
   }
   return entry;

@@ -1,4 +1,4 @@
-// The persistent font and shape caches: what makes an entry stale, that a hit
+// The persistent font, shape and glyph caches: what makes an entry stale, that a hit
 // answers without fontconfig or HarfBuzz, and that a run gives the same bytes
 // with a cold cache, a warm one and a damaged one.
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/glyph_cache.h"
 #include "canvas/shape_cache.h"
 #include "platform/cache_file.h"
 #include "platform/font_cache.h"
@@ -89,6 +90,30 @@ TEST(ShapeCache, RunsComeBackWhileTheShaperIsUnchanged) {
 
   WriteText(library, "version 2");  // an upgraded HarfBuzz may shape differently
   EXPECT_FALSE(ShapeCache(cache).Find(face, U"> 7"));
+}
+
+TEST(GlyphCache, BitmapsComeBackForTheSameProgramAndRequest) {
+  const std::string dir = test::TempDir();
+  const std::string cache = dir + "/glyphs";
+  const ShapedFace face{"/fonts/face.otf", "1.0:2:3", 0};
+  const GlyphRequest request{17, 640, 640, false, true, 21, 0x10000, 0};
+  const GlyphBitmap bitmap{1, 9, 2, 3, -4, 2, {0x00, 0x7F, 0x80, 0xFF, 1, 2, 3, 4}};
+  GlyphRequest shifted = request;
+  shifted.offsetX = 22;
+  {
+    GlyphCache glyphs(cache, "program 1");
+    EXPECT_FALSE(glyphs.Find(face, request));
+    glyphs.Add(face, request, bitmap);
+  }
+  const auto found = GlyphCache(cache, "program 1").Find(face, request);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->left, 1);
+  EXPECT_EQ(found->top, 9);
+  EXPECT_EQ(found->pitch, -4);
+  EXPECT_EQ(found->pixelMode, 2);
+  EXPECT_EQ(found->buffer, bitmap.buffer);
+  EXPECT_FALSE(GlyphCache(cache, "program 1").Find(face, shifted));
+  EXPECT_FALSE(GlyphCache(cache, "program 2").Find(face, request)) << "another FreeType build";
 }
 
 // Libraries a run maps, from the dynamic loader's trace: lines such as
@@ -174,9 +199,12 @@ TEST(FontCache, OutputsDoNotDependOnTheCacheState) {
   WriteText(fonts, "KestrovaBarCode fonts 1\n=garbage\n");
   EXPECT_EQ(svg({}), cold);
 
-  const std::string shapes = cacheHome + "/KestrovaBarCode/shapes";
-  WriteText(shapes, test::ReadFile(shapes).substr(0, 80));  // cut short
+  for (const char* name : {"/KestrovaBarCode/shapes", "/KestrovaBarCode/glyphs"}) {
+    const std::string file = cacheHome + name;
+    WriteText(file, test::ReadFile(file).substr(0, 300));  // cut short, mid-entry
+  }
   EXPECT_EQ(png("damaged.png"), coldBitmap);
+  EXPECT_EQ(png("repaired.png"), coldBitmap);
 }
 
 }  // namespace
