@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -13,9 +14,12 @@ namespace {
 constexpr std::string_view kHeader = "KestrovaBarCode glyphs 1";
 // Entries are the key words, a tab, then the bitmap words.
 constexpr char kKeyEnd = '\t';
-// An EAN-13 at one size and scale draws its digits at about a dozen sub-pixel
-// offsets: enough for a few hundred symbol layouts.
-constexpr std::size_t kMaxEntries = 1024;
+// An entry for a digit at 10 points is about 250 bytes, and an EAN-13 at one
+// size and scale draws its digits at about a dozen sub-pixel offsets: room for
+// a few hundred glyphs, read in well under the time it takes to render one.
+// Glyphs for print resolutions are large and rendered afresh.
+constexpr std::size_t kMaxBytes = 64 * 1024;
+constexpr std::size_t kLargestCachedBitmap = 1024;
 constexpr std::string_view kHexDigits = "0123456789abcdef";
 
 std::string FacePart(const ShapedFace& face) {
@@ -84,20 +88,21 @@ GlyphCache::~GlyphCache() {
   if (added_.empty() || path_.empty() || stamp_.empty()) return;
   // Newest first, so the oldest entries go when the file is full.
   std::vector<std::string> entries(added_.rbegin(), added_.rend());
-  for (std::size_t start = 0; start < body_.size();) {
-    const std::size_t end = std::min(body_.find('\n', start), body_.size());
-    entries.push_back(body_.substr(start, end - start));
+  const std::string_view text(file_.text);
+  for (std::size_t start = file_.entries; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    entries.emplace_back(text.substr(start, end - start));
     start = end + 1;
   }
-  WriteCacheEntries(path_, kHeader, stamp_, entries, kMaxEntries);
+  WriteCacheEntries(path_, kHeader, stamp_, entries, kMaxBytes);
 }
 
 void GlyphCache::Load() {
   loaded_ = true;
   if (stamp_.empty()) return;
-  body_ = ReadCacheBody(path_, kHeader, stamp_);
-  const std::string_view body(body_);
-  for (std::size_t start = 0; start < body.size();) {
+  file_ = ReadCacheText(path_, kHeader, stamp_);
+  const std::string_view body(file_.text);
+  for (std::size_t start = file_.entries; start < body.size();) {
     const std::size_t end = std::min(body.find('\n', start), body.size());
     const std::string_view line = body.substr(start, end - start);
     if (const std::size_t tab = line.find(kKeyEnd); tab != std::string_view::npos) {
@@ -124,6 +129,7 @@ std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphR
 }
 
 void GlyphCache::Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap) {
+  if (bitmap.buffer.size() > kLargestCachedBitmap) return;
   added_.push_back(Key(face, request) + kKeyEnd + BitmapWords(bitmap));
 }
 

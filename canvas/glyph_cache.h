@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "canvas/shape_cache.h"
+#include "platform/cache_file.h"
 
 namespace kbc {
 
@@ -60,8 +61,8 @@ class GlyphCache {
   std::string path_;
   std::string stamp_;
   bool loaded_ = false;
-  std::string body_;                                                    // the file's entry lines
-  std::unordered_map<std::string_view, std::string_view> stored_;      // key -> bitmap words, in body_
+  CacheText file_;                                                  // the file as read
+  std::unordered_map<std::string_view, std::string_view> stored_;  // key -> bitmap words, in file_
   std::vector<std::string> added_;                                      // whole lines, newest last
   const ShapedFace* lastFace_ = nullptr;
   std::string lastFacePart_;

@@ -10,7 +10,7 @@ namespace kbc {
 namespace {
 
 constexpr std::string_view kHeader = "KestrovaBarCode shapes 1";
-constexpr std::size_t kMaxEntries = 512;
+constexpr std::size_t kMaxBytes = 64 * 1024;
 
 std::string Key(const ShapedFace& face, std::u32string_view text) {
   return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ' +
@@ -85,7 +85,7 @@ ShapeCache::~ShapeCache() {
       if (parts && !addedKeys_.contains(parts->first)) entries.push_back(std::move(line));
     }
   }
-  WriteCacheEntries(path_, kHeader, shaperStamp_, entries, kMaxEntries);
+  WriteCacheEntries(path_, kHeader, shaperStamp_, entries, kMaxBytes);
 }
 
 void ShapeCache::Load() {

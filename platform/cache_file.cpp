@@ -96,8 +96,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   std::string text;
-  char buffer[16384];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, got);
+  struct stat info {};
+  if (fstat(fileno(file), &info) == 0 && info.st_size > 0) text.resize(std::size_t(info.st_size));
+  text.resize(std::fread(text.data(), 1, text.size(), file));
   std::fclose(file);
   return text;
 }
@@ -125,14 +126,16 @@ std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_
   return contents;
 }
 
-std::string ReadCacheBody(const std::string& path, std::string_view header, std::string_view stamp) {
+CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp) {
+  CacheText cache;
   std::optional<std::string> text = ReadWholeFile(path);
-  if (!text) return {};
+  if (!text) return cache;
+  cache.text = std::move(*text);
   std::size_t start = 0;
-  if (NextLine(*text, start) != header || start > text->size() || NextLine(*text, start) != EscapeField(stamp)) {
-    return {};
-  }
-  return start < text->size() ? text->substr(start) : std::string();
+  const bool current = NextLine(cache.text, start) == header && start <= cache.text.size() &&
+                       NextLine(cache.text, start) == EscapeField(stamp);
+  cache.entries = current ? std::min(start, cache.text.size()) : cache.text.size();
+  return cache;
 }
 
 std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp) {
@@ -142,10 +145,13 @@ std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_v
 }
 
 void WriteCacheEntries(const std::string& path, std::string_view header, std::string_view stamp,
-                       const std::vector<std::string>& entries, std::size_t limit) {
+                       const std::vector<std::string>& entries, std::size_t maxBytes) {
   if (path.empty() || !MakeFolders(path)) return;
   std::string text = std::string(header) + '\n' + EscapeField(stamp) + '\n';
-  for (std::size_t i = 0; i < entries.size() && i < limit; ++i) text += entries[i] + '\n';
+  for (const std::string& entry : entries) {
+    if (text.size() + entry.size() + 1 > maxBytes) break;
+    text += entry + '\n';
+  }
   WriteFileAtomically(path, text);
 }
 

@@ -46,13 +46,18 @@ struct CacheContents {
 };
 std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header);
 
-// The entry lines of a cache file with this header and stamp as one text, for
-// caches that index it in place (empty when stale, missing or unreadable).
-std::string ReadCacheBody(const std::string& path, std::string_view header, std::string_view stamp);
+// A cache file read whole, for caches that index its entry lines in place:
+// they start at `entries` (text.size() when the file is stale, missing or unreadable).
+struct CacheText {
+  std::string text;
+  std::size_t entries = 0;
+};
+CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp);
 
-// Writes the entries (the newest first), at most `limit` of them, creating the
-// folder when needed. Failure leaves the old file.
+// Writes the entries (the newest first), as many as fit in `maxBytes`, creating
+// the folder when needed: every run that uses a cache reads all of it, so its
+// size is bounded. Failure leaves the old file.
 void WriteCacheEntries(const std::string& path, std::string_view header, std::string_view stamp,
-                       const std::vector<std::string>& entries, std::size_t limit);
+                       const std::vector<std::string>& entries, std::size_t maxBytes);
 
 }  // namespace kbc

@@ -10,7 +10,7 @@ namespace kbc {
 namespace {
 
 constexpr std::string_view kHeader = "KestrovaBarCode fonts 1";
-constexpr std::size_t kMaxEntries = 32;  // -fontname takes any text; keep the file small
+constexpr std::size_t kMaxBytes = 16 * 1024;  // -fontname takes any text; keep the file small
 
 // Variables that move fontconfig's configuration, caches or font folders; the
 // locale variables pick the default languages that matching prefers.
@@ -108,7 +108,7 @@ void WriteCachedFont(const std::string& cachePath, std::string_view stamp, std::
     const std::optional<Entry> entry = ParseEntry(line);
     if (entry && entry->name != name) entries.push_back(std::move(line));
   }
-  WriteCacheEntries(cachePath, kHeader, stamp, entries, kMaxEntries);
+  WriteCacheEntries(cachePath, kHeader, stamp, entries, kMaxBytes);
 }
 
 }  // namespace kbc
