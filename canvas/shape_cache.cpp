@@ -12,9 +12,8 @@ namespace {
 constexpr std::string_view kHeader = "KestrovaBarCode shapes 1";
 constexpr std::size_t kMaxBytes = 64 * 1024;
 
-std::string Key(const ShapedFace& face, std::u32string_view text) {
-  return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ' +
-         EscapeField(ToUtf8(text));
+std::string FacePart(const ShapedFace& face) {
+  return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ';
 }
 
 // The four key words and the rest of an entry line.
@@ -95,6 +94,15 @@ void ShapeCache::Load() {
   for (const std::string& line : contents->entries) {
     if (auto parts = SplitEntry(line)) known_.emplace(std::move(parts->first), std::move(parts->second));
   }
+}
+
+// A symbol's text is shaped item by item in one face: its part of the key is escaped once.
+std::string ShapeCache::Key(const ShapedFace& face, std::u32string_view text) {
+  if (&face != lastFace_) {
+    lastFace_ = &face;
+    lastFacePart_ = FacePart(face);
+  }
+  return lastFacePart_ + EscapeField(ToUtf8(text));
 }
 
 std::optional<ShapedRun> ShapeCache::Find(const ShapedFace& face, std::u32string_view text) {

@@ -56,6 +56,7 @@ class ShapeCache {
 
  private:
   void Load();
+  std::string Key(const ShapedFace& face, std::u32string_view text);
 
   std::string path_;
   bool loaded_ = false;
@@ -63,6 +64,8 @@ class ShapeCache {
   std::vector<std::string> added_;                         // whole lines, newest last
   std::set<std::string> addedKeys_;
   std::string shaperStamp_;
+  const ShapedFace* lastFace_ = nullptr;
+  std::string lastFacePart_;
 };
 
 // The stamp of a shared library file: its path, its file stamp and the loader's search path.
