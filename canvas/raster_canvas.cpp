@@ -249,12 +249,32 @@ void RasterCanvas::StrokeSegment(Point from, Point to) {
 }
 
 void RasterCanvas::FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, const Paint& paint) {
-  if (box.Empty()) return;
+  // A paint without alpha leaves every pixel as it is.
+  if (box.Empty() || !(paint.alpha > 0)) return;
   if (state_.antialias) {
     const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
     const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
+    // DeviceBox::CoverageOf written out: a row's overlap is worked out once,
+    // and the columns that lie wholly inside the box overlap it by exactly 1,
+    // so there the coverage is the row's overlap and the pixels can be filled
+    // as one run.
+    const bool holed = !hole.Empty();
+    const int innerLeft = int(std::clamp(std::ceil(box.x0), double(left), double(right)));
+    const int innerRight = holed ? innerLeft : int(std::clamp(std::floor(box.x1), double(innerLeft), double(right)));
     for (int row = top; row < bottom; ++row) {
-      for (int x = left; x < right; ++x) Blend(x, row, paint, box.CoverageOf(x, row) - hole.CoverageOf(x, row));
+      const double down = Overlap(box.y0, box.y1, row);
+      const double holeDown = holed ? Overlap(hole.y0, hole.y1, row) : 0;
+      const auto blendColumn = [&](int x) {
+        const double holeCoverage = holed ? Overlap(hole.x0, hole.x1, x) * holeDown : 0;
+        Blend(x, row, paint, Overlap(box.x0, box.x1, x) * down - holeCoverage);
+      };
+      for (int x = left; x < innerLeft; ++x) blendColumn(x);
+      if (paint.alpha * down >= 1) {
+        FillRun(row, innerLeft, innerRight, paint);
+      } else {
+        for (int x = innerLeft; x < innerRight; ++x) Blend(x, row, paint, down);
+      }
+      for (int x = std::max(innerLeft, innerRight); x < right; ++x) blendColumn(x);
     }
     return;
   }
@@ -308,49 +328,79 @@ void RasterCanvas::DrawText(std::u32string_view text, Point origin, std::u32stri
   const double ppemX = size * std::abs(t.sx);
   const double ppemY = size * std::abs(t.sy);
   if (!(ppemX >= 1.0 / 64 && ppemX <= kMaxPixelsPerEm && ppemY >= 1.0 / 64 && ppemY <= kMaxPixelsPerEm)) return;
-  FT_Face face = font->Face();
-  if (FT_Set_Char_Size(face, ToF26Dot6(ppemX), ToF26Dot6(ppemY), 72, 72) != 0) return;
+  GlyphSize glyphSize{ToF26Dot6(ppemX), ToF26Dot6(ppemY), false};
   for (const PlacedGlyph& glyph : font->Shape(text, size).glyphs) {
-    DrawGlyph(face, glyph.id, ToDevice({origin.x + glyph.x, origin.y + glyph.y}), state_.fill);
+    DrawGlyph(*font, glyphSize, glyph.id, ToDevice({origin.x + glyph.x, origin.y + glyph.y}), state_.fill);
   }
 }
 
-void RasterCanvas::DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrigin, const Paint& paint) {
+std::optional<GlyphBitmap> RasterCanvas::RenderGlyph(const FontFace& font, GlyphSize& size,
+                                                     const GlyphRequest& request) {
+  FT_Face face = font.Face();
+  if (!face) return std::nullopt;
+  // The size is set once per line, and only when a glyph is not in the cache.
+  if (!size.set) {
+    if (FT_Set_Char_Size(face, size.width, size.height, 72, 72) != 0) return std::nullopt;
+    size.set = true;
+  }
+  FT_Matrix mirror{request.mirrorX ? -0x10000 : 0x10000, 0, 0, request.mirrorY ? -0x10000 : 0x10000};
+  FT_Vector offset{FT_Pos(request.offsetX), 0};
+  FT_Set_Transform(face, &mirror, &offset);
+  if (FT_Load_Glyph(face, request.glyph, request.loadFlags) != 0) return std::nullopt;
+  if (FT_Render_Glyph(face->glyph, FT_Render_Mode(request.renderMode)) != 0) return std::nullopt;
+
+  const FT_Bitmap& slot = face->glyph->bitmap;
+  GlyphBitmap bitmap{face->glyph->bitmap_left, face->glyph->bitmap_top, slot.rows, slot.width, slot.pitch,
+                     slot.pixel_mode, {}};
+  const std::size_t bytes = std::size_t(slot.rows) * std::size_t(std::abs(slot.pitch));
+  if (bytes > 0) bitmap.buffer.assign(slot.buffer, slot.buffer + bytes);
+  Fonts().Glyphs().Add(font.CacheKey(), request, bitmap);
+  return bitmap;
+}
+
+void RasterCanvas::DrawGlyph(const FontFace& font, GlyphSize& size, std::uint32_t glyph, Point deviceOrigin,
+                             const Paint& paint) {
   const Transform& t = state_.transform;
-  // Glyph outlines have y upwards; mirror them when the transform does.
-  FT_Matrix mirror{t.sx < 0 ? -0x10000 : 0x10000, 0, 0, t.sy > 0 ? -0x10000 : 0x10000};
   // Horizontal positions keep their fraction; the baseline sits on a whole row so
   // hinted horizontal stems stay sharp.
   const double pixelX = std::floor(deviceOrigin.x);
   const double baselineRow = std::round(deviceOrigin.y);
   if (!std::isfinite(pixelX) || !std::isfinite(baselineRow)) return;
-  FT_Vector offset{FT_Pos(std::lround((deviceOrigin.x - pixelX) * 64)), 0};
-  FT_Set_Transform(face, &mirror, &offset);
 
-  FT_Int32 flags = FT_LOAD_NO_BITMAP;
+  GlyphRequest request;
+  request.glyph = glyph;
+  request.charWidth = size.width;
+  request.charHeight = size.height;
+  // Glyph outlines have y upwards; mirror them when the transform does.
+  request.mirrorX = t.sx < 0;
+  request.mirrorY = t.sy > 0;
+  request.offsetX = std::lround((deviceOrigin.x - pixelX) * 64);
+  request.loadFlags = FT_LOAD_NO_BITMAP;
   if (state_.antialias) {
-    flags |= state_.fontSmoothing ? FT_LOAD_TARGET_LIGHT : FT_LOAD_NO_HINTING;
+    request.loadFlags |= state_.fontSmoothing ? FT_LOAD_TARGET_LIGHT : FT_LOAD_NO_HINTING;
   } else {
-    flags |= state_.fontSmoothing ? FT_LOAD_TARGET_MONO : (FT_LOAD_TARGET_MONO | FT_LOAD_NO_HINTING);
+    request.loadFlags |= state_.fontSmoothing ? FT_LOAD_TARGET_MONO : (FT_LOAD_TARGET_MONO | FT_LOAD_NO_HINTING);
   }
-  if (FT_Load_Glyph(face, glyph, flags) != 0) return;
-  if (FT_Render_Glyph(face->glyph, state_.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) return;
+  request.renderMode = state_.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
 
-  const FT_Bitmap& bitmap = face->glyph->bitmap;
-  const double left = pixelX + face->glyph->bitmap_left;
-  const double top = baselineRow - face->glyph->bitmap_top;
-  for (unsigned r = 0; r < bitmap.rows; ++r) {
+  std::optional<GlyphBitmap> bitmap = Fonts().Glyphs().Find(font.CacheKey(), request);
+  if (!bitmap) bitmap = RenderGlyph(font, size, request);
+  if (!bitmap) return;
+
+  const double left = pixelX + bitmap->left;
+  const double top = baselineRow - bitmap->top;
+  const unsigned stride = unsigned(std::abs(bitmap->pitch));
+  for (unsigned r = 0; r < bitmap->rows; ++r) {
     const double row = top + r;
     if (row < 0 || row >= height_) continue;
-    const unsigned stride = unsigned(std::abs(bitmap.pitch));
-    const unsigned char* line = bitmap.buffer + (bitmap.pitch >= 0 ? r : bitmap.rows - 1 - r) * stride;
-    for (unsigned c = 0; c < bitmap.width; ++c) {
+    const unsigned char* line = bitmap->buffer.data() + (bitmap->pitch >= 0 ? r : bitmap->rows - 1 - r) * stride;
+    for (unsigned c = 0; c < bitmap->width; ++c) {
       const double x = left + c;
       if (x < 0 || x >= width_) continue;
       double coverage = 0;
-      if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
+      if (bitmap->pixelMode == FT_PIXEL_MODE_MONO) {
         coverage = (line[c / 8] >> (7 - c % 8)) & 1;
-      } else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+      } else if (bitmap->pixelMode == FT_PIXEL_MODE_GRAY) {
         coverage = line[c] / 255.0;
       }
       Blend(int(x), int(row), paint, coverage);
@@ -369,6 +419,14 @@ void RasterCanvas::Blend(int x, int row, const Paint& paint, double coverage) co
     } else {
       pixel[c] = std::uint8_t(std::lround(pixel[c] + (paint.value[c] - pixel[c]) * amount));
     }
+  }
+}
+
+void RasterCanvas::FillRun(int row, int from, int to, const Paint& paint) {
+  const std::size_t channels = std::size_t(Channels());
+  std::uint8_t* pixel = &pixels_[(std::size_t(row) * std::size_t(width_) + std::size_t(std::max(from, 0))) * channels];
+  for (int x = from; x < to; ++x) {
+    for (std::size_t c = 0; c < channels; ++c) *pixel++ = paint.value[c];
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -101,8 +102,18 @@ class RasterCanvas final : public DrawingTarget {
   // Fills a device rectangle less a hole inside it (an empty hole leaves it whole).
   void FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, const Paint& paint);
   void FillDeviceQuad(const std::array<Point, 4>& quad, const Paint& paint);
-  void DrawGlyph(FT_Face face, std::uint32_t glyph, Point deviceOrigin, const Paint& paint);
+  // A line's size in 26.6 pixels per em, and whether the face has been set to it.
+  struct GlyphSize {
+    long width = 0;
+    long height = 0;
+    bool set = false;
+  };
+  void DrawGlyph(const FontFace& font, GlyphSize& size, std::uint32_t glyph, Point deviceOrigin, const Paint& paint);
+  // Renders a glyph with FreeType and adds it to the glyph cache.
+  std::optional<GlyphBitmap> RenderGlyph(const FontFace& font, GlyphSize& size, const GlyphRequest& request);
   void Blend(int x, int row, const Paint& paint, double coverage) const;
+  // Sets the pixels [from, to) of a row to the paint's value, as Blend does at full coverage.
+  void FillRun(int row, int from, int to, const Paint& paint);
   void AddJoinedCoverage(const DeviceBox& box, const Paint& paint);
   // Composites the coverage gathered so far; every other drawing operation and
   // every read of the pixels does this first.

@@ -1,73 +1,102 @@
 #include "canvas/text_layout.h"
 
-#include <hb-ft.h>
+#include "platform/cache_file.h"
 
 namespace kbc {
-namespace {
 
-struct HbFaceDeleter {
-  void operator()(hb_face_t* face) const { hb_face_destroy(face); }
-};
-struct HbBufferDeleter {
-  void operator()(hb_buffer_t* buffer) const { hb_buffer_destroy(buffer); }
-};
-
-}  // namespace
-
-std::unique_ptr<FontFace> FontFace::Load(FT_Library library, const ResolvedFont& font) {
+std::unique_ptr<FontFace> FontFace::Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes) {
   if (!library || font.file.empty()) return nullptr;
-  FT_Face face = nullptr;
-  if (FT_New_Face(library, font.file.c_str(), font.faceIndex, &face) != 0) return nullptr;
-  // Shaping works in font units so positions do not depend on hinting or size.
-  std::unique_ptr<hb_face_t, HbFaceDeleter> hbFace(hb_ft_face_create_referenced(face));
-  hb_font_t* shaper = hb_font_create(hbFace.get());
-  const int unitsPerEm = int(hb_face_get_upem(hbFace.get()));
-  hb_font_set_scale(shaper, unitsPerEm, unitsPerEm);
-  return std::unique_ptr<FontFace>(new FontFace(face, shaper, font));
+  return std::unique_ptr<FontFace>(new FontFace(library, font, shapes));
 }
 
+FontFace::FontFace(FT_Library library, ResolvedFont source, ShapeCache& shapes)
+    : library_(library),
+      source_(std::move(source)),
+      cacheKey_{source_.file, FileStamp(source_.file), source_.faceIndex},
+      shapes_(shapes) {}
+
 FontFace::~FontFace() {
-  hb_font_destroy(shaper_);
-  FT_Done_Face(face_);
+  if (shaper_) hb_->fontDestroy(shaper_);
+  if (face_) FT_Done_Face(face_);
+}
+
+FT_Face FontFace::Face() const {
+  if (!faceTried_) {
+    faceTried_ = true;
+    if (FT_New_Face(library_, source_.file.c_str(), source_.faceIndex, &face_) != 0) face_ = nullptr;
+  }
+  return face_;
 }
 
 TextLine FontFace::Shape(std::u32string_view text, double fontSize) const {
   TextLine line;
-  int xScale = 0;
-  int yScale = 0;
-  hb_font_get_scale(shaper_, &xScale, &yScale);
-  if (xScale <= 0) return line;
-  const double perUnit = EffectiveFontSize(fontSize) / xScale;
+  const ShapedRun run = ShapeInFontUnits(text);
+  if (run.scale <= 0) return line;
+  const double perUnit = EffectiveFontSize(fontSize) / run.scale;
+  line.ascent = run.ascender * perUnit;
+  line.descent = -run.descender * perUnit;
+  line.leading = run.lineGap * perUnit;
 
-  hb_font_extents_t extents{};
-  hb_font_get_h_extents(shaper_, &extents);
-  line.ascent = extents.ascender * perUnit;
-  line.descent = -extents.descender * perUnit;
-  line.leading = extents.line_gap * perUnit;
-
-  std::unique_ptr<hb_buffer_t, HbBufferDeleter> buffer(hb_buffer_create());
-  hb_buffer_add_utf32(buffer.get(), reinterpret_cast<const std::uint32_t*>(text.data()), int(text.size()), 0,
-                      int(text.size()));
-  hb_buffer_guess_segment_properties(buffer.get());
-  hb_shape(shaper_, buffer.get(), nullptr, 0);
-
-  unsigned count = 0;
-  const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer.get(), &count);
-  const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer.get(), &count);
-  line.glyphs.reserve(count);
+  line.glyphs.reserve(run.glyphs.size());
   double penX = 0;
   double penY = 0;
-  for (unsigned i = 0; i < count; ++i) {
-    line.glyphs.push_back({infos[i].codepoint, (penX + positions[i].x_offset) * perUnit,
-                           (penY + positions[i].y_offset) * perUnit});
-    penX += positions[i].x_advance;
-    penY += positions[i].y_advance;
+  for (const ShapedGlyph& glyph : run.glyphs) {
+    line.glyphs.push_back({glyph.id, (penX + glyph.xOffset) * perUnit, (penY + glyph.yOffset) * perUnit});
+    penX += glyph.xAdvance;
+    penY += glyph.yAdvance;
   }
   line.width = penX * perUnit;
   return line;
 }
 
-FontLibrary::FontLibrary() {
+ShapedRun FontFace::ShapeInFontUnits(std::u32string_view text) const {
+  if (std::optional<ShapedRun> cached = shapes_.Find(cacheKey_, text)) return std::move(*cached);
+  ShapedRun run = ShapeWithHarfBuzz(text);
+  if (hb_ && run.scale > 0) shapes_.Add(cacheKey_, text, run, LibraryStamp(hb_->library.Path()));
+  return run;
+}
+
+ShapedRun FontFace::ShapeWithHarfBuzz(std::u32string_view text) const {
+  ShapedRun run;
+  if (!shaper_) {
+    hb_ = OpenHarfBuzz();
+    if (!hb_ || !Face()) return run;
+    // Shaping works in font units so positions do not depend on hinting or size.
+    hb_face_t* shapingFace = CreateShapingFace(*hb_, face_);
+    shaper_ = hb_->fontCreate(shapingFace);
+    const int unitsPerEm = int(hb_->faceGetUpem(shapingFace));
+    hb_->faceDestroy(shapingFace);
+    hb_->fontSetScale(shaper_, unitsPerEm, unitsPerEm);
+  }
+  int yScale = 0;
+  hb_->fontGetScale(shaper_, &run.scale, &yScale);
+  if (run.scale <= 0) return run;
+
+  hb_font_extents_t extents{};
+  hb_->fontGetHExtents(shaper_, &extents);
+  run.ascender = extents.ascender;
+  run.descender = extents.descender;
+  run.lineGap = extents.line_gap;
+
+  const auto destroyBuffer = [this](hb_buffer_t* buffer) { hb_->bufferDestroy(buffer); };
+  std::unique_ptr<hb_buffer_t, decltype(destroyBuffer)> buffer(hb_->bufferCreate(), destroyBuffer);
+  hb_->bufferAddUtf32(buffer.get(), reinterpret_cast<const std::uint32_t*>(text.data()), int(text.size()), 0,
+                      int(text.size()));
+  hb_->bufferGuessSegmentProperties(buffer.get());
+  hb_->shape(shaper_, buffer.get(), nullptr, 0);
+
+  unsigned count = 0;
+  const hb_glyph_info_t* infos = hb_->bufferGetGlyphInfos(buffer.get(), &count);
+  const hb_glyph_position_t* positions = hb_->bufferGetGlyphPositions(buffer.get(), &count);
+  run.glyphs.reserve(count);
+  for (unsigned i = 0; i < count; ++i) {
+    run.glyphs.push_back({infos[i].codepoint, positions[i].x_offset, positions[i].y_offset, positions[i].x_advance,
+                          positions[i].y_advance});
+  }
+  return run;
+}
+
+FontLibrary::FontLibrary() : shapes_(CacheFilePath("shapes")), glyphs_(CacheFilePath("glyphs"), ProgramStamp()) {
   if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
 }
 
@@ -80,7 +109,7 @@ const FontFace* FontLibrary::FaceFor(std::u32string_view fontName) {
   const ResolvedFont& font = ResolveFont(fontName);
   auto key = std::make_pair(font.file, font.faceIndex);
   if (const auto known = faces_.find(key); known != faces_.end()) return known->second.get();
-  return faces_.emplace(std::move(key), FontFace::Load(library_, font)).first->second.get();
+  return faces_.emplace(std::move(key), FontFace::Load(library_, font, shapes_)).first->second.get();
 }
 
 TextMetrics FontLibrary::Measure(std::u32string_view text, std::u32string_view fontName, double fontSize) {

@@ -15,6 +15,9 @@
 #include <utility>
 #include <vector>
 
+#include "canvas/glyph_cache.h"
+#include "canvas/harfbuzz_library.h"
+#include "canvas/shape_cache.h"
 #include "platform/fonts.h"
 
 namespace kbc {
@@ -35,27 +38,37 @@ struct TextLine {
   double leading = 0;  // the face's line gap
 };
 
-// A FreeType face with the HarfBuzz font shaping it, loaded from a resolved font.
+// A font file's face: opened with FreeType, and shaped with HarfBuzz, only
+// when a line or glyph is not found in the caches.
 class FontFace {
  public:
-  static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font);
+  static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
 
-  FT_Face Face() const { return face_; }
+  // The FreeType face, opened on the first call; null when the file cannot be read.
+  FT_Face Face() const;
   const ResolvedFont& Source() const { return source_; }
+  // The face as the shape and glyph caches name it.
+  const ShapedFace& CacheKey() const { return cacheKey_; }
 
   // Shapes one line at a size in points (0 means 12).
   TextLine Shape(std::u32string_view text, double fontSize) const;
 
  private:
-  FontFace(FT_Face face, hb_font_t* shaper, ResolvedFont source)
-      : face_(face), shaper_(shaper), source_(std::move(source)) {}
+  FontFace(FT_Library library, ResolvedFont source, ShapeCache& shapes);
+  ShapedRun ShapeInFontUnits(std::u32string_view text) const;
+  ShapedRun ShapeWithHarfBuzz(std::u32string_view text) const;
 
-  FT_Face face_;
-  hb_font_t* shaper_;
+  FT_Library library_;
   ResolvedFont source_;
+  ShapedFace cacheKey_;
+  ShapeCache& shapes_;
+  mutable FT_Face face_ = nullptr;
+  mutable bool faceTried_ = false;
+  mutable const HarfBuzz* hb_ = nullptr;  // opened by the first line not in the cache
+  mutable hb_font_t* shaper_ = nullptr;
 };
 
 // A FreeType library and the faces loaded from it, owned by one canvas. Font
@@ -70,11 +83,15 @@ class FontLibrary {
   // The face for a font name, or null when no font file could be loaded.
   const FontFace* FaceFor(std::u32string_view fontName);
 
+  GlyphCache& Glyphs() { return glyphs_; }
+
   // Width and line height of a line in the face for a font name (zero without one).
   TextMetrics Measure(std::u32string_view text, std::u32string_view fontName, double fontSize);
 
  private:
   FT_Library library_ = nullptr;
+  ShapeCache shapes_;  // outlives the faces, which refer to it
+  GlyphCache glyphs_;
   std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
 };
 

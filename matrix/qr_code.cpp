@@ -5,25 +5,43 @@
 #include <memory>
 
 #include "platform/mac_roman.h"
+#include "platform/shared_library.h"
 
 namespace kbc {
 namespace {
 
+// libqrencode, opened by the first QR encoding of a run (see platform/shared_library.h).
+struct QrEncodeLibrary {
+  SharedLibrary library{"libqrencode.so.4"};
+  decltype(QRcode_encodeString)* encodeString = nullptr;
+  decltype(QRcode_encodeStringMQR)* encodeStringMqr = nullptr;
+  decltype(QRcode_free)* free = nullptr;
+  bool usable = library.Bind(encodeString, "QRcode_encodeString") &&
+                library.Bind(encodeStringMqr, "QRcode_encodeStringMQR") && library.Bind(free, "QRcode_free");
+};
+
+const QrEncodeLibrary& QrEncode() {
+  static const QrEncodeLibrary library;
+  return library;
+}
+
 struct QrCodeFree {
-  void operator()(QRcode* code) const { QRcode_free(code); }
+  void operator()(QRcode* code) const { QrEncode().free(code); }
 };
 using QrCodeHandle = std::unique_ptr<QRcode, QrCodeFree>;
 
 constexpr int kMicroQrLastVersion = 4;
 
 QrCodeHandle EncodeBytes(const std::string& bytes, QrVariant variant) {
+  const QrEncodeLibrary& qr = QrEncode();
+  if (!qr.usable) return nullptr;
   if (variant == QrVariant::kQrCode) {
-    return QrCodeHandle(QRcode_encodeString(bytes.c_str(), 0, QR_ECLEVEL_L, QR_MODE_8, 1));
+    return QrCodeHandle(qr.encodeString(bytes.c_str(), 0, QR_ECLEVEL_L, QR_MODE_8, 1));
   }
   // M1 takes digits only and M2 no 8-bit data, so the smallest version that
   // holds the data under the library's segmentation wins.
   for (int version = 1; version <= kMicroQrLastVersion; ++version) {
-    QrCodeHandle code(QRcode_encodeStringMQR(bytes.c_str(), version, QR_ECLEVEL_L, QR_MODE_8, 1));
+    QrCodeHandle code(qr.encodeStringMqr(bytes.c_str(), version, QR_ECLEVEL_L, QR_MODE_8, 1));
     if (code) return code;
   }
   return nullptr;

@@ -1,4 +1,5 @@
-// Font-name resolution with fontconfig, PostScript names from FreeType.
+// Font-name resolution with fontconfig, PostScript names from FreeType, both
+// behind the persistent font cache.
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -7,6 +8,7 @@
 #include <mutex>
 #include <memory>
 
+#include "platform/font_cache.h"
 #include "platform/fonts.h"
 #include "platform/utf8.h"
 
@@ -103,6 +105,17 @@ ResolvedFont Resolve(std::u32string_view fontName) {
   return font;
 }
 
+// The persistent cache answers for names resolved before; fontconfig only on a miss.
+ResolvedFont ResolveThroughCache(std::u32string_view fontName) {
+  const std::string cachePath = FontCachePath();
+  const std::string stamp = FontSetupStamp();
+  const std::string name = ToUtf8(fontName);
+  if (auto cached = ReadCachedFont(cachePath, stamp, name)) return std::move(*cached);
+  ResolvedFont font = Resolve(fontName);
+  WriteCachedFont(cachePath, stamp, name, font);
+  return font;
+}
+
 }  // namespace
 
 std::string SanitizePostScriptName(std::u32string_view fontName) {
@@ -126,7 +139,7 @@ const ResolvedFont& ResolveFont(std::u32string_view fontName) {
   static std::map<std::u32string, ResolvedFont, std::less<>> resolved;
   const std::lock_guard lock(lookUps);
   if (const auto known = resolved.find(fontName); known != resolved.end()) return known->second;
-  return resolved.emplace(std::u32string(fontName), Resolve(fontName)).first->second;
+  return resolved.emplace(std::u32string(fontName), ResolveThroughCache(fontName)).first->second;
 }
 
 const std::string& PostScriptFontName(std::u32string_view fontName) {

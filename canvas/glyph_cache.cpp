@@ -1,0 +1,136 @@
+#include "canvas/glyph_cache.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/cache_file.h"
+
+namespace kbc {
+namespace {
+
+constexpr std::string_view kHeader = "KestrovaBarCode glyphs 1";
+// Entries are the key words, a tab, then the bitmap words.
+constexpr char kKeyEnd = '\t';
+// An entry for a digit at 10 points is about 250 bytes, and an EAN-13 at one
+// size and scale draws its digits at about a dozen sub-pixel offsets: room for
+// a few hundred glyphs, read in well under the time it takes to render one.
+// Glyphs for print resolutions are large and rendered afresh.
+constexpr std::size_t kMaxBytes = 64 * 1024;
+constexpr std::size_t kLargestCachedBitmap = 1024;
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+
+std::string FacePart(const ShapedFace& face) {
+  return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ';
+}
+
+std::string RequestPart(const GlyphRequest& request) {
+  return std::to_string(request.glyph) + ' ' + std::to_string(request.charWidth) + ' ' +
+         std::to_string(request.charHeight) + ' ' + (request.mirrorX ? '1' : '0') + ' ' +
+         (request.mirrorY ? '1' : '0') + ' ' + std::to_string(request.offsetX) + ' ' +
+         std::to_string(request.loadFlags) + ' ' + std::to_string(request.renderMode);
+}
+
+int HexValue(char digit) {
+  if (digit >= '0' && digit <= '9') return digit - '0';
+  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
+  return -1;
+}
+
+std::string BitmapWords(const GlyphBitmap& bitmap) {
+  std::string words = std::to_string(bitmap.left) + ' ' + std::to_string(bitmap.top) + ' ' +
+                      std::to_string(bitmap.rows) + ' ' + std::to_string(bitmap.width) + ' ' +
+                      std::to_string(bitmap.pitch) + ' ' + std::to_string(bitmap.pixelMode) + " =";
+  for (const std::uint8_t byte : bitmap.buffer) words += {kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
+  return words;
+}
+
+std::optional<GlyphBitmap> ParseBitmap(std::string_view text) {
+  const std::vector<std::string_view> words = SplitWords(text);
+  GlyphBitmap bitmap;
+  unsigned mode = 0;
+  if (words.size() != 7 || !ParseNumber(words[0], bitmap.left) || !ParseNumber(words[1], bitmap.top) ||
+      !ParseNumber(words[2], bitmap.rows) || !ParseNumber(words[3], bitmap.width) ||
+      !ParseNumber(words[4], bitmap.pitch) || !ParseNumber(words[5], mode) || words[6].empty() ||
+      words[6][0] != '=') {
+    return std::nullopt;
+  }
+  bitmap.pixelMode = static_cast<unsigned char>(mode);
+  const std::string_view hex = words[6].substr(1);
+  const std::size_t size = std::size_t(bitmap.rows) * std::size_t(std::abs(bitmap.pitch));
+  if (hex.size() != 2 * size) return std::nullopt;
+  bitmap.buffer.resize(size);
+  for (std::size_t i = 0; i < size; ++i) {
+    const int high = HexValue(hex[2 * i]);
+    const int low = HexValue(hex[2 * i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    bitmap.buffer[i] = std::uint8_t(high * 16 + low);
+  }
+  return bitmap;
+}
+
+}  // namespace
+
+std::string ProgramStamp() {
+  char path[4096];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return {};
+  const std::string program(path, std::size_t(length));
+  return program + '\n' + FileStamp(program);
+}
+
+GlyphCache::GlyphCache(std::string path, std::string programStamp)
+    : path_(std::move(path)), stamp_(std::move(programStamp)) {}
+
+GlyphCache::~GlyphCache() {
+  if (added_.empty() || path_.empty() || stamp_.empty()) return;
+  // Newest first, so the oldest entries go when the file is full.
+  std::vector<std::string> entries(added_.rbegin(), added_.rend());
+  const std::string_view text(file_.text);
+  for (std::size_t start = file_.entries; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    entries.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  WriteCacheEntries(path_, kHeader, stamp_, entries, kMaxBytes);
+}
+
+void GlyphCache::Load() {
+  loaded_ = true;
+  if (stamp_.empty()) return;
+  file_ = ReadCacheText(path_, kHeader, stamp_);
+  const std::string_view body(file_.text);
+  for (std::size_t start = file_.entries; start < body.size();) {
+    const std::size_t end = std::min(body.find('\n', start), body.size());
+    const std::string_view line = body.substr(start, end - start);
+    if (const std::size_t tab = line.find(kKeyEnd); tab != std::string_view::npos) {
+      stored_.emplace(line.substr(0, tab), line.substr(tab + 1));
+    }
+    start = end + 1;
+  }
+}
+
+// A line draws many glyphs of one face: its part of the key is escaped once.
+std::string GlyphCache::Key(const ShapedFace& face, const GlyphRequest& request) {
+  if (&face != lastFace_) {
+    lastFace_ = &face;
+    lastFacePart_ = FacePart(face);
+  }
+  return lastFacePart_ + RequestPart(request);
+}
+
+std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphRequest& request) {
+  if (!loaded_) Load();
+  const auto stored = stored_.find(Key(face, request));
+  if (stored == stored_.end()) return std::nullopt;
+  return ParseBitmap(stored->second);
+}
+
+void GlyphCache::Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap) {
+  if (bitmap.buffer.size() > kLargestCachedBitmap) return;
+  added_.push_back(Key(face, request) + kKeyEnd + BitmapWords(bitmap));
+}
+
+}  // namespace kbc

@@ -1,0 +1,125 @@
+#include "canvas/shape_cache.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "platform/cache_file.h"
+#include "platform/utf8.h"
+
+namespace kbc {
+namespace {
+
+constexpr std::string_view kHeader = "KestrovaBarCode shapes 1";
+constexpr std::size_t kMaxBytes = 64 * 1024;
+
+std::string FacePart(const ShapedFace& face) {
+  return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ';
+}
+
+// The four key words and the rest of an entry line.
+std::optional<std::pair<std::string, std::string>> SplitEntry(const std::string& line) {
+  std::size_t end = 0;
+  for (int word = 0; word < 4; ++word) {
+    end = line.find(' ', end + (word > 0));
+    if (end == std::string::npos) return std::nullopt;
+  }
+  return std::make_pair(line.substr(0, end), line.substr(end + 1));
+}
+
+std::string RunWords(const ShapedRun& run) {
+  std::string words = std::to_string(run.scale) + ' ' + std::to_string(run.ascender) + ' ' +
+                      std::to_string(run.descender) + ' ' + std::to_string(run.lineGap) + ' ' +
+                      std::to_string(run.glyphs.size());
+  for (const ShapedGlyph& glyph : run.glyphs) {
+    words += ' ' + std::to_string(glyph.id) + ' ' + std::to_string(glyph.xOffset) + ' ' +
+             std::to_string(glyph.yOffset) + ' ' + std::to_string(glyph.xAdvance) + ' ' +
+             std::to_string(glyph.yAdvance);
+  }
+  return words;
+}
+
+std::optional<ShapedRun> ParseRun(std::string_view text) {
+  const std::vector<std::string_view> words = SplitWords(text);
+  ShapedRun run;
+  std::size_t count = 0;
+  if (words.size() < 5 || !ParseNumber(words[0], run.scale) || !ParseNumber(words[1], run.ascender) ||
+      !ParseNumber(words[2], run.descender) || !ParseNumber(words[3], run.lineGap) ||
+      !ParseNumber(words[4], count) || words.size() != 5 + 5 * count) {
+    return std::nullopt;
+  }
+  run.glyphs.resize(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view* glyph = &words[5 + 5 * i];
+    ShapedGlyph& out = run.glyphs[i];
+    if (!ParseNumber(glyph[0], out.id) || !ParseNumber(glyph[1], out.xOffset) || !ParseNumber(glyph[2], out.yOffset) ||
+        !ParseNumber(glyph[3], out.xAdvance) || !ParseNumber(glyph[4], out.yAdvance)) {
+      return std::nullopt;
+    }
+  }
+  return run;
+}
+
+// Whether a stored stamp still describes the library the loader would open.
+bool StampHolds(const std::string& stamp) {
+  const std::size_t end = stamp.find('\n');
+  return end != std::string::npos && LibraryStamp(stamp.substr(0, end)) == stamp;
+}
+
+}  // namespace
+
+std::string LibraryStamp(const std::string& libraryPath) {
+  const char* searchPath = std::getenv("LD_LIBRARY_PATH");
+  return libraryPath + '\n' + FileStamp(libraryPath) + "\nLD_LIBRARY_PATH=" + (searchPath ? searchPath : "");
+}
+
+ShapeCache::ShapeCache(std::string path) : path_(std::move(path)) {}
+
+ShapeCache::~ShapeCache() {
+  if (added_.empty() || path_.empty()) return;
+  std::vector<std::string> entries(added_.rbegin(), added_.rend());
+  // Entries of the file written under the same library are kept behind the new ones.
+  if (std::optional<CacheContents> old = ReadCacheFile(path_, kHeader); old && old->stamp == shaperStamp_) {
+    for (std::string& line : old->entries) {
+      const auto parts = SplitEntry(line);
+      if (parts && !addedKeys_.contains(parts->first)) entries.push_back(std::move(line));
+    }
+  }
+  WriteCacheEntries(path_, kHeader, shaperStamp_, entries, kMaxBytes);
+}
+
+void ShapeCache::Load() {
+  loaded_ = true;
+  std::optional<CacheContents> contents = ReadCacheFile(path_, kHeader);
+  if (!contents || !StampHolds(contents->stamp)) return;
+  for (const std::string& line : contents->entries) {
+    if (auto parts = SplitEntry(line)) known_.emplace(std::move(parts->first), std::move(parts->second));
+  }
+}
+
+// A symbol's text is shaped item by item in one face: its part of the key is escaped once.
+std::string ShapeCache::Key(const ShapedFace& face, std::u32string_view text) {
+  if (&face != lastFace_) {
+    lastFace_ = &face;
+    lastFacePart_ = FacePart(face);
+  }
+  return lastFacePart_ + EscapeField(ToUtf8(text));
+}
+
+std::optional<ShapedRun> ShapeCache::Find(const ShapedFace& face, std::u32string_view text) {
+  if (!loaded_) Load();
+  const auto known = known_.find(Key(face, text));
+  if (known == known_.end()) return std::nullopt;
+  return ParseRun(known->second);
+}
+
+void ShapeCache::Add(const ShapedFace& face, std::u32string_view text, const ShapedRun& run,
+                     const std::string& shaperStamp) {
+  shaperStamp_ = shaperStamp;
+  std::string key = Key(face, text);
+  std::string words = RunWords(run);
+  added_.push_back(key + ' ' + words);
+  addedKeys_.insert(key);
+  known_.insert_or_assign(std::move(key), std::move(words));
+}
+
+}  // namespace kbc

@@ -1,0 +1,63 @@
+// Small persistent caches in ${XDG_CACHE_HOME:-$HOME/.cache}/KestrovaBarCode/:
+// text files of one header line, one stamp line and one entry per line. The
+// stamp says what the entries were worked out under; a file whose header or
+// stamp differs from the caller's is stale and read as empty. Files are
+// replaced atomically, so a reader sees a whole old or a whole new file.
+#pragma once
+
+#include <charconv>
+#include <optional>
+#include <system_error>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kbc {
+
+// The path of a cache file, or empty when neither XDG_CACHE_HOME nor HOME is set.
+std::string CacheFilePath(std::string_view name);
+
+// Modification time, inode and size of a file ("-" when it cannot be read):
+// any of them changes when the file is rewritten or replaced.
+std::string FileStamp(const std::string& path);
+
+// A field as one word (no spaces or line breaks), and back; empty fields too.
+std::string EscapeField(std::string_view text);
+bool UnescapeField(std::string_view word, std::string& text);
+
+// The space-separated words of an entry line.
+std::vector<std::string_view> SplitWords(std::string_view line);
+
+// A whole word as a decimal number.
+template <typename Number>
+bool ParseNumber(std::string_view word, Number& number) {
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
+  return error == std::errc() && end == word.data() + word.size();
+}
+
+// The entry lines of a cache file written with this header and stamp.
+std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp);
+
+// For caches whose stamp names what to check (a library file): the stamp and
+// entries of a file with this header, or nothing.
+struct CacheContents {
+  std::string stamp;
+  std::vector<std::string> entries;
+};
+std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header);
+
+// A cache file read whole, for caches that index its entry lines in place:
+// they start at `entries` (text.size() when the file is stale, missing or unreadable).
+struct CacheText {
+  std::string text;
+  std::size_t entries = 0;
+};
+CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp);
+
+// Writes the entries (the newest first), as many as fit in `maxBytes`, creating
+// the folder when needed: every run that uses a cache reads all of it, so its
+// size is bounded. Failure leaves the old file.
+void WriteCacheEntries(const std::string& path, std::string_view header, std::string_view stamp,
+                       const std::vector<std::string>& entries, std::size_t maxBytes);
+
+}  // namespace kbc
