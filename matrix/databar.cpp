@@ -9,13 +9,30 @@
 #include "core/string_ops.h"
 #include "linear/ean_tables.h"
 #include "matrix/databar_syntax.h"
+#include "platform/shared_library.h"
 #include "platform/utf8.h"
 
 namespace kbc {
 namespace {
 
+// libzint links libpng and zlib of its own: opened only by the runs that draw
+// a DataBar symbol, it costs the others nothing.
+struct ZintLibrary {
+  SharedLibrary library{"libzint.so.2.11"};
+  decltype(ZBarcode_Create)* create = nullptr;
+  decltype(ZBarcode_Encode)* encode = nullptr;
+  decltype(ZBarcode_Delete)* release = nullptr;
+  bool usable = library.Bind(create, "ZBarcode_Create") && library.Bind(encode, "ZBarcode_Encode") &&
+                library.Bind(release, "ZBarcode_Delete");
+};
+
+const ZintLibrary& Zint() {
+  static const ZintLibrary library;
+  return library;
+}
+
 struct ZintSymbolDelete {
-  void operator()(zint_symbol* symbol) const { ZBarcode_Delete(symbol); }
+  void operator()(zint_symbol* symbol) const { Zint().release(symbol); }
 };
 using ZintSymbolHandle = std::unique_ptr<zint_symbol, ZintSymbolDelete>;
 
@@ -73,7 +90,8 @@ std::string ZintRow(const zint_symbol& symbol, int row, std::size_t width) {
 // Runs the library on data (the linear part) and, for a composite, its
 // component; the rows come back top first.
 DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const std::string& component) {
-  const ZintSymbolHandle symbol(ZBarcode_Create());
+  if (!Zint().usable) return Refusal("GS1 DataBar symbols need libzint, which could not be opened");
+  const ZintSymbolHandle symbol(Zint().create());
   if (!symbol) return Refusal(std::string(layout.name) + " could not be encoded (out of memory)");
   const bool expanded = layout.symbology == BARCODE_DBAR_EXP;
   // Expanded data is checked by our own syntax rules; the library's own checks
@@ -91,7 +109,7 @@ DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const
     symbol->symbology = layout.symbology;
   }
   const int status =
-      ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
+      Zint().encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
   if (status >= ZINT_ERROR) {
     return Refusal(std::string(layout.name) + " cannot encode this data: " + ZintMessage(*symbol));
   }
