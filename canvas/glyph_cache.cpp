@@ -123,14 +123,19 @@ std::string GlyphCache::Key(const ShapedFace& face, const GlyphRequest& request)
 
 std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphRequest& request) {
   if (!loaded_) Load();
-  const auto stored = stored_.find(Key(face, request));
+  const std::string key = Key(face, request);
+  // A thread's canvases share one cache: glyphs one barcode rendered serve the next.
+  if (const auto added = addedBitmaps_.find(key); added != addedBitmaps_.end()) return added->second;
+  const auto stored = stored_.find(key);
   if (stored == stored_.end()) return std::nullopt;
   return ParseBitmap(stored->second);
 }
 
 void GlyphCache::Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap) {
   if (bitmap.buffer.size() > kLargestCachedBitmap) return;
-  added_.push_back(Key(face, request) + kKeyEnd + BitmapWords(bitmap));
+  std::string key = Key(face, request);
+  added_.push_back(key + kKeyEnd + BitmapWords(bitmap));
+  addedBitmaps_.insert_or_assign(std::move(key), bitmap);
 }
 
 }  // namespace kbc

@@ -307,8 +307,10 @@ void RasterCanvas::FillDeviceQuad(const std::array<Point, 4>& quad, const Paint&
 }
 
 FontLibrary& RasterCanvas::Fonts() {
-  if (!fonts_) fonts_ = std::make_unique<FontLibrary>();
-  return *fonts_;
+  // One library per thread serves every canvas it draws: a batch opens each
+  // face and reads the glyph cache once, not once per barcode.
+  thread_local FontLibrary fonts;
+  return fonts;
 }
 
 TextMetrics RasterCanvas::MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) {

@@ -130,9 +130,8 @@ class RasterCanvas final : public DrawingTarget {
   Paint joinedPaint_;
   mutable DeviceBox joinedBounds_;
   std::vector<State> saved_;
-  FontLibrary& Fonts();
+  static FontLibrary& Fonts();
 
-  std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
   bool textLackedFont_ = false;
 };
 
