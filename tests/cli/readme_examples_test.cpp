@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "support/decoders.h"
@@ -44,6 +45,8 @@ const std::map<std::string, std::string> kExpected = {
     {"hello.tif", "Hello World"},
     {"qr.png", "first line\nsecond line"},
     {"isbn.eps", "9780306406157"},
+    {"label.png", "5901234123457"},       // the label-printer example
+    {"label-0002.png", "4006381333931"},  // the batch example, line 2 of products.txt
 };
 
 std::string Rasterised(const std::string& path) {
@@ -56,12 +59,15 @@ std::string Rasterised(const std::string& path) {
 TEST(ReadmeExamples, RunAsWrittenAndScan) {
   const std::string readme = test::ReadFile(KBC_GOLDEN_DIR "/../../README.md");
   std::vector<std::string> commands = CommandsAfter(readme, "## Quick start");
-  const std::vector<std::string> examples = CommandsAfter(readme, "\nExamples:");
-  commands.insert(commands.end(), examples.begin(), examples.end());
+  for (const char* section : {"\nExamples:", "\nFor printing", "\n## Batch mode"}) {
+    const std::vector<std::string> examples = CommandsAfter(readme, section);
+    commands.insert(commands.end(), examples.begin(), examples.end());
+  }
   ASSERT_GE(commands.size(), kExpected.size());
 
   const std::string folder = test::TempDir() + "/readme";
   std::filesystem::create_directories(folder);
+  std::ofstream(folder + "/products.txt") << "590123412345\n400638133393\n";
   for (const std::string& command : commands) {
     SCOPED_TRACE(command);
     const std::string program = std::string(KBC_EXECUTABLE) + " ";
