@@ -82,6 +82,10 @@ const Scannable kSymbols[] = {
     {{"-type", "ISBN", "-data", "978-0-306-40615-7"}, "9780306406157", true},
     {{"-type", "QRCode", "-data", "https://example.com/label"}, "https://example.com/label", true},
     {{"-type", "MicroQR", "-data", "12345"}, "12345", false},
+    {{"-type", "Code-39", "-data", "LABEL-42"}, "LABEL-42", true},
+    {{"-type", "Interleaved-25", "-data", "12345678"}, "12345678", true},
+    {{"-type", "DataMatrix", "-data", "Lot 7/42"}, "Lot 7/42", false},
+    {{"-type", "PDF417", "-data", "Lot 7/42"}, "Lot 7/42", false},
 };
 
 class DpiScans : public testing::TestWithParam<Scannable> {};
