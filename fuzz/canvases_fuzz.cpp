@@ -1,9 +1,17 @@
 // The raster and PDF canvases under random drawing calls: the same calls go to
-// a bitmap of random size and format and to a PDF page. Neither may fault,
-// the bitmap keeps its size, and the PDF finishes as a document.
+// a bitmap of random size and format and to a PDF page. Neither may fault, the
+// bitmap keeps its size, and the PDF finishes as a document.
+//
+// Scale calls stay within what renderers use (1/64..64 in all): a zero scale
+// or text thousands of points high makes cairo refuse the whole page (and leak
+// on its way out), which no request reaches.
 #include <array>
+#include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <string_view>
+#include <vector>
 
 #include "canvas/pdf_canvas.h"
 #include "canvas/raster_canvas.h"
@@ -12,6 +20,29 @@
 
 namespace kbc::fuzz {
 namespace {
+
+// The scale the drawing calls have built up, tracked through SaveState and
+// RestoreState as the canvases keep it.
+struct ScaleReach {
+  double sx = 1;
+  double sy = 1;
+  std::vector<std::pair<double, double>> saved;
+
+  // Applies a scale call unless it would leave the usual range.
+  bool Apply(double x, double y) {
+    const auto usual = [](double s) { return std::abs(s) >= 1.0 / 64 && std::abs(s) <= 64; };
+    if (!usual(sx * x) || !usual(sy * y)) return false;
+    sx *= x;
+    sy *= y;
+    return true;
+  }
+  void Save() { saved.emplace_back(sx, sy); }
+  void Restore() {
+    if (saved.empty()) return;
+    std::tie(sx, sy) = saved.back();
+    saved.pop_back();
+  }
+};
 
 constexpr std::array<std::u32string_view, 3> kFontNames = {U"Helvetica", U"Monaco", U"DejaVu Sans Mono"};
 
@@ -32,7 +63,7 @@ std::u32string RandomFontName(FuzzInput& input) {
 }
 
 // One drawing call chosen by the input, on both targets.
-void DrawOneCall(FuzzInput& input, RasterCanvas& raster, PdfCanvas& pdf) {
+void DrawOneCall(FuzzInput& input, RasterCanvas& raster, PdfCanvas& pdf, ScaleReach& reach) {
   const std::array<DrawingTarget*, 2> targets = {&raster, &pdf};
   switch (input.Byte() % 15) {
     case 0: {
@@ -42,14 +73,18 @@ void DrawOneCall(FuzzInput& input, RasterCanvas& raster, PdfCanvas& pdf) {
     }
     case 1: {
       const double sx = input.Between(-8, 8), sy = input.Between(-8, 8);
-      for (auto* t : targets) t->Scale(sx, sy);
+      if (reach.Apply(sx, sy)) {
+        for (auto* t : targets) t->Scale(sx, sy);
+      }
       break;
     }
     case 2:
       for (auto* t : targets) t->SaveState();
+      reach.Save();
       break;
     case 3:
       for (auto* t : targets) t->RestoreState();
+      reach.Restore();
       break;
     case 4: {
       const Colour colour = RandomColour(input);
@@ -122,12 +157,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int height = 1 + int(input.Number(299));
   RasterCanvas raster(width, height, static_cast<PixelFormat>(input.Byte() % 3));
   PdfCanvas pdf(width, height);
-  for (int call = 0; call < 256 && !input.Empty(); ++call) fuzz::DrawOneCall(input, raster, pdf);
+  fuzz::ScaleReach reach;
+  for (int call = 0; call < 256 && !input.Empty(); ++call) fuzz::DrawOneCall(input, raster, pdf, reach);
 
   fuzz::Require(raster.Pixels().size() == std::size_t(width) * std::size_t(height) * std::size_t(raster.Channels()),
                 "the bitmap keeps its size");
   std::string error;
   const auto document = pdf.Finish(error);
-  fuzz::Require(document.has_value() && document->starts_with("%PDF-"), "the PDF finishes");
+  fuzz::Require(document.has_value() && document->starts_with("%PDF-"), "the PDF finishes: " + error);
   return 0;
 }
