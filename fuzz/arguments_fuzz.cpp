@@ -55,7 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   CommandLine line = ScanArguments(args);
   fuzz::RequireClamped(line.settings);
-  const bool ready = line.settings.symbology >= 1 && line.action != OutputAction::None && !line.settings.data.empty();
+  fuzz::Require(line.threads == 0 || (line.threads >= 1 && line.threads <= 64), "-threads is absent or 1..64");
+  const bool hasData = !line.settings.data.empty() || !line.batchPath.empty();
+  const bool ready = line.settings.symbology >= 1 && line.action != OutputAction::None && hasData;
 
   BarcodeSettings shaped = line.settings;
   ShapeDataForType(shaped);
@@ -63,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(check.image.has_value() != !check.refusal.empty(), "the check gives an image or a reason");
 
   // Only a command line that makes no request runs whole: a ready one would
-  // write wherever its -output points.
+  // write wherever its -output points (and -batch would read its file).
   if (!ready) {
     std::ostringstream out, err;
     fuzz::Require(RunCommandLine(args, out, err) == kExitIncomplete || args.size() <= 1, "no request exits 2");

@@ -6,6 +6,7 @@
 // before the write, so each failure also shows that the file survived.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -31,7 +32,7 @@ namespace {
 
 constexpr int kDrawnRequests = 5;    // drawable requests per symbology
 constexpr int kRefusedRequests = 3;  // refused requests per symbology, where random data finds them
-constexpr int kAttempts = 400;       // random requests tried per symbology to find both kinds
+constexpr int kAttempts = 1000;      // random requests tried per symbology to find both kinds
 constexpr std::string_view kOldContent = "an earlier file";
 constexpr Rect kPlaceholderPage{0, 0, 200, 50};  // the PDF page of data that cannot be drawn
 
@@ -45,8 +46,10 @@ std::vector<SymbologyType> DrawnSymbologies() {
 
 // Data from one of several alphabets, so every symbology meets data it can
 // draw and data it must refuse: digits, Code 39's letters, printable ASCII,
-// and Mac OS Roman bytes with control characters and escapes.
-std::string RandomData(std::mt19937& random) {
+// and Mac OS Roman bytes with control characters and escapes. A third of the
+// time the data is as long as the symbology keeps (up to 60), which fixed-length
+// symbologies need.
+std::string RandomData(std::mt19937& random, std::size_t keptLength) {
   static const std::string kAlphabets[] = {
       "0123456789",
       "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%",
@@ -54,7 +57,8 @@ std::string RandomData(std::mt19937& random) {
       "09AZaz \\n\\t\x01\x1F\x7F\x80\xA9\xDB\xE9\xFF<&>\"",
   };
   const std::string& alphabet = kAlphabets[random() % 4];
-  const std::size_t length = 1 + random() % (random() % 4 == 0 ? 60 : 20);
+  const std::size_t longest = std::min<std::size_t>(keptLength, 60);
+  const std::size_t length = random() % 3 == 0 ? longest : 1 + random() % (random() % 4 == 0 ? longest : 20);
   std::string data;
   for (std::size_t i = 0; i < length; ++i) data += alphabet[random() % alphabet.size()];
   return data;
@@ -65,15 +69,16 @@ BarcodeSettings RandomRequest(SymbologyType symbology, std::mt19937& random) {
   BarcodeSettings s = InitSettings();
   s.symbology = symbology;
   s.placementMode = kPlaceAtOrigin;
-  s.data = DecodeMacRoman(RandomData(random));
+  s.data = DecodeMacRoman(RandomData(random, kSymbologies[symbology].shape.length));
   UnescapeControlChars(s.data);
   if (random() % 2) s.addon = DecodeMacRoman(std::to_string(random() % 100000).substr(0, 1 + random() % 5));
   s.scale = 50 + random() % 101;
   s.trim = random() % 101;
-  s.fontSize = 1 + unit() * 95;
+  // Sizes below 1 included: 0 means 12 points, and a fraction must still print.
+  s.fontSize = random() % 5 == 0 ? unit() : 1 + unit() * 95;
   static const std::u32string kFonts[] = {U"Monaco", U"Helvetica", U"DejaVu Sans", U"No Such Font"};
   s.fontName = kFonts[random() % 4];
-  if (random() % 4 == 0) s.displayText = DecodeMacRoman(RandomData(random));
+  if (random() % 4 == 0) s.displayText = DecodeMacRoman(RandomData(random, 20));
   s.colourMode = random() % 3;
   for (double& c : s.foreground) c = unit();
   for (double& c : s.background) c = unit();
