@@ -3,10 +3,13 @@
 // that the page misses fails here.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "cli/usage.h"
+#include "core/string_ops.h"
 #include "core/symbology.h"
 #include "support/process.h"
 
@@ -61,6 +64,33 @@ TEST(ManualPage, DocumentsEveryOptionAndSymbology) {
   }
   EXPECT_NE(Section(page, "ENVIRONMENT").find("SOURCE_DATE_EPOCH"), std::string::npos);
   EXPECT_NE(Section(page, "ENVIRONMENT").find("XDG_CONFIG_HOME"), std::string::npos);
+}
+
+// Every example runs as written (in a folder holding the batch example's file)
+// and writes its file without a message.
+TEST(ManualPage, ExamplesRunAsWritten) {
+  const std::string page = ReadFile(KBC_MANUAL_PAGE);
+  const std::string folder = TempDir() + "/manual";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder + "/parcels.txt") << "PARCEL 1\nPARCEL 2\n";
+  int examples = 0;
+  for (std::size_t open = page.find(".EX\n"); open != std::string::npos; open = page.find(".EX\n", open + 1)) {
+    std::string command = page.substr(open + 4, page.find(".EE\n", open) - open - 4);
+    ReplaceAll(command, "\\e\n", " ");
+    ReplaceAll(command, "\\-", "-");
+    ReplaceAll(command, "\\e", "\\");
+    ASSERT_TRUE(command.starts_with("KestrovaBarCode ")) << command;
+    SCOPED_TRACE(command);
+    command.replace(0, std::string("KestrovaBarCode").size(), KBC_EXECUTABLE);
+    const ProcessResult run = RunProgram({"sh", "-c", "cd \"$0\" && " + command, folder});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    ++examples;
+  }
+  EXPECT_GE(examples, 5);
+  for (const char* file : {"code.svg", "upc.pdf", "hello.tif", "qr.png", "label.png", "parcel-002.png"}) {
+    EXPECT_TRUE(std::filesystem::exists(folder + "/" + file)) << file;
+  }
 }
 
 }  // namespace
