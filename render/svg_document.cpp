@@ -50,7 +50,6 @@ void AppendHexReference(std::string& out, char32_t c) {
 SvgColours SvgColoursFor(const BarcodeSettings& s) {
   ColourComponents fg = s.foreground;
   ColourComponents bg = s.background;
-  SvgColours out;
   if (s.colourMode == kColourRgb) {
     const bool black = fg[0] < 0.01 && fg[1] < 0.01 && fg[2] < 0.01;
     const bool white = bg[0] > 0.99 && bg[1] > 0.99 && bg[2] > 0.99;
