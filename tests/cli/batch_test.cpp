@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "check/validate.h"
@@ -18,9 +17,9 @@ namespace kbc {
 namespace {
 
 using test::ReadFile;
+using test::FreshFolder;
 using test::RunKbc;
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+using test::WriteFile;
 
 TEST(Batch, LinesEndAtLineFeedsWithOrWithoutCarriageReturns) {
   const std::vector<BatchLine> lines = SplitBatchLines("a\r\n\nb\n\r\nc d\\n\nlast");
@@ -79,8 +78,7 @@ std::string Contents(const std::string& path) {
 // SVG, EPS (but for its title, the file's name), PNG and PDF at a fixed date,
 // byte for byte; on two workers.
 TEST(Batch, EveryFileEqualsASingleRun) {
-  const std::string folder = test::TempDir() + "/batch";
-  std::filesystem::create_directories(folder);
+  const std::string folder = FreshFolder("batch");
   std::mt19937 rng(20261207);
   const char* actions[] = {"svgf", "epsf", "pngf", "pdff"};
   for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
@@ -89,7 +87,7 @@ TEST(Batch, EveryFileEqualsASingleRun) {
     ASSERT_FALSE(lines.empty()) << name;
     const std::string action = actions[code % std::size(actions)];
     const std::string batchFile = folder + "/" + std::to_string(code) + ".txt";
-    WriteText(batchFile, lines[0] + "\n" + (lines.size() > 1 ? lines[1] : lines[0]) + "\n");
+    WriteFile(batchFile, lines[0] + "\n" + (lines.size() > 1 ? lines[1] : lines[0]) + "\n");
     const std::vector<std::string> options = {"-type", name, "-scale", code % 3 == 0 ? "150" : "100", "-trim", "10"};
     std::vector<std::string> args = options;
     const std::string pattern = folder + "/" + std::to_string(code) + "-##." + action;
@@ -110,10 +108,9 @@ TEST(Batch, EveryFileEqualsASingleRun) {
 // A line that cannot be drawn is named with its number and reason, in line
 // order whatever the number of workers; the other lines are written.
 TEST(Batch, FailuresInLineOrderAndTheRestWritten) {
-  const std::string folder = test::TempDir() + "/failing";
-  std::filesystem::create_directories(folder);
+  const std::string folder = FreshFolder("failing");
   const std::string batchFile = folder + "/in.txt";
-  WriteText(batchFile, "590123412345\nabc\n\n400638133393\r\n--\n12345670");
+  WriteFile(batchFile, "590123412345\nabc\n\n400638133393\r\n--\n12345670");
   std::string firstErr;
   for (const char* threads : {"1", "4"}) {
     const auto run = RunKbc({"-type", "EAN-13", "-batch", batchFile, "-threads", threads, "-action", "svgf",
@@ -131,10 +128,9 @@ TEST(Batch, FailuresInLineOrderAndTheRestWritten) {
 }
 
 TEST(Batch, RefusalsAndStandardInput) {
-  const std::string folder = test::TempDir() + "/refusals";
-  std::filesystem::create_directories(folder);
+  const std::string folder = FreshFolder("refusals");
   const std::string input = folder + "/in-1.txt";
-  WriteText(input, "590123412345\n");
+  WriteFile(input, "590123412345\n");
   // Line 1 of "in.txt" is "in-1.txt": the batch file is never overwritten.
   const auto own = RunKbc({"-batch", input, "-action", "svgf", "-output", folder + "/in.txt"});
   EXPECT_EQ(own.status, 1);

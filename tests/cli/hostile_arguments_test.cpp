@@ -19,11 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Folder(const std::string& name) {
-  const std::string folder = test::TempDir() + "/" + name;
-  fs::create_directories(folder);
-  return folder;
-}
+using test::FreshFolder;
 
 bool GhostscriptRenders(const std::string& eps) {
   return test::RunProgram({"gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=nullpage", eps}).status == 0;
@@ -32,7 +28,7 @@ bool GhostscriptRenders(const std::string& eps) {
 // A size that would print below 1 takes the canvases' size (0 means 12); the
 // document is otherwise byte for byte the one the canvases' size gives.
 TEST(HostileArguments, EpsFontSizesBelowOneStillRender) {
-  const std::string folder = Folder("font-size");
+  const std::string folder = FreshFolder("font-size");
   const auto write = [&](const std::string& size, const std::string& name) {
     const std::string path = folder + "/" + name + "/code.eps";
     fs::create_directories(folder + "/" + name);
@@ -51,7 +47,7 @@ TEST(HostileArguments, EpsFontSizesBelowOneStillRender) {
 }
 
 TEST(HostileArguments, OverlongFontNamesAreCutTo127Characters) {
-  const std::string eps = Folder("font-name") + "/code.eps";
+  const std::string eps = FreshFolder("font-name") + "/code.eps";
   const std::string name(1024, 'F');
   ASSERT_EQ(test::RunKbc(test::WithOutput({"-data", "590123412345", "-fontname", name}, "epsf", eps)).status, 0);
   const std::string text = test::ReadFile(eps);
@@ -62,10 +58,10 @@ TEST(HostileArguments, OverlongFontNamesAreCutTo127Characters) {
 // The preferences file as a FIFO (no writer: reading it would wait forever)
 // and with a Latin-1 author.
 TEST(HostileArguments, PreferencesFilesThatAreNotUtf8OrNotFiles) {
-  const std::string latin = Folder("prefs-latin1");
+  const std::string latin = FreshFolder("prefs-latin1");
   fs::create_directories(latin + "/KestrovaBarCode");
   std::ofstream(latin + "/KestrovaBarCode/preferences") << "QZTXAuth=Jos\xE9\n";
-  const std::string fifo = Folder("prefs-fifo");
+  const std::string fifo = FreshFolder("prefs-fifo");
   fs::create_directories(fifo + "/KestrovaBarCode");
   ASSERT_EQ(mkfifo((fifo + "/KestrovaBarCode/preferences").c_str(), 0600), 0);
 
@@ -120,7 +116,7 @@ TEST(HostileArguments, UsageThatCannotBeWrittenFailsTheRun) {
   EXPECT_EQ(err.str(), "KestrovaBarCode: the usage text could not be written to standard output\n");
 
   if (geteuid() != 0) GTEST_SKIP() << "a device that is always full needs root to make";
-  const std::string full = Folder("full") + "/full";
+  const std::string full = FreshFolder("full") + "/full";
   ASSERT_EQ(mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0);
   EXPECT_EQ(test::RunProgram({"sh", "-c", "\"$0\" > \"$1\"", KBC_EXECUTABLE, full}).status, 1);
 }

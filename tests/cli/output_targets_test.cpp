@@ -15,6 +15,7 @@ namespace kbc {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FreshFolder;
 
 std::vector<std::string> Request(const std::string& action, const std::string& output) {
   return {"-type", "EAN-13", "-data", "590123412345", "-action", action, "-output", output};
@@ -25,13 +26,6 @@ std::string RegularDocument(const std::string& folder, const std::string& action
   const std::string path = folder + "/regular." + action;
   EXPECT_EQ(test::RunKbc(Request(action, path)).status, 0);
   return test::ReadFile(path);
-}
-
-std::string FreshFolder(const std::string& name) {
-  const std::string folder = test::TempDir() + "/" + name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
 }
 
 TEST(OutputTargets, FifoReaderGetsTheDocumentAndTheFifoStays) {

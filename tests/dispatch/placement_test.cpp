@@ -90,6 +90,7 @@ TEST(RenderBarcode, UndrawableDataDrawsTheUnscaledPlaceholderOrNothing) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, U"No BarCode Image");
   EXPECT_EQ(texts[0].fontSize, 14);
+  EXPECT_TRUE(target.Only("fillrect").empty());
   const auto scales = target.Only("scale");
   ASSERT_EQ(scales.size(), 2u);
   EXPECT_FLOAT_EQ(float(scales[0].a * scales[1].a), 1.0f);  // k cancelled: the message is never scaled
@@ -105,11 +106,6 @@ TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
   s.foreground = {0.2, 0.9, 0, 0, 0};
   RecordingTarget target;
   RenderBarcode(&target, s, 0, 0);
-  const auto fills = target.Only("fillrect");
-  ASSERT_FALSE(fills.empty());
-  EXPECT_EQ(fills[0].a, 0);
-  EXPECT_EQ(fills[0].c, 113);
-  EXPECT_EQ(fills[0].d, 80);
   const auto colours = target.Only("fill");
   EXPECT_EQ(colours[1].colour.space, ColourSpace::Grey);
   EXPECT_EQ(colours[1].colour.c[0], 0.2);
@@ -122,7 +118,7 @@ TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
   RecordingTarget transparent;
   BarcodeSettings t = Ean13(3);
   RenderBarcode(&transparent, t, 0, 0);
-  EXPECT_NE(transparent.Only("fillrect").front().a, 0);  // the first rectangle is a bar at x 11
+  EXPECT_NE(transparent.Only("fillrect").front().a, 0);  // no background: the first rectangle is a bar at x 11
 }
 
 }  // namespace

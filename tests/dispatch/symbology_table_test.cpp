@@ -1,6 +1,6 @@
-// Properties of the symbology table over every row: names, renderers, and
-// that every bar or module a renderer fills lies inside the image the data
-// check reports, for random data.
+// Properties of the symbology table over every row: names, renderers, and for
+// random data that the image a renderer draws is the one the data check
+// reports, with every bar or module inside it, and that refusals say why.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -15,17 +15,29 @@
 namespace kbc {
 namespace {
 
-TEST(SymbologyTable, NamesAreUniqueAndRoundTrip) {
+TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   std::set<std::string_view> names;
-  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
-    const SymbologyRow& row = kSymbologies[code];
-    EXPECT_FALSE(row.name.empty()) << code;
-    EXPECT_TRUE(names.insert(row.name).second) << row.name;
+  for (SymbologyType code = 0; code <= kSymbologyCount + 1; ++code) {
     std::u32string name;
     AppendSymbologyName(name, code);
-    EXPECT_EQ(SymbologyFromName(name), code) << row.name;
+    EXPECT_EQ(SymbologyFromName(name), code <= kSymbologyCount ? code : 0) << code;  // 0 and 44 append nothing
+    if (code == 0 || code > kSymbologyCount) continue;
+    EXPECT_FALSE(kSymbologies[code].name.empty()) << code;
+    EXPECT_TRUE(names.insert(kSymbologies[code].name).second) << kSymbologies[code].name;
   }
   EXPECT_TRUE(kSymbologies[0].name.empty());
+  const std::pair<std::u32string_view, SymbologyType> rows[] = {
+      {U"EAN-13", 1},      {U"ean-13", 0},   {U"EAN13", 0},     {U" EAN-13", 0},
+      {U"UPC-A", 9},       {U"QRCode", 30},  {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43},
+  };
+  for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
+}
+
+TEST(SymbologyTable, TypesThatCutAtTheFirstSpace) {
+  for (SymbologyType code = 0; code <= 45; ++code) {
+    const bool cuts = code == 0 || code == 1 || code == 9 || code == 16 || code == 18 || code == 19 || code > 43;
+    EXPECT_EQ(SymbologyRowOf(code).shape.spaces, cuts ? Spaces::CutAtFirst : Spaces::Keep) << code;
+  }
 }
 
 // Every symbology is drawn, and the check can size its image: a fixed width or a rule.
@@ -62,7 +74,7 @@ std::u32string RandomAddOn(std::mt19937& rng) {
   return addon;
 }
 
-TEST(SymbologyTable, RenderersFillOnlyInsideTheCheckedImage) {
+TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
   for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
     const SymbologyRow& row = kSymbologies[code];
     if (row.renderer == nullptr) continue;
@@ -77,18 +89,28 @@ TEST(SymbologyTable, RenderersFillOnlyInsideTheCheckedImage) {
       settings.showText = row.printsText ? 1 : 0;
       settings.opaqueBackground = 1;
       ShapeDataForType(settings);
-      const std::optional<Rect> image = ValidateBarcodeData(settings);
-      if (!image) continue;
+      const DataCheck check = CheckBarcodeData(settings);
+      const std::string data(settings.data.begin(), settings.data.end());
+      if (!check.image) {
+        EXPECT_FALSE(check.refusal.empty()) << row.name << " refuses \"" << data << "\" without a reason";
+        continue;
+      }
+      const Rect& image = *check.image;
       ++drawn;
       test::RecordingTarget target;
       row.renderer(&target, settings);
       const auto fills = target.Only("fillrect");
       ASSERT_FALSE(fills.empty()) << row.name;
+      // The opaque background comes first and is the image the check sized.
+      const test::RecordedCall& background = fills[0];
+      ASSERT_TRUE(background.a == 0 && background.b == 0 && background.c == image.width &&
+                  background.d == image.height)
+          << row.name << " data \"" << data << "\" draws " << background.c << " x " << background.d << ", checked "
+          << image.width << " x " << image.height;
       for (const test::RecordedCall& r : fills) {
-        const bool inside = r.a >= 0 && r.b >= 0 && r.a + r.c <= image->width && r.b + r.d <= image->height;
-        ASSERT_TRUE(inside) << row.name << " data \"" << std::string(settings.data.begin(), settings.data.end())
-                            << "\" fills (" << r.a << ", " << r.b << ", " << r.c << ", " << r.d
-                            << ") outside " << image->width << " x " << image->height;
+        const bool inside = r.a >= 0 && r.b >= 0 && r.a + r.c <= image.width && r.b + r.d <= image.height;
+        ASSERT_TRUE(inside) << row.name << " data \"" << data << "\" fills (" << r.a << ", " << r.b << ", " << r.c
+                            << ", " << r.d << ") outside " << image.width << " x " << image.height;
       }
     }
     EXPECT_GT(drawn, 10) << row.name << ": too few random requests could be drawn to say anything";

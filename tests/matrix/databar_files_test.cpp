@@ -1,5 +1,5 @@
-// GS1 DataBar files from the command line: decoder reads of PNG and SVG files,
-// hand-checked golden files, and refusals that draw nothing.
+// GS1 DataBar files from the command line: decoder reads of PNG and SVG files
+// and hand-checked golden files.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,12 +7,9 @@
 
 #include "support/decoders.h"
 #include "support/output_files.h"
-#include "support/process.h"
 
 namespace kbc {
 namespace {
-
-using test::ReadFile;
 
 struct ReadCase {
   const char* type;
@@ -62,36 +59,6 @@ const test::GoldenCase kGoldenCases[] = {
 };
 
 TEST(DataBarGoldenFiles, EpsAndSvgMatchTheReviewedFiles) { test::ExpectGoldenFiles(kGoldenCases); }
-
-// Data the encoder rejects is refused by the data check: exit status 1, the
-// reason on stderr, no file (or for PDF the placeholder page), never a blank symbol.
-TEST(DataBarRefusal, UnencodableDataDrawsNothing) {
-  const struct {
-    const char* type;
-    const char* data;
-    const char* reason;
-  } rows[] = {
-      {"Databar-Limited", "2000000000000", "up to 1999999999999"},
-      {"Databar-Expanded", "10AB^C", "\"^\""},
-      {"Databar-Expanded", "10AB~C", "cannot encode \"~\""},
-      {"Databar-Expanded", "ABC", "application identifier"},
-  };
-  for (const auto& row : rows) {
-    for (const std::string action : {"svgf", "pngf", "pdff"}) {
-      SCOPED_TRACE(std::string(row.type) + " " + row.data + " " + action);
-      const std::string path = test::TempDir() + "/refused." + action.substr(0, 3);
-      const test::ProcessResult run =
-          test::RunKbc(test::WithOutput({"-type", row.type, "-data", row.data}, action, path));
-      EXPECT_EQ(run.status, 1);
-      EXPECT_NE(run.err.find(row.reason), std::string::npos) << run.err;
-      if (action == "pdff") {
-        EXPECT_NE(run.err.find("No BarCode Image"), std::string::npos) << run.err;
-      } else {
-        EXPECT_EQ(ReadFile(path), "");
-      }
-    }
-  }
-}
 
 }  // namespace
 }  // namespace kbc

@@ -107,31 +107,6 @@ TEST(DataBarModuleRows, StandardFigures) {
   }
 }
 
-// Twelve digits read as if a zero stood in front; a 14th digit (the check digit
-// of the item number) is dropped.
-TEST(DataBarModuleString, NumericDataIsThirteenDigits) {
-  for (const Kind kind : {Kind::kOmnidirectional, Kind::kTruncated, Kind::kStacked, Kind::kStackedOmnidirectional,
-                          Kind::kLimited}) {
-    const std::string thirteen = Modules(kind, U"0123456789012");
-    ASSERT_FALSE(thirteen.empty()) << int(kind);
-    EXPECT_EQ(Modules(kind, U"123456789012"), thirteen) << int(kind);
-    EXPECT_EQ(Modules(kind, U"01234567890128"), thirteen) << int(kind);
-  }
-}
-
-// Rows come top first: Stacked's string opens with the upper half (left guard,
-// light then dark) five times, and ends with the lower half, whose right half
-// is reversed so that its guard is dark then light.
-TEST(DataBarModuleString, StackedRowsTopFirst) {
-  const std::string modules = Modules(Kind::kStacked, U"123");
-  ASSERT_EQ(modules.size(), 50u * 13);
-  const std::string top = modules.substr(0, 50);
-  for (int row = 1; row < 5; ++row) EXPECT_EQ(modules.substr(50 * row, 50), top);
-  EXPECT_EQ(top.substr(0, 2), "01");
-  EXPECT_EQ(modules.substr(50 * 12, 2), "10");
-  EXPECT_EQ(modules.substr(50 * 5, 4), "0000");  // the separator starts 4 light modules in
-}
-
 // Data the symbols cannot carry is refused with its reason, never drawn blank.
 TEST(DataBarEncoded, RefusalsSayWhy) {
   const struct {

@@ -1,5 +1,5 @@
 // PDF417, Data Matrix and CIP files from the command line read back by an
-// independent decoder, byte for byte; golden files; CIP as Data Matrix; refusals.
+// independent decoder, byte for byte; golden files; CIP as Data Matrix.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -95,34 +95,6 @@ TEST(Pdf417DataMatrixDocuments, CipEqualsDataMatrix) {
     bodies.push_back(svg.substr(svg.find("<path")));
   }
   EXPECT_EQ(bodies[0], bodies[1]);
-}
-
-// Data no symbol holds is refused with exit status 1 and the reason: no file,
-// or for PDF a page with the placeholder only.
-TEST(Pdf417DataMatrixDocuments, DataTooLongIsRefused) {
-  const struct {
-    const char* type;
-    std::string data;
-    const char* reason;
-  } rows[] = {
-      {"DataMatrix", std::string(1559, 'a'), "too long for any Data Matrix symbol"},
-      {"CIP", std::string(1000, '\xE9'), "too long for any Data Matrix symbol"},
-      {"PDF417", std::string(1850, '\xE9'), "too long for a PDF417 symbol"},
-  };
-  for (const auto& row : rows) {
-    for (const std::string action : {"svgf", "epsf", "pngf", "pdff"}) {
-      const std::string path = test::TempDir() + "/too-long." + action.substr(0, 3);
-      const test::ProcessResult run =
-          test::RunKbc(test::WithOutput({"-type", row.type, "-data", row.data}, action, path));
-      EXPECT_EQ(run.status, 1) << row.type << " " << action;
-      EXPECT_NE(run.err.find(row.reason), std::string::npos) << run.err;
-      if (action == "pdff") {
-        EXPECT_NE(run.err.find("No BarCode Image"), std::string::npos) << run.err;
-      } else {
-        EXPECT_EQ(ReadFile(path), "") << action;
-      }
-    }
-  }
 }
 
 }  // namespace

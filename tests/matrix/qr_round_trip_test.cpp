@@ -73,22 +73,5 @@ TEST(QrDocuments, VersionOneSizeAndFirstModule) {
   }
 }
 
-// Data no QR symbol holds (2953 bytes is the most) is refused with exit status
-// 1: no file, or for PDF a page with the placeholder only.
-TEST(QrDocuments, DataTooLongIsRefused) {
-  for (const std::string action : {"svgf", "epsf", "pngf", "pdff"}) {
-    const std::string path = test::TempDir() + "/too-long." + action.substr(0, 3);
-    const test::ProcessResult run =
-        test::RunKbc(test::WithOutput({"-type", "QRCode", "-data", std::string(3000, 'a')}, action, path));
-    EXPECT_EQ(run.status, 1) << action;
-    EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
-    if (action == "pdff") {
-      EXPECT_NE(run.err.find("No BarCode Image"), std::string::npos) << run.err;
-    } else {
-      EXPECT_EQ(ReadFile(path), "") << action;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace kbc

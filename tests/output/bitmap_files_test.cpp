@@ -6,6 +6,7 @@
 #include <map>
 
 #include "support/decoders.h"
+#include "support/output_files.h"
 #include "support/process.h"
 #include "support/raw_pixels.h"
 
@@ -15,16 +16,6 @@ namespace {
 using Args = std::vector<std::string>;
 const Args kGrey{"-colmode", "0", "-fcolcomponent1", "0", "-fcolcomponent2", "1"};
 const Args kCmyk{"-colmode", "2", "-fcolcomponent4", "1", "-fcolcomponent5", "1"};
-
-// The EAN-13 of 590123412345 written by `action` to a fresh file.
-std::string Produce(const std::string& name, const std::string& action, const Args& options) {
-  const std::string path = TempDir() + "/" + name;
-  Args args{"-type", "EAN-13", "-data", "590123412345", "-action", action, "-output", path};
-  args.insert(args.end(), options.begin(), options.end());
-  const ProcessResult run = RunKbc(args);
-  EXPECT_EQ(run.status, 0) << name << ": " << run.err;
-  return path;
-}
 
 // Every bitmap kind and colour mode scans, read by both decoders, and has the
 // expected size and format: one pixel per point, the scaled size truncated
@@ -51,7 +42,7 @@ TEST(BitmapFiles, DecodersReadEveryKindAndMode) {
   };
   for (const auto& [name, action, options, enlarge, identified] : rows) {
     std::string log;
-    const std::string path = Produce(name, action, options);
+    const std::string path = WriteSymbol(name, action, options);
     EXPECT_EQ(Identify(path, format.at(action)), identified) << name;
     std::string large = enlarge == kReplicate ? EnlargeBitmap(path, 400, &log) : path;
     if (enlarge == kInterpolate) {
@@ -73,17 +64,17 @@ TEST(BitmapFiles, DecodersReadEveryKindAndMode) {
 TEST(BitmapFiles, PixelValues) {
   const Args exact{"-colmode", "2", "-fcolcomponent1", "0.2", "-fcolcomponent2", "0.4", "-fcolcomponent3", "0.6",
                    "-fcolcomponent4", "0.8", "-fcolcomponent5", "1", "-antialiasoff", "1"};
-  const RawImage cmyk = ReadPixels(Produce("exact.tif", "tiff", exact), "cmyk");
+  const RawImage cmyk = ReadPixels(WriteSymbol("exact.tif", "tiff", exact), "cmyk");
   EXPECT_EQ(cmyk.Distinct(), (std::set<std::vector<int>>{{0, 0, 0, 0}, {51, 102, 153, 204}}));
 
-  const RawImage off = ReadPixels(Produce("off.png", "pngf", {"-scale", "150", "-antialiasoff", "1"}), "rgb");
+  const RawImage off = ReadPixels(WriteSymbol("off.png", "pngf", {"-scale", "150", "-antialiasoff", "1"}), "rgb");
   EXPECT_EQ(off.Distinct(), (std::set<std::vector<int>>{{0, 0, 0}, {255, 255, 255}}));
-  EXPECT_GT(ReadPixels(Produce("on.png", "pngf", {"-scale", "150"}), "rgb").Distinct().size(), 2u);
+  EXPECT_GT(ReadPixels(WriteSymbol("on.png", "pngf", {"-scale", "150"}), "rgb").Distinct().size(), 2u);
 
   Args grey = kGrey;
   grey.insert(grey.end(), {"-bcolcomponent1", "1", "-bcolcomponent2", "1", "-coltrans", "1"});
   for (const auto& [name, action] : {std::pair{"grey.png", "pngf"}, {"grey.jpg", "jpeg"}, {"grey2.tif", "tiff"}}) {
-    const RawImage image = ReadPixels(Produce(name, action, grey), "gray");
+    const RawImage image = ReadPixels(WriteSymbol(name, action, grey), "gray");
     ASSERT_EQ(image.width, 113) << name;
     EXPECT_LE(image.At(11, 0)[0], 8) << name << ": bar";
     EXPECT_GE(image.At(10, 0)[0], 247) << name << ": quiet zone";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/decoders.h"
+#include "support/output_files.h"
 #include "support/process.h"
 #include "support/raw_pixels.h"
 
@@ -18,17 +19,6 @@ namespace kbc::test {
 namespace {
 
 using Args = std::vector<std::string>;
-
-std::string Produce(const std::string& name, const std::string& action, const Args& options,
-                    const Args& symbol = {"-type", "EAN-13", "-data", "590123412345"}) {
-  const std::string path = TempDir() + "/" + name;
-  Args args = symbol;
-  args.insert(args.end(), options.begin(), options.end());
-  args.insert(args.end(), {"-action", action, "-output", path});
-  const ProcessResult run = RunKbc(args);
-  EXPECT_EQ(run.status, 0) << name << ": " << run.err;
-  return path;
-}
 
 // The pHYs chunk's pixels per metre (x) and unit, or "none"; read from the file's bytes.
 std::string PngResolution(const std::string& path) {
@@ -43,15 +33,15 @@ std::string PngResolution(const std::string& path) {
 // 300 dpi: 113 × 80 points make 470 × 333 pixels (truncated); every file
 // records the resolution; without -dpi nothing is recorded.
 TEST(Dpi, SizeAndRecordedResolution) {
-  EXPECT_EQ(Identify(Produce("e.png", "pngf", {"-dpi", "300"}), "%w %h"), "470 333");
+  EXPECT_EQ(Identify(WriteSymbol("e.png", "pngf", {"-dpi", "300"}), "%w %h"), "470 333");
   EXPECT_EQ(PngResolution(TempDir() + "/e.png"), "11811 unit 1");
-  EXPECT_EQ(PngResolution(Produce("plain.png", "pngf", {})), "none");
-  EXPECT_EQ(Identify(Produce("e.jpg", "jpeg", {"-dpi", "300"}), "%w %h %x %y %U"), "470 333 300 300 PixelsPerInch");
-  EXPECT_EQ(Identify(Produce("e.tif", "tiff", {"-dpi", "300"}), "%w %h %x %y %U"), "470 333 300 300 PixelsPerInch");
+  EXPECT_EQ(PngResolution(WriteSymbol("plain.png", "pngf", {})), "none");
+  EXPECT_EQ(Identify(WriteSymbol("e.jpg", "jpeg", {"-dpi", "300"}), "%w %h %x %y %U"), "470 333 300 300 PixelsPerInch");
+  EXPECT_EQ(Identify(WriteSymbol("e.tif", "tiff", {"-dpi", "300"}), "%w %h %x %y %U"), "470 333 300 300 PixelsPerInch");
   // Out-of-range values clamp to 72..2400; 72 is one pixel per point, recorded.
-  EXPECT_EQ(Identify(Produce("low.png", "pngf", {"-dpi", "10"}), "%w %h"), "113 80");
+  EXPECT_EQ(Identify(WriteSymbol("low.png", "pngf", {"-dpi", "10"}), "%w %h"), "113 80");
   EXPECT_EQ(PngResolution(TempDir() + "/low.png"), "2835 unit 1");
-  EXPECT_EQ(Identify(Produce("high.png", "pngf", {"-dpi", "9999", "-scale", "50"}), "%w %h"), "1883 1333");
+  EXPECT_EQ(Identify(WriteSymbol("high.png", "pngf", {"-dpi", "9999", "-scale", "50"}), "%w %h"), "1883 1333");
 }
 
 // Beyond the pixel ceiling nothing is written, and the message names the
@@ -103,7 +93,7 @@ TEST_P(DpiScans, AtLabelPrinterResolutions) {
       for (const char* aliased : {"0", "1"}) {
         const std::string where = std::string(dpi) + " dpi, scale " + scale + ", antialiasoff " + aliased;
         const std::string path =
-            Produce("scan.png", "pngf", {"-dpi", dpi, "-scale", scale, "-antialiasoff", aliased}, symbol.symbol);
+            WriteSymbol("scan.png", "pngf", {"-dpi", dpi, "-scale", scale, "-antialiasoff", aliased}, symbol.symbol);
         std::string log;
         const std::string bordered = EnlargeBitmap(path, 100, &log);
         const double pixelsPerUnit = std::stod(dpi) / 72 * std::stod(scale) / 100;
@@ -135,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(DrawnSymbologies, DpiScans, testing::ValuesIn(kSymbols)
 TEST(Dpi, WholePixelBarsWithoutAntialiasing) {
   for (const char* scale : {"75", "125", "150"}) {
     const RawImage image = ReadPixels(
-        Produce("bars.png", "pngf", {"-dpi", "203", "-scale", scale, "-antialiasoff", "1"}), "gray");
+        WriteSymbol("bars.png", "pngf", {"-dpi", "203", "-scale", scale, "-antialiasoff", "1"}), "gray");
     ASSERT_GT(image.width, 0);
     const int row = image.height / 3;  // through the digit bars
     const double pixelsPerModule = std::floor(203.0 / 72 * std::stoi(scale) / 100);

@@ -9,7 +9,6 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <future>
 
 #include "platform/atomic_file.h"
@@ -19,18 +18,10 @@ namespace kbc {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FreshFolder;
+using test::WriteFile;
 
 constexpr std::string_view kDocument = "%!PS-Adobe-3.0 EPSF-3.0\n%%EOF\n";
-
-// A fresh folder per test, inside the test run's temporary folder.
-std::string FreshFolder(const std::string& name) {
-  const std::string folder = test::TempDir() + "/" + name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
-void WriteText(const std::string& path, std::string_view text) { std::ofstream(path, std::ios::binary) << text; }
 
 // Names in the folder that look like our temporary files.
 int TemporaryFilesIn(const std::string& folder) {
@@ -69,7 +60,7 @@ TEST(AtomicFile, FoldersAreRefusedWithOneClearLine) {
 // The link stays, the file it names is replaced by a new inode of the same mode.
 TEST(AtomicFile, RegularFilesAreReplacedWholeThroughLinks) {
   const std::string folder = FreshFolder("regular");
-  WriteText(folder + "/real.eps", "old");
+  WriteFile(folder + "/real.eps", "old");
   chmod((folder + "/real.eps").c_str(), 0640);
   fs::create_symlink("real.eps", folder + "/link.eps");
   EXPECT_EQ(WriteFileAtomically(folder + "/link.eps", kDocument), std::nullopt);
@@ -94,7 +85,7 @@ TEST(AtomicFile, WritableFilesInReadOnlyFoldersAreWrittenInPlace) {
   ASSERT_NE(mkdtemp(pattern), nullptr);
   const std::string folder = pattern;
   const std::string file = folder + "/kept.svg";
-  WriteText(file, "old contents, longer than the document");
+  WriteFile(file, "old contents, longer than the document");
   const uid_t nobody = 65534;
   if (geteuid() == 0) {
     ASSERT_EQ(chown(file.c_str(), nobody, nobody), 0);
@@ -122,7 +113,7 @@ TEST(AtomicFile, SignalsRemoveTheTemporaryFileAndStillEndTheRun) {
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
     const std::string temporary = folder + "/.out.eps.ABCDEF";
-    WriteText(temporary, "partial");
+    WriteFile(temporary, "partial");
     const pid_t child = fork();
     if (child == 0) {
       const RemovedOnSignal guard(temporary);

@@ -3,7 +3,6 @@
 // with a cold cache, a warm one and a damaged one.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,7 +16,7 @@
 namespace kbc {
 namespace {
 
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+using test::WriteFile;
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -30,7 +29,7 @@ TEST(FontCache, EntriesHoldOnlyUnderTheirStampAndFile) {
   const std::string dir = test::TempDir();
   const std::string cache = dir + "/cache/KestrovaBarCode/fonts";
   const std::string fontFile = dir + "/face.otf";
-  WriteText(fontFile, "outlines");
+  WriteFile(fontFile, "outlines");
   const ResolvedFont font{fontFile, 2, "Face-Regular", true};
   WriteCachedFont(cache, "setup A", "Face Regular", font);
   WriteCachedFont(cache, "setup A", "Other", ResolvedFont{"", 0, "Other", false});
@@ -47,9 +46,9 @@ TEST(FontCache, EntriesHoldOnlyUnderTheirStampAndFile) {
   EXPECT_FALSE(ReadCachedFont(cache, "setup B", "Face Regular")) << "another fontconfig setup";
   EXPECT_FALSE(ReadCachedFont(cache, "setup A", "face regular")) << "names are exact";
 
-  WriteText(fontFile, "outlines, replaced");  // the resolved file changed since
+  WriteFile(fontFile, "outlines, replaced");  // the resolved file changed since
   EXPECT_FALSE(ReadCachedFont(cache, "setup A", "Face Regular"));
-  WriteText(cache, "not a cache\n");
+  WriteFile(cache, "not a cache\n");
   EXPECT_FALSE(ReadCachedFont(cache, "setup A", "Other"));
 }
 
@@ -69,7 +68,7 @@ TEST(ShapeCache, RunsComeBackWhileTheShaperIsUnchanged) {
   const std::string dir = test::TempDir();
   const std::string cache = dir + "/shapes";
   const std::string library = dir + "/libshaper.so";
-  WriteText(library, "version 1");
+  WriteFile(library, "version 1");
   const ShapedFace face{"/fonts/a b.ttf", "1.0:2:3", 1};
   const ShapedRun run{1000, 729, -271, 200, {{31, 0, 0, 584, 0}, {24, -5, 7, 556, 1}}};
   {
@@ -88,7 +87,7 @@ TEST(ShapeCache, RunsComeBackWhileTheShaperIsUnchanged) {
   EXPECT_FALSE(ShapeCache(cache).Find(face, U">7"));
   EXPECT_FALSE(ShapeCache(cache).Find(ShapedFace{face.file, "1.0:2:4", 1}, U"> 7")) << "font file changed";
 
-  WriteText(library, "version 2");  // an upgraded HarfBuzz may shape differently
+  WriteFile(library, "version 2");  // an upgraded HarfBuzz may shape differently
   EXPECT_FALSE(ShapeCache(cache).Find(face, U"> 7"));
 }
 
@@ -193,15 +192,15 @@ TEST(FontCache, OutputsDoNotDependOnTheCacheState) {
   EXPECT_EQ(png("warm.png"), coldBitmap);
 
   const std::string fonts = cacheHome + "/KestrovaBarCode/fonts";
-  WriteText(fonts, Replaced(test::ReadFile(fonts), "=DejaVuSans", "=Tampered"));
+  WriteFile(fonts, Replaced(test::ReadFile(fonts), "=DejaVuSans", "=Tampered"));
   EXPECT_NE(svg({}).find("Tampered"), std::string::npos) << "a valid entry is used as it stands";
   EXPECT_EQ(svg({"FC_LANG=fr"}), cold) << "another setup ignores the entry";
-  WriteText(fonts, "KestrovaBarCode fonts 1\n=garbage\n");
+  WriteFile(fonts, "KestrovaBarCode fonts 1\n=garbage\n");
   EXPECT_EQ(svg({}), cold);
 
   for (const char* name : {"/KestrovaBarCode/shapes", "/KestrovaBarCode/glyphs"}) {
     const std::string file = cacheHome + name;
-    WriteText(file, test::ReadFile(file).substr(0, 300));  // cut short, mid-entry
+    WriteFile(file, test::ReadFile(file).substr(0, 300));  // cut short, mid-entry
   }
   EXPECT_EQ(png("damaged.png"), coldBitmap);
   EXPECT_EQ(png("repaired.png"), coldBitmap);

@@ -13,8 +13,6 @@ std::string Run(const std::vector<std::string>& args, const std::string& output,
   return result.status == 0 ? output : std::string();
 }
 
-std::string WithSuffix(const std::string& path, const std::string& suffix) { return path + suffix; }
-
 std::string HexToBytes(const std::string& hex) {
   std::string bytes;
   for (std::size_t i = 0; i + 1 < hex.size();) {
@@ -44,24 +42,24 @@ std::string Attribute(const std::string& element, const std::string& name) {
 }  // namespace
 
 std::string RasteriseSvg(const std::string& svgPath, std::string* log) {
-  const std::string png = WithSuffix(svgPath, ".png");
+  const std::string png = svgPath + ".png";
   return Run({"rsvg-convert", "-b", "white", "-z", "4", "-o", png, svgPath}, png, log);
 }
 
 std::string RasteriseEps(const std::string& epsPath, std::string* log) {
-  const std::string png = WithSuffix(epsPath, ".png");
+  const std::string png = epsPath + ".png";
   return Run({"gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-dEPSCrop", "-sDEVICE=png16m", "-r288",
               "-sOutputFile=" + png, epsPath},
              png, log);
 }
 
 std::string RasterisePdf(const std::string& pdfPath, std::string* log) {
-  const std::string stem = WithSuffix(pdfPath, ".page");
+  const std::string stem = pdfPath + ".page";
   return Run({"pdftoppm", "-r", "288", "-png", "-singlefile", pdfPath, stem}, stem + ".png", log);
 }
 
 std::string EnlargeBitmap(const std::string& imagePath, int percent, std::string* log) {
-  const std::string png = WithSuffix(imagePath, ".large.png");
+  const std::string png = imagePath + ".large.png";
   return Run({"convert", imagePath, "-background", "white", "-flatten", "-scale", std::to_string(percent) + "%",
               "-bordercolor", "white", "-border", "40", png},
              png, log);

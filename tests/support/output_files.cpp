@@ -16,6 +16,16 @@ std::vector<std::string> WithOutput(std::vector<std::string> args, const std::st
   return args;
 }
 
+std::string WriteSymbol(const std::string& name, const std::string& action, const std::vector<std::string>& options,
+                        const std::vector<std::string>& symbol) {
+  const std::string path = TempDir() + "/" + name;
+  std::vector<std::string> args = symbol;
+  args.insert(args.end(), options.begin(), options.end());
+  const ProcessResult run = RunKbc(WithOutput(args, action, path));
+  EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+  return path;
+}
+
 void ExpectGoldenFiles(std::span<const GoldenCase> cases) {
   const bool regenerate = std::getenv("KBC_REGENERATE_GOLDEN") != nullptr;
   for (const GoldenCase& golden : cases) {

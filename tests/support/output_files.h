@@ -12,6 +12,11 @@ inline const std::vector<std::string> kFixedDate = {"SOURCE_DATE_EPOCH=179658456
 // args followed by "-action action -output path".
 std::vector<std::string> WithOutput(std::vector<std::string> args, const std::string& action, const std::string& path);
 
+// The symbol (by default the EAN-13 of 590123412345) with the options, written
+// by action to TempDir()/name; the run must succeed.
+std::string WriteSymbol(const std::string& name, const std::string& action, const std::vector<std::string>& options,
+                        const std::vector<std::string>& symbol = {"-type", "EAN-13", "-data", "590123412345"});
+
 struct GoldenCase {
   std::string name;  // the files' name in the golden directory, without extension
   std::vector<std::string> args;

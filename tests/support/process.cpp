@@ -89,6 +89,8 @@ std::string ReadFile(const std::string& path) {
   return content.str();
 }
 
+void WriteFile(const std::string& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
 namespace {
 
 // Empty when no directory could be made, so nothing is removed at exit.
@@ -109,6 +111,13 @@ std::string TempDir() {
   // Registered once root exists, so the handler runs before root is destroyed.
   [[maybe_unused]] static const bool removedAtExit = std::atexit(RemoveTempDir) == 0;
   return root;
+}
+
+std::string FreshFolder(const std::string& name) {
+  const std::string folder = TempDir() + "/" + name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
 }
 
 }  // namespace kbc::test

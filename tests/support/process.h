@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kbc::test {
@@ -22,8 +23,12 @@ ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std
 bool HaveProgram(const std::string& name);
 
 std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, std::string_view bytes);
 
 // A fresh directory removed at the end of the test process (empty if none could be made).
 std::string TempDir();
+
+// TempDir()/name, emptied or made afresh.
+std::string FreshFolder(const std::string& name);
 
 }  // namespace kbc::test
