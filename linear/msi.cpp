@@ -18,18 +18,6 @@ int DigitSumOfDouble(std::string_view number) {
   return sum + carry;
 }
 
-// A symbol drawn without its digits is 13 units lower and its bars start at 0.
-struct MsiFrame {
-  double height = 0;
-  double barBottom = 0;
-};
-
-MsiFrame MsiFrameFor(const BarcodeSettings& settings) {
-  if (settings.showText == 1) return {double(ImageHeight(kMsi, settings.trim)), 13};
-  const HeightRule rule = HeightRuleFor(kMsi);
-  return {double(CappedHeight(rule.baseHeight - 13, rule.trimCap, settings.trim)), 0};
-}
-
 }  // namespace
 
 int MsiCheckDigit(std::u32string_view digits) {
@@ -66,7 +54,7 @@ ElementWidths MsiElements(std::string_view bits) {
 // No quiet zone; the image ends with the stop's last bar, its space outside.
 void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings) {
   const ElementWidths elements = MsiElements(MsiBits(settings.data));
-  const MsiFrame layout = MsiFrameFor(settings);
+  const TextRoomLayout layout = LayoutWithTextRoom(kMsi, settings, 13);
   LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements) - elements.back(), layout.height);
   FillElements(frame, 0, elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {

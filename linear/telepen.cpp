@@ -12,18 +12,6 @@ constexpr std::size_t kMaxCharacters = 30;
 
 void AppendCharacter(ElementWidths& elements, char32_t code) { AppendPattern(elements, TelepenPatterns[code]); }
 
-// A symbol drawn without its text is 13 units lower and its bars start at 0.
-struct TelepenFrame {
-  double height = 0;
-  double barBottom = 0;
-};
-
-TelepenFrame TelepenFrameFor(const BarcodeSettings& settings) {
-  if (settings.showText == 1) return {double(ImageHeight(kTelepen, settings.trim)), 13};
-  const HeightRule rule = HeightRuleFor(kTelepen);
-  return {double(CappedHeight(rule.baseHeight - 13, rule.trimCap, settings.trim)), 0};
-}
-
 }  // namespace
 
 std::u32string TelepenCharacters(std::u32string_view data) {
@@ -60,7 +48,7 @@ ElementWidths TelepenElements(std::u32string_view characters) {
 // is the data as given, one character every 7 units.
 void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings) {
   const ElementWidths elements = TelepenElements(TelepenCharacters(settings.data));
-  const TelepenFrame layout = TelepenFrameFor(settings);
+  const TextRoomLayout layout = LayoutWithTextRoom(kTelepen, settings, 13);
   LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements), layout.height);
   FillElements(frame, 0, elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {

@@ -1,5 +1,6 @@
 #include "render/linear_frame.h"
 
+#include "core/symbology.h"
 #include "render/eps_document.h"
 #include "render/svg_document.h"
 
@@ -104,6 +105,12 @@ double FillSpacedBars(const LinearFrame& frame, double x, double barWidth, doubl
     x += pitch;
   }
   return x;
+}
+
+TextRoomLayout LayoutWithTextRoom(SymbologyType symbology, const BarcodeSettings& settings, double textRoom) {
+  if (settings.showText == 1) return {double(ImageHeight(symbology, settings.trim)), textRoom};
+  const HeightRule rule = HeightRuleFor(symbology);
+  return {double(CappedHeight(rule.baseHeight - textRoom, rule.trimCap, settings.trim)), 0};
 }
 
 void BeginTextGroup(LinearFrame& frame, double fontSize) {

@@ -82,6 +82,14 @@ struct BarExtent {
 double FillSpacedBars(const LinearFrame& frame, double x, double barWidth, double pitch,
                       std::span<const BarExtent> bars);
 
+// The height of a symbol that prints its text below the bars, and where its bars
+// start: drawn without its text, it is `textRoom` units lower and its bars start at 0.
+struct TextRoomLayout {
+  double height = 0;
+  double barBottom = 0;
+};
+TextRoomLayout LayoutWithTextRoom(SymbologyType symbology, const BarcodeSettings& settings, double textRoom);
+
 // Starts a group of text items drawn at one font size (EPS gets a font change;
 // the SVG text keeps the full font size).
 void BeginTextGroup(LinearFrame& frame, double fontSize);
