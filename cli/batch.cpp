@@ -1,16 +1,14 @@
 #include "cli/batch.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <atomic>
 #include <chrono>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <thread>
 
 #include "core/string_ops.h"
@@ -21,12 +19,26 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+std::optional<std::string> ReadAll(int fd) {
+  std::string contents;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n == 0) return contents;
+    if (n > 0) {
+      contents.append(buffer, std::size_t(n));
+    } else if (errno != EINTR) {
+      return std::nullopt;
+    }
+  }
+}
+
 std::optional<std::string> ReadBatchFile(const std::string& path) {
-  if (path == "-") return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string contents((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return std::nullopt;
+  if (path == "-") return ReadAll(STDIN_FILENO);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> contents = ReadAll(fd);
+  close(fd);
   return contents;
 }
 
@@ -62,7 +74,8 @@ RequestResult DrawLine(const CommandLine& line, const BatchLine& batchLine, cons
 // One line on a terminal, rewritten in place: lines done, rate, time left.
 class Progress {
  public:
-  Progress(std::size_t total, bool shown) : total_(total), shown_(shown), start_(Clock::now()) {}
+  Progress(TextOut& terminal, std::size_t total, bool shown)
+      : terminal_(terminal), total_(total), shown_(shown), start_(Clock::now()) {}
 
   void Show(std::size_t done) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
@@ -70,16 +83,17 @@ class Progress {
     if (!shown_ || seconds < 1 || done == 0) return;
     const double rate = double(done) / seconds;
     const auto left = std::size_t(double(total_ - done) / rate);
-    std::cerr << "\rKestrovaBarCode: " << done << "/" << total_ << " lines, " << std::size_t(rate)
-              << " per second, " << left << " s left \x1b[K" << std::flush;
+    terminal_.Write("\rKestrovaBarCode: " + std::to_string(done) + "/" + std::to_string(total_) + " lines, " +
+                    std::to_string(std::size_t(rate)) + " per second, " + std::to_string(left) + " s left \x1b[K");
     drawn_ = true;
   }
 
   void Erase() {
-    if (drawn_) std::cerr << "\r\x1b[K" << std::flush;
+    if (drawn_) terminal_.Write("\r\x1b[K");
   }
 
  private:
+  TextOut& terminal_;
   std::size_t total_;
   bool shown_;
   Clock::time_point start_;
@@ -132,15 +146,15 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
   return path;
 }
 
-int RunBatch(const CommandLine& line, std::ostream& err) {
+int RunBatch(const CommandLine& line, TextOut& err) {
   const std::optional<std::string> contents = ReadBatchFile(line.batchPath);
   if (!contents) {
-    err << "KestrovaBarCode: " << OneLine("cannot read the batch file \"" + line.batchPath + "\"") << '\n';
+    err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
     return kExitNotProduced;
   }
   const std::vector<BatchLine> lines = SplitBatchLines(*contents);
   if (lines.empty()) {
-    err << "KestrovaBarCode: warning: " << OneLine("the batch file \"" + line.batchPath + "\" has no data") << '\n';
+    err.Write("KestrovaBarCode: warning: " + OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
     return kExitWritten;
   }
 
@@ -159,8 +173,8 @@ int RunBatch(const CommandLine& line, std::ostream& err) {
   for (std::size_t i = 0; i < count; ++i) workers.emplace_back(work);
 
   // Progress is shown only on a terminal; elsewhere the workers are simply awaited.
-  const bool onTerminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
-  Progress progress(lines.size(), onTerminal);
+  const bool onTerminal = err.IsTerminal();
+  Progress progress(err, lines.size(), onTerminal);
   while (onTerminal && done < lines.size()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     progress.Show(done);
@@ -171,9 +185,9 @@ int RunBatch(const CommandLine& line, std::ostream& err) {
   bool allWritten = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string where = "line " + std::to_string(lines[i].number) + ": ";
-    for (const std::string& error : results[i].errors) err << "KestrovaBarCode: " << where << OneLine(error) << '\n';
+    for (const std::string& error : results[i].errors) err.Write("KestrovaBarCode: " + where + OneLine(error) + '\n');
     for (const std::string& warning : results[i].warnings) {
-      err << "KestrovaBarCode: warning: " << where << OneLine(warning) << '\n';
+      err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
     }
     allWritten = allWritten && results[i].written;
   }

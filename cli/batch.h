@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +29,6 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber);
 // Draws every line of the command line's batch file; returns the exit status:
 // 0 when every line was drawn, 1 when any failed. Messages go to err in line
 // order, each naming its line, whatever the number of workers.
-int RunBatch(const CommandLine& line, std::ostream& err);
+int RunBatch(const CommandLine& line, TextOut& err);
 
 }  // namespace kbc

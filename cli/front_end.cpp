@@ -1,8 +1,9 @@
 #include "cli/front_end.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
-#include <iostream>
 #include <vector>
 
 #include "cli/batch.h"
@@ -118,18 +119,14 @@ std::string IncompleteReason(const CommandLine& line) {
   return "no -data given";
 }
 
-void Report(std::ostream& err, std::string_view message) { err << "KestrovaBarCode: " << OneLine(message) << '\n'; }
+void Report(TextOut& err, std::string_view message) { err.Write("KestrovaBarCode: " + OneLine(message) + '\n'); }
 
-void Warn(std::ostream& err, std::string_view message) {
-  err << "KestrovaBarCode: warning: " << OneLine(message) << '\n';
+void Warn(TextOut& err, std::string_view message) {
+  err.Write("KestrovaBarCode: warning: " + OneLine(message) + '\n');
 }
 
 // The usage text on stdout; false when it could not be written (a full disk, a closed pipe).
-bool PrintUsage(std::ostream& out) {
-  out << UsageText();
-  out.flush();
-  return bool(out);
-}
+bool PrintUsage(TextOut& out) { return out.Write(UsageText()); }
 
 }  // namespace
 
@@ -249,9 +246,9 @@ CommandLine ScanArguments(std::span<const std::string_view> args) {
   return line;
 }
 
-int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut& err) {
   if (!SystemVersionAccepted(SystemVersionNumber())) {
-    out << "Sorry, Kestrova BarCode only works with macOS 11 Big Sur or later.\n";
+    out.Write("Sorry, Kestrova BarCode only works with macOS 11 Big Sur or later.\n");
     return kExitNotProduced;
   }
   if (args.size() <= 1) {
@@ -289,7 +286,9 @@ int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, st
 
 int RunCommandLine(int argc, char** argv) {
   std::vector<std::string_view> args(argv, argv + argc);
-  return RunCommandLine(args, std::cout, std::cerr);
+  TextOut out(STDOUT_FILENO);
+  TextOut err(STDERR_FILENO);
+  return RunCommandLine(args, out, err);
 }
 
 }  // namespace kbc

@@ -1,7 +1,6 @@
 // The command-line front end: option/value pairs into a request, then one writer.
 #pragma once
 
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +8,7 @@
 
 #include "core/settings.h"
 #include "core/types.h"
+#include "platform/text_out.h"
 
 namespace kbc {
 
@@ -59,7 +59,7 @@ CommandLine ScanArguments(std::span<const std::string_view> args);
 void ApplyOption(CommandLine& line, std::string_view option, std::string_view value);
 
 // The whole run; returns the exit status.
-int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut& err);
 int RunCommandLine(int argc, char** argv);
 
 }  // namespace kbc

@@ -3,7 +3,6 @@
 // a command line that makes no request prints the usage and one stderr line.
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,9 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Only a command line that makes no request runs whole: a ready one would
   // write wherever its -output points (and -batch would read its file).
   if (!ready) {
-    std::ostringstream out, err;
+    std::string outText, errText;
+    TextOut out(outText), err(errText);
     fuzz::Require(RunCommandLine(args, out, err) == kExitIncomplete || args.size() <= 1, "no request exits 2");
-    fuzz::Require(args.size() <= 1 || fuzz::IsWholeMessages(err.str()), "stderr messages are one line each");
+    fuzz::Require(args.size() <= 1 || fuzz::IsWholeMessages(errText), "stderr messages are one line each");
   }
   return 0;
 }

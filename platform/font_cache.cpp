@@ -1,5 +1,6 @@
 #include "platform/font_cache.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <vector>
@@ -92,10 +93,18 @@ std::string FontSetupStamp() {
 
 std::optional<ResolvedFont> ReadCachedFont(const std::string& cachePath, std::string_view stamp,
                                            std::string_view name) {
-  for (const std::string& line : ReadCacheEntries(cachePath, kHeader, stamp)) {
+  // Only the entry whose first word is the name is parsed: the file may hold
+  // many names, and a run asks for one.
+  const CacheText cache = ReadCacheText(cachePath, kHeader, stamp);
+  const std::string prefix = EscapeField(name) + ' ';
+  const std::string_view text = cache.text;
+  for (std::size_t start = cache.entries; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (!line.starts_with(prefix)) continue;
     std::optional<Entry> entry = ParseEntry(line);
-    if (!entry || entry->name != name) continue;
-    if (FileStamp(entry->font.file) != entry->fileStamp) return std::nullopt;
+    if (!entry || FileStamp(entry->font.file) != entry->fileStamp) return std::nullopt;
     return std::move(entry->font);
   }
   return std::nullopt;

@@ -4,11 +4,13 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "cli/front_end.h"
 #include "support/output_files.h"
@@ -100,20 +102,20 @@ TEST(HostileArguments, UnknownTypesSuggestTheNearestName) {
   }
 }
 
-// A stream that takes nothing, as a full disk or closed pipe does.
-class RefusingBuffer : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
-  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-};
-
 TEST(HostileArguments, UsageThatCannotBeWrittenFailsTheRun) {
-  RefusingBuffer refusing;
-  std::ostream out(&refusing);
-  std::ostringstream err;
+  // A pipe whose reader has gone takes nothing, as a full disk does.
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  close(ends[0]);
+  const auto previous = signal(SIGPIPE, SIG_IGN);
+  TextOut out(ends[1]);
+  std::string errText;
+  TextOut err(errText);
   const std::string_view args[] = {"KestrovaBarCode"};
   EXPECT_EQ(RunCommandLine(args, out, err), 1);
-  EXPECT_EQ(err.str(), "KestrovaBarCode: the usage text could not be written to standard output\n");
+  signal(SIGPIPE, previous);
+  close(ends[1]);
+  EXPECT_EQ(errText, "KestrovaBarCode: the usage text could not be written to standard output\n");
 
   if (geteuid() != 0) GTEST_SKIP() << "a device that is always full needs root to make";
   const std::string full = FreshFolder("full") + "/full";
