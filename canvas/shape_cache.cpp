@@ -1,5 +1,6 @@
 #include "canvas/shape_cache.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -16,14 +17,11 @@ std::string FacePart(const ShapedFace& face) {
   return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ';
 }
 
-// The four key words and the rest of an entry line.
-std::optional<std::pair<std::string, std::string>> SplitEntry(const std::string& line) {
+// Where an entry line's key, its first four words, ends (npos: no key).
+std::size_t KeyEnd(std::string_view line) {
   std::size_t end = 0;
-  for (int word = 0; word < 4; ++word) {
-    end = line.find(' ', end + (word > 0));
-    if (end == std::string::npos) return std::nullopt;
-  }
-  return std::make_pair(line.substr(0, end), line.substr(end + 1));
+  for (int word = 0; word < 4 && end != std::string_view::npos; ++word) end = line.find(' ', end + (word > 0));
+  return end;
 }
 
 std::string RunWords(const ShapedRun& run) {
@@ -80,8 +78,10 @@ ShapeCache::~ShapeCache() {
   // Entries of the file written under the same library are kept behind the new ones.
   if (std::optional<CacheContents> old = ReadCacheFile(path_, kHeader); old && old->stamp == shaperStamp_) {
     for (std::string& line : old->entries) {
-      const auto parts = SplitEntry(line);
-      if (parts && !addedKeys_.contains(parts->first)) entries.push_back(std::move(line));
+      const std::size_t keyEnd = KeyEnd(line);
+      if (keyEnd != std::string::npos && !addedRuns_.contains(std::string_view(line).substr(0, keyEnd))) {
+        entries.push_back(std::move(line));
+      }
     }
   }
   WriteCacheEntries(path_, kHeader, shaperStamp_, entries, kMaxBytes);
@@ -89,10 +89,17 @@ ShapeCache::~ShapeCache() {
 
 void ShapeCache::Load() {
   loaded_ = true;
-  std::optional<CacheContents> contents = ReadCacheFile(path_, kHeader);
-  if (!contents || !StampHolds(contents->stamp)) return;
-  for (const std::string& line : contents->entries) {
-    if (auto parts = SplitEntry(line)) known_.emplace(std::move(parts->first), std::move(parts->second));
+  file_ = MapCacheFile(path_, kHeader);
+  if (!file_.readable || !StampHolds(file_.stamp)) return;
+  const std::string_view text = file_.text;
+  for (std::size_t start = file_.entries; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    // The first line of a key is its newest.
+    if (const std::size_t keyEnd = KeyEnd(line); keyEnd != std::string_view::npos) {
+      stored_.emplace(line.substr(0, keyEnd), line.substr(keyEnd + 1));
+    }
   }
 }
 
@@ -107,9 +114,11 @@ std::string ShapeCache::Key(const ShapedFace& face, std::u32string_view text) {
 
 std::optional<ShapedRun> ShapeCache::Find(const ShapedFace& face, std::u32string_view text) {
   if (!loaded_) Load();
-  const auto known = known_.find(Key(face, text));
-  if (known == known_.end()) return std::nullopt;
-  return ParseRun(known->second);
+  const std::string key = Key(face, text);
+  if (const auto added = addedRuns_.find(key); added != addedRuns_.end()) return ParseRun(added->second);
+  const auto stored = stored_.find(key);
+  if (stored == stored_.end()) return std::nullopt;
+  return ParseRun(stored->second);
 }
 
 void ShapeCache::Add(const ShapedFace& face, std::u32string_view text, const ShapedRun& run,
@@ -118,8 +127,7 @@ void ShapeCache::Add(const ShapedFace& face, std::u32string_view text, const Sha
   std::string key = Key(face, text);
   std::string words = RunWords(run);
   added_.push_back(key + ' ' + words);
-  addedKeys_.insert(key);
-  known_.insert_or_assign(std::move(key), std::move(words));
+  addedRuns_.insert_or_assign(std::move(key), std::move(words));
 }
 
 }  // namespace kbc

@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "platform/cache_file.h"
 
 namespace kbc {
 
@@ -60,9 +62,10 @@ class ShapeCache {
 
   std::string path_;
   bool loaded_ = false;
-  std::map<std::string, std::string, std::less<>> known_;  // key words -> run words
-  std::vector<std::string> added_;                         // whole lines, newest last
-  std::set<std::string> addedKeys_;
+  CacheText file_;                                                 // the file as mapped
+  std::unordered_map<std::string_view, std::string_view> stored_;  // key words -> run words, in file_
+  std::map<std::string, std::string, std::less<>> addedRuns_;      // key words -> run words
+  std::vector<std::string> added_;                                 // whole lines, newest last
   std::string shaperStamp_;
   const ShapedFace* lastFace_ = nullptr;
   std::string lastFacePart_;

@@ -1,12 +1,15 @@
 #include "platform/cache_file.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "platform/atomic_file.h"
 
@@ -89,20 +92,6 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
 
 namespace {
 
-// Read with stdio: a stream would set up a locale first, which costs a run more
-// than the whole cache look-up.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  if (path.empty()) return std::nullopt;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return std::nullopt;
-  std::string text;
-  struct stat info {};
-  if (fstat(fileno(file), &info) == 0 && info.st_size > 0) text.resize(std::size_t(info.st_size));
-  text.resize(std::fread(text.data(), 1, text.size(), file));
-  std::fclose(file);
-  return text;
-}
-
 // The next line of `text` from `start` (without its line feed); `start` moves past it.
 std::string_view NextLine(std::string_view text, std::size_t& start) {
   const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -113,29 +102,62 @@ std::string_view NextLine(std::string_view text, std::size_t& start) {
 
 }  // namespace
 
-std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header) {
-  const std::optional<std::string> text = ReadWholeFile(path);
-  if (!text) return std::nullopt;
-  std::size_t start = 0;
-  CacheContents contents;
-  if (NextLine(*text, start) != header || start > text->size() ||
-      !UnescapeField(NextLine(*text, start), contents.stamp)) {
-    return std::nullopt;
+
+MappedFile::MappedFile(const std::string& path) {
+  if (path.empty()) return;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return;
+  struct stat info {};
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    void* data = mmap(nullptr, std::size_t(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (data != MAP_FAILED) {
+      data_ = data;
+      size_ = std::size_t(info.st_size);
+    }
   }
-  while (start < text->size()) contents.entries.emplace_back(NextLine(*text, start));
-  return contents;
+  close(fd);
+}
+
+MappedFile::~MappedFile() {
+  if (data_) munmap(data_, size_);
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+  if (this != &other) {
+    if (data_) munmap(data_, size_);
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+  }
+  return *this;
+}
+
+CacheText MapCacheFile(const std::string& path, std::string_view header) {
+  CacheText cache{MappedFile(path)};
+  cache.text = cache.file.text();
+  std::size_t start = 0;
+  cache.readable = NextLine(cache.text, start) == header && start <= cache.text.size() &&
+                   UnescapeField(NextLine(cache.text, start), cache.stamp);
+  cache.entries = cache.readable ? std::min(start, cache.text.size()) : cache.text.size();
+  return cache;
 }
 
 CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp) {
-  CacheText cache;
-  std::optional<std::string> text = ReadWholeFile(path);
-  if (!text) return cache;
-  cache.text = std::move(*text);
-  std::size_t start = 0;
-  const bool current = NextLine(cache.text, start) == header && start <= cache.text.size() &&
-                       NextLine(cache.text, start) == EscapeField(stamp);
-  cache.entries = current ? std::min(start, cache.text.size()) : cache.text.size();
+  CacheText cache = MapCacheFile(path, header);
+  if (cache.stamp != stamp) cache.entries = cache.text.size();
   return cache;
+}
+
+std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header) {
+  const CacheText cache = MapCacheFile(path, header);
+  if (!cache.readable) return std::nullopt;
+  CacheContents contents{cache.stamp, {}};
+  for (std::size_t start = cache.entries; start < cache.text.size();) {
+    contents.entries.emplace_back(NextLine(cache.text, start));
+  }
+  return contents;
 }
 
 std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp) {

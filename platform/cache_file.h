@@ -46,12 +46,38 @@ struct CacheContents {
 };
 std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header);
 
-// A cache file read whole, for caches that index its entry lines in place:
+// A file mapped read-only (empty when it cannot be). A run reads a few lines
+// of cache files of tens of kilobytes: mapping one costs a page fault where
+// reading it would copy every page. Cache files are only ever replaced whole
+// (renamed over), never rewritten in place, so a mapping keeps seeing the file
+// as it was when mapped.
+class MappedFile {
+ public:
+  MappedFile() = default;
+  explicit MappedFile(const std::string& path);
+  ~MappedFile();
+  MappedFile(MappedFile&& other) noexcept;
+  MappedFile& operator=(MappedFile&& other) noexcept;
+
+  std::string_view text() const { return {static_cast<const char*>(data_), size_}; }
+
+ private:
+  void* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
+// A cache file mapped whole, for caches that index its entry lines in place:
 // they start at `entries` (text.size() when the file is stale, missing or unreadable).
 struct CacheText {
-  std::string text;
+  MappedFile file;
+  std::string_view text;  // in `file`
+  std::string stamp;
   std::size_t entries = 0;
+  bool readable = false;  // the file has the header and a stamp line
 };
+// With the header given; the stamp is whatever the file holds.
+CacheText MapCacheFile(const std::string& path, std::string_view header);
+// With the header and the stamp given: any other stamp makes the file stale.
 CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp);
 
 // Writes the entries (the newest first), as many as fit in `maxBytes`, creating

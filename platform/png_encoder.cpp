@@ -65,23 +65,52 @@ int WindowBits(std::size_t filteredSize) {
   return bits;
 }
 
+// The zlib stream header zlib itself writes for the fastest level: method 8,
+// the window size, and the check that makes the pair a multiple of 31.
+std::uint16_t ZlibHeader(int windowBits) {
+  const unsigned header = unsigned(Z_DEFLATED + ((windowBits - 8) << 4)) << 8;
+  return std::uint16_t(header + 31 - header % 31);
+}
+
+// Adler-32 of the filtered rows, worked out here rather than by zlib: most
+// rows of a barcode are a filter byte and zeros, whose sum can be added at once.
+class Adler32 {
+ public:
+  void AddRow(const Bytef* row, std::size_t size) { value_ = adler32(value_, row, uInt(size)); }
+  void AddZeroRow(Bytef filter, std::size_t zeros) {
+    std::uint64_t low = value_ & 0xFFFF;
+    std::uint64_t high = value_ >> 16;
+    low = (low + filter) % kModulus;
+    high = (high + low + low * zeros) % kModulus;  // each zero adds the running sum again
+    value_ = std::uint32_t(high << 16 | low);
+  }
+  std::uint32_t value() const { return value_; }
+
+ private:
+  static constexpr std::uint64_t kModulus = 65521;
+  std::uint32_t value_ = 1;
+};
+
 struct DeflateEnd {
   void operator()(z_stream* stream) const { deflateEnd(stream); }
 };
 
-// The zlib stream of the filtered rows, or nothing when zlib fails.
+// The zlib stream of the filtered rows, or nothing when zlib fails: raw
+// deflate data between the header and checksum zlib would write.
 std::optional<std::string> CompressRows(const BitmapView& bitmap, std::string& error) {
   const std::size_t rowBytes = std::size_t(bitmap.width) * 3;
-  const std::size_t filteredSize = (rowBytes + 1) * std::size_t(bitmap.height);
+  const int windowBits = WindowBits((rowBytes + 1) * std::size_t(bitmap.height));
   z_stream stream{};
-  if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, WindowBits(filteredSize), kMemoryLevel,
-                   Z_DEFAULT_STRATEGY) != Z_OK) {
+  if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -windowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK) {
     error = "zlib could not start compressing";
     return std::nullopt;
   }
   const std::unique_ptr<z_stream, DeflateEnd> guard(&stream);
 
   std::string compressed;
+  const std::uint16_t header = ZlibHeader(windowBits);
+  compressed += {char(header >> 8), char(header & 0xFF)};
+  Adler32 checksum;
   std::array<Bytef, 16384> out;
   std::vector<Bytef> unfiltered(rowBytes + 1);
   std::vector<Bytef> repeated(rowBytes + 1, 0);
@@ -95,9 +124,11 @@ std::optional<std::string> CompressRows(const BitmapView& bitmap, std::string& e
       const std::uint8_t* current = pixels + std::size_t(y) * rowBytes;
       if (y > 0 && std::equal(current, current + rowBytes, current - rowBytes)) {
         row = repeated.data();
+        checksum.AddZeroRow(kFilterUp, rowBytes);
       } else {
         std::copy_n(current, rowBytes, unfiltered.begin() + 1);
         row = unfiltered.data();
+        checksum.AddRow(row, rowBytes + 1);
       }
     }
     stream.next_in = const_cast<Bytef*>(row);
@@ -114,6 +145,7 @@ std::optional<std::string> CompressRows(const BitmapView& bitmap, std::string& e
       compressed.append(reinterpret_cast<const char*>(out.data()), out.size() - stream.avail_out);
     } while (last ? status != Z_STREAM_END : stream.avail_out == 0);
   }
+  AppendBigEndian(compressed, checksum.value());
   return compressed;
 }
 
