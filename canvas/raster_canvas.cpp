@@ -28,6 +28,54 @@ double Overlap(double from, double to, int index) {
   return std::max(0.0, std::min(to, index + 1.0) - std::max(from, double(index)));
 }
 
+// std::lround for the non-negative values a blend gives, without the library
+// call: the truncation and the fraction left are both exact.
+std::uint8_t RoundHalfUp(double value) {
+  const auto whole = std::int64_t(value);
+  return std::uint8_t(whole + (value - double(whole) >= 0.5 ? 1 : 0));
+}
+
+// One pixel of kChannels bytes painted over at a coverage, as Blend does.
+template <std::size_t kChannels>
+void BlendPixel(std::uint8_t* pixel, const std::array<std::uint8_t, 4>& value, double alpha, double coverage) {
+  const double amount = alpha * coverage;
+  if (!(amount > 0)) return;
+  for (std::size_t c = 0; c < kChannels; ++c) {
+    pixel[c] = amount >= 1 ? value[c] : RoundHalfUp(pixel[c] + (value[c] - pixel[c]) * amount);
+  }
+}
+
+// An antialiased box without a hole, row by row: at most one partly covered
+// column on each side, whose overlap is the same on every row, and full
+// columns between them.
+struct PlainBox {
+  int left, innerLeft, innerRight, right, top, bottom;
+  double leftOverlap, rightOverlap, y0, y1;
+};
+
+template <std::size_t kChannels>
+void FillPlainBox(std::uint8_t* pixels, std::size_t width, const PlainBox& box,
+                  const std::array<std::uint8_t, 4>& value, double alpha) {
+  for (int row = box.top; row < box.bottom; ++row) {
+    const double down = Overlap(box.y0, box.y1, row);
+    std::uint8_t* line = pixels + std::size_t(row) * width * kChannels;
+    if (box.innerLeft > box.left) {
+      BlendPixel<kChannels>(line + std::size_t(box.left) * kChannels, value, alpha, box.leftOverlap * down);
+    }
+    std::uint8_t* pixel = line + std::size_t(box.innerLeft) * kChannels;
+    if (alpha * down >= 1) {
+      for (int x = box.innerLeft; x < box.innerRight; ++x, pixel += kChannels) {
+        for (std::size_t c = 0; c < kChannels; ++c) pixel[c] = value[c];
+      }
+    } else {
+      for (int x = box.innerLeft; x < box.innerRight; ++x, pixel += kChannels) BlendPixel<kChannels>(pixel, value, alpha, down);
+    }
+    if (box.right > box.innerRight) {
+      BlendPixel<kChannels>(line + std::size_t(box.innerRight) * kChannels, value, alpha, box.rightOverlap * down);
+    }
+  }
+}
+
 DeviceBox BoxBetween(Point a, Point b) {
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
@@ -258,23 +306,31 @@ void RasterCanvas::FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, 
     // and the columns that lie wholly inside the box overlap it by exactly 1,
     // so there the coverage is the row's overlap and the pixels can be filled
     // as one run.
-    const bool holed = !hole.Empty();
-    const int innerLeft = int(std::clamp(std::ceil(box.x0), double(left), double(right)));
-    const int innerRight = holed ? innerLeft : int(std::clamp(std::floor(box.x1), double(innerLeft), double(right)));
+    if (hole.Empty()) {
+      const int innerLeft = int(std::clamp(std::ceil(box.x0), double(left), double(right)));
+      const int innerRight = int(std::clamp(std::floor(box.x1), double(innerLeft), double(right)));
+      const PlainBox plain{left,
+                           innerLeft,
+                           innerRight,
+                           right,
+                           top,
+                           bottom,
+                           innerLeft > left ? Overlap(box.x0, box.x1, left) : 0,
+                           right > innerRight ? Overlap(box.x0, box.x1, innerRight) : 0,
+                           box.y0,
+                           box.y1};
+      switch (Channels()) {
+        case 1: FillPlainBox<1>(pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha); return;
+        case 3: FillPlainBox<3>(pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha); return;
+        default: FillPlainBox<4>(pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha); return;
+      }
+    }
     for (int row = top; row < bottom; ++row) {
       const double down = Overlap(box.y0, box.y1, row);
-      const double holeDown = holed ? Overlap(hole.y0, hole.y1, row) : 0;
-      const auto blendColumn = [&](int x) {
-        const double holeCoverage = holed ? Overlap(hole.x0, hole.x1, x) * holeDown : 0;
-        Blend(x, row, paint, Overlap(box.x0, box.x1, x) * down - holeCoverage);
-      };
-      for (int x = left; x < innerLeft; ++x) blendColumn(x);
-      if (paint.alpha * down >= 1) {
-        FillRun(row, innerLeft, innerRight, paint);
-      } else {
-        for (int x = innerLeft; x < innerRight; ++x) Blend(x, row, paint, down);
+      const double holeDown = Overlap(hole.y0, hole.y1, row);
+      for (int x = left; x < right; ++x) {
+        Blend(x, row, paint, Overlap(box.x0, box.x1, x) * down - Overlap(hole.x0, hole.x1, x) * holeDown);
       }
-      for (int x = std::max(innerLeft, innerRight); x < right; ++x) blendColumn(x);
     }
     return;
   }
@@ -411,24 +467,12 @@ void RasterCanvas::DrawGlyph(const FontFace& font, GlyphSize& size, std::uint32_
 }
 
 void RasterCanvas::Blend(int x, int row, const Paint& paint, double coverage) const {
-  const double amount = paint.alpha * coverage;
-  if (!(amount > 0)) return;
   const std::size_t channels = std::size_t(Channels());
   std::uint8_t* pixel = &pixels_[(std::size_t(row) * std::size_t(width_) + std::size_t(x)) * channels];
-  for (std::size_t c = 0; c < channels; ++c) {
-    if (amount >= 1) {
-      pixel[c] = paint.value[c];
-    } else {
-      pixel[c] = std::uint8_t(std::lround(pixel[c] + (paint.value[c] - pixel[c]) * amount));
-    }
-  }
-}
-
-void RasterCanvas::FillRun(int row, int from, int to, const Paint& paint) {
-  const std::size_t channels = std::size_t(Channels());
-  std::uint8_t* pixel = &pixels_[(std::size_t(row) * std::size_t(width_) + std::size_t(std::max(from, 0))) * channels];
-  for (int x = from; x < to; ++x) {
-    for (std::size_t c = 0; c < channels; ++c) *pixel++ = paint.value[c];
+  switch (channels) {
+    case 1: BlendPixel<1>(pixel, paint.value, paint.alpha, coverage); return;
+    case 3: BlendPixel<3>(pixel, paint.value, paint.alpha, coverage); return;
+    default: BlendPixel<4>(pixel, paint.value, paint.alpha, coverage); return;
   }
 }
 

@@ -112,8 +112,6 @@ class RasterCanvas final : public DrawingTarget {
   // Renders a glyph with FreeType and adds it to the glyph cache.
   std::optional<GlyphBitmap> RenderGlyph(const FontFace& font, GlyphSize& size, const GlyphRequest& request);
   void Blend(int x, int row, const Paint& paint, double coverage) const;
-  // Sets the pixels [from, to) of a row to the paint's value, as Blend does at full coverage.
-  void FillRun(int row, int from, int to, const Paint& paint);
   void AddJoinedCoverage(const DeviceBox& box, const Paint& paint);
   // Composites the coverage gathered so far; every other drawing operation and
   // every read of the pixels does this first.
