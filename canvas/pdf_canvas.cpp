@@ -1,9 +1,5 @@
 #include "canvas/pdf_canvas.h"
 
-#include <cairo-ft.h>
-#include <cairo-pdf.h>
-#include <fontconfig/fontconfig.h>
-
 #include <cstdlib>
 #include <ctime>
 
@@ -17,15 +13,8 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
   return CAIRO_STATUS_SUCCESS;
 }
 
-struct PatternDeleter {
-  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-struct FontOptionsDeleter {
-  void operator()(cairo_font_options_t* options) const { cairo_font_options_destroy(options); }
-};
-
 // Reproducible runs name the instant to record (in UTC) instead of now.
-void PinCreationDate(cairo_surface_t* surface) {
+void PinCreationDate(const Cairo& lib, cairo_surface_t* surface) {
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
   if (epoch == nullptr || *epoch == '\0') return;
   const std::time_t when = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
@@ -33,7 +22,7 @@ void PinCreationDate(cairo_surface_t* surface) {
   gmtime_r(&when, &parts);
   char date[32];
   std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%SZ", &parts);
-  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, date);
+  lib.pdfSurfaceSetMetadata(surface, CAIRO_PDF_METADATA_CREATE_DATE, date);
 }
 
 bool SameColour(const Colour& a, const Colour& b) {
@@ -42,25 +31,29 @@ bool SameColour(const Colour& a, const Colour& b) {
 
 }  // namespace
 
-PdfCanvas::PdfCanvas(double width, double height)
-    : surface_(cairo_pdf_surface_create_for_stream(AppendToString, &bytes_, width, height)),
-      cairo_(cairo_create(surface_)) {
-  PinCreationDate(surface_);
+PdfCanvas::PdfCanvas(double width, double height) : lib_(OpenCairo()) {
+  if (!lib_) return;
+  surface_ = lib_->pdfSurfaceCreateForStream(AppendToString, &bytes_, width, height);
+  cairo_ = lib_->create(surface_);
+  PinCreationDate(*lib_, surface_);
   // Cairo's user space has y downwards from the top; ours has it upwards from the bottom.
-  cairo_translate(cairo_, 0, height);
-  cairo_scale(cairo_, 1, -1);
+  lib_->translate(cairo_, 0, height);
+  lib_->scale(cairo_, 1, -1);
   // Strokes start one unit wide, as on the raster canvas (cairo's own default is 2).
-  cairo_set_line_width(cairo_, 1);
+  lib_->setLineWidth(cairo_, 1);
   // Glyphs go where HarfBuzz put them: no hinting of outlines or metrics.
-  std::unique_ptr<cairo_font_options_t, FontOptionsDeleter> options(cairo_font_options_create());
-  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cairo_, options.get());
+  cairo_font_options_t* options = lib_->fontOptionsCreate();
+  lib_->fontOptionsSetHintStyle(options, CAIRO_HINT_STYLE_NONE);
+  lib_->fontOptionsSetHintMetrics(options, CAIRO_HINT_METRICS_OFF);
+  lib_->setFontOptions(cairo_, options);
+  lib_->fontOptionsDestroy(options);
 }
 
 PdfCanvas::~PdfCanvas() {
-  if (cairo_) cairo_destroy(cairo_);
-  if (surface_) cairo_surface_destroy(surface_);
+  if (!lib_) return;
+  for (auto& [key, face] : cairoFaces_) lib_->fontFaceDestroy(face);
+  if (cairo_) lib_->destroy(cairo_);
+  if (surface_) lib_->surfaceDestroy(surface_);
 }
 
 void PdfCanvas::SetDocumentInfo(const PdfDocumentInfo& info) {
@@ -69,22 +62,27 @@ void PdfCanvas::SetDocumentInfo(const PdfDocumentInfo& info) {
       {CAIRO_PDF_METADATA_TITLE, &info.title},     {CAIRO_PDF_METADATA_SUBJECT, &info.subject},
       {CAIRO_PDF_METADATA_KEYWORDS, &info.keywords},
   };
-  for (const auto& [key, value] : entries) cairo_pdf_surface_set_metadata(surface_, key, value->c_str());
+  if (!lib_) return;
+  for (const auto& [key, value] : entries) lib_->pdfSurfaceSetMetadata(surface_, key, value->c_str());
 }
 
 std::optional<std::string> PdfCanvas::Finish(std::string& error) {
+  if (!lib_) {
+    error = "cairo (libcairo.so.2), which writes PDF documents, could not be opened";
+    return std::nullopt;
+  }
   if (!cairo_) {
     error = "the PDF document was already finished";
     return std::nullopt;
   }
   FlushFills();
-  cairo_status_t status = cairo_status(cairo_);
-  cairo_destroy(cairo_);
+  cairo_status_t status = lib_->status(cairo_);
+  lib_->destroy(cairo_);
   cairo_ = nullptr;
-  cairo_surface_finish(surface_);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface_);
+  lib_->surfaceFinish(surface_);
+  if (status == CAIRO_STATUS_SUCCESS) status = lib_->surfaceStatus(surface_);
   if (status != CAIRO_STATUS_SUCCESS) {
-    error = std::string("cairo could not make the PDF: ") + cairo_status_to_string(status);
+    error = std::string("cairo could not make the PDF: ") + lib_->statusToString(status);
     return std::nullopt;
   }
   return std::move(bytes_);
@@ -92,25 +90,25 @@ std::optional<std::string> PdfCanvas::Finish(std::string& error) {
 
 void PdfCanvas::Translate(double tx, double ty) {
   FlushFills();
-  if (cairo_) cairo_translate(cairo_, tx, ty);
+  if (cairo_) lib_->translate(cairo_, tx, ty);
 }
 
 void PdfCanvas::Scale(double sx, double sy) {
   FlushFills();
-  if (cairo_) cairo_scale(cairo_, sx, sy);
+  if (cairo_) lib_->scale(cairo_, sx, sy);
 }
 
 void PdfCanvas::SaveState() {
   if (!cairo_) return;
   FlushFills();
-  cairo_save(cairo_);
+  lib_->save(cairo_);
   saved_.push_back(colours_);
 }
 
 void PdfCanvas::RestoreState() {
   if (!cairo_ || saved_.empty()) return;
   FlushFills();
-  cairo_restore(cairo_);
+  lib_->restore(cairo_);
   colours_ = saved_.back();
   saved_.pop_back();
 }
@@ -120,19 +118,19 @@ void PdfCanvas::SetStrokeColour(const Colour& colour) { colours_.stroke = colour
 
 void PdfCanvas::SetLineWidth(double width) {
   FlushFills();
-  if (cairo_) cairo_set_line_width(cairo_, width);
+  if (cairo_) lib_->setLineWidth(cairo_, width);
 }
 
 void PdfCanvas::SetAntialias(bool on) {
   FlushFills();
-  if (cairo_) cairo_set_antialias(cairo_, on ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+  if (cairo_) lib_->setAntialias(cairo_, on ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
 }
 
 void PdfCanvas::SetFontSmoothing(bool) {}
 
 void PdfCanvas::UseColour(const Colour& colour) {
   const auto [r, g, b] = RgbOf(colour);
-  cairo_set_source_rgba(cairo_, r, g, b, colour.alpha);
+  lib_->setSourceRgba(cairo_, r, g, b, colour.alpha);
 }
 
 // Consecutive rectangles of one colour become one path filled once, and a
@@ -156,38 +154,39 @@ void PdfCanvas::FillRect(const Rect& rect) {
 
 void PdfCanvas::FlushFills() {
   if (!cairo_ || pendingRects_.empty()) return;
-  for (const Rect& r : pendingRects_) cairo_rectangle(cairo_, r.x, r.y, r.width, r.height);
+  for (const Rect& r : pendingRects_) lib_->rectangle(cairo_, r.x, r.y, r.width, r.height);
   pendingRects_.clear();
   UseColour(pendingColour_);
-  cairo_fill(cairo_);
+  lib_->fill(cairo_);
 }
 
 void PdfCanvas::StrokeRect(const Rect& rect) {
   if (!cairo_) return;
   FlushFills();
   UseColour(colours_.stroke);
-  cairo_rectangle(cairo_, rect.x, rect.y, rect.width, rect.height);
-  cairo_stroke(cairo_);
+  lib_->rectangle(cairo_, rect.x, rect.y, rect.width, rect.height);
+  lib_->stroke(cairo_);
 }
 
 void PdfCanvas::StrokeSegment(Point from, Point to) {
   if (!cairo_) return;
   FlushFills();
   UseColour(colours_.stroke);
-  cairo_move_to(cairo_, from.x, from.y);
-  cairo_line_to(cairo_, to.x, to.y);
-  cairo_stroke(cairo_);
+  lib_->moveTo(cairo_, from.x, from.y);
+  lib_->lineTo(cairo_, to.x, to.y);
+  lib_->stroke(cairo_);
 }
 
 cairo_font_face_t* PdfCanvas::CairoFaceFor(const ResolvedFont& font) {
   auto key = std::make_pair(font.file, font.faceIndex);
-  if (const auto known = cairoFaces_.find(key); known != cairoFaces_.end()) return known->second.get();
+  if (const auto known = cairoFaces_.find(key); known != cairoFaces_.end()) return known->second;
   // Cairo loads the file itself and keeps the face as long as the document needs it.
-  std::unique_ptr<FcPattern, PatternDeleter> pattern(FcPatternCreate());
-  FcPatternAddString(pattern.get(), FC_FILE, reinterpret_cast<const FcChar8*>(font.file.c_str()));
-  FcPatternAddInteger(pattern.get(), FC_INDEX, font.faceIndex);
-  CairoFontFace face(cairo_ft_font_face_create_for_pattern(pattern.get()));
-  return cairoFaces_.emplace(std::move(key), std::move(face)).first->second.get();
+  FcPattern* pattern = lib_->patternCreate();
+  lib_->patternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(font.file.c_str()));
+  lib_->patternAddInteger(pattern, FC_INDEX, font.faceIndex);
+  cairo_font_face_t* face = lib_->ftFontFaceCreateForPattern(pattern);
+  lib_->patternDestroy(pattern);
+  return cairoFaces_.emplace(std::move(key), face).first->second;
 }
 
 FontLibrary& PdfCanvas::Fonts() {
@@ -213,13 +212,13 @@ void PdfCanvas::DrawText(std::u32string_view text, Point origin, std::u32string_
   glyphs.reserve(line.glyphs.size());
   for (const PlacedGlyph& glyph : line.glyphs) glyphs.push_back({glyph.id, origin.x + glyph.x, origin.y + glyph.y});
 
-  cairo_set_font_face(cairo_, CairoFaceFor(font->Source()));
+  lib_->setFontFace(cairo_, CairoFaceFor(font->Source()));
   // Our y runs upwards, so the font matrix flips glyphs back upright.
   cairo_matrix_t matrix;
-  cairo_matrix_init(&matrix, size, 0, 0, -size, 0, 0);
-  cairo_set_font_matrix(cairo_, &matrix);
+  lib_->matrixInit(&matrix, size, 0, 0, -size, 0, 0);
+  lib_->setFontMatrix(cairo_, &matrix);
   UseColour(colours_.fill);
-  cairo_show_glyphs(cairo_, glyphs.data(), int(glyphs.size()));
+  lib_->showGlyphs(cairo_, glyphs.data(), int(glyphs.size()));
 }
 
 }  // namespace kbc

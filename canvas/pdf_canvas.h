@@ -8,7 +8,6 @@
 // creation date, so the same request gives the same bytes.
 #pragma once
 
-#include <cairo.h>
 
 #include <map>
 #include <memory>
@@ -17,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "canvas/cairo_library.h"
 #include "canvas/text_layout.h"
 #include "render/drawing_target.h"
 
@@ -70,15 +70,11 @@ class PdfCanvas final : public DrawingTarget {
     Colour fill;
     Colour stroke;
   };
-  struct FontFaceDeleter {
-    void operator()(cairo_font_face_t* face) const { cairo_font_face_destroy(face); }
-  };
-  using CairoFontFace = std::unique_ptr<cairo_font_face_t, FontFaceDeleter>;
-
   void UseColour(const Colour& colour);
   void FlushFills();
   cairo_font_face_t* CairoFaceFor(const ResolvedFont& font);
 
+  const Cairo* lib_;  // null when cairo could not be opened: nothing is drawn
   std::string bytes_;
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cairo_ = nullptr;
@@ -90,7 +86,7 @@ class PdfCanvas final : public DrawingTarget {
 
   std::unique_ptr<FontLibrary> fonts_;  // created when text is first drawn or measured
   bool textLackedFont_ = false;
-  std::map<std::pair<std::string, int>, CairoFontFace> cairoFaces_;
+  std::map<std::pair<std::string, int>, cairo_font_face_t*> cairoFaces_;  // released with the canvas
 };
 
 }  // namespace kbc
