@@ -135,7 +135,8 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
 }
 
 CacheText MapCacheFile(const std::string& path, std::string_view header) {
-  CacheText cache{MappedFile(path)};
+  CacheText cache;
+  cache.file = MappedFile(path);
   cache.text = cache.file.text();
   std::size_t start = 0;
   cache.readable = NextLine(cache.text, start) == header && start <= cache.text.size() &&
