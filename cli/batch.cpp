@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "core/string_ops.h"
+#include "platform/atomic_file.h"
 #include "platform/mac_roman.h"
 
 namespace kbc {
@@ -159,6 +160,9 @@ int RunBatch(const CommandLine& line, TextOut& err) {
   }
 
   const FileIdentity input = IdentityOf(line.batchPath);
+  // The signal handlers that remove unfinished files stay installed for the
+  // whole batch instead of for each file.
+  const CleanupHandlers cleanup;
   std::vector<RequestResult> results(lines.size());
   std::atomic<std::size_t> next = 0;
   std::atomic<std::size_t> done = 0;

@@ -85,9 +85,15 @@ ResolvedPath FinalTarget(const std::string& path) {
   return resolved;
 }
 
+// The umask can only be read by setting it, so it is read once: a batch
+// writes files on several threads, and a second reader between the two calls
+// would take the 0 set by the first for the process's mask.
 mode_t NewFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
+  static const mode_t mask = [] {
+    const mode_t current = umask(0);
+    umask(current);
+    return current;
+  }();
   return 0666 & ~mask;
 }
 
@@ -143,16 +149,7 @@ std::optional<std::string> ReplaceAtomically(const std::string& path, const std:
 
 }  // namespace
 
-RemovedOnSignal::RemovedOnSignal(const std::string& path) {
-  if (path.size() >= PATH_MAX) return;
-  for (std::size_t i = 0; i < kRemovalSlots; ++i) {
-    if (gRemovals[i].taken.exchange(true)) continue;
-    std::memcpy(gRemovals[i].path, path.c_str(), path.size() + 1);
-    gRemovals[i].pending = 1;
-    slot_ = int(i);
-    break;
-  }
-  if (slot_ < 0) return;
+CleanupHandlers::CleanupHandlers() {
   const std::lock_guard lock(gHandlersMutex);
   if (gGuards++ > 0) return;
   struct sigaction cleanup {};
@@ -164,13 +161,28 @@ RemovedOnSignal::RemovedOnSignal(const std::string& path) {
   }
 }
 
+CleanupHandlers::~CleanupHandlers() {
+  const std::lock_guard lock(gHandlersMutex);
+  if (--gGuards > 0) return;
+  for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) sigaction(kCleanupSignals[i], &gPrevious[i], nullptr);
+}
+
+RemovedOnSignal::RemovedOnSignal(const std::string& path) {
+  if (path.size() >= PATH_MAX) return;
+  for (std::size_t i = 0; i < kRemovalSlots; ++i) {
+    if (gRemovals[i].taken.exchange(true)) continue;
+    std::memcpy(gRemovals[i].path, path.c_str(), path.size() + 1);
+    gRemovals[i].pending = 1;
+    slot_ = int(i);
+    handlers_.emplace();
+    break;
+  }
+}
+
 RemovedOnSignal::~RemovedOnSignal() {
   if (slot_ < 0) return;
   gRemovals[slot_].pending = 0;
   gRemovals[slot_].taken = false;
-  const std::lock_guard lock(gHandlersMutex);
-  if (--gGuards > 0) return;
-  for (std::size_t i = 0; i < kCleanupSignals.size(); ++i) sigaction(kCleanupSignals[i], &gPrevious[i], nullptr);
 }
 
 std::string TemporaryNameFor(std::string_view name) {

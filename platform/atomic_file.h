@@ -31,9 +31,20 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
 // UTF-8 sequence) so that the whole fits in NAME_MAX bytes.
 std::string TemporaryNameFor(std::string_view name);
 
-// While one lives, SIGINT, SIGTERM and SIGHUP first remove the file at `path`,
-// then end the program with the signal as before. Signals ignored when it is
-// made stay ignored. One at a time: the handler can only reach a fixed buffer.
+// While one lives, SIGINT, SIGTERM and SIGHUP are handled by removing the
+// files guarded at the time, then ending the program with the signal as before.
+// Signals ignored when the first is made stay ignored. A batch keeps one for
+// its whole run, so that its files do not each install and restore handlers.
+class CleanupHandlers {
+ public:
+  CleanupHandlers();
+  ~CleanupHandlers();
+  CleanupHandlers(const CleanupHandlers&) = delete;
+  CleanupHandlers& operator=(const CleanupHandlers&) = delete;
+};
+
+// While one lives, the signals above first remove the file at `path`. At most
+// 64 files at a time: the handler can only reach fixed static storage.
 class RemovedOnSignal {
  public:
   explicit RemovedOnSignal(const std::string& path);
@@ -43,6 +54,7 @@ class RemovedOnSignal {
 
  private:
   int slot_ = -1;  // the guarded path's place in static storage, -1 when unguarded
+  std::optional<CleanupHandlers> handlers_;
 };
 
 }  // namespace kbc
