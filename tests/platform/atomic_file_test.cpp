@@ -10,6 +10,7 @@
 #include <climits>
 #include <filesystem>
 #include <future>
+#include <vector>
 
 #include "platform/atomic_file.h"
 #include "support/process.h"
@@ -125,6 +126,31 @@ TEST(AtomicFile, SignalsRemoveTheTemporaryFileAndStillEndTheRun) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal);
     EXPECT_FALSE(fs::exists(temporary));
   }
+}
+
+// A batch writes on several threads: every new file gets 0666 less the
+// process's umask, however the writes interleave (reading the umask means
+// setting it, so two threads reading it at once could take each other's 0).
+TEST(AtomicFile, NewFilesWrittenOnManyThreadsAllGetTheUmaskMode) {
+  const mode_t mask = umask(0);
+  umask(mask);
+  const std::string folder = FreshFolder("threads");
+  std::vector<std::future<void>> writers;
+  for (int thread = 0; thread < 8; ++thread) {
+    writers.push_back(std::async(std::launch::async, [&folder, thread] {
+      for (int file = 0; file < 100; ++file) {
+        WriteFileAtomically(folder + "/" + std::to_string(thread) + "-" + std::to_string(file) + ".eps", kDocument);
+      }
+    }));
+  }
+  for (auto& writer : writers) writer.get();
+  int wrongModes = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    struct stat info {};
+    ASSERT_EQ(stat(entry.path().c_str(), &info), 0);
+    wrongModes += (info.st_mode & 07777) != (0666 & ~mask);
+  }
+  EXPECT_EQ(wrongModes, 0);
 }
 
 }  // namespace
