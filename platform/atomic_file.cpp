@@ -147,6 +147,23 @@ std::optional<std::string> ReplaceAtomically(const std::string& path, const std:
   return Describe(path, error);
 }
 
+// A new file made whole before it has a name: an unnamed file in the target's
+// folder, written, then linked in under the target's name. It needs one change
+// to the folder where a temporary file needs two (create, rename), and if the
+// run dies first there is nothing to remove. False when the file system or the
+// kernel cannot (no O_TMPFILE, no /proc), or when the name was taken meanwhile:
+// the caller then writes through a temporary file, which also names any error.
+bool CreateUnnamedThenLink(const std::string& target, std::string_view bytes) {
+  const auto slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  const bool linked = WriteAll(fd, bytes) == 0 && linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0;
+  close(fd);
+  return linked;
+}
+
 }  // namespace
 
 CleanupHandlers::CleanupHandlers() {
@@ -196,7 +213,9 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
   struct stat existing {};
   if (stat(path.c_str(), &existing) != 0) {
     if (errno != ENOENT) return Describe(path, errno);
-    return ReplaceAtomically(path, FinalTarget(path).path, nullptr, bytes);
+    const std::string target = FinalTarget(path).path;
+    if (CreateUnnamedThenLink(target, bytes)) return std::nullopt;
+    return ReplaceAtomically(path, target, nullptr, bytes);
   }
   if (S_ISDIR(existing.st_mode)) return Describe(path, "it is a folder");
   if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes, 0);

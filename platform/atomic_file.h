@@ -2,6 +2,8 @@
 //
 // A regular file (or a new one) is written whole or not at all: the bytes go to
 // a temporary file in the target's folder, which is then renamed over the target.
+// A new file is written unnamed in that folder and then given its name, where
+// the file system allows (O_TMPFILE).
 // When the path is a symbolic link, the file it points to is replaced and the
 // link kept. An atomic replace gives the file a new inode, so hard links to the
 // old file keep the old contents.
