@@ -4,12 +4,24 @@
 
 namespace kbc {
 
-std::unique_ptr<FontFace> FontFace::Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes) {
-  if (!library || font.file.empty()) return nullptr;
+FreeTypeLibrary::~FreeTypeLibrary() {
+  if (library_) FT_Done_FreeType(library_);
+}
+
+FT_Library FreeTypeLibrary::Get() {
+  if (!tried_) {
+    tried_ = true;
+    if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+  }
+  return library_;
+}
+
+std::unique_ptr<FontFace> FontFace::Load(FreeTypeLibrary& library, const ResolvedFont& font, ShapeCache& shapes) {
+  if (font.file.empty()) return nullptr;
   return std::unique_ptr<FontFace>(new FontFace(library, font, shapes));
 }
 
-FontFace::FontFace(FT_Library library, ResolvedFont source, ShapeCache& shapes)
+FontFace::FontFace(FreeTypeLibrary& library, ResolvedFont source, ShapeCache& shapes)
     : library_(library),
       source_(std::move(source)),
       cacheKey_{source_.file, FileStamp(source_.file), source_.faceIndex},
@@ -23,7 +35,8 @@ FontFace::~FontFace() {
 FT_Face FontFace::Face() const {
   if (!faceTried_) {
     faceTried_ = true;
-    if (FT_New_Face(library_, source_.file.c_str(), source_.faceIndex, &face_) != 0) face_ = nullptr;
+    FT_Library library = library_.Get();
+    if (!library || FT_New_Face(library, source_.file.c_str(), source_.faceIndex, &face_) != 0) face_ = nullptr;
   }
   return face_;
 }
@@ -96,14 +109,9 @@ ShapedRun FontFace::ShapeWithHarfBuzz(std::u32string_view text) const {
   return run;
 }
 
-FontLibrary::FontLibrary() : shapes_(CacheFilePath("shapes")), glyphs_(CacheFilePath("glyphs"), ProgramStamp()) {
-  if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
-}
+FontLibrary::FontLibrary() : shapes_(CacheFilePath("shapes")), glyphs_(CacheFilePath("glyphs"), ProgramStamp()) {}
 
-FontLibrary::~FontLibrary() {
-  faces_.clear();
-  if (library_) FT_Done_FreeType(library_);
-}
+FontLibrary::~FontLibrary() { faces_.clear(); }
 
 const FontFace* FontLibrary::FaceFor(std::u32string_view fontName) {
   const ResolvedFont& font = ResolveFont(fontName);

@@ -38,11 +38,29 @@ struct TextLine {
   double leading = 0;  // the face's line gap
 };
 
+// A FreeType library started on first use: a run whose lines and glyphs are
+// all found in the caches never starts it (its modules cost a run page faults
+// and set-up of their own).
+class FreeTypeLibrary {
+ public:
+  FreeTypeLibrary() = default;
+  ~FreeTypeLibrary();
+  FreeTypeLibrary(const FreeTypeLibrary&) = delete;
+  FreeTypeLibrary& operator=(const FreeTypeLibrary&) = delete;
+
+  // The library, or null when FreeType cannot start.
+  FT_Library Get();
+
+ private:
+  FT_Library library_ = nullptr;
+  bool tried_ = false;
+};
+
 // A font file's face: opened with FreeType, and shaped with HarfBuzz, only
 // when a line or glyph is not found in the caches.
 class FontFace {
  public:
-  static std::unique_ptr<FontFace> Load(FT_Library library, const ResolvedFont& font, ShapeCache& shapes);
+  static std::unique_ptr<FontFace> Load(FreeTypeLibrary& library, const ResolvedFont& font, ShapeCache& shapes);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -57,11 +75,11 @@ class FontFace {
   TextLine Shape(std::u32string_view text, double fontSize) const;
 
  private:
-  FontFace(FT_Library library, ResolvedFont source, ShapeCache& shapes);
+  FontFace(FreeTypeLibrary& library, ResolvedFont source, ShapeCache& shapes);
   ShapedRun ShapeInFontUnits(std::u32string_view text) const;
   ShapedRun ShapeWithHarfBuzz(std::u32string_view text) const;
 
-  FT_Library library_;
+  FreeTypeLibrary& library_;
   ResolvedFont source_;
   ShapedFace cacheKey_;
   ShapeCache& shapes_;
@@ -89,8 +107,8 @@ class FontLibrary {
   TextMetrics Measure(std::u32string_view text, std::u32string_view fontName, double fontSize);
 
  private:
-  FT_Library library_ = nullptr;
-  ShapeCache shapes_;  // outlives the faces, which refer to it
+  FreeTypeLibrary library_;  // outlives the faces, which refer to it
+  ShapeCache shapes_;        // likewise
   GlyphCache glyphs_;
   std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
 };
