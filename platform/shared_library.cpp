@@ -6,8 +6,11 @@
 namespace kbc {
 
 // Lazy binding resolves only the functions a run calls; local scope keeps the
-// library's symbols (and those of its own FreeType) apart from ours.
-SharedLibrary::SharedLibrary(const char* fileName) : handle_(dlopen(fileName, RTLD_LAZY | RTLD_LOCAL)) {}
+// library's symbols (and those of its own FreeType) apart from ours. The
+// libraries stay mapped until the process ends: cairo and fontconfig keep
+// caches in their globals, which unmapping at exit would only cut loose.
+SharedLibrary::SharedLibrary(const char* fileName)
+    : handle_(dlopen(fileName, RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE)) {}
 
 SharedLibrary::~SharedLibrary() {
   if (handle_) dlclose(handle_);
