@@ -125,17 +125,20 @@ std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphR
   if (!loaded_) Load();
   const std::string key = Key(face, request);
   // A thread's canvases share one cache: glyphs one barcode rendered serve the next.
-  if (const auto added = addedBitmaps_.find(key); added != addedBitmaps_.end()) return added->second;
+  if (const auto known = bitmaps_.find(key); known != bitmaps_.end()) return known->second;
   const auto stored = stored_.find(key);
   if (stored == stored_.end()) return std::nullopt;
-  return ParseBitmap(stored->second);
+  std::optional<GlyphBitmap> bitmap = ParseBitmap(stored->second);
+  // A batch draws the same digits again and again: each entry is parsed once.
+  if (bitmap) bitmaps_.emplace(key, *bitmap);
+  return bitmap;
 }
 
 void GlyphCache::Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap) {
   if (bitmap.buffer.size() > kLargestCachedBitmap) return;
   std::string key = Key(face, request);
   added_.push_back(key + kKeyEnd + BitmapWords(bitmap));
-  addedBitmaps_.insert_or_assign(std::move(key), bitmap);
+  bitmaps_.insert_or_assign(std::move(key), bitmap);
 }
 
 }  // namespace kbc

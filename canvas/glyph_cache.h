@@ -64,7 +64,7 @@ class GlyphCache {
   CacheText file_;                                                  // the file as read
   std::unordered_map<std::string_view, std::string_view> stored_;  // key -> bitmap words, in file_
   std::vector<std::string> added_;                                      // whole lines, newest last
-  std::unordered_map<std::string, GlyphBitmap> addedBitmaps_;            // found again within the run
+  std::unordered_map<std::string, GlyphBitmap> bitmaps_;  // rendered or parsed in this run, found again
   const ShapedFace* lastFace_ = nullptr;
   std::string lastFacePart_;
 };
