@@ -140,7 +140,7 @@ bool Holds(const std::vector<std::string>& names, const std::string& prefix) {
 // A run maps only what it uses: with warm caches, EPS, SVG and bitmaps of a
 // linear symbol none of the drawing, font, image or QR libraries (all linked
 // in or opened on demand); a QR symbol libqrencode; a line never shaped before
-// HarfBuzz.
+// HarfBuzz; a PDF cairo.
 TEST(FontCache, RunsLoadOnlyTheLibrariesTheyUse) {
   const std::string dir = test::TempDir();
   const std::string cacheHome = dir + "/cache";
@@ -161,6 +161,7 @@ TEST(FontCache, RunsLoadOnlyTheLibrariesTheyUse) {
   EXPECT_TRUE(Holds(qr, "libqrencode"));
   EXPECT_FALSE(Holds(qr, "libharfbuzz"));
   EXPECT_FALSE(Holds(qr, "libcairo"));
+  EXPECT_TRUE(Holds(LoadedLibraries(with(ean13, "pdff", "a.pdf"), cacheHome), "libcairo"));
 }
 
 // The same bytes from a cold cache, a warm one, one whose entries were tampered
