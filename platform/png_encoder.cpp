@@ -95,6 +95,28 @@ struct DeflateEnd {
   void operator()(z_stream* stream) const { deflateEnd(stream); }
 };
 
+// Input zlib takes before it must slide its window down and renumber every
+// entry of its tables: twice the window, less the look-ahead it keeps. A full
+// flush before that point starts the window over at no cost but the matches
+// into the rows before it.
+std::size_t SegmentLimit(int windowBits) { return (std::size_t(2) << windowBits) - 2 * 262; }
+
+// Feeds one row (or none) to zlib and appends what it writes.
+bool Deflate(z_stream& stream, const Bytef* row, std::size_t size, int flush, std::array<Bytef, 16384>& out,
+             std::string& compressed) {
+  stream.next_in = const_cast<Bytef*>(row);
+  stream.avail_in = uInt(size);
+  int status = Z_OK;
+  do {
+    stream.next_out = out.data();
+    stream.avail_out = uInt(out.size());
+    status = deflate(&stream, flush);
+    if (status == Z_STREAM_ERROR) return false;
+    compressed.append(reinterpret_cast<const char*>(out.data()), out.size() - stream.avail_out);
+  } while (flush == Z_FINISH ? status != Z_STREAM_END : stream.avail_out == 0);
+  return true;
+}
+
 // The zlib stream of the filtered rows, or nothing when zlib fails: raw
 // deflate data between the header and checksum zlib would write.
 std::optional<std::string> CompressRows(const BitmapView& bitmap, std::string& error) {
@@ -117,6 +139,8 @@ std::optional<std::string> CompressRows(const BitmapView& bitmap, std::string& e
   unfiltered[0] = kFilterNone;
   repeated[0] = kFilterUp;
   const std::uint8_t* pixels = bitmap.pixels.data();
+  const std::size_t segmentLimit = SegmentLimit(windowBits);
+  std::size_t segmentFed = 0;
   for (int y = 0; y <= bitmap.height; ++y) {
     const bool last = y == bitmap.height;
     const Bytef* row = nullptr;
@@ -131,19 +155,19 @@ std::optional<std::string> CompressRows(const BitmapView& bitmap, std::string& e
         checksum.AddRow(row, rowBytes + 1);
       }
     }
-    stream.next_in = const_cast<Bytef*>(row);
-    stream.avail_in = last ? 0 : uInt(rowBytes + 1);
-    int status = Z_OK;
-    do {
-      stream.next_out = out.data();
-      stream.avail_out = uInt(out.size());
-      status = deflate(&stream, last ? Z_FINISH : Z_NO_FLUSH);
-      if (status == Z_STREAM_ERROR) {
+    const std::size_t rowSize = last ? 0 : rowBytes + 1;
+    if (!last && segmentFed > 0 && segmentFed + rowSize > segmentLimit) {
+      if (!Deflate(stream, nullptr, 0, Z_FULL_FLUSH, out, compressed)) {
         error = "zlib could not compress the image";
         return std::nullopt;
       }
-      compressed.append(reinterpret_cast<const char*>(out.data()), out.size() - stream.avail_out);
-    } while (last ? status != Z_STREAM_END : stream.avail_out == 0);
+      segmentFed = 0;
+    }
+    if (!Deflate(stream, row, rowSize, last ? Z_FINISH : Z_NO_FLUSH, out, compressed)) {
+      error = "zlib could not compress the image";
+      return std::nullopt;
+    }
+    segmentFed += rowSize;
   }
   AppendBigEndian(compressed, checksum.value());
   return compressed;
