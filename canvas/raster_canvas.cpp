@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <optional>
 
 namespace kbc {
 namespace {
@@ -74,6 +76,74 @@ void FillPlainBox(std::uint8_t* pixels, std::size_t width, const PlainBox& box,
       BlendPixel<kChannels>(line + std::size_t(box.innerRight) * kChannels, value, alpha, box.rightOverlap * down);
     }
   }
+}
+
+// The plain box of a box whose edges may fall inside pixels: the partly
+// covered columns on each side and the full ones between them.
+PlainBox PartialPixelBox(const DeviceBox& box, int left, int right, int top, int bottom) {
+  const int innerLeft = int(std::clamp(std::ceil(box.x0), double(left), double(right)));
+  const int innerRight = int(std::clamp(std::floor(box.x1), double(innerLeft), double(right)));
+  return {left,
+          innerLeft,
+          innerRight,
+          right,
+          top,
+          bottom,
+          innerLeft > left ? Overlap(box.x0, box.x1, left) : 0,
+          right > innerRight ? Overlap(box.x0, box.x1, innerRight) : 0,
+          box.y0,
+          box.y1};
+}
+
+// A box on whole pixels inside the image, as modules are at whole-pixel
+// scales, covers its pixels fully: found without rounding.
+std::optional<PixelBox> WholePixelBox(const DeviceBox& box, int width, int height) {
+  if (!(box.x0 >= 0 && box.y0 >= 0 && box.x1 <= width && box.y1 <= height)) return std::nullopt;
+  const PixelBox pixels{int(box.x0), int(box.y0), int(box.x1), int(box.y1)};
+  if (pixels.left != box.x0 || pixels.top != box.y0 || pixels.right != box.x1 || pixels.bottom != box.y1) {
+    return std::nullopt;
+  }
+  return pixels;
+}
+
+void FillPlainBox(int channels, std::uint8_t* pixels, std::size_t width, const PlainBox& box,
+                  const std::array<std::uint8_t, 4>& value, double alpha) {
+  switch (channels) {
+    case 1: FillPlainBox<1>(pixels, width, box, value, alpha); return;
+    case 3: FillPlainBox<3>(pixels, width, box, value, alpha); return;
+    default: FillPlainBox<4>(pixels, width, box, value, alpha); return;
+  }
+}
+
+// An opaque box of whole pixels: its first row filled pixel by pixel, the
+// others copied from it.
+template <std::size_t kChannels>
+void FillOpaquePixels(std::uint8_t* pixels, std::size_t width, const PixelBox& box,
+                      const std::array<std::uint8_t, 4>& value) {
+  const std::size_t rowBytes = width * kChannels;
+  const std::size_t runBytes = std::size_t(box.right - box.left) * kChannels;
+  std::uint8_t* first = pixels + std::size_t(box.top) * rowBytes + std::size_t(box.left) * kChannels;
+  for (std::size_t i = 0; i < runBytes; i += kChannels) {
+    for (std::size_t c = 0; c < kChannels; ++c) first[i + c] = value[c];
+  }
+  for (int row = box.top + 1; row < box.bottom; ++row) {
+    std::memcpy(first + std::size_t(row - box.top) * rowBytes, first, runBytes);
+  }
+}
+
+// A box of whole pixels covers each of them fully: no partly covered column or row.
+void FillPixelBox(int channels, std::uint8_t* pixels, std::size_t width, const PixelBox& box,
+                  const std::array<std::uint8_t, 4>& value, double alpha) {
+  if (alpha >= 1) {
+    switch (channels) {
+      case 1: FillOpaquePixels<1>(pixels, width, box, value); return;
+      case 3: FillOpaquePixels<3>(pixels, width, box, value); return;
+      default: FillOpaquePixels<4>(pixels, width, box, value); return;
+    }
+  }
+  const PlainBox plain{box.left, box.left, box.right, box.right, box.top, box.bottom, 0, 0,
+                       double(box.top), double(box.bottom)};
+  FillPlainBox(channels, pixels, width, plain, value, alpha);
 }
 
 DeviceBox BoxBetween(Point a, Point b) {
@@ -220,8 +290,26 @@ void RasterCanvas::FillRect(const Rect& rect) {
     AddJoinedCoverage(BoxBetween(a, b), state_.fill);
     return;
   }
+  const DeviceBox box = BoxBetween(a, b);
+  if (ExtendRun(box, state_.fill)) return;
   FlushJoinedFills();
-  FillDeviceFrame(BoxBetween(a, b), {}, state_.fill);
+  FillDeviceFrame(box, {}, state_.fill);
+}
+
+bool RasterCanvas::ExtendRun(const DeviceBox& box, const Paint& paint) {
+  if (!state_.antialias || box.Empty() || !(paint.alpha > 0)) return false;
+  const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
+  if (!pixels) return false;
+  if (runPending_ && pixels->left == run_.right && pixels->top == run_.top && pixels->bottom == run_.bottom &&
+      paint.value == runPaint_.value && paint.alpha == runPaint_.alpha) {
+    run_.right = pixels->right;
+    return true;
+  }
+  FlushJoinedFills();
+  run_ = *pixels;
+  runPaint_ = paint;
+  runPending_ = true;
+  return true;
 }
 
 void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
@@ -244,6 +332,10 @@ void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
 }
 
 void RasterCanvas::FlushJoinedFills() const {
+  if (runPending_) {
+    runPending_ = false;
+    FillPixelBox(Channels(), pixels_.data(), std::size_t(width_), run_, runPaint_.value, runPaint_.alpha);
+  }
   if (!joinedPending_) return;
   joinedPending_ = false;
   for (int row = int(joinedBounds_.y0); row < int(joinedBounds_.y1); ++row) {
@@ -300,30 +392,22 @@ void RasterCanvas::FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, 
   // A paint without alpha leaves every pixel as it is.
   if (box.Empty() || !(paint.alpha > 0)) return;
   if (state_.antialias) {
-    const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
-    const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
     // DeviceBox::CoverageOf written out: a row's overlap is worked out once,
     // and the columns that lie wholly inside the box overlap it by exactly 1,
     // so there the coverage is the row's overlap and the pixels can be filled
     // as one run.
     if (hole.Empty()) {
-      const int innerLeft = int(std::clamp(std::ceil(box.x0), double(left), double(right)));
-      const int innerRight = int(std::clamp(std::floor(box.x1), double(innerLeft), double(right)));
-      const PlainBox plain{left,
-                           innerLeft,
-                           innerRight,
-                           right,
-                           top,
-                           bottom,
-                           innerLeft > left ? Overlap(box.x0, box.x1, left) : 0,
-                           right > innerRight ? Overlap(box.x0, box.x1, innerRight) : 0,
-                           box.y0,
-                           box.y1};
-      switch (Channels()) {
-        case 1: FillPlainBox<1>(pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha); return;
-        case 3: FillPlainBox<3>(pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha); return;
-        default: FillPlainBox<4>(pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha); return;
+      if (const std::optional<PixelBox> aligned = WholePixelBox(box, width_, height_)) {
+        FillPixelBox(Channels(), pixels_.data(), std::size_t(width_), *aligned, paint.value, paint.alpha);
+        return;
       }
+    }
+    const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
+    const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
+    if (hole.Empty()) {
+      FillPlainBox(Channels(), pixels_.data(), std::size_t(width_), PartialPixelBox(box, left, right, top, bottom), paint.value,
+                   paint.alpha);
+      return;
     }
     for (int row = top; row < bottom; ++row) {
       const double down = Overlap(box.y0, box.y1, row);

@@ -35,6 +35,14 @@ struct DeviceBox {
   bool HoldsCentreOf(int x, int row) const;
 };
 
+// Whole pixels: columns [left, right) of rows [top, bottom).
+struct PixelBox {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 class RasterCanvas final : public DrawingTarget {
  public:
   // User space starts with its origin at the lower-left corner, one unit per pixel.
@@ -113,8 +121,10 @@ class RasterCanvas final : public DrawingTarget {
   std::optional<GlyphBitmap> RenderGlyph(const FontFace& font, GlyphSize& size, const GlyphRequest& request);
   void Blend(int x, int row, const Paint& paint, double coverage) const;
   void AddJoinedCoverage(const DeviceBox& box, const Paint& paint);
-  // Composites the coverage gathered so far; every other drawing operation and
-  // every read of the pixels does this first.
+  // Whether the box was taken into the run of whole-pixel boxes.
+  bool ExtendRun(const DeviceBox& box, const Paint& paint);
+  // Composites the coverage and the run gathered so far; every other drawing
+  // operation and every read of the pixels does this first.
   void FlushJoinedFills() const;
 
   int width_;
@@ -127,6 +137,13 @@ class RasterCanvas final : public DrawingTarget {
   mutable bool joinedPending_ = false;
   Paint joinedPaint_;
   mutable DeviceBox joinedBounds_;
+  // Whole-pixel boxes filled one after another along the same rows (a row of
+  // modules at a whole-pixel scale) are gathered into one run and filled
+  // once, with the joined fills: boxes side by side do not overlap, so the
+  // pixels come out as they would box by box.
+  mutable bool runPending_ = false;
+  PixelBox run_;
+  Paint runPaint_;
   std::vector<State> saved_;
   static FontLibrary& Fonts();
 

@@ -45,6 +45,20 @@ TEST(RasterCanvas, CoverageOfRectanglesAndStrokes) {
          c.SetAntialias(false), c.RestoreState(), c.FillRect({0.5, 0, 1, 1});
        },
        {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 128, 128, 255, 255}},
+      // Whole-pixel boxes side by side are gathered into one fill; a box over
+      // the ones before it, or in another colour, is still drawn on top of them.
+      {"translucent boxes side by side, then one over them",
+       [](RasterCanvas& c) {
+         c.SetFillColour({ColourSpace::Grey, {0, 0, 0, 0}, 0.5});
+         c.FillRect({0, 0, 1, 1}), c.FillRect({1, 0, 1, 1}), c.FillRect({1, 0, 2, 1});
+       },
+       {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 128, 64, 128, 255}},
+      {"a run of boxes, then another colour inside it",
+       [](RasterCanvas& c) {
+         c.FillRect({0, 0, 1, 2}), c.FillRect({1, 0, 2, 2});
+         c.SetFillColour({ColourSpace::Grey, {0.5, 0, 0, 0}, 1}), c.FillRect({1, 1, 1, 1});
+       },
+       {255, 255, 255, 255, 255, 255, 255, 255, 0, 128, 0, 255, 0, 0, 0, 255}},
       // Crop marks and frames: strokes centred on their path with butt ends.
       {"frame without seams at the corners", [](RasterCanvas& c) { c.StrokeRect({0.5, 0.5, 3, 3}); },
        {0, 0, 0, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 0, 0, 0}},
