@@ -26,10 +26,11 @@ std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> b
   if (!encoder) return std::nullopt;
   dmtxEncodeSetProp(encoder.get(), DmtxPropScheme, DmtxSchemeAscii);
   dmtxEncodeSetProp(encoder.get(), DmtxPropSizeRequest, DmtxSymbolSquareAuto);
-  // The library also draws an image: with one pixel per module and no margin,
-  // its pixels are the modules, read more cheaply than module by module.
+  // The library also draws an image: with one grey pixel per module and no
+  // margin, its pixels are the modules, read more cheaply than module by module.
   dmtxEncodeSetProp(encoder.get(), DmtxPropMarginSize, 0);
   dmtxEncodeSetProp(encoder.get(), DmtxPropModuleSize, 1);
+  dmtxEncodeSetProp(encoder.get(), DmtxPropPixelPacking, DmtxPack8bppK);
   // The library reads the buffer only; its interface predates const.
   std::vector<unsigned char> input(bytes.begin(), bytes.end());
   if (dmtxEncodeDataMatrix(encoder.get(), int(input.size()), input.data()) == DmtxFail) return std::nullopt;
@@ -43,11 +44,14 @@ std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> b
   DataMatrixSymbol symbol;
   symbol.side = rows;
   symbol.modules.reserve(std::size_t(rows) * std::size_t(columns));
-  // The library counts rows from the bottom, and draws dark modules black on white.
+  // The library counts rows from the bottom, and draws dark modules black on
+  // white; a row's pixels lie side by side from its first one.
   for (int row = rows - 1; row >= 0; --row) {
-    for (int column = 0; column < columns; ++column) {
-      const int offset = dmtxImageGetByteOffset(const_cast<DmtxImage*>(image), column, row);
-      symbol.modules.push_back(offset >= 0 && image->pxl[offset] < 128 ? 1 : 0);
+    const int first = dmtxImageGetByteOffset(const_cast<DmtxImage*>(image), 0, row);
+    if (first < 0) return std::nullopt;
+    const unsigned char* pixel = image->pxl + first;
+    for (int column = 0; column < columns; ++column, pixel += image->bytesPerPixel) {
+      symbol.modules.push_back(*pixel < 128 ? 1 : 0);
     }
   }
   const DmtxMessage& message = *encoder->message;
