@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <utility>
 
@@ -26,12 +27,24 @@ std::string FacePart(const ShapedFace& face) {
   return EscapeField(face.file) + ' ' + std::to_string(face.faceIndex) + ' ' + EscapeField(face.fileStamp) + ' ';
 }
 
-std::string RequestPart(const GlyphRequest& request) {
-  return std::to_string(request.glyph) + ' ' + std::to_string(request.charWidth) + ' ' +
-         std::to_string(request.charHeight) + ' ' + (request.mirrorX ? '1' : '0') + ' ' +
-         (request.mirrorY ? '1' : '0') + ' ' + std::to_string(request.offsetX) + ' ' +
-         std::to_string(request.loadFlags) + ' ' + std::to_string(request.renderMode);
+void AppendNumber(std::string& key, long long number) {
+  char digits[24];
+  key.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
+
+// The request's words appended to a key; a run asks for a key per glyph drawn.
+void AppendRequestPart(std::string& key, const GlyphRequest& request) {
+  for (const long long word : {(long long)request.glyph, (long long)request.charWidth, (long long)request.charHeight,
+                               (long long)request.mirrorX, (long long)request.mirrorY, (long long)request.offsetX,
+                               (long long)request.loadFlags}) {
+    AppendNumber(key, word);
+    key.push_back(' ');
+  }
+  AppendNumber(key, request.renderMode);
+}
+
+// Where an entry line's key ends.
+std::size_t KeyEnd(std::string_view line) { return line.find(kKeyEnd); }
 
 int HexValue(char digit) {
   if (digit >= '0' && digit <= '9') return digit - '0';
@@ -101,34 +114,28 @@ void GlyphCache::Load() {
   loaded_ = true;
   if (stamp_.empty()) return;
   file_ = ReadCacheText(path_, kHeader, stamp_);
-  const std::string_view body(file_.text);
-  for (std::size_t start = file_.entries; start < body.size();) {
-    const std::size_t end = std::min(body.find('\n', start), body.size());
-    const std::string_view line = body.substr(start, end - start);
-    if (const std::size_t tab = line.find(kKeyEnd); tab != std::string_view::npos) {
-      stored_.emplace(line.substr(0, tab), line.substr(tab + 1));
-    }
-    start = end + 1;
-  }
+  stored_.Build(file_.text, file_.entries, KeyEnd);
 }
 
 // A line draws many glyphs of one face: its part of the key is escaped once.
-std::string GlyphCache::Key(const ShapedFace& face, const GlyphRequest& request) {
+const std::string& GlyphCache::Key(const ShapedFace& face, const GlyphRequest& request) {
   if (&face != lastFace_) {
     lastFace_ = &face;
     lastFacePart_ = FacePart(face);
   }
-  return lastFacePart_ + RequestPart(request);
+  key_ = lastFacePart_;
+  AppendRequestPart(key_, request);
+  return key_;
 }
 
 std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphRequest& request) {
   if (!loaded_) Load();
-  const std::string key = Key(face, request);
+  const std::string& key = Key(face, request);
   // A thread's canvases share one cache: glyphs one barcode rendered serve the next.
   if (const auto known = bitmaps_.find(key); known != bitmaps_.end()) return known->second;
-  const auto stored = stored_.find(key);
-  if (stored == stored_.end()) return std::nullopt;
-  std::optional<GlyphBitmap> bitmap = ParseBitmap(stored->second);
+  const std::optional<std::string_view> stored = stored_.Find(key);
+  if (!stored) return std::nullopt;
+  std::optional<GlyphBitmap> bitmap = ParseBitmap(*stored);
   // A batch draws the same digits again and again: each entry is parsed once.
   if (bitmap) bitmaps_.emplace(key, *bitmap);
   return bitmap;
@@ -136,9 +143,9 @@ std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphR
 
 void GlyphCache::Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap) {
   if (bitmap.buffer.size() > kLargestCachedBitmap) return;
-  std::string key = Key(face, request);
+  const std::string& key = Key(face, request);
   added_.push_back(key + kKeyEnd + BitmapWords(bitmap));
-  bitmaps_.insert_or_assign(std::move(key), bitmap);
+  bitmaps_.insert_or_assign(key, bitmap);
 }
 
 }  // namespace kbc

@@ -16,6 +16,7 @@
 
 #include "canvas/shape_cache.h"
 #include "platform/cache_file.h"
+#include "platform/cache_index.h"
 
 namespace kbc {
 
@@ -56,17 +57,19 @@ class GlyphCache {
 
  private:
   void Load();
-  std::string Key(const ShapedFace& face, const GlyphRequest& request);
+  // The key of a glyph, in key_.
+  const std::string& Key(const ShapedFace& face, const GlyphRequest& request);
 
   std::string path_;
   std::string stamp_;
   bool loaded_ = false;
-  CacheText file_;                                                  // the file as read
-  std::unordered_map<std::string_view, std::string_view> stored_;  // key -> bitmap words, in file_
-  std::vector<std::string> added_;                                      // whole lines, newest last
-  std::unordered_map<std::string, GlyphBitmap> bitmaps_;  // rendered or parsed in this run, found again
+  CacheText file_;      // the file as read
+  CacheIndex stored_;   // key -> bitmap words, in file_
+  std::vector<std::string> added_;  // whole lines, newest last
+  std::unordered_map<std::string, GlyphBitmap, TailHasher> bitmaps_;  // rendered or parsed in this run, found again
   const ShapedFace* lastFace_ = nullptr;
   std::string lastFacePart_;
+  std::string key_;
 };
 
 // The stamp of the running program's file.

@@ -91,16 +91,8 @@ void ShapeCache::Load() {
   loaded_ = true;
   file_ = MapCacheFile(path_, kHeader);
   if (!file_.readable || !StampHolds(file_.stamp)) return;
-  const std::string_view text = file_.text;
-  for (std::size_t start = file_.entries; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    // The first line of a key is its newest.
-    if (const std::size_t keyEnd = KeyEnd(line); keyEnd != std::string_view::npos) {
-      stored_.emplace(line.substr(0, keyEnd), line.substr(keyEnd + 1));
-    }
-  }
+  // The first line of a key is its newest.
+  stored_.Build(file_.text, file_.entries, KeyEnd);
 }
 
 // A symbol's text is shaped item by item in one face: its part of the key is escaped once.
@@ -116,9 +108,9 @@ std::optional<ShapedRun> ShapeCache::Find(const ShapedFace& face, std::u32string
   if (!loaded_) Load();
   const std::string key = Key(face, text);
   if (const auto added = addedRuns_.find(key); added != addedRuns_.end()) return ParseRun(added->second);
-  const auto stored = stored_.find(key);
-  if (stored == stored_.end()) return std::nullopt;
-  return ParseRun(stored->second);
+  const std::optional<std::string_view> stored = stored_.Find(key);
+  if (!stored) return std::nullopt;
+  return ParseRun(*stored);
 }
 
 void ShapeCache::Add(const ShapedFace& face, std::u32string_view text, const ShapedRun& run,

@@ -11,10 +11,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/cache_file.h"
+#include "platform/cache_index.h"
 
 namespace kbc {
 
@@ -63,7 +63,7 @@ class ShapeCache {
   std::string path_;
   bool loaded_ = false;
   CacheText file_;                                                 // the file as mapped
-  std::unordered_map<std::string_view, std::string_view> stored_;  // key words -> run words, in file_
+  CacheIndex stored_;                                              // key words -> run words, in file_
   std::map<std::string, std::string, std::less<>> addedRuns_;      // key words -> run words
   std::vector<std::string> added_;                                 // whole lines, newest last
   std::string shaperStamp_;
