@@ -405,8 +405,8 @@ void RasterCanvas::FillDeviceFrame(const DeviceBox& box, const DeviceBox& hole, 
     const auto [left, right] = TouchedRange(box.x0, box.x1, width_);
     const auto [top, bottom] = TouchedRange(box.y0, box.y1, height_);
     if (hole.Empty()) {
-      FillPlainBox(Channels(), pixels_.data(), std::size_t(width_), PartialPixelBox(box, left, right, top, bottom), paint.value,
-                   paint.alpha);
+      const PlainBox plain = PartialPixelBox(box, left, right, top, bottom);
+      FillPlainBox(Channels(), pixels_.data(), std::size_t(width_), plain, paint.value, paint.alpha);
       return;
     }
     for (int row = top; row < bottom; ++row) {
