@@ -1,6 +1,7 @@
 #include "canvas/raster_canvas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -301,7 +302,8 @@ bool RasterCanvas::ExtendRun(const DeviceBox& box, const Paint& paint) {
   const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
   if (!pixels) return false;
   if (runPending_ && pixels->left == run_.right && pixels->top == run_.top && pixels->bottom == run_.bottom &&
-      paint.value == runPaint_.value && paint.alpha == runPaint_.alpha) {
+      std::bit_cast<std::uint32_t>(paint.value) == std::bit_cast<std::uint32_t>(runPaint_.value) &&
+      paint.alpha == runPaint_.alpha) {
     run_.right = pixels->right;
     return true;
   }
