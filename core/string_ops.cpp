@@ -50,6 +50,8 @@ void TrimAndRemoveAll(std::u32string& s, char32_t ch) {
 }
 
 void UnescapeControlChars(std::u32string& s) {
+  // Long data (a QR Code's thousands of characters) seldom holds a backslash.
+  if (s.find(U'\\') == std::u32string::npos) return;
   ReplaceAll(s, U"\\r", U"\r");
   ReplaceAll(s, U"\\n", U"\n");
   ReplaceAll(s, U"\\t", U"\t");

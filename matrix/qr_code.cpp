@@ -105,16 +105,14 @@ void QrModuleString(std::u32string_view data, std::string& out, QrVariant varian
   const std::size_t margin = std::size_t(QrQuietZone(variant));
   const std::size_t width = std::size_t(symbol->width);
   const std::size_t side = width + 2 * margin;
-  out.reserve(side * side);
-  out.append(margin * side, '0');
+  // Light everywhere, the quiet zone included; then the dark modules.
+  out.assign(side * side, '0');
   for (std::size_t row = 0; row < width; ++row) {
-    out.append(margin, '0');
+    char* line = out.data() + (row + margin) * side + margin;
     for (std::size_t column = 0; column < width; ++column) {
-      out.push_back(symbol->modules[row * width + column] ? '1' : '0');
+      if (symbol->modules[row * width + column]) line[column] = '1';
     }
-    out.append(margin, '0');
   }
-  out.append(margin * side, '0');
 }
 
 }  // namespace kbc

@@ -48,12 +48,11 @@ std::u32string DecodeMacRoman(std::string_view bytes) {
 }
 
 std::optional<std::string> EncodeMacRoman(std::u32string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  for (const char32_t c : text) {
-    const auto byte = EncodeOne(c);
+  std::string bytes(text.size(), '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = EncodeOne(text[i]);
     if (!byte) return std::nullopt;
-    bytes.push_back(*byte);
+    bytes[i] = *byte;
   }
   return bytes;
 }
