@@ -128,17 +128,17 @@ const std::string& GlyphCache::Key(const ShapedFace& face, const GlyphRequest& r
   return key_;
 }
 
-std::optional<GlyphBitmap> GlyphCache::Find(const ShapedFace& face, const GlyphRequest& request) {
+const GlyphBitmap* GlyphCache::Find(const ShapedFace& face, const GlyphRequest& request) {
   if (!loaded_) Load();
   const std::string& key = Key(face, request);
   // A thread's canvases share one cache: glyphs one barcode rendered serve the next.
-  if (const auto known = bitmaps_.find(key); known != bitmaps_.end()) return known->second;
+  if (const auto known = bitmaps_.find(key); known != bitmaps_.end()) return &known->second;
   const std::optional<std::string_view> stored = stored_.Find(key);
-  if (!stored) return std::nullopt;
+  if (!stored) return nullptr;
   std::optional<GlyphBitmap> bitmap = ParseBitmap(*stored);
+  if (!bitmap) return nullptr;
   // A batch draws the same digits again and again: each entry is parsed once.
-  if (bitmap) bitmaps_.emplace(key, *bitmap);
-  return bitmap;
+  return &bitmaps_.emplace(key, std::move(*bitmap)).first->second;
 }
 
 void GlyphCache::Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap) {

@@ -52,7 +52,8 @@ class GlyphCache {
   GlyphCache(const GlyphCache&) = delete;
   GlyphCache& operator=(const GlyphCache&) = delete;
 
-  std::optional<GlyphBitmap> Find(const ShapedFace& face, const GlyphRequest& request);
+  // The glyph's bitmap, valid as long as the cache, or null when it is not kept.
+  const GlyphBitmap* Find(const ShapedFace& face, const GlyphRequest& request);
   void Add(const ShapedFace& face, const GlyphRequest& request, const GlyphBitmap& bitmap);
 
  private:

@@ -527,9 +527,13 @@ void RasterCanvas::DrawGlyph(const FontFace& font, GlyphSize& size, std::uint32_
   }
   request.renderMode = state_.antialias ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
 
-  std::optional<GlyphBitmap> bitmap = Fonts().Glyphs().Find(font.CacheKey(), request);
-  if (!bitmap) bitmap = RenderGlyph(font, size, request);
-  if (!bitmap) return;
+  const GlyphBitmap* bitmap = Fonts().Glyphs().Find(font.CacheKey(), request);
+  std::optional<GlyphBitmap> rendered;
+  if (!bitmap) {
+    rendered = RenderGlyph(font, size, request);
+    if (!rendered) return;
+    bitmap = &*rendered;
+  }
 
   const double left = pixelX + bitmap->left;
   const double top = baselineRow - bitmap->top;
@@ -541,13 +545,14 @@ void RasterCanvas::DrawGlyph(const FontFace& font, GlyphSize& size, std::uint32_
     for (unsigned c = 0; c < bitmap->width; ++c) {
       const double x = left + c;
       if (x < 0 || x >= width_) continue;
+      // Most of a glyph's box is uncovered, which leaves the pixel as it is.
       double coverage = 0;
       if (bitmap->pixelMode == FT_PIXEL_MODE_MONO) {
         coverage = (line[c / 8] >> (7 - c % 8)) & 1;
       } else if (bitmap->pixelMode == FT_PIXEL_MODE_GRAY) {
         coverage = line[c] / 255.0;
       }
-      Blend(int(x), int(row), paint, coverage);
+      if (coverage > 0) Blend(int(x), int(row), paint, coverage);
     }
   }
 }

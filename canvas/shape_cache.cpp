@@ -37,23 +37,21 @@ std::string RunWords(const ShapedRun& run) {
 }
 
 std::optional<ShapedRun> ParseRun(std::string_view text) {
-  const std::vector<std::string_view> words = SplitWords(text);
+  NumberWords words(text);
   ShapedRun run;
   std::size_t count = 0;
-  if (words.size() < 5 || !ParseNumber(words[0], run.scale) || !ParseNumber(words[1], run.ascender) ||
-      !ParseNumber(words[2], run.descender) || !ParseNumber(words[3], run.lineGap) ||
-      !ParseNumber(words[4], count) || words.size() != 5 + 5 * count) {
+  if (!words.Next(run.scale) || !words.Next(run.ascender) || !words.Next(run.descender) ||
+      !words.Next(run.lineGap) || !words.Next(count) || count > text.size()) {
     return std::nullopt;
   }
   run.glyphs.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view* glyph = &words[5 + 5 * i];
-    ShapedGlyph& out = run.glyphs[i];
-    if (!ParseNumber(glyph[0], out.id) || !ParseNumber(glyph[1], out.xOffset) || !ParseNumber(glyph[2], out.yOffset) ||
-        !ParseNumber(glyph[3], out.xAdvance) || !ParseNumber(glyph[4], out.yAdvance)) {
+  for (ShapedGlyph& out : run.glyphs) {
+    if (!words.Next(out.id) || !words.Next(out.xOffset) || !words.Next(out.yOffset) || !words.Next(out.xAdvance) ||
+        !words.Next(out.yAdvance)) {
       return std::nullopt;
     }
   }
+  if (!words.AtEnd()) return std::nullopt;
   return run;
 }
 

@@ -5,6 +5,7 @@
 // replaced atomically, so a reader sees a whole old or a whole new file.
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <system_error>
@@ -34,6 +35,25 @@ bool ParseNumber(std::string_view word, Number& number) {
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
   return error == std::errc() && end == word.data() + word.size();
 }
+
+// The space-separated words of an entry line read one at a time as numbers,
+// as SplitWords would give them, without gathering them first.
+class NumberWords {
+ public:
+  explicit NumberWords(std::string_view line) : rest_(line) {}
+  template <typename Number>
+  bool Next(Number& number) {
+    if (rest_.empty()) return false;
+    const std::size_t end = std::min(rest_.find(' '), rest_.size());
+    const bool parsed = ParseNumber(rest_.substr(0, end), number);
+    rest_.remove_prefix(std::min(end + 1, rest_.size()));
+    return parsed;
+  }
+  bool AtEnd() const { return rest_.empty(); }
+
+ private:
+  std::string_view rest_;
+};
 
 // The entry lines of a cache file written with this header and stamp.
 std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp);

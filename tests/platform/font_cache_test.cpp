@@ -104,7 +104,8 @@ TEST(GlyphCache, BitmapsComeBackForTheSameProgramAndRequest) {
     EXPECT_FALSE(glyphs.Find(face, request));
     glyphs.Add(face, request, bitmap);
   }
-  const auto found = GlyphCache(cache, "program 1").Find(face, request);
+  GlyphCache reread(cache, "program 1");
+  const GlyphBitmap* found = reread.Find(face, request);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->left, 1);
   EXPECT_EQ(found->top, 9);
