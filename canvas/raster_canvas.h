@@ -17,6 +17,7 @@
 
 #include "platform/device_colour.h"
 #include "canvas/text_layout.h"
+#include "platform/prefaulted_allocator.h"
 #include "render/drawing_target.h"
 
 namespace kbc {
@@ -130,7 +131,7 @@ class RasterCanvas final : public DrawingTarget {
   int width_;
   int height_;
   PixelFormat format_;
-  mutable std::vector<std::uint8_t> pixels_;
+  mutable std::vector<std::uint8_t, PrefaultedAllocator<std::uint8_t>> pixels_;
   State state_;
   bool joinFills_ = false;
   mutable std::vector<float> joined_;  // coverage per pixel, while fills are joined
