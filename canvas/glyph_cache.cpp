@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdlib>
 #include <utility>
@@ -46,11 +47,17 @@ void AppendRequestPart(std::string& key, const GlyphRequest& request) {
 // Where an entry line's key ends.
 std::size_t KeyEnd(std::string_view line) { return line.find(kKeyEnd); }
 
-int HexValue(char digit) {
-  if (digit >= '0' && digit <= '9') return digit - '0';
-  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-  return -1;
-}
+// The value of each lower-case hexadecimal digit, -1 for any other byte.
+constexpr std::array<std::int8_t, 256> kHexValues = [] {
+  std::array<std::int8_t, 256> values{};
+  values.fill(-1);
+  for (std::size_t digit = 0; digit < kHexDigits.size(); ++digit) {
+    values[std::uint8_t(kHexDigits[digit])] = std::int8_t(digit);
+  }
+  return values;
+}();
+
+int HexValue(char digit) { return kHexValues[std::uint8_t(digit)]; }
 
 std::string BitmapWords(const GlyphBitmap& bitmap) {
   std::string words = std::to_string(bitmap.left) + ' ' + std::to_string(bitmap.top) + ' ' +
@@ -61,17 +68,16 @@ std::string BitmapWords(const GlyphBitmap& bitmap) {
 }
 
 std::optional<GlyphBitmap> ParseBitmap(std::string_view text) {
-  const std::vector<std::string_view> words = SplitWords(text);
+  NumberWords words(text);
   GlyphBitmap bitmap;
   unsigned mode = 0;
-  if (words.size() != 7 || !ParseNumber(words[0], bitmap.left) || !ParseNumber(words[1], bitmap.top) ||
-      !ParseNumber(words[2], bitmap.rows) || !ParseNumber(words[3], bitmap.width) ||
-      !ParseNumber(words[4], bitmap.pitch) || !ParseNumber(words[5], mode) || words[6].empty() ||
-      words[6][0] != '=') {
+  if (!words.Next(bitmap.left) || !words.Next(bitmap.top) || !words.Next(bitmap.rows) || !words.Next(bitmap.width) ||
+      !words.Next(bitmap.pitch) || !words.Next(mode) || !words.Rest().starts_with('=')) {
     return std::nullopt;
   }
   bitmap.pixelMode = static_cast<unsigned char>(mode);
-  const std::string_view hex = words[6].substr(1);
+  // The last word: no space can follow, as none is a hexadecimal digit.
+  const std::string_view hex = words.Rest().substr(1);
   const std::size_t size = std::size_t(bitmap.rows) * std::size_t(std::abs(bitmap.pitch));
   if (hex.size() != 2 * size) return std::nullopt;
   bitmap.buffer.resize(size);

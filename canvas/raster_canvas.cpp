@@ -147,6 +147,31 @@ void FillPixelBox(int channels, std::uint8_t* pixels, std::size_t width, const P
   FillPlainBox(channels, pixels, width, plain, value, alpha);
 }
 
+// A glyph's coverage blended into the pixels it falls on, from its top-left pixel.
+template <std::size_t kChannels>
+void BlendGlyph(std::uint8_t* pixels, int width, int height, const GlyphBitmap& bitmap, Point topLeft,
+                const std::array<std::uint8_t, 4>& value, double alpha) {
+  const unsigned stride = unsigned(std::abs(bitmap.pitch));
+  for (unsigned r = 0; r < bitmap.rows; ++r) {
+    const double row = topLeft.y + r;
+    if (row < 0 || row >= height) continue;
+    const unsigned char* line = bitmap.buffer.data() + (bitmap.pitch >= 0 ? r : bitmap.rows - 1 - r) * stride;
+    std::uint8_t* out = pixels + std::size_t(row) * std::size_t(width) * kChannels;
+    for (unsigned c = 0; c < bitmap.width; ++c) {
+      const double x = topLeft.x + c;
+      if (x < 0 || x >= width) continue;
+      // Most of a glyph's box is uncovered, which leaves the pixel as it is.
+      double coverage = 0;
+      if (bitmap.pixelMode == FT_PIXEL_MODE_MONO) {
+        coverage = (line[c / 8] >> (7 - c % 8)) & 1;
+      } else if (bitmap.pixelMode == FT_PIXEL_MODE_GRAY) {
+        coverage = line[c] / 255.0;
+      }
+      if (coverage > 0) BlendPixel<kChannels>(out + std::size_t(x) * kChannels, value, alpha, coverage);
+    }
+  }
+}
+
 DeviceBox BoxBetween(Point a, Point b) {
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
@@ -535,25 +560,11 @@ void RasterCanvas::DrawGlyph(const FontFace& font, GlyphSize& size, std::uint32_
     bitmap = &*rendered;
   }
 
-  const double left = pixelX + bitmap->left;
-  const double top = baselineRow - bitmap->top;
-  const unsigned stride = unsigned(std::abs(bitmap->pitch));
-  for (unsigned r = 0; r < bitmap->rows; ++r) {
-    const double row = top + r;
-    if (row < 0 || row >= height_) continue;
-    const unsigned char* line = bitmap->buffer.data() + (bitmap->pitch >= 0 ? r : bitmap->rows - 1 - r) * stride;
-    for (unsigned c = 0; c < bitmap->width; ++c) {
-      const double x = left + c;
-      if (x < 0 || x >= width_) continue;
-      // Most of a glyph's box is uncovered, which leaves the pixel as it is.
-      double coverage = 0;
-      if (bitmap->pixelMode == FT_PIXEL_MODE_MONO) {
-        coverage = (line[c / 8] >> (7 - c % 8)) & 1;
-      } else if (bitmap->pixelMode == FT_PIXEL_MODE_GRAY) {
-        coverage = line[c] / 255.0;
-      }
-      if (coverage > 0) Blend(int(x), int(row), paint, coverage);
-    }
+  const Point topLeft{pixelX + bitmap->left, baselineRow - bitmap->top};
+  switch (Channels()) {
+    case 1: BlendGlyph<1>(pixels_.data(), width_, height_, *bitmap, topLeft, paint.value, paint.alpha); return;
+    case 3: BlendGlyph<3>(pixels_.data(), width_, height_, *bitmap, topLeft, paint.value, paint.alpha); return;
+    default: BlendGlyph<4>(pixels_.data(), width_, height_, *bitmap, topLeft, paint.value, paint.alpha); return;
   }
 }
 

@@ -50,6 +50,8 @@ class NumberWords {
     return parsed;
   }
   bool AtEnd() const { return rest_.empty(); }
+  // The words not read yet, as they stand.
+  std::string_view Rest() const { return rest_; }
 
  private:
   std::string_view rest_;
