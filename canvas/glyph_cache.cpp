@@ -108,11 +108,7 @@ GlyphCache::~GlyphCache() {
   // Newest first, so the oldest entries go when the file is full.
   std::vector<std::string> entries(added_.rbegin(), added_.rend());
   const std::string_view text(file_.text);
-  for (std::size_t start = file_.entries; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    entries.emplace_back(text.substr(start, end - start));
-    start = end + 1;
-  }
+  for (std::size_t start = file_.entries; start < text.size();) entries.emplace_back(NextLine(text, start));
   WriteCacheEntries(path_, kHeader, stamp_, entries, kMaxBytes);
 }
 

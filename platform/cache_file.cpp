@@ -82,8 +82,6 @@ bool UnescapeField(std::string_view word, std::string& text) {
 
 std::vector<std::string_view> SplitWords(std::string_view line) {
   std::vector<std::string_view> words;
-  // A shaped line has five words per glyph: one allocation, not one per doubling.
-  words.reserve(std::size_t(std::count(line.begin(), line.end(), ' ')) + 1);
   while (!line.empty()) {
     const std::size_t end = std::min(line.find(' '), line.size());
     words.push_back(line.substr(0, end));
@@ -92,17 +90,12 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
   return words;
 }
 
-namespace {
-
-// The next line of `text` from `start` (without its line feed); `start` moves past it.
 std::string_view NextLine(std::string_view text, std::size_t& start) {
   const std::size_t end = std::min(text.find('\n', start), text.size());
   const std::string_view line = text.substr(start, end - start);
   start = end + 1;
   return line;
 }
-
-}  // namespace
 
 
 MappedFile::MappedFile(const std::string& path) {

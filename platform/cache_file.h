@@ -26,6 +26,9 @@ std::string FileStamp(const std::string& path);
 std::string EscapeField(std::string_view text);
 bool UnescapeField(std::string_view word, std::string& text);
 
+// The next line of `text` from `start` (without its line feed); `start` moves past it.
+std::string_view NextLine(std::string_view text, std::size_t& start);
+
 // The space-separated words of an entry line.
 std::vector<std::string_view> SplitWords(std::string_view line);
 

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/cache_file.h"
+
 namespace kbc {
 
 std::size_t TailHash(std::string_view key) {
@@ -29,11 +31,7 @@ void CacheIndex::Build(std::string_view text, std::size_t start, KeyEnd keyEnd) 
   // Offsets are 32 bits wide: a cache file is tens of kilobytes.
   if (start >= text.size() || text.size() > std::numeric_limits<std::uint32_t>::max()) return;
   std::vector<std::string_view> lines;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
+  while (start < text.size()) lines.push_back(NextLine(text, start));
   std::size_t size = 16;
   while (size < 2 * lines.size()) size *= 2;
   slots_.resize(size);

@@ -99,9 +99,7 @@ std::optional<ResolvedFont> ReadCachedFont(const std::string& cachePath, std::st
   const std::string prefix = EscapeField(name) + ' ';
   const std::string_view text = cache.text;
   for (std::size_t start = cache.entries; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
+    const std::string_view line = NextLine(text, start);
     if (!line.starts_with(prefix)) continue;
     std::optional<Entry> entry = ParseEntry(line);
     if (!entry || FileStamp(entry->font.file) != entry->fileStamp) return std::nullopt;
