@@ -1,0 +1,160 @@
+// The shortest Code 128 symbol: known answers, and never wider than zint's
+// GS1-128 for random valid element strings.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "linear/code128.h"
+#include "linear/code128_shortest.h"
+#include "linear/gs1_element_string.h"
+#include "support/zint_dump.h"
+
+namespace kbc {
+namespace {
+
+std::vector<int> Characters(std::string_view text) {
+  std::vector<int> characters;
+  for (const char c : text) characters.push_back(c == '\x1D' ? kGs1Fnc1 : static_cast<unsigned char>(c));
+  return characters;
+}
+
+// Reads symbol values back as ISO/IEC 15417 defines them (start, latches,
+// shift, FNC1, digit pairs in set C), up to the check character.
+std::string Decode(const std::vector<int>& values) {
+  int set = values.front() - 103;  // 0 A, 1 B, 2 C
+  std::string text;
+  bool shifted = false;
+  for (std::size_t i = 1; i + 2 < values.size(); ++i) {
+    const int v = values[i];
+    const int current = shifted ? 1 - set : set;
+    shifted = false;
+    if (v == 102) {
+      text.push_back('\x1D');
+    } else if (current == 2) {
+      if (v < 100) text += std::string(1, char('0' + v / 10)) + char('0' + v % 10);
+      else set = v == 100 ? 1 : 0;
+    } else if (v == 98) {
+      shifted = true;
+    } else if (v == 99) {
+      set = 2;
+    } else if (v == 100 || v == 101) {
+      set = current == 0 ? (v == 100 ? 1 : -1) : (v == 101 ? 0 : -1);  // FNC4 is never written
+      if (set < 0) return "FNC4";
+    } else {
+      text.push_back(char(current == 0 && v >= 64 ? v - 64 : v + 32));
+    }
+  }
+  return text;
+}
+
+struct KnownAnswer {
+  const char* name;
+  std::string text;    // GS is FNC1
+  std::size_t length;  // fewest symbol characters between start and check, worked by hand
+};
+
+const KnownAnswer kKnownAnswers[] = {
+    {"DigitsInSetC", "\x1D" "0109", 3},
+    {"OddDigitsCostOneMore", "\x1D" "123", 4},
+    {"LettersAfterDigits", "\x1D" "10ab", 5},
+    {"ShiftForOneControlCharacter", "ab\x01" "cd", 6},
+    {"LatchToCForFourDigits", "A1234", 4},
+    {"FncOneInSetC", "\x1D" "10AB\x1D" "2112", 9},
+    {"GtinDateBatch", "\x1D" "01095011015300031725010110ABC123\x1D" "21XYZ", 27},
+};
+
+class Code128ShortestKnownAnswer : public testing::TestWithParam<KnownAnswer> {};
+
+TEST_P(Code128ShortestKnownAnswer, FewestCharactersAndReadsBack) {
+  const std::vector<int> values = EncodeCode128Shortest(Characters(GetParam().text));
+  ASSERT_GE(values.size(), 3u);
+  EXPECT_EQ(values.size() - 3, GetParam().length);
+  EXPECT_EQ(Decode(values), GetParam().text);
+  EXPECT_EQ(values.back(), kCode128Stop);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Code128ShortestKnownAnswer, testing::ValuesIn(kKnownAnswers),
+                         [](const testing::TestParamInfo<KnownAnswer>& info) { return std::string(info.param.name); });
+
+TEST(Code128Shortest, CheckCharacterAndRefusal) {
+  const std::vector<int> values = EncodeCode128Shortest(Characters("\x1D" "0109"));
+  EXPECT_EQ(values[values.size() - 2], Code128CheckValue(std::vector<int>(values.begin(), values.end() - 2)));
+  EXPECT_TRUE(EncodeCode128Shortest(std::vector<int>{200}).empty());
+}
+
+// Random element strings valid for the AI table: GTINs with computed check
+// digits, dates, counts and free-text fields in random order and lengths.
+std::string RandomElementString(std::mt19937& random) {
+  const auto pick = [&random](int n) { return int(random() % unsigned(n)); };
+  const auto digits = [&](int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s.push_back(char('0' + pick(10)));
+    return s;
+  };
+  const auto text = [&](int n) {
+    constexpr std::string_view kCharacters = "0123456789ABCDEFXYZabcxyz-./";
+    std::string s;
+    for (int i = 0; i < n; ++i) s.push_back(kCharacters[std::size_t(pick(int(kCharacters.size())))]);
+    return s;
+  };
+  std::string element;
+  const int fieldCount = 1 + pick(4);
+  for (int f = 0; f < fieldCount && element.size() < 34; ++f) {
+    switch (pick(6)) {
+      case 0: {
+        const std::string gtin = digits(13);
+        element += "(01)" + gtin + Gs1CheckDigit(gtin);
+        break;
+      }
+      case 1:
+        element += "(17)" + digits(2) + "0" + char('1' + pick(9)) + "1" + char('0' + pick(10));
+        break;
+      case 2:
+        element += "(10)" + text(1 + pick(12));
+        break;
+      case 3:
+        element += "(21)" + text(1 + pick(10));
+        break;
+      case 4:
+        element += "(30)" + digits(1 + pick(8));
+        break;
+      default:
+        element += "(3103)" + digits(6);
+        break;
+    }
+  }
+  return element;
+}
+
+// zint's modules from the start's first bar to the stop's termination bar.
+std::size_t ZintWidth(const std::string& elementString) {
+  const std::vector<std::string> rows = test::ZintModuleRows({"-b", "16", "--gs1", "--gs1parens", "-d", elementString});
+  if (rows.empty()) return 0;
+  return rows[0].find_last_of('1') + 1;
+}
+
+TEST(Code128Shortest, NeverWiderThanZintOverRandomElementStrings) {
+  std::mt19937 random(28);
+  int narrower = 0;
+  for (int i = 0; i < 220; ++i) {
+    const std::string element = RandomElementString(random);
+    SCOPED_TRACE(element);
+    const Gs1ElementString parsed = ParseGs1ElementString(std::u32string(element.begin(), element.end()));
+    ASSERT_EQ(parsed.refusal, "");
+    std::vector<int> characters = {kGs1Fnc1};
+    for (const int c : Gs1EncodedCharacters(parsed.fields)) characters.push_back(c);
+    const std::vector<int> values = EncodeCode128Shortest(characters);
+    const std::size_t ours = 11 * (values.size() - 1) + 13;
+    const std::size_t theirs = ZintWidth(element);
+    ASSERT_GT(theirs, 0u);
+    EXPECT_LE(ours, theirs);
+    EXPECT_EQ(Decode(values), std::string("\x1D") + Gs1JoinedFields(parsed.fields, '\x1D'));
+    narrower += ours < theirs ? 1 : 0;
+  }
+  RecordProperty("narrower_than_zint", narrower);
+}
+
+}  // namespace
+}  // namespace kbc
