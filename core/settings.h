@@ -53,6 +53,9 @@ struct BarcodeSettings {
   // Bitmap resolution from -dpi (72..2400): the image is drawn that many pixels
   // per inch and the file records it. 0: one pixel per point, nothing recorded.
   std::int32_t dpi = 0;
+  // -gs1 1: EAN-128, Databar-Expanded, QRCode and DataMatrix data is a GS1
+  // element string with its AIs in brackets, checked and encoded as GS1 reads it.
+  std::int16_t gs1 = 0;
 };
 
 // The defaults of a new request.
