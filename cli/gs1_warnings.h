@@ -1,0 +1,17 @@
+// Warnings about GS1 element strings: typed without -gs1 where the brackets
+// become data, or -gs1 given to a symbology that has no GS1 mode.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/settings.h"
+
+namespace kbc {
+
+// Whether the symbology reads element strings under -gs1 1.
+bool HasGs1Mode(SymbologyType symbology);
+
+std::optional<std::string> Gs1Warning(const BarcodeSettings& settings);
+
+}  // namespace kbc
