@@ -154,6 +154,11 @@ std::string Gs1JoinedFields(const std::vector<Gs1Field>& fields, char separator)
   return joined;
 }
 
+std::u32string Gs1DataBarData(const std::vector<Gs1Field>& fields) {
+  const std::string joined = Gs1JoinedFields(fields, '#');
+  return std::u32string(joined.begin(), joined.end());
+}
+
 std::string Gs1HumanReadable(const std::vector<Gs1Field>& fields) {
   std::string text;
   for (const Gs1Field& field : fields) text += "(" + field.ai + ")" + field.data;

@@ -34,6 +34,9 @@ std::vector<int> Gs1EncodedCharacters(const std::vector<Gs1Field>& fields);
 // Expanded, GS for the 2-D symbols).
 std::string Gs1JoinedFields(const std::vector<Gs1Field>& fields, char separator);
 
+// DataBar Expanded's bare form: "#" for each FNC1.
+std::u32string Gs1DataBarData(const std::vector<Gs1Field>& fields);
+
 // The human-readable text: each AI in parentheses followed by its data.
 std::string Gs1HumanReadable(const std::vector<Gs1Field>& fields);
 
