@@ -8,6 +8,7 @@
 
 #include "cli/batch.h"
 #include "cli/data_warnings.h"
+#include "cli/gs1_warnings.h"
 #include "cli/os_gate.h"
 #include "core/symbology.h"
 #include "core/string_ops.h"
@@ -165,8 +166,12 @@ RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeS
   const std::u32string given = settings.data;
   const ShapingReport shaping = ShapeDataForType(settings);
   // Judged before the writer converts the colours for its output.
-  const std::optional<std::string> dataWarning = DataChangeWarning(given, shaping, settings);
+  // An element string loses its brackets by design: that is no data change.
+  const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
+  const std::optional<std::string> dataWarning =
+      readsGs1 ? std::nullopt : DataChangeWarning(given, shaping, settings);
   const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
+  const std::optional<std::string> gs1Warning = Gs1Warning(settings);
   const WriteStatus status = CallWriter(action, path, settings);
   RequestResult result;
   if (!status.ok) {
@@ -174,7 +179,7 @@ RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeS
     return result;
   }
   result.written = true;
-  for (const auto& warning : {dataWarning, colourWarning}) {
+  for (const auto& warning : {dataWarning, colourWarning, gs1Warning}) {
     if (warning) result.warnings.push_back(*warning);
   }
   if (!status.warning.empty()) result.warnings.push_back(status.warning);
@@ -228,6 +233,8 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     target[std::size_t(digit[0] - '1')] = UnitValue(value);
   } else if (option == "-coltrans") {
     s.opaqueBackground = IntegerValueOf(value) > 0 ? 1 : 0;
+  } else if (option == "-gs1") {
+    s.gs1 = IntegerValueOf(value) > 0 ? 1 : 0;
   } else if (option == "-dpi") {
     s.dpi = Clamp(IntegerValueOf(value), 72, 2400);
   } else if (option == "-batch") {
