@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "check/gs1_extent.h"
 #include "core/symbology.h"
 
 namespace kbc {
@@ -27,7 +28,7 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
 
   std::u32string data = settings.data;
   std::u32string addon = settings.addon;
-  const SymbolExtent extent = Measure(row, data, addon);
+  const SymbolExtent extent = settings.gs1 == 1 ? MeasureGs1(settings.symbology, data) : Measure(row, data, addon);
   if (extent.width == 0 && !extent.refusal.empty()) return Refused(extent.refusal);
 
   const double height = std::trunc(extent.height ? *extent.height : ImageHeight(settings.symbology, settings.trim));

@@ -4,6 +4,7 @@
 
 #include "core/symbology.h"
 #include "core/string_ops.h"
+#include "linear/gs1_128.h"
 
 namespace kbc {
 namespace {
@@ -154,6 +155,7 @@ void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings) {
 }
 
 void RenderEan128(DrawingTarget* target, const BarcodeSettings& settings) {
+  if (settings.gs1 == 1) return RenderGs1_128(target, settings);
   RenderFreeText(target, settings, kEan128, true);
 }
 

@@ -1,5 +1,6 @@
 #include "matrix/databar_render.h"
 
+#include "linear/gs1_element_string.h"
 #include "matrix/databar.h"
 #include "matrix/matrix_frame.h"
 
@@ -43,6 +44,11 @@ void RenderDataBarLimited(DrawingTarget* target, const BarcodeSettings& settings
 }
 
 void RenderDataBarExpanded(DrawingTarget* target, const BarcodeSettings& settings) {
+  if (settings.gs1 == 1) {
+    BarcodeSettings bare = settings;
+    bare.data = Gs1DataBarData(ParseGs1ElementString(settings.data).fields);
+    return RenderMatrixSymbol(target, bare, kDataBarSymbology<DataBarKind::kExpanded>);
+  }
   RenderMatrixSymbol(target, settings, kDataBarSymbology<DataBarKind::kExpanded>);
 }
 
