@@ -2,13 +2,13 @@
 // GS1-128 for random valid element strings.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "linear/code128.h"
 #include "linear/code128_shortest.h"
 #include "linear/gs1_element_string.h"
+#include "support/gs1_samples.h"
 #include "support/zint_dump.h"
 
 namespace kbc {
@@ -84,50 +84,6 @@ TEST(Code128Shortest, CheckCharacterAndRefusal) {
   EXPECT_TRUE(EncodeCode128Shortest(std::vector<int>{200}).empty());
 }
 
-// Random element strings valid for the AI table: GTINs with computed check
-// digits, dates, counts and free-text fields in random order and lengths.
-std::string RandomElementString(std::mt19937& random) {
-  const auto pick = [&random](int n) { return int(random() % unsigned(n)); };
-  const auto digits = [&](int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s.push_back(char('0' + pick(10)));
-    return s;
-  };
-  const auto text = [&](int n) {
-    constexpr std::string_view kCharacters = "0123456789ABCDEFXYZabcxyz-./";
-    std::string s;
-    for (int i = 0; i < n; ++i) s.push_back(kCharacters[std::size_t(pick(int(kCharacters.size())))]);
-    return s;
-  };
-  std::string element;
-  const int fieldCount = 1 + pick(4);
-  for (int f = 0; f < fieldCount && element.size() < 34; ++f) {
-    switch (pick(6)) {
-      case 0: {
-        const std::string gtin = digits(13);
-        element += "(01)" + gtin + Gs1CheckDigit(gtin);
-        break;
-      }
-      case 1:
-        element += "(17)" + digits(2) + "0" + char('1' + pick(9)) + "1" + char('0' + pick(10));
-        break;
-      case 2:
-        element += "(10)" + text(1 + pick(12));
-        break;
-      case 3:
-        element += "(21)" + text(1 + pick(10));
-        break;
-      case 4:
-        element += "(30)" + digits(1 + pick(8));
-        break;
-      default:
-        element += "(3103)" + digits(6);
-        break;
-    }
-  }
-  return element;
-}
-
 // zint's modules from the start's first bar to the stop's termination bar.
 std::size_t ZintWidth(const std::string& elementString) {
   const std::vector<std::string> rows = test::ZintModuleRows({"-b", "16", "--gs1", "--gs1parens", "-d", elementString});
@@ -136,10 +92,10 @@ std::size_t ZintWidth(const std::string& elementString) {
 }
 
 TEST(Code128Shortest, NeverWiderThanZintOverRandomElementStrings) {
-  std::mt19937 random(28);
+  std::mt19937 random(test::kGs1SampleSeed);
   int narrower = 0;
   for (int i = 0; i < 220; ++i) {
-    const std::string element = RandomElementString(random);
+    const std::string element = test::RandomElementString(random);
     SCOPED_TRACE(element);
     const Gs1ElementString parsed = ParseGs1ElementString(std::u32string(element.begin(), element.end()));
     ASSERT_EQ(parsed.refusal, "");
