@@ -20,11 +20,12 @@ constexpr std::size_t kMostInputBytes = 3116;
 
 }  // namespace
 
-std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes) {
+std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes, int fnc1) {
   if (bytes.empty() || bytes.size() > kMostInputBytes) return std::nullopt;
   const EncoderHandle encoder(dmtxEncodeCreate());
   if (!encoder) return std::nullopt;
   dmtxEncodeSetProp(encoder.get(), DmtxPropScheme, DmtxSchemeAscii);
+  if (fnc1 >= 0) dmtxEncodeSetProp(encoder.get(), DmtxPropFnc1, fnc1);
   dmtxEncodeSetProp(encoder.get(), DmtxPropSizeRequest, DmtxSymbolSquareAuto);
   // The library also draws an image: with one grey pixel per module and no
   // margin, its pixels are the modules, read more cheaply than module by module.

@@ -22,8 +22,9 @@ struct DataMatrixSymbol {
 };
 
 // The symbol of the bytes, or nothing when the largest symbol (144 × 144,
-// 1558 data codewords) cannot hold them.
-std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes);
+// 1558 data codewords) cannot hold them. Each byte equal to fnc1 (when it is
+// 0..255) is encoded as FNC1.
+std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes, int fnc1 = -1);
 
 // The two answers below share the run's last encoding: asking both, or asking
 // again for the same data, encodes it once. The text is taken as Mac OS Roman.
