@@ -1,6 +1,7 @@
 #include "matrix/data_matrix_render.h"
 
 #include "matrix/data_matrix.h"
+#include "matrix/gs1_matrix.h"
 #include "matrix/matrix_frame.h"
 
 namespace kbc {
@@ -16,9 +17,13 @@ MatrixSize DataMatrixSize(std::u32string_view data) {
 constexpr MatrixSymbology kDataMatrixSymbology{kModuleUnits, kModuleUnits, true, DataMatrixSize,
                                                DataMatrixModuleString};
 
+constexpr MatrixSymbology kGs1DataMatrixSymbology{kModuleUnits, kModuleUnits, true, Gs1DataMatrixSize,
+                                                  Gs1DataMatrixModules};
+
 }  // namespace
 
 void RenderDataMatrix(DrawingTarget* target, const BarcodeSettings& settings) {
+  if (settings.gs1 == 1) return RenderMatrixSymbol(target, settings, kGs1DataMatrixSymbology);
   RenderMatrixSymbol(target, settings, kDataMatrixSymbology);
 }
 

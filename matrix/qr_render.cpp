@@ -1,6 +1,7 @@
 #include "matrix/qr_render.h"
 
 #include "matrix/matrix_frame.h"
+#include "matrix/gs1_matrix.h"
 #include "matrix/qr_code.h"
 
 namespace kbc {
@@ -22,9 +23,12 @@ void QrModules(std::u32string_view data, ModuleString& out) {
 template <QrVariant variant>
 constexpr MatrixSymbology kQrSymbology{kQrModuleUnits, kQrModuleUnits, true, QrSize<variant>, QrModules<variant>};
 
+constexpr MatrixSymbology kGs1QrSymbology{kQrModuleUnits, kQrModuleUnits, true, Gs1QrSize, Gs1QrModules};
+
 }  // namespace
 
 void RenderQrCode(DrawingTarget* target, const BarcodeSettings& settings) {
+  if (settings.gs1 == 1) return RenderMatrixSymbol(target, settings, kGs1QrSymbology);
   RenderMatrixSymbol(target, settings, kQrSymbology<QrVariant::kQrCode>);
 }
 
