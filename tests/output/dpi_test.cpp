@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -62,6 +63,9 @@ struct Scannable {
   // zbarimg misses UPC-A and UPC-E drawn at one pixel per module.
   double zbarMinimumPixels = 1;
 };
+
+// gtest names a case by its symbology instead of dumping the record's bytes.
+void PrintTo(const Scannable& symbol, std::ostream* out) { *out << symbol.symbol[1] << " " << symbol.symbol[3]; }
 
 const Scannable kSymbols[] = {
     {{"-type", "EAN-13", "-data", "590123412345"}, "5901234123457", true},
