@@ -6,6 +6,10 @@
 
 namespace kbc {
 
+bool HasGs1Mode(SymbologyType symbology) {
+  return symbology == kEan128 || symbology == kDataBarExpanded || symbology == kQrCode || symbology == kDataMatrix;
+}
+
 SymbolExtent MeasureGs1(SymbologyType symbology, std::u32string& data) {
   if (symbology == kEan128) {
     const Gs1_128Symbol symbol = EncodeGs1_128(data);

@@ -14,9 +14,30 @@ constexpr std::int64_t kMaxWidth = std::numeric_limits<std::int16_t>::max();
 
 DataCheck Refused(std::string why) { return {std::nullopt, std::move(why), {}}; }
 
-SymbolExtent Measure(const SymbologyRow& row, std::u32string& data, std::u32string& addon) {
-  if (row.width != nullptr) return row.width(data, addon);
-  return {row.fixedWidth};
+// Under -gs1 1 the symbologies with a GS1 mode read an element string; every
+// other one ignores the option.
+bool ReadsElementString(const BarcodeSettings& settings) {
+  return settings.gs1 == 1 && HasGs1Mode(settings.symbology);
+}
+
+// A row not yet encoded once is measured by its width rule; its renderer encodes again.
+EncodedSymbol MeasureByWidthRule(const SymbologyRow& row, const BarcodeSettings& settings) {
+  std::u32string data = settings.data;
+  std::u32string addon = settings.addon;
+  const SymbolExtent extent = ReadsElementString(settings) ? MeasureGs1(settings.symbology, data)
+                              : row.width != nullptr     ? row.width(data, addon)
+                                                         : SymbolExtent{row.fixedWidth};
+  if (extent.width == 0 && !extent.refusal.empty()) return EncodedSymbol::Refused(extent.refusal);
+  EncodedSymbol symbol;
+  symbol.width = extent.width;
+  symbol.height = extent.height;
+  symbol.encoded = row.encodedDigits != nullptr ? row.encodedDigits(settings.data) : std::move(data);
+  return symbol;
+}
+
+EncodedSymbol Encode(const SymbologyRow& row, const BarcodeSettings& settings) {
+  if (row.encode != nullptr) return row.encode(settings.data, settings.addon);
+  return MeasureByWidthRule(row, settings);
 }
 
 }  // namespace
@@ -26,20 +47,19 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
   const SymbologyRow& row = SymbologyRowOf(settings.symbology);
   if (settings.data.empty()) return Refused("no data is left that " + std::string(row.name) + " can encode");
 
-  std::u32string data = settings.data;
-  std::u32string addon = settings.addon;
-  const SymbolExtent extent = settings.gs1 == 1 ? MeasureGs1(settings.symbology, data) : Measure(row, data, addon);
-  if (extent.width == 0 && !extent.refusal.empty()) return Refused(extent.refusal);
+  EncodedSymbol symbol = Encode(row, settings);
+  if (!symbol.refusal.empty()) return Refused(std::move(symbol.refusal));
 
-  const double height = std::trunc(extent.height ? *extent.height : ImageHeight(settings.symbology, settings.trim));
+  const double height = std::trunc(symbol.height ? *symbol.height : ImageHeight(settings.symbology, settings.trim));
   if (!(height >= 1)) return Refused("the trim leaves no height to draw");
-  if (extent.width < 1) return Refused("the symbol has no width to draw");
-  if (extent.width > kMaxWidth) {
-    return Refused("the symbol would be " + std::to_string(extent.width) + " units wide; at most " +
+  if (symbol.width < 1) return Refused("the symbol has no width to draw");
+  if (symbol.width > kMaxWidth) {
+    return Refused("the symbol would be " + std::to_string(symbol.width) + " units wide; at most " +
                    std::to_string(kMaxWidth) + " can be drawn");
   }
   const double factor = settings.scale / 100;
-  return {Rect{0, 0, double(extent.width) * factor, height * factor}, {}, std::move(data)};
+  const Rect image{0, 0, double(symbol.width) * factor, height * factor};
+  return {image, {}, std::move(symbol)};
 }
 
 std::optional<Rect> ValidateBarcodeData(const BarcodeSettings& settings) { return CheckBarcodeData(settings).image; }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "check/validate.h"
 #include "core/symbology.h"
 #include "platform/utf8.h"
 
@@ -46,22 +45,20 @@ std::size_t AlphaIndex(std::uint32_t colourMode) {
 }  // namespace
 
 std::optional<std::string> DataChangeWarning(std::u32string_view given, const ShapingReport& shaping,
-                                             const BarcodeSettings& shaped) {
-  const DataCheck check = CheckBarcodeData(shaped);
+                                             const BarcodeSettings& shaped, const DataCheck& check) {
   if (!check.image) return std::nullopt;
   const SymbologyRow& row = SymbologyRowOf(shaped.symbology);
 
   // Retail symbols cut their data to the digits before the check digit: that
   // cut is reported as a replaced check digit, not as a loss.
   std::u32string dropped = shaping.dropped;
-  if (row.encodedDigits == nullptr) dropped += RemovedCharacters(shaped.data, check.encoded);
+  if (!row.replacesCheckDigit) dropped += RemovedCharacters(shaped.data, check.symbol.encoded);
   std::string changes;
   if (!dropped.empty()) changes += "dropped " + Quoted(dropped);
   if (!shaping.cutOff.empty()) changes += (changes.empty() ? "cut off " : ", cut off ") + Quoted(shaping.cutOff);
 
-  std::u32string encoded = check.encoded;
-  if (row.encodedDigits != nullptr) {
-    encoded = row.encodedDigits(shaped.data);
+  const std::u32string& encoded = check.symbol.encoded;
+  if (row.replacesCheckDigit) {
     // Data of the symbol's full length ends in a check digit of the user's own.
     if (encoded.size() == shaped.data.size() && encoded.back() != shaped.data.back()) {
       changes += changes.empty() ? "" : ", ";

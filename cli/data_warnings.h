@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "check/validate.h"
 #include "core/settings.h"
 #include "core/types.h"
 
@@ -18,8 +19,9 @@ namespace kbc {
 // what is encoded instead. Nothing when the data cannot be drawn at all (that
 // error is reported on its own) or when only zero padding, a missing check
 // digit or separators made the difference.
+// `check` is the data check of the shaped settings.
 std::optional<std::string> DataChangeWarning(std::u32string_view given, const ShapingReport& shaping,
-                                             const BarcodeSettings& shaped);
+                                             const BarcodeSettings& shaped, const DataCheck& check);
 
 // When the bar colour's alpha is 0 in an output that draws alpha (bitmaps and
 // PDF): the image would show no bars.

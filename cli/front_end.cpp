@@ -45,23 +45,24 @@ std::int16_t SwitchValue(std::u32string_view text) {
 
 double UnitValue(std::u32string_view text) { return Clamp(DoubleValueOf(text), 0.0, 1.0); }
 
-WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings) {
+WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings,
+                       const DataCheck& check) {
   // The command line gives no target size: 0 × 0 is the fallback image size.
   switch (action) {
     case OutputAction::Eps:
-      return WriteEpsFile(path, settings, 0, 0);
+      return WriteEpsFile(path, settings, check, 0, 0);
     case OutputAction::Svg:
-      return WriteSvgFile(path, settings, 0, 0);
+      return WriteSvgFile(path, settings, check, 0, 0);
     case OutputAction::Pdf:
-      return WritePdfFile(path, settings, 0, 0);
+      return WritePdfFile(path, settings, check, 0, 0);
     case OutputAction::Clipboard:
-      return CopyToPasteboard(settings, 0, 0);
+      return CopyToPasteboard(settings, check, 0, 0);
     case OutputAction::Png:
-      return WritePngFile(path, settings, 0, 0);
+      return WritePngFile(path, settings, check, 0, 0);
     case OutputAction::Jpeg:
-      return WriteJpegFile(path, settings, 0, 0);
+      return WriteJpegFile(path, settings, check, 0, 0);
     case OutputAction::Tiff:
-      return WriteTiffFile(path, settings, 0, 0);
+      return WriteTiffFile(path, settings, check, 0, 0);
     case OutputAction::None:
       break;
   }
@@ -165,14 +166,16 @@ std::string OneLine(std::string_view message) {
 RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   const std::u32string given = settings.data;
   const ShapingReport shaping = ShapeDataForType(settings);
+  // The request's one check and encoding, shared by the warnings and the writer.
+  const DataCheck check = CheckBarcodeData(settings);
   // Judged before the writer converts the colours for its output.
   // An element string loses its brackets by design: that is no data change.
   const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
   const std::optional<std::string> dataWarning =
-      readsGs1 ? std::nullopt : DataChangeWarning(given, shaping, settings);
+      readsGs1 ? std::nullopt : DataChangeWarning(given, shaping, settings, check);
   const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
   const std::optional<std::string> gs1Warning = Gs1Warning(settings);
-  const WriteStatus status = CallWriter(action, path, settings);
+  const WriteStatus status = CallWriter(action, path, settings, check);
   RequestResult result;
   if (!status.ok) {
     result.errors.push_back(status.message);

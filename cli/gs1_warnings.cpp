@@ -4,10 +4,6 @@
 
 namespace kbc {
 
-bool HasGs1Mode(SymbologyType symbology) {
-  return symbology == kEan128 || symbology == kDataBarExpanded || symbology == kQrCode || symbology == kDataMatrix;
-}
-
 std::optional<std::string> Gs1Warning(const BarcodeSettings& settings) {
   if (settings.gs1 == 1 && !HasGs1Mode(settings.symbology)) {
     return "-gs1 applies to EAN-128, Databar-Expanded, QRCode and DataMatrix; " +

@@ -5,12 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "check/gs1_extent.h"
 #include "core/settings.h"
 
 namespace kbc {
-
-// Whether the symbology reads element strings under -gs1 1.
-bool HasGs1Mode(SymbologyType symbology);
 
 std::optional<std::string> Gs1Warning(const BarcodeSettings& settings);
 

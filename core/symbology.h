@@ -1,10 +1,10 @@
 // What the program knows about each symbology, in one table: its name, image
-// height, how its data is shaped, the data check's width rule and its renderer.
+// height, how its data is shaped, its encoder and its renderer.
 //
 // The table is declared here, below everything, so that every layer can read
 // it; it is defined in dispatch/symbology_table.cpp, the one place that sees
-// every encoder, renderer and width rule. Adding a symbology means a row there,
-// its encoder file and its tests.
+// every encoder and renderer. Adding a symbology means a row there, its encoder
+// file and its tests.
 #pragma once
 
 #include <array>
@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/string_ops.h"
 #include "core/types.h"
 
@@ -127,19 +128,31 @@ using WidthRule = SymbolExtent (*)(std::u32string& data, std::u32string& addon);
 // symbologies whose data may end in a check digit of the user's own.
 using EncodedDigits = std::u32string (*)(std::u32string_view data);
 
-// A renderer draws one symbology: on the target when there is one, and always
-// into the documents the settings point at.
-using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
+// A renderer of the earlier form, which encodes the data itself.
+using SettingsRenderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
+
+// An encoder: the shaped data and add-on of one request into its symbol, or
+// the reason it cannot be drawn. Pure: the same data gives the same symbol.
+using Encoder = EncodedSymbol (*)(std::u32string_view data, std::u32string_view addon);
+
+// A renderer draws one encoded symbol: on the target when there is one, and
+// always into the documents the settings point at.
+using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 struct SymbologyRow {
   std::string_view name;  // as -type takes it, and as metadata shows it
   HeightRule height;
   DataShape shape;
-  int fixedWidth = 0;            // the width of symbols whose width never depends on the data
-  WidthRule width = nullptr;     // the rule of the others
-  Renderer renderer = nullptr;
-  bool printsText = true;        // false for the postal codes drawn without digits
-  EncodedDigits encodedDigits = nullptr;  // set where a given check digit is replaced
+  Encoder encode = nullptr;
+  Renderer render = nullptr;
+  bool printsText = true;           // false for the postal codes drawn without digits
+  bool replacesCheckDigit = false;  // the symbol computes its check digit and drops one given
+  // Rows not yet encoded once: measured by their width rule, drawn by a renderer
+  // that encodes again.
+  int fixedWidth = 0;
+  WidthRule width = nullptr;
+  SettingsRenderer renderer = nullptr;
+  EncodedDigits encodedDigits = nullptr;
 };
 
 // Rows by code; row 0 stands for "none".

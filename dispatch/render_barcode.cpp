@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "check/validate.h"
 #include "core/symbology.h"
 
 namespace kbc {
@@ -24,7 +23,15 @@ void DrawCropMarks(DrawingTarget& target, double w, double h) {
 
 }  // namespace
 
-Renderer RendererFor(SymbologyType symbology) { return SymbologyRowOf(symbology).renderer; }
+void DrawCheckedSymbol(DrawingTarget* target, const BarcodeSettings& settings, const DataCheck& check) {
+  if (!check.image) return;
+  const SymbologyRow& row = SymbologyRowOf(settings.symbology);
+  if (row.render != nullptr) {
+    row.render(target, settings, check.symbol);
+  } else if (row.renderer != nullptr) {
+    row.renderer(target, settings);
+  }
+}
 
 float ScaleFactor(double scale) { return static_cast<float>(std::trunc(scale)) / 100.0f; }
 
@@ -60,7 +67,12 @@ Placement PlacementFor(std::int16_t mode, bool drawable, double W, double H, dou
 }
 
 void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width, float height) {
-  const std::optional<Rect> image = ValidateBarcodeData(settings);
+  RenderBarcode(target, settings, CheckBarcodeData(settings), width, height);
+}
+
+void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, const DataCheck& check, float width,
+                   float height) {
+  const std::optional<Rect>& image = check.image;
   settings.showText = SymbologyRowOf(settings.symbology).printsText ? 1 : 0;
   const float k = ScaleFactor(settings.scale);
   const double w = image ? image->width : 0;
@@ -76,7 +88,7 @@ void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width
     if (target != nullptr) target->RestoreState();
     return;
   }
-  if (const Renderer renderer = RendererFor(settings.symbology)) renderer(target, settings);
+  DrawCheckedSymbol(target, settings, check);
   if (target == nullptr) return;
 
   // Crop marks are drawn unscaled around the scaled symbol.

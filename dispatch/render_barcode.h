@@ -3,15 +3,17 @@
 
 #include <cstdint>
 
+#include "check/validate.h"
 #include "core/settings.h"
 #include "core/symbology.h"
 #include "render/drawing_target.h"
 
 namespace kbc {
 
-// The renderer of a symbology code, or null for codes outside 1..43 and for
-// symbologies not drawn yet.
-Renderer RendererFor(SymbologyType symbology);
+// Draws the checked symbol of the settings' symbology at the target's current
+// transform: its renderer with the check's encoded symbol. Nothing when the
+// check refused the data.
+void DrawCheckedSymbol(DrawingTarget* target, const BarcodeSettings& settings, const DataCheck& check);
 
 // Translation and scale applied to a target before the renderer runs.
 struct Placement {
@@ -28,9 +30,13 @@ Placement PlacementFor(std::int16_t placementMode, bool drawable, double W, doub
 // The scale factor: scale truncated to an integer, divided by 100.
 float ScaleFactor(double scale);
 
-// Validates, places and scales the drawing on the target (when there is one),
-// calls the symbology's renderer, or draws the placeholder when the data cannot
-// be drawn. Sets showText in the caller's record.
+// Places and scales the drawing of the checked request on the target (when
+// there is one), calls the symbology's renderer, or draws the placeholder when
+// the data cannot be drawn. Sets showText in the caller's record.
+void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, const DataCheck& check, float width,
+                   float height);
+
+// The same for a request not checked yet: checks it, then renders it.
 void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width, float height);
 
 // The red "No BarCode Image" message, centred on the 200 × 50 fallback box.

@@ -17,11 +17,10 @@ namespace {
 
 BarcodeSettings RandomSettings(FuzzInput& input) {
   BarcodeSettings s = InitSettings();
-  // A code that is not drawn yet stands for one that is, so an input keeps its
-  // symbology once every row is drawn.
+  // A byte naming no symbology stands for one that is.
   const auto& drawn = DrawnSymbologies();
   const SymbologyType code = input.Byte() % (kSymbologyCount + 1);
-  s.symbology = kSymbologies[code].renderer != nullptr ? code : drawn[code % drawn.size()];
+  s.symbology = IsSymbology(code) ? code : drawn[code % drawn.size()];
   s.scale = 50 + input.Number(100);
   s.trim = input.Number(100);
   s.fontSize = input.Between(0, 96);

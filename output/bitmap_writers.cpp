@@ -85,17 +85,17 @@ PixelFormat TiffFormatFor(std::uint32_t colourMode) {
   }
 }
 
-WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings, float width, float height,
-                        PixelFormat format, const BitmapKind& kind) {
+WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings, const DataCheck& check,
+                        float width, float height, PixelFormat format, const BitmapKind& kind) {
   BarcodeSettings copy = settings;
   copy.epsText = nullptr;
   copy.svgText = nullptr;
-  const std::optional<Rect> image = ValidateBarcodeData(copy);
+  const std::optional<Rect>& image = check.image;
   const double pointsWide = image ? image->width : width;
   const double pointsHigh = image ? image->height : height;
   const PixelSize pixels = PixelsFor(pointsWide, pointsHigh, copy.dpi);
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
-    return WriteStatus::Failure(DataRefusal(copy) + "; \"" + path + "\" was not written");
+    return WriteStatus::Failure(DataRefusal(copy, check) + "; \"" + path + "\" was not written");
   }
   if (!pixels.Fits()) {
     return WriteStatus::Failure(TooLarge(pixels, pointsWide, pointsHigh, copy.dpi) + "; \"" + path +
@@ -106,7 +106,7 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   // A resolution draws the same symbol finer: every unit, text included, is
   // dpi / 72 pixels wide.
   if (copy.dpi > 0) PlaceAtResolution(canvas, copy, image, pixels);
-  RenderBarcode(&canvas, copy, width, height);
+  RenderBarcode(&canvas, copy, check, width, height);
   std::string error;
   const std::optional<std::string> bytes =
       kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, error);
@@ -114,31 +114,34 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   if (const auto failure = WriteFileAtomically(path, *bytes)) return WriteStatus::Failure(*failure);
   SetFileTypeAndCreator(path, kind.fileType, FourCharCode("prvw"));
   if (!image) {
-    return WriteStatus::Failure(DataRefusal(copy) + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
+    return WriteStatus::Failure(DataRefusal(copy, check) + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
   }
   if (canvas.TextLackedFont()) return WriteStatus::SuccessWith(std::string(kNoFontWarning));
   return WriteStatus::Success();
 }
 
 // PNG and JPEG hold RGB: the caller's record takes the converted colours too.
-WriteStatus WriteRgbBitmap(const std::string& path, BarcodeSettings& settings, float width, float height,
-                           const BitmapKind& kind) {
+WriteStatus WriteRgbBitmap(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                           float height, const BitmapKind& kind) {
   ConvertColoursToRgb(settings);
-  return WriteBitmap(path, settings, width, height, PixelFormat::Rgb, kind);
+  return WriteBitmap(path, settings, check, width, height, PixelFormat::Rgb, kind);
 }
 
 }  // namespace
 
-WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
-  return WriteRgbBitmap(path, settings, width, height, {EncodePng, FourCharCode("PNGf")});
+WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
+  return WriteRgbBitmap(path, settings, check, width, height, {EncodePng, FourCharCode("PNGf")});
 }
 
-WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
-  return WriteRgbBitmap(path, settings, width, height, {EncodeJpeg, FourCharCode("JPEG")});
+WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
+  return WriteRgbBitmap(path, settings, check, width, height, {EncodeJpeg, FourCharCode("JPEG")});
 }
 
-WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
-  return WriteBitmap(path, settings, width, height, TiffFormatFor(settings.colourMode),
+WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
+  return WriteBitmap(path, settings, check, width, height, TiffFormatFor(settings.colourMode),
                      {EncodeTiff, FourCharCode("TIFF")});
 }
 

@@ -31,18 +31,19 @@ PdfDocumentInfo DocumentInfoFor(const BarcodeSettings& settings) {
   return info;
 }
 
-std::string NotDrawable(const BarcodeSettings& settings, const std::string& where) {
-  return DataRefusal(settings) + "; " + where + " holds only the \"No BarCode Image\" placeholder";
+std::string NotDrawable(const BarcodeSettings& settings, const DataCheck& check, const std::string& where) {
+  return DataRefusal(settings, check) + "; " + where + " holds only the \"No BarCode Image\" placeholder";
 }
 
 // Renders the request on one page; the PDF bytes, or nothing with `error` set.
 // `lackedFont` tells whether text was left out for want of any font.
-std::optional<std::string> RenderPdf(BarcodeSettings& settings, const std::optional<PdfDocumentInfo>& info,
-                                     float width, float height, std::string& error, bool& lackedFont) {
-  const PageSize page = PageSizeFor(ValidateBarcodeData(settings), width, height);
+std::optional<std::string> RenderPdf(BarcodeSettings& settings, const DataCheck& check,
+                                     const std::optional<PdfDocumentInfo>& info, float width, float height,
+                                     std::string& error, bool& lackedFont) {
+  const PageSize page = PageSizeFor(check.image, width, height);
   PdfCanvas canvas(page.width, page.height);
   if (info) canvas.SetDocumentInfo(*info);
-  RenderBarcode(&canvas, settings, width, height);
+  RenderBarcode(&canvas, settings, check, width, height);
   lackedFont = canvas.TextLackedFont();
   return canvas.Finish(error);
 }
@@ -53,7 +54,8 @@ WriteStatus Drawn(bool lackedFont) {
 
 }  // namespace
 
-WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
+WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                         float height) {
   BarcodeSettings copy = settings;
   ConvertColoursToRgb(copy);
   settings.colourMode = copy.colourMode;
@@ -64,15 +66,15 @@ WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, flo
 
   std::string error;
   bool lackedFont = false;
-  const std::optional<std::string> pdf = RenderPdf(copy, DocumentInfoFor(copy), width, height, error, lackedFont);
+  const std::optional<std::string> pdf = RenderPdf(copy, check, DocumentInfoFor(copy), width, height, error, lackedFont);
   if (!pdf) return WriteStatus::Failure(error + "; \"" + path + "\" was not written");
   if (const auto failure = WriteFileAtomically(path, *pdf)) return WriteStatus::Failure(*failure);
   SetFileTypeAndCreator(path, FourCharCode("PDF "), FourCharCode("prvw"));
-  if (!ValidateBarcodeData(copy)) return WriteStatus::Failure(NotDrawable(copy, "\"" + path + "\""));
+  if (!check.image) return WriteStatus::Failure(NotDrawable(copy, check, "\"" + path + "\""));
   return Drawn(lackedFont);
 }
 
-WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float height) {
+WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   // The record's own colour mode: the canvas turns grey and CMYK into their RGB equivalents.
   BarcodeSettings copy = settings;
   copy.epsText = nullptr;
@@ -80,10 +82,10 @@ WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float heigh
 
   std::string error;
   bool lackedFont = false;
-  const std::optional<std::string> pdf = RenderPdf(copy, std::nullopt, width, height, error, lackedFont);
+  const std::optional<std::string> pdf = RenderPdf(copy, check, std::nullopt, width, height, error, lackedFont);
   if (!pdf) return WriteStatus::Failure(error + "; nothing was put on the clipboard");
   if (!CopyPdfToClipboard(*pdf, error)) return WriteStatus::Failure(error);
-  if (!ValidateBarcodeData(copy)) return WriteStatus::Failure(NotDrawable(copy, "the clipboard"));
+  if (!check.image) return WriteStatus::Failure(NotDrawable(copy, check, "the clipboard"));
   return Drawn(lackedFont);
 }
 

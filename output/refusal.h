@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "check/validate.h"
 #include "core/settings.h"
 
 namespace kbc {
 
-// "the data cannot be drawn as NAME: REASON", the reason from the data check.
-std::string DataRefusal(const BarcodeSettings& settings);
+// "the data cannot be drawn as NAME: REASON", the reason from the request's data check.
+std::string DataRefusal(const BarcodeSettings& settings, const DataCheck& check);
 
 // The warning of a bitmap or PDF whose text was left out for want of any font.
 inline constexpr std::string_view kNoFontWarning =

@@ -14,8 +14,8 @@
 namespace kbc {
 namespace {
 
-WriteStatus NotDrawable(const BarcodeSettings& settings, const std::string& path) {
-  return WriteStatus::Failure(DataRefusal(settings) + "; \"" + path + "\" was not written");
+WriteStatus NotDrawable(const BarcodeSettings& settings, const DataCheck& check, const std::string& path) {
+  return WriteStatus::Failure(DataRefusal(settings, check) + "; \"" + path + "\" was not written");
 }
 
 // Replaces the first occurrence only: the placeholders stand once, in the header,
@@ -32,13 +32,14 @@ WriteStatus WriteDocument(const std::string& path, const std::string& text, std:
 
 }  // namespace
 
-WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
+WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
   BarcodeSettings copy = settings;
   std::string eps;
   copy.epsText = &eps;
   copy.svgText = nullptr;
-  RenderBarcode(nullptr, copy, width, height);
-  if (eps.empty()) return NotDrawable(settings, path);
+  RenderBarcode(nullptr, copy, check, width, height);
+  if (eps.empty()) return NotDrawable(settings, check, path);
 
   // A file name may hold control characters; the title must stay one line.
   std::u32string title = FromUtf8(LastPathComponent(path));
@@ -48,13 +49,14 @@ WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, flo
   return WriteDocument(path, eps, FourCharCode("EPSF"));
 }
 
-WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, float width, float height) {
+WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
   BarcodeSettings copy = settings;
   std::string svg;
   copy.epsText = nullptr;
   copy.svgText = &svg;
-  RenderBarcode(nullptr, copy, width, height);
-  if (svg.empty()) return NotDrawable(settings, path);
+  RenderBarcode(nullptr, copy, check, width, height);
+  if (svg.empty()) return NotDrawable(settings, check, path);
   return WriteDocument(path, svg, FourCharCode("SVGf"));
 }
 

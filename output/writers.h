@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "check/validate.h"
 #include "core/settings.h"
 
 namespace kbc {
@@ -20,14 +21,22 @@ struct WriteStatus {
   static WriteStatus Failure(std::string why) { return {false, std::move(why), {}}; }
 };
 
-// width and height are the fallback image size when the data cannot be drawn
-// (the command line passes 0 and 0).
-WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, float width, float height);
-WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, float width, float height);
-WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, float width, float height);
-WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, float width, float height);
-WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, float width, float height);
-WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, float width, float height);
-WriteStatus CopyToPasteboard(BarcodeSettings& settings, float width, float height);
+// `check` is the request's one data check (CheckBarcodeData of these settings):
+// the writer sizes its file from it and draws its encoded symbol. width and
+// height are the fallback image size when the data cannot be drawn (the command
+// line passes 0 and 0).
+WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height);
+WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height);
+WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height);
+WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height);
+WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height);
+WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height);
+WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 }  // namespace kbc

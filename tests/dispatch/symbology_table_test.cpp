@@ -10,6 +10,7 @@
 #include "check/validate.h"
 #include "core/settings.h"
 #include "core/symbology.h"
+#include "dispatch/render_barcode.h"
 #include "support/recording_target.h"
 
 namespace kbc {
@@ -40,12 +41,13 @@ TEST(SymbologyTable, TypesThatCutAtTheFirstSpace) {
   }
 }
 
-// Every symbology is drawn, and the check can size its image: a fixed width or a rule.
+// Every symbology is drawn, and the check can size its image: an encoder, a
+// fixed width or a width rule.
 TEST(SymbologyTable, EveryRowIsDrawnAndCanBeSized) {
   for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
     const SymbologyRow& row = kSymbologies[code];
-    EXPECT_NE(row.renderer, nullptr) << row.name;
-    EXPECT_TRUE(row.fixedWidth > 0 || row.width != nullptr) << row.name;
+    EXPECT_TRUE(row.render != nullptr || row.renderer != nullptr) << row.name;
+    EXPECT_TRUE(row.encode != nullptr || row.fixedWidth > 0 || row.width != nullptr) << row.name;
   }
 }
 
@@ -77,7 +79,6 @@ std::u32string RandomAddOn(std::mt19937& rng) {
 TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
   for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
     const SymbologyRow& row = kSymbologies[code];
-    if (row.renderer == nullptr) continue;
     std::mt19937 rng(20261207 + code);
     int drawn = 0;
     for (int attempt = 0; attempt < 300; ++attempt) {
@@ -98,7 +99,7 @@ TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
       const Rect& image = *check.image;
       ++drawn;
       test::RecordingTarget target;
-      row.renderer(&target, settings);
+      DrawCheckedSymbol(&target, settings, check);
       const auto fills = target.Only("fillrect");
       ASSERT_FALSE(fills.empty()) << row.name;
       // The opaque background comes first and is the image the check sized.

@@ -11,6 +11,7 @@
 
 #include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/render_barcode.h"
 #include "linear/code93.h"
 #include "linear/pzn.h"
 #include "support/recording_target.h"
@@ -33,7 +34,8 @@ BarcodeSettings Request(SymbologyType type, std::u32string_view data, double tri
 
 Drawing Draw(SymbologyType type, std::u32string_view data, double trim = 0) {
   test::RecordingTarget target;
-  SymbologyRowOf(type).renderer(&target, Request(type, data, trim));
+  const BarcodeSettings settings = Request(type, data, trim);
+  DrawCheckedSymbol(&target, settings, CheckBarcodeData(settings));
   Drawing drawn;
   for (const test::RecordedCall& bar : target.Only("fillrect")) {
     drawn.left = std::min(drawn.left, bar.a), drawn.right = std::max(drawn.right, bar.a + bar.c);

@@ -118,7 +118,7 @@ TEST(PostalBars, StatesMatchZint) {
 TEST(PostalBars, GeometryWithText) {
   const struct {
     const char* what;
-    Renderer render;
+    SettingsRenderer render;
     std::u32string data;
     Rect image, firstBar, secondBar, lastBar;
     std::vector<double> textX;

@@ -39,7 +39,7 @@ constexpr Rect kPlaceholderPage{0, 0, 200, 50};  // the PDF page of data that ca
 std::vector<SymbologyType> DrawnSymbologies() {
   std::vector<SymbologyType> codes;
   for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
-    if (kSymbologies[code].renderer != nullptr) codes.push_back(code);
+    if (IsSymbology(code)) codes.push_back(code);
   }
   return codes;
 }
@@ -107,12 +107,12 @@ struct Format {
 
 const std::vector<Format>& Formats() {
   static const std::vector<Format> formats = {
-      {"svg", [](const std::string& p, BarcodeSettings& s) { return WriteSvgFile(p, s, 0, 0); }},
-      {"eps", [](const std::string& p, BarcodeSettings& s) { return WriteEpsFile(p, s, 0, 0); }},
-      {"pdf", [](const std::string& p, BarcodeSettings& s) { return WritePdfFile(p, s, 0, 0); }},
-      {"png", [](const std::string& p, BarcodeSettings& s) { return WritePngFile(p, s, 0, 0); }},
-      {"jpg", [](const std::string& p, BarcodeSettings& s) { return WriteJpegFile(p, s, 0, 0); }},
-      {"tif", [](const std::string& p, BarcodeSettings& s) { return WriteTiffFile(p, s, 0, 0); }},
+      {"svg", [](const std::string& p, BarcodeSettings& s) { return WriteSvgFile(p, s, CheckBarcodeData(s), 0, 0); }},
+      {"eps", [](const std::string& p, BarcodeSettings& s) { return WriteEpsFile(p, s, CheckBarcodeData(s), 0, 0); }},
+      {"pdf", [](const std::string& p, BarcodeSettings& s) { return WritePdfFile(p, s, CheckBarcodeData(s), 0, 0); }},
+      {"png", [](const std::string& p, BarcodeSettings& s) { return WritePngFile(p, s, CheckBarcodeData(s), 0, 0); }},
+      {"jpg", [](const std::string& p, BarcodeSettings& s) { return WriteJpegFile(p, s, CheckBarcodeData(s), 0, 0); }},
+      {"tif", [](const std::string& p, BarcodeSettings& s) { return WriteTiffFile(p, s, CheckBarcodeData(s), 0, 0); }},
   };
   return formats;
 }
