@@ -1,5 +1,7 @@
 #include "canvas/glyph_cache.h"
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,7 +15,7 @@
 namespace kbc {
 namespace {
 
-constexpr std::string_view kHeader = "KestrovaBarCode glyphs 1";
+constexpr std::string_view kHeader = "KestrovaBarCode glyphs 2";
 // Entries are the key words, a tab, then the bitmap words.
 constexpr char kKeyEnd = '\t';
 // An entry for a digit at 10 points is about 250 bytes, and an EAN-13 at one
@@ -75,10 +77,20 @@ std::optional<GlyphBitmap> ParseBitmap(std::string_view text) {
       !words.Next(bitmap.pitch) || !words.Next(mode) || !words.Rest().starts_with('=')) {
     return std::nullopt;
   }
+  // Only what Add keeps, and only bitmaps whose rows hold their pixels: the
+  // blending reads width pixels of each row without looking again.
+  const auto largest = int(kLargestCachedBitmap);
+  if ((mode != FT_PIXEL_MODE_MONO && mode != FT_PIXEL_MODE_GRAY) || bitmap.pitch < -largest ||
+      bitmap.pitch > largest || bitmap.rows > kLargestCachedBitmap) {
+    return std::nullopt;
+  }
+  const auto stride = std::size_t(std::abs(bitmap.pitch));
+  const std::size_t pixelsPerRow = mode == FT_PIXEL_MODE_MONO ? 8 * stride : stride;
+  const std::size_t size = std::size_t(bitmap.rows) * stride;
+  if (bitmap.width > pixelsPerRow || size > kLargestCachedBitmap) return std::nullopt;
   bitmap.pixelMode = static_cast<unsigned char>(mode);
   // The last word: no space can follow, as none is a hexadecimal digit.
   const std::string_view hex = words.Rest().substr(1);
-  const std::size_t size = std::size_t(bitmap.rows) * std::size_t(std::abs(bitmap.pitch));
   if (hex.size() != 2 * size) return std::nullopt;
   bitmap.buffer.resize(size);
   for (std::size_t i = 0; i < size; ++i) {
@@ -115,7 +127,7 @@ GlyphCache::~GlyphCache() {
 void GlyphCache::Load() {
   loaded_ = true;
   if (stamp_.empty()) return;
-  file_ = ReadCacheText(path_, kHeader, stamp_);
+  file_ = ReadCacheText(path_, kHeader, stamp_, kMaxBytes);
   stored_.Build(file_.text, file_.entries, KeyEnd);
 }
 

@@ -10,7 +10,7 @@
 namespace kbc {
 namespace {
 
-constexpr std::string_view kHeader = "KestrovaBarCode shapes 1";
+constexpr std::string_view kHeader = "KestrovaBarCode shapes 2";
 constexpr std::size_t kMaxBytes = 64 * 1024;
 
 std::string FacePart(const ShapedFace& face) {
@@ -74,7 +74,7 @@ ShapeCache::~ShapeCache() {
   if (added_.empty() || path_.empty()) return;
   std::vector<std::string> entries(added_.rbegin(), added_.rend());
   // Entries of the file written under the same library are kept behind the new ones.
-  if (std::optional<CacheContents> old = ReadCacheFile(path_, kHeader); old && old->stamp == shaperStamp_) {
+  if (std::optional<CacheContents> old = ReadCacheFile(path_, kHeader, kMaxBytes); old && old->stamp == shaperStamp_) {
     for (std::string& line : old->entries) {
       const std::size_t keyEnd = KeyEnd(line);
       if (keyEnd != std::string::npos && !addedRuns_.contains(std::string_view(line).substr(0, keyEnd))) {
@@ -87,7 +87,7 @@ ShapeCache::~ShapeCache() {
 
 void ShapeCache::Load() {
   loaded_ = true;
-  file_ = MapCacheFile(path_, kHeader);
+  file_ = MapCacheFile(path_, kHeader, kMaxBytes);
   if (!file_.readable || !StampHolds(file_.stamp)) return;
   // The first line of a key is its newest.
   stored_.Build(file_.text, file_.entries, KeyEnd);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <atomic>
 #include <chrono>
+#include <new>
 #include <optional>
 #include <thread>
 
@@ -20,27 +21,30 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::optional<std::string> ReadAll(int fd) {
-  std::string contents;
+std::optional<std::vector<BatchLine>> ReadAllLines(int fd) {
+  std::vector<BatchLine> lines;
+  BatchLineSplitter splitter;
   char buffer[65536];
   for (;;) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0) return contents;
+    if (n == 0) break;
     if (n > 0) {
-      contents.append(buffer, std::size_t(n));
+      splitter.Feed({buffer, std::size_t(n)}, lines);
     } else if (errno != EINTR) {
       return std::nullopt;
     }
   }
+  splitter.Finish(lines);
+  return lines;
 }
 
-std::optional<std::string> ReadBatchFile(const std::string& path) {
-  if (path == "-") return ReadAll(STDIN_FILENO);
+std::optional<std::vector<BatchLine>> ReadBatchFile(const std::string& path) {
+  if (path == "-") return ReadAllLines(STDIN_FILENO);
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  std::optional<std::string> contents = ReadAll(fd);
+  std::optional<std::vector<BatchLine>> lines = ReadAllLines(fd);
   close(fd);
-  return contents;
+  return lines;
 }
 
 // The batch file itself, so that no line's output replaces it.
@@ -62,6 +66,12 @@ bool IsSameFile(const FileIdentity& input, const std::string& path) {
 }
 
 RequestResult DrawLine(const CommandLine& line, const BatchLine& batchLine, const FileIdentity& input) {
+  if (batchLine.tooLong) {
+    return {false,
+            {"the line is longer than " + std::to_string(kLongestBatchLine) +
+             " bytes, more than any symbology takes; it was not read"},
+            {}};
+  }
   const std::string path = BatchOutputPath(line.outputPath, batchLine.number);
   if (IsSameFile(input, path)) {
     return {false, {"\"" + path + "\" is the batch file itself; it was not overwritten"}, {}};
@@ -108,17 +118,45 @@ std::size_t WorkerCount(int requested, std::size_t lines) {
 
 }  // namespace
 
+void BatchLineSplitter::Feed(std::string_view bytes, std::vector<BatchLine>& lines) {
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find('\n');
+    const std::string_view part = bytes.substr(0, end);
+    // One byte more than the limit is kept, for the CR that may end the line.
+    if (!tooLong_ && line_.size() + part.size() <= kLongestBatchLine + 1) {
+      line_ += part;
+    } else {
+      tooLong_ = true;
+      line_.clear();
+    }
+    if (end == std::string_view::npos) return;
+    EndLine(lines);
+    bytes.remove_prefix(end + 1);
+  }
+}
+
+void BatchLineSplitter::Finish(std::vector<BatchLine>& lines) {
+  if (!line_.empty() || tooLong_) EndLine(lines);
+}
+
+void BatchLineSplitter::EndLine(std::vector<BatchLine>& lines) {
+  if (line_.ends_with('\r')) line_.pop_back();
+  tooLong_ = tooLong_ || line_.size() > kLongestBatchLine;
+  if (tooLong_) {
+    lines.push_back({number_, {}, true});
+  } else if (!line_.empty()) {
+    lines.push_back({number_, line_, false});
+  }
+  ++number_;
+  line_.clear();
+  tooLong_ = false;
+}
+
 std::vector<BatchLine> SplitBatchLines(std::string_view contents) {
   std::vector<BatchLine> lines;
-  std::size_t number = 0;
-  while (!contents.empty()) {
-    const std::size_t end = contents.find('\n');
-    std::string_view text = contents.substr(0, end);
-    contents = end == std::string_view::npos ? std::string_view() : contents.substr(end + 1);
-    ++number;
-    if (text.ends_with('\r')) text.remove_suffix(1);
-    if (!text.empty()) lines.push_back({number, std::string(text)});
-  }
+  BatchLineSplitter splitter;
+  splitter.Feed(contents, lines);
+  splitter.Finish(lines);
   return lines;
 }
 
@@ -148,12 +186,12 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
 }
 
 int RunBatch(const CommandLine& line, TextOut& err) {
-  const std::optional<std::string> contents = ReadBatchFile(line.batchPath);
-  if (!contents) {
+  const std::optional<std::vector<BatchLine>> read = ReadBatchFile(line.batchPath);
+  if (!read) {
     err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
     return kExitNotProduced;
   }
-  const std::vector<BatchLine> lines = SplitBatchLines(*contents);
+  const std::vector<BatchLine>& lines = *read;
   if (lines.empty()) {
     err.Write("KestrovaBarCode: warning: " + OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
     return kExitWritten;
@@ -167,8 +205,13 @@ int RunBatch(const CommandLine& line, TextOut& err) {
   std::atomic<std::size_t> next = 0;
   std::atomic<std::size_t> done = 0;
   const auto work = [&] {
-    for (std::size_t i = next++; i < lines.size(); i = next++) {
-      results[i] = DrawLine(line, lines[i], input);
+    // After a cleanup signal the run is ending: no line starts.
+    for (std::size_t i = next++; i < lines.size() && !CleanupStarted(); i = next++) {
+      try {
+        results[i] = DrawLine(line, lines[i], input);
+      } catch (const std::bad_alloc&) {
+        results[i] = {false, {"out of memory"}, {}};
+      }
       ++done;
     }
   };

@@ -11,10 +11,32 @@
 
 namespace kbc {
 
+// The longest line a batch file may hold: the most data any symbology takes
+// (7,089 digits of a QR Code), every character written as a two-byte escape.
+inline constexpr std::size_t kLongestBatchLine = 2 * 7089;
+
 // One line of a batch file: its number (from 1, empty lines counted) and bytes.
+// A longer line than kLongestBatchLine keeps no bytes, only that it was too long.
 struct BatchLine {
   std::size_t number = 0;
   std::string bytes;
+  bool tooLong = false;
+};
+
+// Splits a batch file as its bytes arrive, holding at most one line of up to
+// kLongestBatchLine bytes: the rest of a longer line is dropped as it comes.
+class BatchLineSplitter {
+ public:
+  // The non-empty lines the bytes complete are added to `lines`.
+  void Feed(std::string_view bytes, std::vector<BatchLine>& lines);
+  // The last line, when it has no LF.
+  void Finish(std::vector<BatchLine>& lines);
+
+ private:
+  void EndLine(std::vector<BatchLine>& lines);
+  std::size_t number_ = 1;
+  std::string line_;
+  bool tooLong_ = false;
 };
 
 // The non-empty lines of a batch file's contents. Lines end at LF, a CR before

@@ -12,10 +12,13 @@
 // /dev/stdout included) is written straight into, as cp does: it is never
 // renamed over or unlinked. So is a regular file reached through a process's
 // descriptors (/dev/stdout redirected to a file), and a regular file that may
-// be changed in a folder that may not; neither is atomic. A folder is refused.
+// be changed in a folder that may not; neither is atomic. A folder is refused,
+// and so is a path through a descriptor link that leads nowhere (/dev/stdout
+// with standard output closed): nothing is ever created or renamed there.
 #pragma once
 
 #include <signal.h>
+#include <sys/types.h>
 
 #include <array>
 #include <optional>
@@ -29,14 +32,15 @@ namespace kbc {
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The name of the temporary file for a target named `name` (no folder):
-// ".name.XXXXXX" for mkstemp, the copy of the name shortened (never inside a
+// ".name.XXXXXX", the X's to be replaced, the copy of the name shortened (never inside a
 // UTF-8 sequence) so that the whole fits in NAME_MAX bytes.
 std::string TemporaryNameFor(std::string_view name);
 
 // While one lives, SIGINT, SIGTERM and SIGHUP are handled by removing the
-// files guarded at the time, then ending the program with the signal as before.
-// Signals ignored when the first is made stay ignored. A batch keeps one for
-// its whole run, so that its files do not each install and restore handlers.
+// temporary files that exist at the time, then ending the program with the
+// signal as before. Signals ignored when the first is made stay ignored. A
+// batch keeps one for its whole run, so that its files do not each install
+// and restore handlers.
 class CleanupHandlers {
  public:
   CleanupHandlers();
@@ -45,17 +49,35 @@ class CleanupHandlers {
   CleanupHandlers& operator=(const CleanupHandlers&) = delete;
 };
 
-// While one lives, the signals above first remove the file at `path`. At most
-// 64 files at a time: the handler can only reach fixed static storage.
-class RemovedOnSignal {
+// Whether a cleanup signal has come: the run is ending, and no new file may
+// be started.
+bool CleanupStarted();
+
+// A new file beside a target, removed by the signals above from before it is
+// created until it is renamed over the target or the object ends (which also
+// removes it). Its name is TemporaryNameFor(target) with the X's replaced.
+// After a cleanup signal none is created (error ECANCELED).
+class TemporaryFile {
  public:
-  explicit RemovedOnSignal(const std::string& path);
-  ~RemovedOnSignal();
-  RemovedOnSignal(const RemovedOnSignal&) = delete;
-  RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
+  // `folder` is empty or ends in '/'; `folderFd` is that folder opened, or
+  // AT_FDCWD to reach it by its path.
+  TemporaryFile(const std::string& folder, int folderFd, std::string_view targetName, mode_t mode);
+  ~TemporaryFile();
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  int Fd() const { return fd_; }
+  int Error() const { return error_; }  // errno of the failure when Fd() is -1
+  // Closes the file and renames it over `targetName` in the same folder: 0 or errno.
+  int CloseAndRename(std::string_view targetName);
 
  private:
-  int slot_ = -1;  // the guarded path's place in static storage, -1 when unguarded
+  int folderFd_;
+  std::string prefix_;  // the folder's path when it is reached by path
+  std::string name_;    // in the folder
+  int fd_ = -1;
+  int error_ = 0;
+  int slot_ = -1;  // the file's place in static storage, where the handler finds its path
   std::optional<CleanupHandlers> handlers_;
 };
 

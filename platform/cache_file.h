@@ -1,12 +1,21 @@
 // Small persistent caches in ${XDG_CACHE_HOME:-$HOME/.cache}/KestrovaBarCode/:
-// text files of one header line, one stamp line and one entry per line. The
-// stamp says what the entries were worked out under; a file whose header or
-// stamp differs from the caller's is stale and read as empty. Files are
-// replaced atomically, so a reader sees a whole old or a whole new file.
+// text files of one header line, one checksum line, one stamp line and one
+// entry per line. The stamp says what the entries were worked out under; a
+// file whose header or stamp differs from the caller's is stale and read as
+// empty. Files are replaced atomically, so a reader sees a whole old or a
+// whole new file.
+//
+// Whoever else can write the folder can feed a run anything, so a cache is
+// only used when its folder is a real folder of the effective user that no one
+// else may write, and a file only when it is a regular file of that user no
+// larger than its cache ever writes, whose checksum holds. Anything else (a
+// link, a FIFO, a device, a folder) is neither waited on nor written through:
+// the run goes on as without the cache.
 #pragma once
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <optional>
 #include <system_error>
 #include <string>
@@ -60,8 +69,12 @@ class NumberWords {
   std::string_view rest_;
 };
 
+// The checksum written with a cache file, over all that follows its line.
+std::uint64_t ContentSum(std::string_view bytes);
+
 // The entry lines of a cache file written with this header and stamp.
-std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp);
+std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp,
+                                          std::size_t maxBytes);
 
 // For caches whose stamp names what to check (a library file): the stamp and
 // entries of a file with this header, or nothing.
@@ -69,9 +82,10 @@ struct CacheContents {
   std::string stamp;
   std::vector<std::string> entries;
 };
-std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header);
+std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header, std::size_t maxBytes);
 
-// A file mapped read-only (empty when it cannot be). A run reads a few lines
+// A cache file mapped read-only, empty when it is not one to trust (above) or
+// larger than `maxBytes`. A run reads a few lines
 // of cache files of tens of kilobytes: mapping one costs a page fault where
 // reading it would copy every page. Cache files are only ever replaced whole
 // (renamed over), never rewritten in place, so a mapping keeps seeing the file
@@ -79,7 +93,7 @@ std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_
 class MappedFile {
  public:
   MappedFile() = default;
-  explicit MappedFile(const std::string& path);
+  MappedFile(const std::string& path, std::size_t maxBytes);
   ~MappedFile();
   MappedFile(MappedFile&& other) noexcept;
   MappedFile& operator=(MappedFile&& other) noexcept;
@@ -98,16 +112,24 @@ struct CacheText {
   std::string_view text;  // in `file`
   std::string stamp;
   std::size_t entries = 0;
-  bool readable = false;  // the file has the header and a stamp line
+  bool readable = false;  // the file has the header, a checksum that holds and a stamp line
 };
 // With the header given; the stamp is whatever the file holds.
-CacheText MapCacheFile(const std::string& path, std::string_view header);
+CacheText MapCacheFile(const std::string& path, std::string_view header, std::size_t maxBytes);
+// The same over text already read (empty `file`), as the fuzz targets give it.
+CacheText ParseCacheText(std::string_view text, std::string_view header);
 // With the header and the stamp given: any other stamp makes the file stale.
-CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp);
+CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp,
+                        std::size_t maxBytes);
 
-// Writes the entries (the newest first), as many as fit in `maxBytes`, creating
-// the folder when needed: every run that uses a cache reads all of it, so its
-// size is bounded. Failure leaves the old file.
+// The whole text of a cache file with these entries (the newest first), as
+// many as fit in `maxBytes`: every run that uses a cache reads all of it, so
+// its size is bounded.
+std::string CacheFileText(std::string_view header, std::string_view stamp, const std::vector<std::string>& entries,
+                          std::size_t maxBytes);
+
+// Writes CacheFileText to the file, creating the folder (0700) when needed.
+// Failure, or a folder or file not to trust, leaves what is there.
 void WriteCacheEntries(const std::string& path, std::string_view header, std::string_view stamp,
                        const std::vector<std::string>& entries, std::size_t maxBytes);
 

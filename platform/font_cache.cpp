@@ -10,7 +10,7 @@
 namespace kbc {
 namespace {
 
-constexpr std::string_view kHeader = "KestrovaBarCode fonts 1";
+constexpr std::string_view kHeader = "KestrovaBarCode fonts 2";
 constexpr std::size_t kMaxBytes = 16 * 1024;  // -fontname takes any text; keep the file small
 
 // Variables that move fontconfig's configuration, caches or font folders; the
@@ -95,7 +95,7 @@ std::optional<ResolvedFont> ReadCachedFont(const std::string& cachePath, std::st
                                            std::string_view name) {
   // Only the entry whose first word is the name is parsed: the file may hold
   // many names, and a run asks for one.
-  const CacheText cache = ReadCacheText(cachePath, kHeader, stamp);
+  const CacheText cache = ReadCacheText(cachePath, kHeader, stamp, kMaxBytes);
   const std::string prefix = EscapeField(name) + ' ';
   const std::string_view text = cache.text;
   for (std::size_t start = cache.entries; start < text.size();) {
@@ -111,7 +111,7 @@ std::optional<ResolvedFont> ReadCachedFont(const std::string& cachePath, std::st
 void WriteCachedFont(const std::string& cachePath, std::string_view stamp, std::string_view name,
                      const ResolvedFont& font) {
   std::vector<std::string> entries = {EntryLine(name, font)};
-  for (std::string& line : ReadCacheEntries(cachePath, kHeader, stamp)) {
+  for (std::string& line : ReadCacheEntries(cachePath, kHeader, stamp, kMaxBytes)) {
     const std::optional<Entry> entry = ParseEntry(line);
     if (entry && entry->name != name) entries.push_back(std::move(line));
   }

@@ -3,6 +3,7 @@
 // and kept, folders refused, and no temporary file is left behind.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -110,21 +111,55 @@ TEST(AtomicFile, WritableFilesInReadOnlyFoldersAreWrittenInPlace) {
 
 // A child stands in for a run interrupted while its temporary file exists.
 TEST(AtomicFile, SignalsRemoveTheTemporaryFileAndStillEndTheRun) {
-  const std::string folder = FreshFolder("signals");
+  const std::string folder = FreshFolder("signals") + "/";
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
-    const std::string temporary = folder + "/.out.eps.ABCDEF";
-    WriteFile(temporary, "partial");
     const pid_t child = fork();
     if (child == 0) {
-      const RemovedOnSignal guard(temporary);
+      const TemporaryFile temporary(folder, AT_FDCWD, "out.eps", 0600);
+      if (temporary.Fd() < 0) _exit(1);
       raise(signal);
       _exit(0);
     }
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal);
-    EXPECT_FALSE(fs::exists(temporary));
+    EXPECT_EQ(TemporaryFilesIn(folder), 0);
+  }
+}
+
+// Descriptor links are never renamed over nor made: /dev/stdout with standard
+// output closed names no file, and writing it must leave the link as it is.
+TEST(AtomicFile, DescriptorLinksAreNeverReplaced) {
+  const pid_t child = fork();
+  if (child == 0) {
+    close(STDOUT_FILENO);
+    const bool refused = WriteFileAtomically("/dev/stdout", kDocument).has_value() &&
+                         WriteFileAtomically("/proc/self/fd/1", kDocument).has_value();
+    _exit(refused ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
+
+  // Standard output on a file is written in place, through a link to the descriptor folder too.
+  const std::string folder = FreshFolder("descriptors");
+  fs::create_directory_symlink("/proc/self/fd", folder + "/fds");
+  for (const std::string& path : {std::string("/dev/stdout"), folder + "/fds/1"}) {
+    SCOPED_TRACE(path);
+    const std::string file = folder + "/stdout.txt";
+    WriteFile(file, "old");
+    const pid_t writer = fork();
+    if (writer == 0) {
+      const int fd = open(file.c_str(), O_WRONLY);
+      _exit(fd >= 0 && dup2(fd, STDOUT_FILENO) >= 0 && !WriteFileAtomically(path, kDocument) ? 0 : 1);
+    }
+    waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(test::ReadFile(file), kDocument);
+    EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
+    EXPECT_TRUE(fs::is_symlink(folder + "/fds"));
   }
 }
 
