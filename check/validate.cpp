@@ -36,7 +36,11 @@ EncodedSymbol MeasureByWidthRule(const SymbologyRow& row, const BarcodeSettings&
 }
 
 EncodedSymbol Encode(const SymbologyRow& row, const BarcodeSettings& settings) {
-  if (row.encode != nullptr) return row.encode(settings.data, settings.addon);
+  if (ReadsElementString(settings)) {
+    if (row.encodeGs1 != nullptr) return row.encodeGs1(settings.data, settings.addon);
+  } else if (row.encode != nullptr) {
+    return row.encode(settings.data, settings.addon);
+  }
   return MeasureByWidthRule(row, settings);
 }
 

@@ -144,6 +144,7 @@ struct SymbologyRow {
   HeightRule height;
   DataShape shape;
   Encoder encode = nullptr;
+  Encoder encodeGs1 = nullptr;  // the element-string form under -gs1 1, where the symbology has one
   Renderer render = nullptr;
   bool printsText = true;           // false for the postal codes drawn without digits
   bool replacesCheckDigit = false;  // the symbol computes its check digit and drops one given

@@ -44,7 +44,7 @@ inline constexpr std::array<std::string_view, 107> Code128Patterns = {
     "211232", "2331112",                               // 105, stop
 };
 // clang-format on
-static_assert(Code128Patterns.size() == 107);
+static_assert(!Code128Patterns.back().empty(), "a pattern is missing");
 
 inline constexpr int kCode128Fnc1 = 102;
 inline constexpr int kCode128StartA = 103;

@@ -77,7 +77,7 @@ inline constexpr std::array<std::string_view, 128> Code39AsciiPatterns = {
     "000101010100000110", "000101010001000110", "000101010000010110",
 };
 // clang-format on
-static_assert(Code39AsciiPatterns.size() == 128);
+static_assert(!Code39AsciiPatterns.back().empty(), "a pattern is missing");
 
 // The characters a Code 39 symbol carries: a star in front unless the data
 // starts with one and behind unless it ends with one; a star inside stays and is

@@ -47,7 +47,7 @@ inline constexpr std::array<std::string_view, 134> Code93AsciiPatterns = {
     "111141", "1111411",                     // 132: start/stop, 133: stop and termination bar
 };
 // clang-format on
-static_assert(Code93AsciiPatterns.size() == 134);
+static_assert(!Code93AsciiPatterns.back().empty(), "a pattern is missing");
 
 // The shift characters as internal characters; their codes are also their table indices.
 inline constexpr char32_t kCode93ShiftDollar = 128;

@@ -19,7 +19,7 @@ inline constexpr std::array<std::string_view, 10> MsiBitPatterns = {
     "0101", "0110", "0111", "1000", "1001",  // 5-9
 };
 // clang-format on
-static_assert(MsiBitPatterns.size() == 10);
+static_assert(!MsiBitPatterns.back().empty(), "a pattern is missing");
 inline constexpr std::string_view kMsiStart = "1";
 inline constexpr std::string_view kMsiStop = "00";
 

@@ -47,7 +47,7 @@ inline constexpr std::array<std::string_view, 128> TelepenPatterns = {
     "111311111113",    "131111111113",    "1111111111111111",                                     // 125-127
 };
 // clang-format on
-static_assert(TelepenPatterns.size() == 128);
+static_assert(!TelepenPatterns.back().empty(), "a pattern is missing");
 
 inline constexpr char32_t kTelepenStart = U'_';
 inline constexpr char32_t kTelepenStop = U'z';

@@ -94,7 +94,6 @@ constexpr std::array<BarSource, 65> kBarSources = {{
     {'E', 7, 'H', 5}, {'A', 12, 'B', 11}, {'C', 9, 'J', 0}, {'G', 8, 'F', 3}, {'D', 10, 'I', 2},  // bars 61-65
 }};
 // clang-format on
-static_assert(kBarSources.size() == 65);
 
 // Each of the 130 character bits drives exactly one bar half.
 constexpr bool EveryCharacterBitUsedOnce() {

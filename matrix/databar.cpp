@@ -62,7 +62,6 @@ constexpr std::array<KindLayout, 6> kLayouts = {{
     {"GS1 DataBar Limited", BARCODE_DBAR_LTD, 74, {10}, 1},
     {"GS1 DataBar Expanded", BARCODE_DBAR_EXP, 0, {34}, 1},
 }};
-static_assert(kLayouts.size() == 6);
 
 const KindLayout& LayoutOf(DataBarKind kind) { return kLayouts[std::size_t(kind) - 1]; }
 

@@ -300,6 +300,5 @@ inline constexpr std::array<Pdf417ClusterTable, 3> kPdf417Patterns = {{
     }},
 }};
 // clang-format on
-static_assert(kPdf417Patterns.size() == 3 && kPdf417Patterns[0].size() == 929);
 
 }  // namespace kbc
