@@ -29,6 +29,10 @@ SymbolExtent PznWidth(std::u32string& data, std::u32string&) {
   return {ModuleCount(Code39Elements(data))};
 }
 
-SymbolExtent Code93Width(std::u32string& data, std::u32string&) { return {ModuleCount(Code93Elements(data))}; }
+// Characters beyond ASCII have no Code 93 pattern and are left out.
+SymbolExtent Code93Width(std::u32string& data, std::u32string&) {
+  std::erase_if(data, [](char32_t c) { return c >= 128; });
+  return {ModuleCount(Code93Elements(data))};
+}
 
 }  // namespace kbc

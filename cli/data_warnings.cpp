@@ -1,6 +1,7 @@
 #include "cli/data_warnings.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/symbology.h"
 #include "platform/utf8.h"
@@ -16,25 +17,41 @@ std::string Quoted(std::u32string_view text) {
   return '"' + ToUtf8(text.substr(0, kShownCharacters)) + "\"... (" + std::to_string(text.size()) + " characters)";
 }
 
+char32_t AsciiUpper(char32_t c) { return c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c; }
+
 // Spaces and hyphens separate digits; their loss changes nothing the reader sees.
 bool CarriesData(char32_t c) { return c != U' ' && c != U'-'; }
 
 // The characters of `from` that `kept` lacks, when `kept` is what remains of
-// `from` after characters were removed; nothing when it was changed otherwise
-// (padded, completed with start and stop letters, put in capitals).
-std::u32string RemovedCharacters(std::u32string_view from, std::u32string_view kept) {
+// `from` after characters were removed, letters put in capitals aside;
+// nothing when it was changed otherwise (padded, completed with start and
+// stop letters).
+std::optional<std::u32string> RemovedFrom(std::u32string_view from, std::u32string_view kept) {
   std::u32string removed;
   std::size_t next = 0;
   for (const char32_t c : from) {
-    if (next < kept.size() && kept[next] == c) {
+    if (next < kept.size() && AsciiUpper(kept[next]) == AsciiUpper(c)) {
       ++next;
     } else {
       removed += c;
     }
   }
-  if (next < kept.size()) return {};
-  std::erase_if(removed, [](char32_t c) { return !CarriesData(c); });
+  if (next < kept.size()) return std::nullopt;
   return removed;
+}
+
+std::u32string RemovedCharacters(std::u32string_view from, std::u32string_view kept) {
+  std::optional<std::u32string> removed = RemovedFrom(from, kept);
+  // The start and stop stars Code 39 adds where the data lacks them.
+  if (!removed && kept.size() >= 2 && kept.front() == U'*' && kept.back() == U'*') {
+    for (const std::u32string_view unstarred :
+         {kept.substr(0, kept.size() - 1), kept.substr(1), kept.substr(1, kept.size() - 2)}) {
+      if ((removed = RemovedFrom(from, unstarred))) break;
+    }
+  }
+  if (!removed) return {};
+  std::erase_if(*removed, [](char32_t c) { return !CarriesData(c); });
+  return *removed;
 }
 
 // Which colour component holds the alpha in each colour mode (index from 0).
@@ -51,24 +68,68 @@ std::optional<std::string> DataChangeWarning(std::u32string_view given, const Sh
 
   // Retail symbols cut their data to the digits before the check digit: that
   // cut is reported as a replaced check digit, not as a loss.
+  const std::u32string& encoded = check.symbol.encoded;
+  std::u32string_view data = shaped.data;
   std::u32string dropped = shaping.dropped;
-  if (!row.replacesCheckDigit) dropped += RemovedCharacters(shaped.data, check.symbol.encoded);
+  std::u32string cutOff = shaping.cutOff;
+  if (!row.replacesCheckDigit) dropped += RemovedCharacters(data, encoded);
+  // Digits beyond the symbol's length and its check digit (Code 32 takes nine
+  // of the ten digits it accepts) are lost to the symbol.
+  if (row.replacesCheckDigit && !encoded.empty() && data.size() > encoded.size() &&
+      data.starts_with(std::u32string_view(encoded).substr(0, encoded.size() - 1))) {
+    cutOff = std::u32string(data.substr(encoded.size())) + cutOff;
+    data = data.substr(0, encoded.size());
+  }
   std::string changes;
   if (!dropped.empty()) changes += "dropped " + Quoted(dropped);
-  if (!shaping.cutOff.empty()) changes += (changes.empty() ? "cut off " : ", cut off ") + Quoted(shaping.cutOff);
+  if (!cutOff.empty()) changes += (changes.empty() ? "cut off " : ", cut off ") + Quoted(cutOff);
 
-  const std::u32string& encoded = check.symbol.encoded;
   if (row.replacesCheckDigit) {
     // Data of the symbol's full length ends in a check digit of the user's own.
-    if (encoded.size() == shaped.data.size() && encoded.back() != shaped.data.back()) {
+    if (encoded.size() == data.size() && encoded.back() != data.back()) {
       changes += changes.empty() ? "" : ", ";
-      changes += "replaced the check digit " + ToUtf8(shaped.data.substr(shaped.data.size() - 1)) +
-                 " by the computed " + ToUtf8(encoded.substr(encoded.size() - 1));
+      changes += "replaced the check digit " + ToUtf8(data.substr(data.size() - 1)) + " by the computed " +
+                 ToUtf8(encoded.substr(encoded.size() - 1));
     }
   }
   if (changes.empty()) return std::nullopt;
   return std::string(row.name) + " data " + Quoted(given) + ": " + changes + "; encoded " + Quoted(encoded) +
          " instead";
+}
+
+std::optional<std::string> AddOnChangeWarning(std::u32string_view given, const ShapingReport& shaping,
+                                              const BarcodeSettings& shaped) {
+  const std::string name(SymbologyRowOf(shaped.symbology).name);
+  if (!shaping.addOnUnused.empty()) return name + " takes no add-on; it was dropped";
+  std::string changes;
+  if (!shaping.addOnDropped.empty()) changes += "dropped " + Quoted(shaping.addOnDropped);
+  if (!shaping.addOnCutOff.empty()) changes += (changes.empty() ? "cut off " : ", cut off ") + Quoted(shaping.addOnCutOff);
+  if (changes.empty()) return std::nullopt;
+  const std::string kept = shaped.addon.empty() ? "no add-on is left" : "kept " + Quoted(shaped.addon);
+  return name + " add-on " + Quoted(given) + ": " + changes + "; " + kept;
+}
+
+std::optional<std::string> ColourModelWarning(const BarcodeSettings& settings, OutputAction action) {
+  if (settings.colourMode != kColourCmyk) return std::nullopt;
+  std::string output;
+  switch (action) {
+    case OutputAction::Pdf:
+    case OutputAction::Clipboard:
+      output = "PDF";
+      break;
+    case OutputAction::Png:
+      output = "PNG";
+      break;
+    case OutputAction::Jpeg:
+      output = "JPEG";
+      break;
+    case OutputAction::Svg:
+      output = "SVG";
+      break;
+    default:
+      return std::nullopt;  // EPS and TIFF keep CMYK
+  }
+  return output + " output holds RGB colours only: the CMYK colours were converted to RGB";
 }
 
 std::optional<std::string> InvisibleBarsWarning(const BarcodeSettings& settings, OutputAction action) {

@@ -23,6 +23,14 @@ namespace kbc {
 std::optional<std::string> DataChangeWarning(std::u32string_view given, const ShapingReport& shaping,
                                              const BarcodeSettings& shaped, const DataCheck& check);
 
+// When the add-on given was dropped (the symbology takes none), or lost
+// characters to its cut or its digit filter.
+std::optional<std::string> AddOnChangeWarning(std::u32string_view given, const ShapingReport& shaping,
+                                              const BarcodeSettings& shaped);
+
+// When CMYK colours are written by an output that holds RGB only.
+std::optional<std::string> ColourModelWarning(const BarcodeSettings& settings, OutputAction action);
+
 // When the bar colour's alpha is 0 in an output that draws alpha (bitmaps and
 // PDF): the image would show no bars.
 std::optional<std::string> InvisibleBarsWarning(const BarcodeSettings& settings, OutputAction action);

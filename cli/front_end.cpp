@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <vector>
 
 #include "cli/batch.h"
@@ -17,6 +18,7 @@
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
+#include "platform/utf8.h"
 #include "dispatch/render_barcode.h"
 
 namespace kbc {
@@ -37,13 +39,76 @@ T Clamp(T value, T low, T high) {
   return std::min(std::max(value, low), high);
 }
 
-// A switch option: the integer's low 16 bits as a signed number, on when positive.
-std::int16_t SwitchValue(std::u32string_view text) {
-  const auto low = static_cast<std::int16_t>(static_cast<std::uint16_t>(IntegerValueOf(text) & 0xFFFF));
-  return low > 0 ? 1 : 0;
+std::string NumberText(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
 }
 
-double UnitValue(std::u32string_view text) { return Clamp(DoubleValueOf(text), 0.0, 1.0); }
+// Replaces the option's earlier note: only its last value counts.
+void NoteValue(CommandLine& line, std::string_view option, std::string warning) {
+  std::erase_if(line.valueWarnings, [&](const auto& note) { return note.first == option; });
+  if (!warning.empty()) line.valueWarnings.emplace_back(option, std::move(warning));
+}
+
+// A value as the warning shows it: decoded, and by its start when long.
+std::string Shown(std::u32string_view value) {
+  constexpr std::size_t kShownCharacters = 40;
+  if (value.size() <= kShownCharacters) return ToUtf8(value);
+  return ToUtf8(value.substr(0, kShownCharacters)) + "...";
+}
+
+// -trim "x" is read as 0
+std::string ReadAs(std::string_view option, std::u32string_view value, double read) {
+  return std::string(option) + " \"" + Shown(value) + "\" is read as " + NumberText(read);
+}
+
+// "-scale 200 is outside 50..150, so 150 is used"; empty when the value was
+// taken as typed.
+std::string ValueWarning(std::string_view option, std::u32string_view value, bool whole, double read, double low,
+                         double high, double used) {
+  if (whole && read >= low && read <= high) return {};
+  if (!whole && read >= low && read <= high) return ReadAs(option, value, read);
+  const std::string warning = whole ? std::string(option) + ' ' + Shown(value) + " is" : ReadAs(option, value, read) + ',';
+  return warning + " outside " + NumberText(low) + ".." + NumberText(high) + ", so " +
+         NumberText(used) + " is used";
+}
+
+std::int32_t IntegerOption(CommandLine& line, std::string_view option, std::u32string_view value, std::int32_t low, std::int32_t high) {
+  const std::int32_t read = IntegerValueOf(value);
+  const std::int32_t used = Clamp(read, low, high);
+  NoteValue(line, option, ValueWarning(option, value, ReadsWholeInteger(value), read, low, high, used));
+  return used;
+}
+
+// A switch option: the integer's low 16 bits as a signed number, on when positive.
+std::int16_t SwitchOption(CommandLine& line, std::string_view option, std::u32string_view value) {
+  const std::int32_t read = IntegerValueOf(value);
+  const auto low = static_cast<std::int16_t>(static_cast<std::uint16_t>(read & 0xFFFF));
+  const std::int16_t on = low > 0 ? 1 : 0;
+  const bool whole = ReadsWholeInteger(value);
+  std::string warning = whole ? std::string() : ReadAs(option, value, read);
+  if (on != (read > 0 ? 1 : 0)) {
+    warning = (whole ? std::string(option) + ' ' + Shown(value) + " counts" : warning + ", which counts") + " as " +
+              (on ? "on" : "off") + ": only its low 16 bits are read";
+  }
+  NoteValue(line, option, std::move(warning));
+  return on;
+}
+
+double UnitOption(CommandLine& line, std::string_view option, std::u32string_view value) {
+  const double read = DoubleValueOf(value);
+  const double used = Clamp(read, 0.0, 1.0);
+  NoteValue(line, option, ValueWarning(option, value, ReadsWholeDecimal(value), read, 0, 1, used));
+  return used;
+}
+
+// On when the value is positive; only a value that is not a number is noted.
+std::int32_t FlagOption(CommandLine& line, std::string_view option, std::u32string_view value) {
+  const std::int32_t read = IntegerValueOf(value);
+  NoteValue(line, option, ReadsWholeInteger(value) ? std::string() : ReadAs(option, value, read));
+  return read > 0 ? 1 : 0;
+}
 
 WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings,
                        const DataCheck& check) {
@@ -165,6 +230,7 @@ std::string OneLine(std::string_view message) {
 
 RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   const std::u32string given = settings.data;
+  const std::u32string givenAddOn = settings.addon;
   const ShapingReport shaping = ShapeDataForType(settings);
   // The request's one check and encoding, shared by the warnings and the writer.
   const DataCheck check = CheckBarcodeData(settings);
@@ -173,7 +239,9 @@ RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeS
   const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
   const std::optional<std::string> dataWarning =
       readsGs1 ? std::nullopt : DataChangeWarning(given, shaping, settings, check);
+  const std::optional<std::string> addOnWarning = AddOnChangeWarning(givenAddOn, shaping, settings);
   const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
+  const std::optional<std::string> modelWarning = ColourModelWarning(settings, action);
   const std::optional<std::string> gs1Warning = Gs1Warning(settings);
   const WriteStatus status = CallWriter(action, path, settings, check);
   RequestResult result;
@@ -182,7 +250,7 @@ RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeS
     return result;
   }
   result.written = true;
-  for (const auto& warning : {dataWarning, colourWarning, gs1Warning}) {
+  for (const auto& warning : {dataWarning, addOnWarning, colourWarning, modelWarning, gs1Warning}) {
     if (warning) result.warnings.push_back(*warning);
   }
   if (!status.warning.empty()) result.warnings.push_back(status.warning);
@@ -213,37 +281,39 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
   } else if (option == "-addon") {
     s.addon = value;
   } else if (option == "-scale") {
-    s.scale = Clamp(IntegerValueOf(value), 50, 150);
+    s.scale = IntegerOption(line, option, value, 50, 150);
   } else if (option == "-trim") {
-    s.trim = Clamp(IntegerValueOf(value), 0, 100);
+    s.trim = IntegerOption(line, option, value, 0, 100);
   } else if (option == "-disp") {
     s.displayText = value;
   } else if (option == "-antialiasoff") {
-    s.antialiasOff = SwitchValue(value);
+    s.antialiasOff = SwitchOption(line, option, value);
   } else if (option == "-fontsmoothoff") {
-    s.fontSmoothOff = SwitchValue(value);
+    s.fontSmoothOff = SwitchOption(line, option, value);
   } else if (option == "-fontname") {
     s.fontName = value;
   } else if (option == "-fontsize") {
+    // A negative size stands for the smallest, 1 point.
     const double size = DoubleValueOf(value);
     s.fontSize = size < 0 ? 1.0 : std::min(size, 96.0);
+    NoteValue(line, option, ValueWarning(option, value, ReadsWholeDecimal(value), size, 0, 96, s.fontSize));
   } else if (option == "-colmode") {
-    s.colourMode = std::uint32_t(Clamp(IntegerValueOf(value), 0, 2));
+    s.colourMode = std::uint32_t(IntegerOption(line, option, value, 0, 2));
   } else if (option.starts_with("-fcolcomponent") || option.starts_with("-bcolcomponent")) {
     const std::string_view digit = option.substr(14);
     if (digit.size() != 1 || digit[0] < '1' || digit[0] > '5') return;
     ColourComponents& target = option[1] == 'f' ? s.foreground : s.background;
-    target[std::size_t(digit[0] - '1')] = UnitValue(value);
+    target[std::size_t(digit[0] - '1')] = UnitOption(line, option, value);
   } else if (option == "-coltrans") {
-    s.opaqueBackground = IntegerValueOf(value) > 0 ? 1 : 0;
+    s.opaqueBackground = FlagOption(line, option, value);
   } else if (option == "-gs1") {
-    s.gs1 = IntegerValueOf(value) > 0 ? 1 : 0;
+    s.gs1 = std::int16_t(FlagOption(line, option, value));
   } else if (option == "-dpi") {
-    s.dpi = Clamp(IntegerValueOf(value), 72, 2400);
+    s.dpi = IntegerOption(line, option, value, 72, 2400);
   } else if (option == "-batch") {
     line.batchPath = rawValue == "-" ? std::string(rawValue) : StandardizeOutputPath(rawValue);
   } else if (option == "-threads") {
-    line.threads = Clamp(IntegerValueOf(value), 1, 64);
+    line.threads = IntegerOption(line, option, value, 1, 64);
   } else if (option == "-output") {
     line.outputPath = StandardizeOutputPath(rawValue);
   }
@@ -287,6 +357,7 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
+  for (const auto& [option, warning] : line.valueWarnings) Warn(err, warning);
   if (batch) return RunBatch(line, err);
   const RequestResult result = DrawRequest(line.action, line.outputPath, settings);
   for (const std::string& error : result.errors) Report(err, error);

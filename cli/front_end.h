@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/settings.h"
@@ -27,6 +28,9 @@ struct CommandLine {
   // -batch: a file whose every line is the data of one barcode ("-" standard input).
   std::string batchPath;
   int threads = 0;  // -threads: workers of a batch; 0 one per processor
+  // Option values not taken as typed (clamped, or partly or not at all a
+  // number), as warnings; one per option, for its last value.
+  std::vector<std::pair<std::string, std::string>> valueWarnings;
 };
 
 // What drawing one barcode produced: whether its file was written, and the

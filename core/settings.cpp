@@ -30,7 +30,7 @@ bool CarriesData(char32_t c) { return c != U' ' && c != U'-' && !IsTrimmedWhiteS
 
 // The filter keeps a subsequence: walking both strings finds what it removed,
 // as a removed character never equals a kept one.
-void FilterReporting(std::u32string& data, CharacterClass keep, ShapingReport& report) {
+void FilterReporting(std::u32string& data, CharacterClass keep, std::u32string& dropped) {
   const std::u32string before = data;
   FilterCharacters(data, keep);
   std::size_t kept = 0;
@@ -38,17 +38,17 @@ void FilterReporting(std::u32string& data, CharacterClass keep, ShapingReport& r
     if (kept < data.size() && data[kept] == c) {
       ++kept;
     } else if (CarriesData(c)) {
-      report.dropped += c;
+      dropped += c;
     }
   }
 }
 
 // What a cut removes is reported only when it held more than separators.
-void CutReporting(std::u32string& data, const DataShape& shape, ShapingReport& report) {
+void CutReporting(std::u32string& data, std::size_t length, Spaces spaces, std::u32string& cutOff) {
   const std::u32string before = data;
-  CutAtSpaceAndTruncate(data, shape.length, shape.spaces);
+  CutAtSpaceAndTruncate(data, length, spaces);
   const std::u32string_view removed = std::u32string_view(before).substr(data.size());
-  if (std::ranges::any_of(removed, CarriesData)) report.cutOff = removed;
+  if (std::ranges::any_of(removed, CarriesData)) cutOff = removed;
 }
 
 }  // namespace
@@ -63,19 +63,21 @@ ShapingReport ShapeDataForType(BarcodeSettings& settings) {
   Prepared(data, shape.prepare);
   // Length first, then the character filter, for most types: separators inside
   // the first n characters reduce the characters kept.
-  if (shape.keep && shape.order == FilterOrder::FilterThenCut) FilterReporting(data, *shape.keep, report);
-  CutReporting(data, shape, report);
-  if (shape.keep && shape.order == FilterOrder::CutThenFilter) FilterReporting(data, *shape.keep, report);
+  if (shape.keep && shape.order == FilterOrder::FilterThenCut) FilterReporting(data, *shape.keep, report.dropped);
+  CutReporting(data, shape.length, shape.spaces, report.cutOff);
+  if (shape.keep && shape.order == FilterOrder::CutThenFilter) FilterReporting(data, *shape.keep, report.dropped);
 
+  std::u32string& addon = settings.addon;
   switch (shape.addOn) {
     case AddOnRule::Clear:
-      settings.addon.clear();
+      if (std::ranges::any_of(addon, CarriesData)) report.addOnUnused = addon;
+      addon.clear();
       break;
     case AddOnRule::Keep:
       break;
     case AddOnRule::CutDigits:
-      CutAtSpaceAndTruncate(settings.addon, shape.addOnLength, shape.spaces);
-      FilterCharacters(settings.addon, CharacterClass::Digits);
+      CutReporting(addon, shape.addOnLength, shape.spaces, report.addOnCutOff);
+      FilterReporting(addon, CharacterClass::Digits, report.addOnDropped);
       break;
   }
   return report;

@@ -67,6 +67,11 @@ BarcodeSettings InitSettings();
 struct ShapingReport {
   std::u32string dropped;  // removed by the symbology's character filter
   std::u32string cutOff;   // removed by the cut at a space or at the length limit
+  // The add-on's losses alike; `addOnUnused` is a whole add-on given to a
+  // symbology that takes none.
+  std::u32string addOnUnused;
+  std::u32string addOnDropped;
+  std::u32string addOnCutOff;
 };
 
 // Cuts and filters data and addon in place to what the symbology takes (its

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -44,7 +45,7 @@ inline constexpr std::array<std::string_view, 107> Code128Patterns = {
     "211232", "2331112",                               // 105, stop
 };
 // clang-format on
-static_assert(!Code128Patterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(Code128Patterns), "a pattern is missing");
 
 inline constexpr int kCode128Fnc1 = 102;
 inline constexpr int kCode128StartA = 103;

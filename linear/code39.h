@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/table_checks.h"
 #include "core/settings.h"
 #include "core/types.h"
 #include "render/drawing_target.h"
@@ -77,7 +78,7 @@ inline constexpr std::array<std::string_view, 128> Code39AsciiPatterns = {
     "000101010100000110", "000101010001000110", "000101010000010110",
 };
 // clang-format on
-static_assert(!Code39AsciiPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(Code39AsciiPatterns), "a pattern is missing");
 
 // The characters a Code 39 symbol carries: a star in front unless the data
 // starts with one and behind unless it ends with one; a star inside stays and is

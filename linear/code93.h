@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -47,7 +48,7 @@ inline constexpr std::array<std::string_view, 134> Code93AsciiPatterns = {
     "111141", "1111411",                     // 132: start/stop, 133: stop and termination bar
 };
 // clang-format on
-static_assert(!Code93AsciiPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(Code93AsciiPatterns), "a pattern is missing");
 
 // The shift characters as internal characters; their codes are also their table indices.
 inline constexpr char32_t kCode93ShiftDollar = 128;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -19,7 +20,7 @@ inline constexpr std::array<std::string_view, 10> MsiBitPatterns = {
     "0101", "0110", "0111", "1000", "1001",  // 5-9
 };
 // clang-format on
-static_assert(!MsiBitPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(MsiBitPatterns), "a pattern is missing");
 inline constexpr std::string_view kMsiStart = "1";
 inline constexpr std::string_view kMsiStop = "00";
 

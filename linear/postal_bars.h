@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 
@@ -20,7 +21,7 @@ inline constexpr std::array<std::string_view, 10> PostNetPatterns = {
     "01010", "01100", "10001", "10010", "10100",  // 5-9
 };
 // clang-format on
-static_assert(!PostNetPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(PostNetPatterns), "a pattern is missing");
 
 // The digits a PostNet symbol carries: the data's digits fitted to a ZIP (5),
 // ZIP+4 (9) or delivery point (11) by "0" in front, or cut to 11.
@@ -47,7 +48,7 @@ inline constexpr std::array<std::string_view, 36> Rm4sccPatterns = {
     "11000011", "11000101", "11000110", "11001001", "11001010", "11001100",  // U-Z, row 6
 };
 // clang-format on
-static_assert(!Rm4sccPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(Rm4sccPatterns), "a pattern is missing");
 
 // The states of a four-state bar, one digit each in a bar-state string.
 namespace BarState {
@@ -76,7 +77,7 @@ inline constexpr std::array<std::string_view, 4> FimPatterns = {
     "110010011", "101101101", "110101011", "111010111",  // A-D
 };
 // clang-format on
-static_assert(!FimPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(FimPatterns), "a pattern is missing");
 
 // The pattern of the data's first letter (either case); empty for any other.
 std::string_view FimPattern(std::u32string_view data);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -47,7 +48,7 @@ inline constexpr std::array<std::string_view, 128> TelepenPatterns = {
     "111311111113",    "131111111113",    "1111111111111111",                                     // 125-127
 };
 // clang-format on
-static_assert(!TelepenPatterns.back().empty(), "a pattern is missing");
+static_assert(NoEntryEmpty(TelepenPatterns), "a pattern is missing");
 
 inline constexpr char32_t kTelepenStart = U'_';
 inline constexpr char32_t kTelepenStop = U'z';

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/string_ops.h"
+#include "core/table_checks.h"
 #include "platform/utf8.h"
 
 namespace kbc {
@@ -89,7 +90,7 @@ bool HasPredefinedLength(std::string_view ai) {
                                                             "16", "17", "18", "19", "20",  // 10
                                                             "23", "31", "32", "33", "34",  // 15
                                                             "35", "36", "41"};             // 20
-  static_assert(!kPredefined.back().empty(), "a predefined identifier is missing");
+  static_assert(NoEntryEmpty(kPredefined), "a predefined identifier is missing");
   return std::ranges::find(kPredefined, ai) != kPredefined.end();
 }
 

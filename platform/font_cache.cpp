@@ -20,7 +20,8 @@ constexpr std::array<const char*, 11> kSetupVariables = {
     "XDG_DATA_HOME",   "XDG_CACHE_HOME",  "FC_LANG",            "LC_ALL", "LC_CTYPE",
     "LANG",
 };
-static_assert(kSetupVariables.back() != nullptr, "a setup variable is missing");
+static_assert(std::ranges::none_of(kSetupVariables, [](const char* name) { return name == nullptr; }),
+              "a setup variable is missing");
 
 std::string Variable(const char* name) {
   const char* value = std::getenv(name);

@@ -1,5 +1,6 @@
 #include "platform/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -15,6 +16,10 @@ std::size_t SkipWhiteSpace(std::u32string_view text, std::size_t i) {
   while (i < text.size() && IsSkippedWhiteSpace(text[i])) ++i;
   return i;
 }
+
+bool OnlyWhiteSpaceFrom(std::u32string_view text, std::size_t i) { return SkipWhiteSpace(text, i) == text.size(); }
+
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 }  // namespace
 
@@ -57,6 +62,29 @@ double DoubleValueOf(std::u32string_view text) {
     return *first == '-' ? -magnitude : magnitude;
   }
   return error == std::errc() ? value : 0.0;
+}
+
+bool ReadsWholeInteger(std::u32string_view text) {
+  std::size_t i = SkipWhiteSpace(text, 0);
+  if (i < text.size() && (text[i] == U'+' || text[i] == U'-')) i = SkipWhiteSpace(text, i + 1);
+  const std::size_t digits = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i > digits && OnlyWhiteSpaceFrom(text, i);
+}
+
+bool ReadsWholeDecimal(std::u32string_view text) {
+  const std::size_t start = SkipWhiteSpace(text, 0);
+  std::string number;
+  for (std::size_t i = start; i < text.size() && text[i] < 0x80; ++i) number.push_back(char(text[i]));
+  const char* first = number.data();
+  if (!number.empty() && number[0] == '+') ++first;
+  double value = 0;
+  const char* end = std::from_chars(first, number.data() + number.size(), value).ptr;
+  // from_chars also takes "inf" and "nan", which the reading above does not.
+  const bool numeric = end > first && std::all_of(first, end, [](char c) {
+    return IsDigit(char32_t(c)) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E';
+  });
+  return numeric && OnlyWhiteSpaceFrom(text, start + std::size_t(end - number.data()));
 }
 
 }  // namespace kbc

@@ -14,4 +14,9 @@ std::int32_t IntegerValueOf(std::u32string_view text);
 // The longest run of "+-.0123456789eE" read as a C-locale decimal number.
 double DoubleValueOf(std::u32string_view text);
 
+// Whether the whole text is the number read from it (white space around it
+// aside), so that nothing typed was ignored.
+bool ReadsWholeInteger(std::u32string_view text);
+bool ReadsWholeDecimal(std::u32string_view text);
+
 }  // namespace kbc

@@ -17,21 +17,14 @@ struct PlacementRow {
   Placement expected;
 };
 
-TEST(Placement, TablesForDrawableAndPlaceholder) {
+TEST(Placement, ModesTheFrontEndAndNewRequestsUse) {
   const float k = 1;
   const PlacementRow rows[] = {
       {3, true, 0, 0, 113, 80, {0, 0, 1, 1}},
-      {1, true, 300, 200, 113, 60, {94, 130, 1, 1}},  // rint(93.5) is 94: halves go to even
-      {0, true, 300, 200, 113, 60, {94, 130, 1, -1}},
-      {2, true, 300, 200, 113, 60, {0, 60, 1, -1}},
-      {4, true, 300, 200, 113, 60, {94, 70, 1, 1}},
-      {5, true, 301, 200, 113, 60, {94, 70, 1, 1}},  // rint(94) — exact
-      {6, true, 300, 200, 113, 60, {0, 0, 1, 1}},
-      {0, false, 300, 200, 0, 0, {50, 75, 1, 1}},
-      {1, false, 300, 200, 0, 0, {50, 125, 1, -1}},
-      {2, false, 300, 200, 0, 0, {0, 0, 1, 1}},
       {3, false, 0, 0, 0, 0, {0, 50, 1, -1}},
-      {5, false, 300, 200, 0, 0, {50, 125, 1, -1}},
+      // The default of a new request, for callers that give a target size.
+      {0, true, 300, 200, 113, 60, {94, 130, 1, -1}},  // rint(93.5) is 94: halves go to even
+      {0, false, 300, 200, 0, 0, {50, 75, 1, 1}},
   };
   for (const PlacementRow& row : rows) {
     const Placement p = PlacementFor(std::int16_t(row.mode), row.drawable, row.W, row.H, row.w, row.h, k);
@@ -48,20 +41,6 @@ BarcodeSettings Ean13(std::int16_t mode) {
   s.data = U"590123412345";
   s.placementMode = mode;
   return s;
-}
-
-TEST(RenderBarcode, CropMarksOnlyInModesOneAndFive) {
-  for (const std::int16_t mode : {0, 1, 2, 3, 4, 5}) {
-    RecordingTarget target;
-    BarcodeSettings s = Ean13(mode);
-    RenderBarcode(&target, s, 300, 200);
-    const auto segments = target.Only("segment");
-    EXPECT_EQ(segments.size(), (mode == 1 || mode == 5) ? 8u : 0u) << "mode " << mode;
-    if (!segments.empty()) {
-      EXPECT_EQ(segments[4].a, 113);  // (w, h + 20) to (w, h + 40)
-      EXPECT_EQ(segments[4].b, 100);
-    }
-  }
 }
 
 TEST(RenderBarcode, ShowTextOffOnlyForPostNetAndRm4scc) {
