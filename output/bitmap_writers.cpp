@@ -105,7 +105,13 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
   RasterCanvas canvas(int(pixels.wide), int(pixels.high), format);
   // A resolution draws the same symbol finer: every unit, text included, is
   // dpi / 72 pixels wide.
-  if (copy.dpi > 0) PlaceAtResolution(canvas, copy, image, pixels);
+  if (copy.dpi > 0) {
+    PlaceAtResolution(canvas, copy, image, pixels);
+  } else if (ScaleFactor(copy.scale) != 1.0f) {
+    // Modules then share edges inside pixels: filled as one area, same-colour
+    // neighbours leave no light seam between them.
+    canvas.SetJoinedFills(true);
+  }
   RenderBarcode(&canvas, copy, check, width, height);
   std::string error;
   const std::optional<std::string> bytes =

@@ -2,6 +2,7 @@
 // symbology identifier, refusals that name the AI, and the warnings.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -61,6 +62,9 @@ struct RefusedCase {
   std::string elementString;
   std::string message;
 };
+
+// ctest shows the case by its data, not as bytes.
+void PrintTo(const RefusedCase& row, std::ostream* out) { *out << row.elementString; }
 
 const RefusedCase kRefused[] = {
     {"UnknownAi", "(05)1", "AI (05) is not a GS1 application identifier"},

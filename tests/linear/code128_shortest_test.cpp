@@ -2,6 +2,7 @@
 // GS1-128 for random valid element strings.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ struct KnownAnswer {
   std::string text;    // GS is FNC1
   std::size_t length;  // fewest symbol characters between start and check, worked by hand
 };
+
+// ctest shows the case by its data, not as bytes.
+void PrintTo(const KnownAnswer& row, std::ostream* out) { *out << row.name; }
 
 const KnownAnswer kKnownAnswers[] = {
     {"DigitsInSetC", "\x1D" "0109", 3},

@@ -2,6 +2,7 @@
 // of each kind of wrong data, and the encoded and printed forms.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "linear/gs1_ai_table.h"
@@ -56,6 +57,9 @@ struct Refusal {
   const char* elementString;
   const char* message;
 };
+
+// ctest shows the case by its data, not as bytes.
+void PrintTo(const Refusal& row, std::ostream* out) { *out << row.elementString; }
 
 const Refusal kRefusals[] = {
     {"UnknownAi", "(05)123", "AI (05) is not a GS1 application identifier"},

@@ -65,6 +65,13 @@ std::string EnlargeBitmap(const std::string& imagePath, int percent, std::string
              png, log);
 }
 
+std::string EnlargeSmoothly(const std::string& imagePath, int percent, std::string* log) {
+  const std::string png = imagePath + ".smooth.png";
+  return Run({"convert", imagePath, "-background", "white", "-flatten", "-filter", "triangle", "-resize",
+              std::to_string(percent) + "%", "-bordercolor", "white", "-border", "40", png},
+             png, log);
+}
+
 std::vector<Decoded> ZxingRead(const std::string& imagePath, const std::vector<std::string>& options) {
   std::vector<std::string> args{"ZXingReader", "-noscale"};
   args.insert(args.end(), options.begin(), options.end());

@@ -22,6 +22,9 @@ std::string RasteriseEps(const std::string& epsPath, std::string* log = nullptr)
 std::string RasterisePdf(const std::string& pdfPath, std::string* log = nullptr);
 // Pixel replication by `percent` and a white border, for our 1-pixel-per-module bitmaps.
 std::string EnlargeBitmap(const std::string& imagePath, int percent = 400, std::string* log = nullptr);
+// Linear interpolation instead, as a scanner sees an antialiased print: replicated
+// grey edge pixels of fractional modules sit on the readers' threshold.
+std::string EnlargeSmoothly(const std::string& imagePath, int percent = 400, std::string* log = nullptr);
 
 // ZXingReader -noscale (plus options such as "-ispure" or "-format", "EAN-13").
 std::vector<Decoded> ZxingRead(const std::string& imagePath, const std::vector<std::string>& options = {});
