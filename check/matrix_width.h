@@ -1,5 +1,5 @@
-// The data check's size rules of Data Matrix (and CIP) and PDF417: each symbol
-// is encoded to learn its size, and data no symbol holds is refused with the reason.
+// The data check's size rule of PDF417: the symbol is encoded to learn its
+// size, and data no symbol holds is refused with the reason.
 #pragma once
 
 #include <string>
@@ -8,7 +8,6 @@
 
 namespace kbc {
 
-SymbolExtent DataMatrixExtent(std::u32string& data, std::u32string& addon);  // also CIP
 SymbolExtent Pdf417Extent(std::u32string& data, std::u32string& addon);
 
 }  // namespace kbc
