@@ -1,7 +1,6 @@
 // The symbology table: one row per symbology, in code order.
 #include "check/code39_width.h"
 #include "check/databar_width.h"
-#include "check/matrix_width.h"
 #include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
@@ -26,7 +25,7 @@
 #include "matrix/databar_render.h"
 #include "matrix/gs1_matrix.h"
 #include "matrix/matrix_frame.h"
-#include "matrix/pdf417_render.h"
+#include "matrix/pdf417.h"
 #include "matrix/qr_code.h"
 
 namespace kbc {
@@ -105,7 +104,7 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Interleaved-25", .height = {90, 60}, .shape = Digits(250), .width = Interleaved25Width, .renderer = RenderInterleaved25},
     {.name = "QRCode", .height = kSelfSized, .shape = Bytes(7089), .encode = EncodeQrCode, .encodeGs1 = EncodeGs1QrCode, .render = RenderMatrixSymbol},                          // 30
     {.name = "MicroQR", .height = kSelfSized, .shape = Bytes(15), .encode = EncodeMicroQr, .render = RenderMatrixSymbol},
-    {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .width = Pdf417Extent, .renderer = RenderPdf417},
+    {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodePdf417, .render = RenderMatrixSymbol},
     {.name = "Identcode", .height = {90, 60}, .shape = Digits(12), .replacesCheckDigit = true, .fixedWidth = 127, .renderer = RenderIdentcode, .encodedDigits = IdentcodeDigits},
     {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .encodeGs1 = EncodeGs1DataMatrix, .render = RenderMatrixSymbol},
     {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .width = Usps4cbWidth, .renderer = RenderUsps4cb},
