@@ -1,7 +1,6 @@
 #include "check/gs1_extent.h"
 
 #include "linear/gs1_128.h"
-#include "linear/gs1_element_string.h"
 
 namespace kbc {
 
@@ -14,11 +13,6 @@ SymbolExtent MeasureGs1(SymbologyType symbology, std::u32string& data) {
     const Gs1_128Symbol symbol = EncodeGs1_128(data);
     if (!symbol.refusal.empty()) return SymbolExtent::Refused(symbol.refusal);
     return {Gs1_128Width(symbol)};
-  }
-  if (symbology == kDataBarExpanded) {
-    const Gs1ElementString parsed = ParseGs1ElementString(data);
-    if (!parsed.refusal.empty()) return SymbolExtent::Refused(parsed.refusal);
-    data = Gs1DataBarData(parsed.fields);
   }
   std::u32string addon;
   const SymbologyRow& row = SymbologyRowOf(symbology);

@@ -1,6 +1,5 @@
 // The symbology table: one row per symbology, in code order.
 #include "check/code39_width.h"
-#include "check/databar_width.h"
 #include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
@@ -22,7 +21,6 @@
 #include "linear/usps4cb.h"
 #include "matrix/data_matrix.h"
 #include "matrix/databar.h"
-#include "matrix/databar_render.h"
 #include "matrix/gs1_matrix.h"
 #include "matrix/matrix_frame.h"
 #include "matrix/pdf417.h"
@@ -109,12 +107,12 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .encodeGs1 = EncodeGs1DataMatrix, .render = RenderMatrixSymbol},
     {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .width = Usps4cbWidth, .renderer = RenderUsps4cb},
     {.name = "FIM", .height = {45, 0}, .shape = kFimShape, .width = FimWidth, .renderer = RenderFim},
-    {.name = "Databar-Omnidirectional", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarOmnidirectionalExtent, .renderer = RenderDataBarOmnidirectional, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-Truncated", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarTruncatedExtent, .renderer = RenderDataBarTruncated, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-Stacked", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarStackedExtent, .renderer = RenderDataBarStacked, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarStackedOmnidirectionalExtent, .renderer = RenderDataBarStackedOmnidirectional, .encodedDigits = DataBarGtinDigits},  // 40
-    {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarLimitedExtent, .renderer = RenderDataBarLimited, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .width = DataBarExpandedExtent, .renderer = RenderDataBarExpanded},
+    {.name = "Databar-Omnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Truncated", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarTruncated, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Stacked", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStacked, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStackedOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},  // 40
+    {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarLimited, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpanded, .encodeGs1 = EncodeGs1DataBarExpanded, .render = RenderMatrixSymbol},
     {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .width = TelepenWidth, .renderer = RenderTelepen},
 }};
 // clang-format on

@@ -1,21 +1,10 @@
 #include "matrix/matrix_frame.h"
 
-#include <cmath>
+#include <vector>
 
 #include "render/linear_frame.h"
 
 namespace kbc {
-namespace {
-
-// The largest g with g × g ≤ length: the side of a square module string.
-std::size_t IntegerSquareRoot(std::size_t length) {
-  auto root = std::size_t(std::sqrt(double(length)));
-  while (root * root > length) --root;
-  while ((root + 1) * (root + 1) <= length) ++root;
-  return root;
-}
-
-}  // namespace
 
 void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const ModuleGrid& grid = symbol.grid;
@@ -44,18 +33,6 @@ void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, 
     }
   }
   EndLinearFrame(frame);
-}
-
-void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, const MatrixSymbology& symbology) {
-  const MatrixSize size = symbology.sizeQuery(settings.data);
-  EncodedSymbol symbol;
-  ModuleGrid& grid = symbol.grid;
-  symbology.buildModules(settings.data, grid.modules);
-  grid.columns = symbology.square ? IntegerSquareRoot(grid.modules.size()) : size.columns;
-  grid.rows = size.rows;
-  grid.moduleWidth = symbology.moduleWidth;
-  grid.moduleHeight = symbology.moduleHeight;
-  RenderMatrixSymbol(target, settings, symbol);
 }
 
 }  // namespace kbc
