@@ -5,8 +5,6 @@
 
 #include "core/string_ops.h"
 #include "linear/usps4cb.h"
-#include "matrix/qr_code.h"
-#include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/utf8.h"
 
@@ -45,23 +43,6 @@ int CodabarCharacterWidth(char32_t c) {
   if (IsAsciiDigit(c) || c == U'$' || c == U'-') return 12;
   if (c == U'+' || c == U'.' || c == U'/' || c == U':' || IsLetterAToD(c)) return 14;
   return 0;
-}
-
-// Square 2-D symbols draw every module 3 × 3 units.
-SymbolExtent SquareSymbolExtent(int side) { return {3 * std::int64_t(side), 3.0 * side}; }
-
-SymbolExtent QrExtent(const std::u32string& data, QrVariant variant, std::string_view name) {
-  const std::optional<std::string> bytes = EncodeMacRoman(data);
-  if (!bytes) return SymbolExtent::Refused(std::string(name) + " data must be Mac OS Roman text");
-  if (bytes->find('\0') != std::string::npos) {
-    return SymbolExtent::Refused(std::string(name) + " data cannot hold a NUL character");
-  }
-  const int side = QrSymbolSide(data, variant);
-  if (side == 0) {
-    return SymbolExtent::Refused("the data is too long for any " + std::string(name) + " symbol (" +
-                                 Count(bytes->size()) + " bytes)");
-  }
-  return SquareSymbolExtent(side);
 }
 
 }  // namespace
@@ -192,9 +173,5 @@ SymbolExtent FimWidth(std::u32string& d, std::u32string&) {
   if (d.size() != 1 || !IsLetterAToD(d.front())) return SymbolExtent::Refused("FIM needs one of the letters A, B, C or D");
   return {90};
 }
-
-SymbolExtent QrCodeExtent(std::u32string& d, std::u32string&) { return QrExtent(d, QrVariant::kQrCode, "QR Code"); }
-
-SymbolExtent MicroQrExtent(std::u32string& d, std::u32string&) { return QrExtent(d, QrVariant::kMicroQr, "Micro QR"); }
 
 }  // namespace kbc

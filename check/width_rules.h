@@ -23,7 +23,5 @@ SymbolExtent MsiWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent Interleaved25Width(std::u32string& data, std::u32string& addon);
 SymbolExtent Usps4cbWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent FimWidth(std::u32string& data, std::u32string& addon);
-SymbolExtent QrCodeExtent(std::u32string& data, std::u32string& addon);
-SymbolExtent MicroQrExtent(std::u32string& data, std::u32string& addon);
 
 }  // namespace kbc

@@ -1,7 +1,5 @@
 // The symbology table: one row per symbology, in code order.
 #include "check/code39_width.h"
-#include "check/databar_width.h"
-#include "check/matrix_width.h"
 #include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
@@ -21,11 +19,12 @@
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
 #include "linear/usps4cb.h"
-#include "matrix/data_matrix_render.h"
+#include "matrix/data_matrix.h"
 #include "matrix/databar.h"
-#include "matrix/databar_render.h"
-#include "matrix/pdf417_render.h"
-#include "matrix/qr_render.h"
+#include "matrix/gs1_matrix.h"
+#include "matrix/matrix_frame.h"
+#include "matrix/pdf417.h"
+#include "matrix/qr_code.h"
 
 namespace kbc {
 namespace {
@@ -95,25 +94,25 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "PostNet", .height = {9, 0}, .shape = Digits(13), .printsText = false, .width = PostNetWidth, .renderer = RenderPostNet},
     {.name = "RM4SCC", .height = {21, 0}, .shape = kRm4sccShape, .printsText = false, .width = Rm4sccWidth, .renderer = RenderRm4scc},
     {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .width = PharmacodeWidth, .renderer = RenderPharmacode},
-    {.name = "CIP", .height = kSelfSized, .shape = Bytes(2335), .width = DataMatrixExtent, .renderer = RenderDataMatrix},
+    {.name = "CIP", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .render = RenderMatrixSymbol},
     {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .replacesCheckDigit = true, .width = PznWidth, .renderer = RenderPzn, .encodedDigits = PznDigitsOrEmpty},
     {.name = "MSI", .height = {48, 30}, .shape = Digits(250), .width = MsiWidth, .renderer = RenderMsi},
     {.name = "ITF-SCC", .height = {100, 0}, .shape = Digits(14), .fixedWidth = 305, .renderer = RenderItfScc},
     {.name = "ITF-14", .height = {90, 60}, .shape = Digits(14), .fixedWidth = 145, .renderer = RenderItf14},
     {.name = "Interleaved-25", .height = {90, 60}, .shape = Digits(250), .width = Interleaved25Width, .renderer = RenderInterleaved25},
-    {.name = "QRCode", .height = kSelfSized, .shape = Bytes(7089), .width = QrCodeExtent, .renderer = RenderQrCode},                          // 30
-    {.name = "MicroQR", .height = kSelfSized, .shape = Bytes(15), .width = MicroQrExtent, .renderer = RenderMicroQr},
-    {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .width = Pdf417Extent, .renderer = RenderPdf417},
+    {.name = "QRCode", .height = kSelfSized, .shape = Bytes(7089), .encode = EncodeQrCode, .encodeGs1 = EncodeGs1QrCode, .render = RenderMatrixSymbol},                          // 30
+    {.name = "MicroQR", .height = kSelfSized, .shape = Bytes(15), .encode = EncodeMicroQr, .render = RenderMatrixSymbol},
+    {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodePdf417, .render = RenderMatrixSymbol},
     {.name = "Identcode", .height = {90, 60}, .shape = Digits(12), .replacesCheckDigit = true, .fixedWidth = 127, .renderer = RenderIdentcode, .encodedDigits = IdentcodeDigits},
-    {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .width = DataMatrixExtent, .renderer = RenderDataMatrix},
+    {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .encodeGs1 = EncodeGs1DataMatrix, .render = RenderMatrixSymbol},
     {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .width = Usps4cbWidth, .renderer = RenderUsps4cb},
     {.name = "FIM", .height = {45, 0}, .shape = kFimShape, .width = FimWidth, .renderer = RenderFim},
-    {.name = "Databar-Omnidirectional", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarOmnidirectionalExtent, .renderer = RenderDataBarOmnidirectional, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-Truncated", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarTruncatedExtent, .renderer = RenderDataBarTruncated, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-Stacked", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarStackedExtent, .renderer = RenderDataBarStacked, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarStackedOmnidirectionalExtent, .renderer = RenderDataBarStackedOmnidirectional, .encodedDigits = DataBarGtinDigits},  // 40
-    {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarLimitedExtent, .renderer = RenderDataBarLimited, .encodedDigits = DataBarGtinDigits},
-    {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .width = DataBarExpandedExtent, .renderer = RenderDataBarExpanded},
+    {.name = "Databar-Omnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Truncated", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarTruncated, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Stacked", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStacked, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStackedOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},  // 40
+    {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarLimited, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpanded, .encodeGs1 = EncodeGs1DataBarExpanded, .render = RenderMatrixSymbol},
     {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .width = TelepenWidth, .renderer = RenderTelepen},
 }};
 // clang-format on

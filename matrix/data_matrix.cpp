@@ -18,6 +18,8 @@ using EncoderHandle = std::unique_ptr<DmtxEncode, EncoderFree>;
 // data is refused before the library sees it.
 constexpr std::size_t kMostInputBytes = 3116;
 
+constexpr std::int64_t kModuleUnits = 3;  // units a module takes across and up
+
 }  // namespace
 
 std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes, int fnc1) {
@@ -60,42 +62,32 @@ std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> b
   return symbol;
 }
 
-namespace {
+EncodedSymbol DataMatrixEncodedSymbol(const DataMatrixSymbol& symbol) {
+  EncodedSymbol encoded;
+  encoded.width = kModuleUnits * std::int64_t(symbol.side);
+  encoded.height = double(encoded.width);
+  ModuleGrid& grid = encoded.grid;
+  grid.columns = std::size_t(symbol.side);
+  grid.rows = std::size_t(symbol.side);
+  grid.moduleWidth = kModuleUnits;
+  grid.moduleHeight = kModuleUnits;
+  grid.modules.reserve(symbol.modules.size());
+  for (const std::uint8_t module : symbol.modules) grid.modules.push_back(module ? '1' : '0');
+  return encoded;
+}
 
-// A run asks for the same data's symbol up to four times (the writer's and the
-// placement's data checks, the renderer's size query and its module string); the
-// last symbol is kept per thread, keyed by the whole input, so it is built once.
-struct LastEncoding {
-  bool filled = false;
-  std::u32string data;
-  std::optional<DataMatrixSymbol> symbol;
-};
-
-const std::optional<DataMatrixSymbol>& MemoisedSymbol(std::u32string_view data) {
-  thread_local LastEncoding last;
-  if (!last.filled || last.data != data) {
-    const std::optional<std::string> bytes = EncodeMacRoman(data);
-    last.symbol = bytes ? DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()})
-                        : std::nullopt;
-    last.data = data;
-    last.filled = true;
+EncodedSymbol EncodeDataMatrix(std::u32string_view data, std::u32string_view) {
+  const std::optional<std::string> bytes = EncodeMacRoman(data);
+  if (!bytes) return EncodedSymbol::Refused("Data Matrix data must be Mac OS Roman text");
+  const std::optional<DataMatrixSymbol> symbol =
+      DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
+  if (!symbol) {
+    return EncodedSymbol::Refused("the data is too long for any Data Matrix symbol (" + std::to_string(bytes->size()) +
+                                  " bytes; the largest holds 3116 digits or 1558 other characters)");
   }
-  return last.symbol;
-}
-
-}  // namespace
-
-int DataMatrixSymbolSide(std::u32string_view data) {
-  const std::optional<DataMatrixSymbol>& symbol = MemoisedSymbol(data);
-  return symbol ? symbol->side : 0;
-}
-
-void DataMatrixModuleString(std::u32string_view data, std::string& out) {
-  out.clear();
-  const std::optional<DataMatrixSymbol>& symbol = MemoisedSymbol(data);
-  if (!symbol) return;
-  out.reserve(symbol->modules.size());
-  for (std::uint8_t module : symbol->modules) out.push_back(module ? '1' : '0');
+  EncodedSymbol encoded = DataMatrixEncodedSymbol(*symbol);
+  encoded.encoded = data;
+  return encoded;
 }
 
 }  // namespace kbc

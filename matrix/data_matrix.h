@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/encoded_symbol.h"
+
 namespace kbc {
 
 // One encoded symbol without a quiet zone: side × side modules, row-major, top
@@ -26,15 +28,11 @@ struct DataMatrixSymbol {
 // 0..255) is encoded as FNC1.
 std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes, int fnc1 = -1);
 
-// The two answers below share the run's last encoding: asking both, or asking
-// again for the same data, encodes it once. The text is taken as Mac OS Roman.
+// The symbol's module grid, 3 × 3 units a module, no quiet zone.
+EncodedSymbol DataMatrixEncodedSymbol(const DataMatrixSymbol& symbol);
 
-// Modules per side of the symbol; 0 when the data cannot be encoded (too long,
-// or a character without a Mac OS Roman byte), so the data check refuses it.
-int DataMatrixSymbolSide(std::u32string_view data);
-
-// Replaces out with the symbol's module string, '1' dark and '0' light, top row
-// first; left empty when the data cannot be encoded.
-void DataMatrixModuleString(std::u32string_view data, std::string& out);
+// The rows' encoder (Data Matrix and CIP): the symbol of the text taken as Mac
+// OS Roman, or why there is none.
+EncodedSymbol EncodeDataMatrix(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

@@ -8,6 +8,7 @@
 
 #include "core/string_ops.h"
 #include "linear/ean_tables.h"
+#include "linear/gs1_element_string.h"
 #include "matrix/databar_syntax.h"
 #include "platform/shared_library.h"
 #include "platform/utf8.h"
@@ -146,6 +147,14 @@ DataBarEncoding EncodeNumeric(const KindLayout& layout, DataBarKind kind, std::u
   return RunZint(layout, digits, {});
 }
 
+// The GTIN-14 a numeric kind carries: the 13 digits and their computed check digit.
+std::u32string GtinDigits(std::u32string_view data) {
+  std::u32string digits(data);
+  PadLeft(digits, kNumericDigits, U'0');
+  digits.push_back(char32_t(U'0' + EanCheckDigit(digits)));
+  return digits;
+}
+
 }  // namespace
 
 void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
@@ -154,13 +163,6 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
   } else {
     PadLeft(data, kNumericDigits, U'0');
   }
-}
-
-std::u32string DataBarGtinDigits(std::u32string_view data) {
-  std::u32string digits(data);
-  NormaliseDataBarData(DataBarKind::kOmnidirectional, digits);
-  digits.push_back(char32_t(U'0' + EanCheckDigit(digits)));
-  return digits;
 }
 
 DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data) {
@@ -172,46 +174,55 @@ DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data) {
   return RunZint(layout, elements.linear, elements.composite);
 }
 
-namespace {
-
-// A run asks for the same symbol up to four times (the writer's and the
-// placement's data checks, the renderer's size and its module string); the
-// last encoding is kept, per thread, keyed by the whole input.
-struct LastEncoding {
-  bool filled = false;
-  DataBarKind kind = DataBarKind::kOmnidirectional;
-  std::u32string data;
-  DataBarEncoding encoding;
-};
-
-}  // namespace
-
-const DataBarEncoding& DataBarEncoded(DataBarKind kind, std::u32string_view data) {
-  thread_local LastEncoding last;
+EncodedSymbol EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data) {
   std::u32string normalised(data);
   NormaliseDataBarData(kind, normalised);
-  if (!last.filled || last.kind != kind || last.data != normalised) {
-    last.encoding = EncodeDataBar(kind, normalised);
-    last.kind = kind;
-    last.data = std::move(normalised);
-    last.filled = true;
+  const DataBarEncoding encoding = EncodeDataBar(kind, normalised);
+  if (!encoding.refusal.empty()) return EncodedSymbol::Refused(encoding.refusal);
+  const DataBarSymbol& bars = encoding.symbol;
+  EncodedSymbol symbol;
+  ModuleGrid& grid = symbol.grid;
+  grid.columns = bars.width;
+  for (std::size_t row = 0; row < bars.rows.size(); ++row) {
+    for (int copy = 0; copy < bars.heights[row]; ++copy) {
+      grid.modules += bars.rows[row];
+      ++grid.rows;
+    }
   }
-  return last.encoding;
+  symbol.width = std::int64_t(grid.columns);
+  symbol.height = double(grid.rows);
+  symbol.encoded = kind == DataBarKind::kExpanded ? std::move(normalised) : GtinDigits(data);
+  return symbol;
 }
 
-MatrixSize DataBarSize(DataBarKind kind, std::u32string_view data) {
-  const DataBarSymbol& symbol = DataBarEncoded(kind, data).symbol;
-  std::size_t height = 0;
-  for (const int rowHeight : symbol.heights) height += std::size_t(rowHeight);
-  return {symbol.width, height};
+EncodedSymbol EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view) {
+  return EncodeDataBarSymbol(DataBarKind::kOmnidirectional, data);
 }
 
-void DataBarModuleString(DataBarKind kind, std::u32string_view data, ModuleString& out) {
-  out.clear();
-  const DataBarSymbol& symbol = DataBarEncoded(kind, data).symbol;
-  for (std::size_t row = 0; row < symbol.rows.size(); ++row) {
-    for (int copy = 0; copy < symbol.heights[row]; ++copy) out += symbol.rows[row];
-  }
+EncodedSymbol EncodeDataBarTruncated(std::u32string_view data, std::u32string_view) {
+  return EncodeDataBarSymbol(DataBarKind::kTruncated, data);
+}
+
+EncodedSymbol EncodeDataBarStacked(std::u32string_view data, std::u32string_view) {
+  return EncodeDataBarSymbol(DataBarKind::kStacked, data);
+}
+
+EncodedSymbol EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view) {
+  return EncodeDataBarSymbol(DataBarKind::kStackedOmnidirectional, data);
+}
+
+EncodedSymbol EncodeDataBarLimited(std::u32string_view data, std::u32string_view) {
+  return EncodeDataBarSymbol(DataBarKind::kLimited, data);
+}
+
+EncodedSymbol EncodeDataBarExpanded(std::u32string_view data, std::u32string_view) {
+  return EncodeDataBarSymbol(DataBarKind::kExpanded, data);
+}
+
+EncodedSymbol EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view) {
+  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
+  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
+  return EncodeDataBarSymbol(DataBarKind::kExpanded, Gs1DataBarData(parsed.fields));
 }
 
 }  // namespace kbc

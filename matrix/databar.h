@@ -1,7 +1,7 @@
 // The six GS1 DataBar symbols (ISO/IEC 24724) over libzint: one module per
 // pixel, one-row separators, Expanded always in one row. The library encodes;
 // this file fixes the data each kind takes, the row heights, the rows' order
-// (top first) and the answers the rest of the system asks for.
+// (top first) and the symbol the renderer draws.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "matrix/matrix_frame.h"
+#include "core/encoded_symbol.h"
 
 namespace kbc {
 
@@ -43,23 +43,26 @@ struct DataBarEncoding {
 // takes at most 70 characters.
 void NormaliseDataBarData(DataBarKind kind, std::u32string& data);
 
-// The GTIN-14 a numeric kind carries: the 13 digits and their computed check digit.
-std::u32string DataBarGtinDigits(std::u32string_view data);
-
 // Encodes normalised data. Expanded data is an element string: application
 // identifiers as bare digits, "#" for FNC1, and "|" before the data of a
 // composite component (CC-A or CC-B above the linear symbol).
 DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data);
 
-// The answers below normalise their copy of the data and share the run's last
-// encoding: asking all of them encodes the data once.
-const DataBarEncoding& DataBarEncoded(DataBarKind kind, std::u32string_view data);
+// The data normalised and encoded, as the renderer draws it: every pixel row a
+// grid row, one unit a module. The numeric kinds carry the GTIN-14 (the 13
+// digits and their computed check digit), Expanded the normalised data.
+EncodedSymbol EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data);
 
-// Row width and row count in modules (a pixel row is a row); 0 × 0 when refused.
-MatrixSize DataBarSize(DataBarKind kind, std::u32string_view data);
+// The rows' encoders.
+EncodedSymbol EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EncodeDataBarTruncated(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EncodeDataBarStacked(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EncodeDataBarLimited(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EncodeDataBarExpanded(std::u32string_view data, std::u32string_view addon);
 
-// Replaces out with the module string: every pixel row top first, left module
-// first. Left empty when the data is refused.
-void DataBarModuleString(DataBarKind kind, std::u32string_view data, ModuleString& out);
+// Expanded under -gs1 1: the element string as typed, with its application
+// identifiers in brackets, rewritten into Expanded data first.
+EncodedSymbol EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view addon);
 
 }  // namespace kbc

@@ -4,9 +4,12 @@
 #include <qrencode.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "linear/gs1_element_string.h"
+#include "matrix/data_matrix.h"
+#include "matrix/qr_code.h"
 #include "platform/shared_library.h"
 
 namespace kbc {
@@ -70,15 +73,7 @@ bool AppendSegments(const QrInputLibrary& qr, QRinput* input, std::string_view j
   return true;
 }
 
-std::string Joined(std::u32string_view elementString) {
-  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
-  if (!parsed.refusal.empty()) return {};
-  return Gs1JoinedFields(parsed.fields, '\x1D');
-}
-
-}  // namespace
-
-std::optional<QrSymbol> EncodeGs1QrSymbol(std::string_view joined) {
+std::optional<QrSymbol> Gs1QrSymbol(std::string_view joined) {
   const QrInputLibrary& qr = QrInput();
   if (!qr.usable || joined.empty()) return std::nullopt;
   const std::unique_ptr<QRinput, QrInputFree> input(qr.create(0, QR_ECLEVEL_L));
@@ -93,45 +88,37 @@ std::optional<QrSymbol> EncodeGs1QrSymbol(std::string_view joined) {
   return symbol;
 }
 
-std::optional<DataMatrixSymbol> EncodeGs1DataMatrix(std::string_view joined) {
+std::optional<DataMatrixSymbol> Gs1DataMatrixSymbol(std::string_view joined) {
   if (joined.empty()) return std::nullopt;
   // FNC1 first: a leading GS, which the FNC1 property turns into codeword 232.
   const std::string withFnc1 = "\x1D" + std::string(joined);
   return DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(withFnc1.data()), withFnc1.size()}, '\x1D');
 }
 
-MatrixSize Gs1QrSize(std::u32string_view elementString) {
-  const std::optional<QrSymbol> symbol = EncodeGs1QrSymbol(Joined(elementString));
-  const std::size_t side = symbol ? std::size_t(symbol->width + 2 * QrQuietZone(QrVariant::kQrCode)) : 0;
-  return {side, side};
-}
+}  // namespace
 
-void Gs1QrModules(std::u32string_view elementString, ModuleString& out) {
-  out.clear();
-  const std::optional<QrSymbol> symbol = EncodeGs1QrSymbol(Joined(elementString));
-  if (!symbol) return;
-  const std::size_t margin = std::size_t(QrQuietZone(QrVariant::kQrCode));
-  const std::size_t width = std::size_t(symbol->width);
-  const std::size_t side = width + 2 * margin;
-  out.assign(side * side, '0');
-  for (std::size_t row = 0; row < width; ++row) {
-    for (std::size_t column = 0; column < width; ++column) {
-      if (symbol->modules[row * width + column]) out[(row + margin) * side + margin + column] = '1';
-    }
+EncodedSymbol EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view) {
+  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
+  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
+  const std::optional<QrSymbol> symbol = Gs1QrSymbol(Gs1JoinedFields(parsed.fields, '\x1D'));
+  // libqrencode 4.1.1 rejects its own FNC1-first header (a zero-length entry), so
+  // every GS1 QR Code fails there until it is built another way.
+  if (!symbol) {
+    return EncodedSymbol::Refused("GS1 QR Code cannot be made with this libqrencode (it refuses FNC1 in first position)");
   }
+  EncodedSymbol encoded = QrEncodedSymbol(*symbol, QrVariant::kQrCode);
+  encoded.encoded = elementString;
+  return encoded;
 }
 
-MatrixSize Gs1DataMatrixSize(std::u32string_view elementString) {
-  const std::optional<DataMatrixSymbol> symbol = EncodeGs1DataMatrix(Joined(elementString));
-  const std::size_t side = symbol ? std::size_t(symbol->side) : 0;
-  return {side, side};
-}
-
-void Gs1DataMatrixModules(std::u32string_view elementString, ModuleString& out) {
-  out.clear();
-  const std::optional<DataMatrixSymbol> symbol = EncodeGs1DataMatrix(Joined(elementString));
-  if (!symbol) return;
-  for (const std::uint8_t module : symbol->modules) out.push_back(module ? '1' : '0');
+EncodedSymbol EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view) {
+  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
+  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
+  const std::optional<DataMatrixSymbol> symbol = Gs1DataMatrixSymbol(Gs1JoinedFields(parsed.fields, '\x1D'));
+  if (!symbol) return EncodedSymbol::Refused("the element string is too long for any Data Matrix symbol");
+  EncodedSymbol encoded = DataMatrixEncodedSymbol(*symbol);
+  encoded.encoded = elementString;
+  return encoded;
 }
 
 }  // namespace kbc

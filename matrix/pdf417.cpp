@@ -25,6 +25,9 @@ constexpr std::string_view kStartPattern = "11111111010101000";
 constexpr std::string_view kStopPattern = "111111101000101001";
 constexpr int kCodewordModules = 17;
 
+// Units a module is drawn high; it is 1 unit wide.
+constexpr double kModuleHeight = 2;
+
 int EccCount(int level) { return 2 << level; }
 
 // The largest level whose error correction still fits in `room` codewords.
@@ -164,47 +167,26 @@ std::optional<Pdf417Symbol> Pdf417Encode(std::span<const std::uint8_t> bytes) {
   return symbol;
 }
 
-namespace {
-
-// A run asks for the same data's symbol several times (the writer's and the
-// placement's data checks, the renderer's size queries and its module string);
-// the last symbol is kept per thread, keyed by the whole input, so it is built once.
-struct LastEncoding {
-  bool filled = false;
-  std::u32string data;
-  std::optional<Pdf417Symbol> symbol;
-};
-
-const std::optional<Pdf417Symbol>& MemoisedSymbol(std::u32string_view data) {
-  thread_local LastEncoding last;
-  if (!last.filled || last.data != data) {
-    const std::optional<std::string> bytes = EncodeMacRoman(data);
-    last.symbol =
-        bytes ? Pdf417Encode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}) : std::nullopt;
-    last.data = data;
-    last.filled = true;
+EncodedSymbol EncodePdf417(std::u32string_view data, std::u32string_view) {
+  const std::optional<std::string> bytes = EncodeMacRoman(data);
+  if (!bytes) return EncodedSymbol::Refused("PDF417 data must be Mac OS Roman text");
+  const std::optional<Pdf417Symbol> symbol =
+      Pdf417Encode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
+  if (!symbol) {
+    return EncodedSymbol::Refused("the data is too long for a PDF417 symbol (" + std::to_string(bytes->size()) +
+                                  " bytes need more than 926 codewords)");
   }
-  return last.symbol;
-}
-
-}  // namespace
-
-int Pdf417RowCount(std::u32string_view data) {
-  const std::optional<Pdf417Symbol>& symbol = MemoisedSymbol(data);
-  return symbol ? symbol->rows : 0;
-}
-
-int Pdf417ModuleWidth(std::u32string_view data) {
-  const std::optional<Pdf417Symbol>& symbol = MemoisedSymbol(data);
-  return symbol ? symbol->moduleColumns : 0;
-}
-
-void Pdf417ModuleString(std::u32string_view data, std::string& out) {
-  out.clear();
-  const std::optional<Pdf417Symbol>& symbol = MemoisedSymbol(data);
-  if (!symbol) return;
-  out.reserve(symbol->modules.size());
-  for (std::uint8_t module : symbol->modules) out.push_back(module ? '1' : '0');
+  EncodedSymbol encoded;
+  encoded.width = symbol->moduleColumns;
+  encoded.height = kModuleHeight * symbol->rows;
+  encoded.encoded = data;
+  ModuleGrid& grid = encoded.grid;
+  grid.columns = std::size_t(symbol->moduleColumns);
+  grid.rows = std::size_t(symbol->rows);
+  grid.moduleHeight = kModuleHeight;
+  grid.modules.reserve(symbol->modules.size());
+  for (const std::uint8_t module : symbol->modules) grid.modules.push_back(module ? '1' : '0');
+  return encoded;
 }
 
 }  // namespace kbc

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/encoded_symbol.h"
+
 namespace kbc {
 
 // What a segment of the data is compacted as.
@@ -53,17 +55,8 @@ struct Pdf417Symbol {
 // The whole symbol of the bytes, or nothing when the data is too long.
 std::optional<Pdf417Symbol> Pdf417Encode(std::span<const std::uint8_t> bytes);
 
-// The three answers below share the run's last encoding: asking all of them, or
-// asking again for the same data, encodes it once. The text is taken as Mac OS Roman.
-
-// Rows of the symbol; 0 when the data cannot be encoded, so the data check refuses it.
-int Pdf417RowCount(std::u32string_view data);
-
-// Modules per row; 0 when the data cannot be encoded.
-int Pdf417ModuleWidth(std::u32string_view data);
-
-// Replaces out with the symbol's module string, '1' for a bar and '0' for a
-// space, top row first; left empty when the data cannot be encoded.
-void Pdf417ModuleString(std::u32string_view data, std::string& out);
+// The row's encoder: the symbol of the text taken as Mac OS Roman, its grid 1
+// unit a module across and 2 up, no quiet zone; or why there is none.
+EncodedSymbol EncodePdf417(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

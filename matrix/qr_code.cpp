@@ -32,6 +32,8 @@ using QrCodeHandle = std::unique_ptr<QRcode, QrCodeFree>;
 
 constexpr int kMicroQrLastVersion = 4;
 
+constexpr std::int64_t kModuleUnits = 3;  // units a module takes across and up
+
 QrCodeHandle EncodeBytes(const std::string& bytes, QrVariant variant) {
   const QrEncodeLibrary& qr = QrEncode();
   if (!qr.usable) return nullptr;
@@ -47,12 +49,10 @@ QrCodeHandle EncodeBytes(const std::string& bytes, QrVariant variant) {
   return nullptr;
 }
 
-}  // namespace
-
-std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant variant) {
-  const std::optional<std::string> bytes = EncodeMacRoman(data);
-  if (!bytes || bytes->find('\0') != std::string::npos) return std::nullopt;
-  const QrCodeHandle code = EncodeBytes(*bytes, variant);
+// Nothing when the data has a NUL or no symbol holds it.
+std::optional<QrSymbol> EncodeBytesSymbol(const std::string& bytes, QrVariant variant) {
+  if (bytes.find('\0') != std::string::npos) return std::nullopt;
+  const QrCodeHandle code = EncodeBytes(bytes, variant);
   if (!code || code->width <= 0) return std::nullopt;
 
   QrSymbol symbol;
@@ -65,54 +65,57 @@ std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant varia
   return symbol;
 }
 
-namespace {
-
-// A run asks for the same data's symbol up to four times (the writer's and the
-// placement's data checks, the renderer's size query and its module string), and
-// encoding a version-40 symbol costs about a quarter of writing its whole SVG
-// document. So the last symbol encoded is kept for the rest of the run: the one
-// piece of mutable state the encoders keep, per thread, keyed by the whole input.
-struct LastEncoding {
-  bool filled = false;
-  QrVariant variant = QrVariant::kQrCode;
-  std::u32string data;
-  std::optional<QrSymbol> symbol;
-};
-
-const std::optional<QrSymbol>& MemoisedQrSymbol(std::u32string_view data, QrVariant variant) {
-  thread_local LastEncoding last;
-  if (!last.filled || last.variant != variant || last.data != data) {
-    last.symbol = EncodeQrSymbol(data, variant);
-    last.variant = variant;
-    last.data = data;
-    last.filled = true;
+EncodedSymbol EncodeQr(std::u32string_view data, QrVariant variant, const std::string& name) {
+  const std::optional<std::string> bytes = EncodeMacRoman(data);
+  if (!bytes) return EncodedSymbol::Refused(name + " data must be Mac OS Roman text");
+  if (bytes->find('\0') != std::string::npos) return EncodedSymbol::Refused(name + " data cannot hold a NUL character");
+  const std::optional<QrSymbol> symbol = EncodeBytesSymbol(*bytes, variant);
+  if (!symbol) {
+    return EncodedSymbol::Refused("the data is too long for any " + name + " symbol (" +
+                                  std::to_string(bytes->size()) + " bytes)");
   }
-  return last.symbol;
+  EncodedSymbol encoded = QrEncodedSymbol(*symbol, variant);
+  encoded.encoded = data;
+  return encoded;
 }
 
 }  // namespace
 
-int QrSymbolSide(std::u32string_view data, QrVariant variant) {
-  const std::optional<QrSymbol>& symbol = MemoisedQrSymbol(data, variant);
-  return symbol ? symbol->width + 2 * QrQuietZone(variant) : 0;
+std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant variant) {
+  const std::optional<std::string> bytes = EncodeMacRoman(data);
+  if (!bytes) return std::nullopt;
+  return EncodeBytesSymbol(*bytes, variant);
 }
 
-void QrModuleString(std::u32string_view data, std::string& out, QrVariant variant) {
-  out.clear();
-  const std::optional<QrSymbol>& symbol = MemoisedQrSymbol(data, variant);
-  if (!symbol) return;
-
+EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant) {
   const std::size_t margin = std::size_t(QrQuietZone(variant));
-  const std::size_t width = std::size_t(symbol->width);
+  const std::size_t width = std::size_t(symbol.width);
   const std::size_t side = width + 2 * margin;
+  EncodedSymbol encoded;
+  encoded.width = kModuleUnits * std::int64_t(side);
+  encoded.height = double(encoded.width);
+  ModuleGrid& grid = encoded.grid;
+  grid.columns = side;
+  grid.rows = side;
+  grid.moduleWidth = kModuleUnits;
+  grid.moduleHeight = kModuleUnits;
   // Light everywhere, the quiet zone included; then the dark modules.
-  out.assign(side * side, '0');
+  grid.modules.assign(side * side, '0');
   for (std::size_t row = 0; row < width; ++row) {
-    char* line = out.data() + (row + margin) * side + margin;
+    char* line = grid.modules.data() + (row + margin) * side + margin;
     for (std::size_t column = 0; column < width; ++column) {
-      if (symbol->modules[row * width + column]) line[column] = '1';
+      if (symbol.modules[row * width + column]) line[column] = '1';
     }
   }
+  return encoded;
+}
+
+EncodedSymbol EncodeQrCode(std::u32string_view data, std::u32string_view) {
+  return EncodeQr(data, QrVariant::kQrCode, "QR Code");
+}
+
+EncodedSymbol EncodeMicroQr(std::u32string_view data, std::u32string_view) {
+  return EncodeQr(data, QrVariant::kMicroQr, "Micro QR");
 }
 
 }  // namespace kbc

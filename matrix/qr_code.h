@@ -1,6 +1,5 @@
 // QR Code and Micro QR over libqrencode: the encoding parameters, the Micro QR
-// version search, the quiet zone, and the two answers the rest of the system
-// asks for (the symbol side and the module string).
+// version search, the quiet zone, and the symbol as the renderer draws it.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +7,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/encoded_symbol.h"
 
 namespace kbc {
 
@@ -30,16 +31,11 @@ constexpr int QrQuietZone(QrVariant variant) { return variant == QrVariant::kMic
 // library reads a NUL-terminated string, so anything after it would be lost).
 std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant variant);
 
-// The two answers below share the run's last encoding: asking both, or asking
-// again for the same data, encodes it once.
+// The symbol's module grid with the quiet zone on every side, 3 × 3 units a module.
+EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant);
 
-// Modules per side including the quiet zone on both sides; 0 when the data
-// cannot be encoded, so the data check refuses it.
-int QrSymbolSide(std::u32string_view data, QrVariant variant);
-
-// Replaces out with the module string of the symbol including its quiet zone:
-// side × side characters, '1' dark and '0' light, top row first. Left empty
-// when the data cannot be encoded.
-void QrModuleString(std::u32string_view data, std::string& out, QrVariant variant);
+// The rows' encoders: the symbol of the data, or why there is none.
+EncodedSymbol EncodeQrCode(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EncodeMicroQr(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

@@ -1,12 +1,14 @@
 // Data Matrix: codewords and sizes of known cases, symbols equal to an
-// independent encoder's, and the largest symbol's structure.
+// independent encoder's, the largest symbol's structure, and the rows' encoders.
 #include <gtest/gtest.h>
 
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/symbology.h"
 #include "matrix/data_matrix.h"
+#include "matrix/gs1_matrix.h"
 #include "support/zint_dump.h"
 
 namespace kbc {
@@ -109,6 +111,59 @@ TEST(DataMatrixEncode, DigitSymbolsEqualAnIndependentEncoder) {
         }
         ASSERT_EQ(rows[std::size_t(y)].substr(0, ours.size()), ours) << codewords << " codewords, row " << y;
       }
+    }
+  }
+}
+
+// The rows' encoder: 3 units a module, the text taken as Mac OS Roman, and a
+// reason when no symbol holds the data.
+TEST(EncodeDataMatrix, SizesAndRefusals) {
+  const struct {
+    const char* source;
+    std::u32string data;
+    std::size_t side;     // 0: refused
+    const char* refusal;  // part of the reason
+  } rows[] = {
+      {"six digits fill 10 × 10", U"123456", 10, ""},
+      {"é is one Mac OS Roman byte", U"\u00E9", 10, ""},
+      {"3116 digits fill 144 × 144", std::u32string(3116, U'5'), 144, ""},
+      {"3117 digits are too many", std::u32string(3117, U'5'), 0, "too long for any Data Matrix symbol (3117 bytes;"},
+      {"a character without a Mac OS Roman byte", U"A\u4E00", 0, "must be Mac OS Roman text"},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = EncodeDataMatrix(row.data, U"");
+    EXPECT_EQ(symbol.width, std::int64_t(3 * row.side)) << row.source;
+    EXPECT_EQ(symbol.grid.columns, row.side) << row.source;
+    EXPECT_EQ(symbol.grid.rows, row.side) << row.source;
+    EXPECT_EQ(symbol.grid.modules.size(), row.side * row.side) << row.source;
+    EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << row.source << ": " << symbol.refusal;
+    EXPECT_EQ(symbol.refusal.empty(), row.side > 0) << row.source;
+    if (row.side > 0) {
+      EXPECT_EQ(symbol.encoded, row.data) << row.source;
+    }
+  }
+}
+
+// The grids, plain and GS1 (FNC1 first, GS between fields), row for row as
+// zint draws the same data: a mirrored or transposed grid would fail.
+TEST(EncodeDataMatrix, GridsEqualAnIndependentEncoder) {
+  const struct {
+    Encoder encode;
+    std::u32string data;
+    std::vector<std::string> zint;
+  } rows[] = {
+      {EncodeDataMatrix, U"123456", {"-b", "71", "--square", "-d", "123456"}},
+      {EncodeDataMatrix, std::u32string(88, U'9'), {"-b", "71", "--square", "-d", std::string(88, '9')}},
+      {EncodeGs1DataMatrix, U"(01)09501101530003", {"-b", "71", "--square", "--gs1", "-d", "[01]09501101530003"}},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
+    ASSERT_EQ(zint.size(), symbol.grid.rows) << row.zint.back();
+    for (std::size_t y = 0; y < zint.size(); ++y) {
+      const std::size_t columns = symbol.grid.columns;
+      EXPECT_EQ(zint[y].substr(0, columns), symbol.grid.modules.substr(y * columns, columns))
+          << row.zint.back() << " row " << y;
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/symbology.h"
 #include "matrix/databar.h"
 #include "matrix/databar_syntax.h"
 #include "platform/utf8.h"
@@ -16,16 +17,16 @@ namespace {
 
 using Kind = DataBarKind;
 
-std::string Modules(Kind kind, std::u32string_view data) {
-  ModuleString out = "stale";
-  DataBarModuleString(kind, data, out);
-  return out;
+// The distinct rows of data as a row takes it (before normalisation).
+DataBarEncoding Encoded(Kind kind, std::u32string data) {
+  NormaliseDataBarData(kind, data);
+  return EncodeDataBar(kind, data);
 }
 
 // Widths and heights of the symbol layouts; Expanded widths from the bit counts
 // of ISO/IEC 24724's encodation (12 bits a character, the check character first,
 // 49 modules a pair with its finder, 32 a last single one, 4 of guards).
-TEST(DataBarSize, KnownSizes) {
+TEST(EncodeDataBarSymbol, KnownSizes) {
   const struct {
     const char* source;
     Kind kind;
@@ -47,10 +48,12 @@ TEST(DataBarSize, KnownSizes) {
       {"CC-A of 3 rows adds 2 × 3 + 1", Kind::kExpanded, U"0198898765432106|10ABC", 134, 41},
   };
   for (const auto& row : rows) {
-    const MatrixSize size = DataBarSize(row.kind, row.data);
-    EXPECT_EQ(size.columns, row.width) << row.source;
-    EXPECT_EQ(size.rows, row.height) << row.source;
-    EXPECT_EQ(Modules(row.kind, row.data).size(), row.width * row.height) << row.source;
+    const EncodedSymbol symbol = EncodeDataBarSymbol(row.kind, row.data);
+    EXPECT_EQ(symbol.width, std::int64_t(row.width)) << row.source;
+    EXPECT_EQ(symbol.height, double(row.height)) << row.source;
+    EXPECT_EQ(symbol.grid.columns, row.width) << row.source;
+    EXPECT_EQ(symbol.grid.rows, row.height) << row.source;
+    EXPECT_EQ(symbol.grid.modules.size(), row.width * row.height) << row.source;
   }
 }
 
@@ -102,13 +105,13 @@ TEST(DataBarModuleRows, StandardFigures) {
         "10101111000110001111110000101000111001101000010"}},
   };
   for (const auto& figure : figures) {
-    const DataBarEncoding& encoding = DataBarEncoded(figure.kind, figure.data);
+    const DataBarEncoding encoding = Encoded(figure.kind, figure.data);
     EXPECT_EQ(encoding.symbol.rows, figure.rows) << figure.source;
   }
 }
 
 // Data the symbols cannot carry is refused with its reason, never drawn blank.
-TEST(DataBarEncoded, RefusalsSayWhy) {
+TEST(EncodeDataBar, RefusalsSayWhy) {
   const struct {
     Kind kind;
     std::u32string data;
@@ -129,10 +132,12 @@ TEST(DataBarEncoded, RefusalsSayWhy) {
   };
   for (const auto& row : rows) {
     const std::string data = ToUtf8(row.data);
-    const DataBarEncoding& encoding = DataBarEncoded(row.kind, row.data);
+    const DataBarEncoding encoding = Encoded(row.kind, row.data);
     EXPECT_NE(encoding.refusal.find(row.reason), std::string::npos) << data << ": " << encoding.refusal;
-    EXPECT_EQ(DataBarSize(row.kind, row.data).columns, 0u) << data;
-    EXPECT_EQ(Modules(row.kind, row.data), "") << data;
+    const EncodedSymbol symbol = EncodeDataBarSymbol(row.kind, row.data);
+    EXPECT_EQ(symbol.refusal, encoding.refusal) << data;
+    EXPECT_EQ(symbol.width, 0) << data;
+    EXPECT_EQ(symbol.grid.modules, "") << data;
   }
 }
 
@@ -167,12 +172,12 @@ TEST(DataBarComposite, ComponentRowsFollowTheFourColumnList) {
   std::vector<std::size_t> seen;
   for (std::size_t length = 1; length <= 60; length += 3) {
     const std::u32string data = linear + U"|10" + std::u32string(length, U'A');
-    const DataBarEncoding& encoding = DataBarEncoded(Kind::kExpanded, data);
+    const DataBarEncoding encoding = Encoded(Kind::kExpanded, data);
     ASSERT_EQ(encoding.refusal, "") << length;
     const std::size_t componentRows = encoding.symbol.rows.size() - 2;
     EXPECT_NE(std::ranges::find(allowed, componentRows), allowed.end()) << componentRows;
     EXPECT_TRUE(seen.empty() || componentRows >= seen.back()) << length;
-    EXPECT_EQ(DataBarSize(Kind::kExpanded, data).rows, 34 + 2 * componentRows + 1);
+    EXPECT_EQ(EncodeDataBarSymbol(Kind::kExpanded, data).grid.rows, 34 + 2 * componentRows + 1);
     EXPECT_EQ(encoding.symbol.width, 134u);
     seen.push_back(componentRows);
   }
@@ -218,7 +223,7 @@ TEST(DataBarModuleRows, EqualZintDump) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToUtf8(row.data));
-    const DataBarEncoding& encoding = DataBarEncoded(row.kind, row.data);
+    const DataBarEncoding encoding = Encoded(row.kind, row.data);
     ASSERT_EQ(encoding.refusal, "");
     const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
     ASSERT_EQ(zint.size(), encoding.symbol.rows.size());
@@ -230,6 +235,42 @@ TEST(DataBarModuleRows, EqualZintDump) {
         EXPECT_EQ(zint[i].substr(width, 5), "00000");
       }
     }
+  }
+}
+
+// The grid repeats each distinct row as many pixel rows as it is high, top
+// first; the symbol carries what warnings compare with the data given.
+TEST(EncodeDataBarSymbol, PixelRowsAndCarriedData) {
+  const struct {
+    Encoder encode;
+    std::u32string data;
+    std::u32string encoded;
+    std::vector<std::size_t> heights;  // of the distinct rows, top first
+  } rows[] = {
+      {EncodeDataBarOmnidirectional, U"2001234567890", U"20012345678909", {33}},
+      {EncodeDataBarTruncated, U"123", U"00000000001236", {13}},
+      {EncodeDataBarStacked, U"0001234567890", U"00012345678905", {5, 1, 7}},
+      {EncodeDataBarStackedOmnidirectional, U"12345678901231", U"12345678901231", {33, 1, 1, 1, 33}},
+      {EncodeDataBarLimited, U"1501234567890", U"15012345678907", {10}},
+      {EncodeDataBarExpanded, U"0198898765432106|10ABC", U"0198898765432106|10ABC", {2, 2, 2, 1, 34}},
+      {EncodeGs1DataBarExpanded, U"(01)98898765432106(3202)012345", U"01988987654321063202012345", {34}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(ToUtf8(row.data));
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    ASSERT_EQ(symbol.refusal, "");
+    EXPECT_EQ(symbol.encoded, row.encoded);
+    const ModuleGrid& grid = symbol.grid;
+    std::size_t y = 0;
+    for (const std::size_t height : row.heights) {
+      const std::string first = grid.modules.substr(y * grid.columns, grid.columns);
+      for (std::size_t copy = 1; copy < height; ++copy) {
+        EXPECT_EQ(grid.modules.substr((y + copy) * grid.columns, grid.columns), first) << "row " << y + copy;
+      }
+      y += height;
+    }
+    EXPECT_EQ(grid.rows, y);
+    EXPECT_EQ(grid.modules.size(), grid.columns * y);
   }
 }
 

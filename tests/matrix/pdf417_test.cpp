@@ -2,6 +2,7 @@
 // the row layout, all without drawing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <map>
 #include <random>
@@ -200,6 +201,43 @@ TEST(Pdf417Encode, RandomDataGivesConsistentSymbols) {
     EXPECT_EQ(symbol->codewords[0] + (2 << symbol->errorLevel), symbol->rows * symbol->codeColumns);
     for (int c : symbol->codewords) ASSERT_LT(unsigned(c), 929u);
     EXPECT_EQ(symbol->modules.size(), std::size_t(symbol->rows * symbol->moduleColumns));
+  }
+}
+
+// The row's encoder: the symbol of the text as Mac OS Roman bytes, drawn
+// 1 × 2 units a module; or a refusal with its reason.
+TEST(EncodePdf417, GridAndRefusals) {
+  const struct {
+    std::u32string data;
+    std::size_t rows, columns;  // modules; 0 × 0: refused
+    const char* refusal;        // part of the reason
+  } rows[] = {
+      {U"Hello, World!", 18, 17 * 5 + 1, ""},
+      {std::u32string(1850, U'9'), 50, 17 * 18 + 1, ""},
+      {U"caf\u00E9", 14, 17 * 5 + 1, ""},
+      {std::u32string(1850, U'\u00E9'), 0, 0, "too long for a PDF417 symbol (1850 bytes need more than 926 codewords)"},
+      {U"A\u4E00", 0, 0, "PDF417 data must be Mac OS Roman text"},
+  };
+  for (const auto& row : rows) {
+    const std::string source(row.data.begin(), row.data.begin() + std::min<std::size_t>(row.data.size(), 12));
+    const EncodedSymbol symbol = EncodePdf417(row.data, U"");
+    EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << source << ": " << symbol.refusal;
+    EXPECT_EQ(symbol.refusal.empty(), row.rows > 0) << source;
+    EXPECT_EQ(symbol.grid.rows, row.rows) << source;
+    EXPECT_EQ(symbol.grid.columns, row.columns) << source;
+    EXPECT_EQ(symbol.width, std::int64_t(row.columns)) << source;
+    if (row.rows == 0) continue;
+    EXPECT_EQ(symbol.height, 2.0 * double(row.rows)) << source;
+    EXPECT_EQ(symbol.grid.moduleHeight, 2) << source;
+    EXPECT_EQ(symbol.encoded, row.data) << source;
+    // The grid is the encoder's modules, row for row.
+    std::string bytes;
+    for (const char32_t c : row.data) bytes.push_back(c == U'\u00E9' ? '\x8E' : char(c));
+    const auto plain = Pdf417Encode(Bytes(bytes));
+    ASSERT_TRUE(plain) << source;
+    std::string modules;
+    for (const std::uint8_t module : plain->modules) modules.push_back(module ? '1' : '0');
+    EXPECT_EQ(symbol.grid.modules, modules) << source;
   }
 }
 

@@ -1,47 +1,57 @@
-// QR Code and Micro QR front: symbol sides and module strings.
+// QR Code and Micro QR: symbol sides, refusals and module grids.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
+#include "core/symbology.h"
 #include "matrix/qr_code.h"
 
 namespace kbc {
 namespace {
 
-// The side includes the quiet zone; 0 is no symbol, and then no modules either.
-TEST(QrSymbolSide, KnownSidesAndModuleCounts) {
+// The side includes the quiet zone and every module is 3 units square; data
+// no symbol holds is refused with its reason.
+TEST(EncodeQr, KnownSidesAndRefusals) {
   const struct {
     const char* source;
-    QrVariant variant;
+    Encoder encode;
     std::u32string data;
-    std::size_t side;
+    std::size_t side;     // 0: refused
+    const char* refusal;  // part of the reason
   } rows[] = {
-      {"one character is version 1: 21 + 8", QrVariant::kQrCode, U"A", 29},
-      {"7089 digits fill version 40-L: 177 + 8", QrVariant::kQrCode, std::u32string(7089, U'7'), 185},
-      {"2953 bytes fill version 40-L in 8-bit mode", QrVariant::kQrCode, std::u32string(2953, U'a'), 185},
-      {"3000 lower-case letters exceed version 40-L", QrVariant::kQrCode, std::u32string(3000, U'a'), 0},
-      {"digits only fit M1: 11 + 4", QrVariant::kMicroQr, U"12345", 15},
-      {"upper-case letters need M2: 13 + 4", QrVariant::kMicroQr, U"HELLO", 17},
-      {"lower-case letters need 8-bit mode, M3: 15 + 4", QrVariant::kMicroQr, U"hello", 19},
-      {"15 Mac OS Roman bytes fill M4-L: 17 + 4", QrVariant::kMicroQr, std::u32string(15, U'\u00E9'), 21},
-      {"16 bytes exceed M4-L", QrVariant::kMicroQr, std::u32string(16, U'q'), 0},
-      {"a character without a Mac OS Roman byte", QrVariant::kQrCode, U"A\u4E00", 0},
-      {"a NUL would cut the data short", QrVariant::kQrCode, std::u32string(U"A\0B", 3), 0},
-      {"no data at all", QrVariant::kQrCode, U"", 0},
+      {"one character is version 1: 21 + 8", EncodeQrCode, U"A", 29, ""},
+      {"7089 digits fill version 40-L: 177 + 8", EncodeQrCode, std::u32string(7089, U'7'), 185, ""},
+      {"2953 bytes fill version 40-L in 8-bit mode", EncodeQrCode, std::u32string(2953, U'a'), 185, ""},
+      {"3000 lower-case letters exceed version 40-L", EncodeQrCode, std::u32string(3000, U'a'), 0,
+       "too long for any QR Code symbol (3000 bytes)"},
+      {"digits only fit M1: 11 + 4", EncodeMicroQr, U"12345", 15, ""},
+      {"upper-case letters need M2: 13 + 4", EncodeMicroQr, U"HELLO", 17, ""},
+      {"lower-case letters need 8-bit mode, M3: 15 + 4", EncodeMicroQr, U"hello", 19, ""},
+      {"15 Mac OS Roman bytes fill M4-L: 17 + 4", EncodeMicroQr, std::u32string(15, U'\u00E9'), 21, ""},
+      {"16 bytes exceed M4-L", EncodeMicroQr, std::u32string(16, U'q'), 0, "too long for any Micro QR symbol (16 bytes)"},
+      {"a character without a Mac OS Roman byte", EncodeQrCode, U"A\u4E00", 0, "QR Code data must be Mac OS Roman"},
+      {"a NUL would cut the data short", EncodeQrCode, std::u32string(U"A\0B", 3), 0, "cannot hold a NUL"},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(QrSymbolSide(row.data, row.variant), int(row.side)) << row.source;
-    std::string modules = "stale";
-    QrModuleString(row.data, modules, row.variant);
-    EXPECT_EQ(modules.size(), row.side * row.side) << row.source;
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    EXPECT_EQ(symbol.width, std::int64_t(3 * row.side)) << row.source;
+    EXPECT_EQ(symbol.grid.columns, row.side) << row.source;
+    EXPECT_EQ(symbol.grid.rows, row.side) << row.source;
+    EXPECT_EQ(symbol.grid.modules.size(), row.side * row.side) << row.source;
+    EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << row.source << ": " << symbol.refusal;
+    EXPECT_EQ(symbol.refusal.empty(), row.side > 0) << row.source;
+    if (row.side > 0) {
+      EXPECT_EQ(symbol.height, 3.0 * double(row.side)) << row.source;
+      EXPECT_EQ(symbol.encoded, row.data) << row.source;
+    }
   }
 }
 
 // The rows come from an independent encoder (zint 2.11 --dump) told the version,
 // level L and the mask our library chose; they catch a mirrored, transposed or
 // shifted module string, which decoders would still read.
-TEST(QrModuleString, MatchesAnIndependentEncoderInsideTheQuietZone) {
+TEST(EncodeQr, ModulesMatchAnIndependentEncoderInsideTheQuietZone) {
   const struct {
     const char* source;
     QrVariant variant;
@@ -65,8 +75,8 @@ TEST(QrModuleString, MatchesAnIndependentEncoderInsideTheQuietZone) {
        "1011000101000"},
   };
   for (const auto& symbol : symbols) {
-    std::string modules;
-    QrModuleString(symbol.data, modules, symbol.variant);
+    const Encoder encode = symbol.variant == QrVariant::kMicroQr ? EncodeMicroQr : EncodeQrCode;
+    const std::string modules = encode(symbol.data, U"").grid.modules;
     const std::size_t margin = std::size_t(QrQuietZone(symbol.variant)), side = symbol.width + 2 * margin;
     ASSERT_EQ(modules.size(), side * side) << symbol.source;
     std::string inside;

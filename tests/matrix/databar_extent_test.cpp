@@ -1,4 +1,5 @@
-// The data check's DataBar sizes equal what the renderers draw, over random data.
+// The checked image of a DataBar symbol is the one drawn, with every module
+// inside it, over random data (composite components among it).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,7 +39,7 @@ std::u32string RandomData(SymbologyType type, std::mt19937& random) {
 
 // With an opaque background the renderer's first rectangle is the image; every
 // module lies inside it. Refused data is not drawn at all.
-TEST(DataBarExtent, CheckedSizeIsDrawnSize) {
+TEST(DataBarImage, CheckedSizeIsDrawnSize) {
   std::mt19937 random(20261207);
   int accepted = 0;
   for (SymbologyType type = kDataBarOmnidirectional; type <= kDataBarExpanded; ++type) {
