@@ -14,7 +14,7 @@
 
 #include "core/string_ops.h"
 #include "platform/atomic_file.h"
-#include "platform/mac_roman.h"
+#include "platform/argument_text.h"
 
 namespace kbc {
 namespace {
@@ -77,7 +77,9 @@ RequestResult DrawLine(const CommandLine& line, const BatchLine& batchLine, cons
     return {false, {"\"" + path + "\" is the batch file itself; it was not overwritten"}, {}};
   }
   BarcodeSettings settings = line.settings;
-  settings.data = DecodeMacRoman(batchLine.bytes);
+  ArgumentText data = DecodeArgument(batchLine.bytes);
+  settings.data = std::move(data.text);
+  settings.dataUtf8 = data.utf8;
   UnescapeControlChars(settings.data);
   return DrawRequest(line.action, path, std::move(settings));
 }

@@ -15,6 +15,7 @@
 #include "core/string_ops.h"
 #include "cli/usage.h"
 #include "output/writers.h"
+#include "platform/argument_text.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
@@ -231,6 +232,9 @@ std::string OneLine(std::string_view message) {
 RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   const std::u32string given = settings.data;
   const std::u32string givenAddOn = settings.addon;
+  // The 2-D symbols encode the bytes as typed, one character each, whatever
+  // the characters they spell.
+  if (settings.dataUtf8 && TakesBytes(settings.symbology)) settings.data = DecodeMacRoman(ToUtf8(settings.data));
   const ShapingReport shaping = ShapeDataForType(settings);
   // The request's one check and encoding, shared by the warnings and the writer.
   const DataCheck check = CheckBarcodeData(settings);
@@ -266,7 +270,8 @@ OutputAction ActionFromWord(std::u32string_view word) {
 
 void ApplyOption(CommandLine& line, std::string_view option, std::string_view rawValue) {
   BarcodeSettings& s = line.settings;
-  const std::u32string value = DecodeMacRoman(rawValue);
+  const ArgumentText argument = DecodeArgument(rawValue);
+  const std::u32string& value = argument.text;
 
   if (option == "-action") {
     line.action = ActionFromWord(value);
@@ -277,6 +282,7 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     line.unknownType = s.symbology == kNoSymbology ? std::string(rawValue) : std::string();
   } else if (option == "-data") {
     s.data = value;
+    s.dataUtf8 = argument.utf8;
     UnescapeControlChars(s.data);
   } else if (option == "-addon") {
     s.addon = value;

@@ -33,6 +33,9 @@ enum PlacementMode : std::int16_t {
 // not wanted (the bitmap and PDF writers draw on a canvas only).
 struct BarcodeSettings {
   std::u32string data;
+  // The data was typed as UTF-8: the symbologies that take the argument's own
+  // bytes get them back from it.
+  bool dataUtf8 = false;
   std::u32string addon;
   std::string* epsText = nullptr;  // UTF-8 EPS document text
   std::string* svgText = nullptr;  // UTF-8 SVG document text

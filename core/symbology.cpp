@@ -23,6 +23,9 @@ void AppendSymbologyName(std::u32string& text, SymbologyType code) {
   for (const char c : SymbologyName(code)) text.push_back(char32_t(c));
 }
 
+// Only the 2-D shapes turn escapes into control characters: they take bytes.
+bool TakesBytes(SymbologyType code) { return SymbologyRowOf(code).shape.prepare == Prepare::Unescape; }
+
 HeightRule HeightRuleFor(SymbologyType symbology) { return SymbologyRowOf(symbology).height; }
 
 int CappedHeight(double baseHeight, double trimCap, double trim) {

@@ -172,6 +172,10 @@ SymbologyType SymbologyFromName(std::u32string_view name);
 // Appends the name of the code; nothing for codes outside 1..43.
 void AppendSymbologyName(std::u32string& text, SymbologyType code);
 
+// Whether the symbology encodes the data's bytes (the 2-D symbols) rather
+// than its characters.
+bool TakesBytes(SymbologyType code);
+
 // The height rule of a code (base 0, cap 0 outside 1..43 and for 2-D symbols).
 HeightRule HeightRuleFor(SymbologyType symbology);
 

@@ -4,15 +4,26 @@
 
 #include "core/symbology.h"
 #include "core/string_ops.h"
+#include "platform/argument_text.h"
+#include "platform/mac_roman.h"
 
 namespace kbc {
 namespace {
+
+// Data typed as UTF-8 reaches the 2-D symbols as its bytes; the documents
+// show the characters typed, unless the cut split one.
+std::u32string ShownData(const BarcodeSettings& s) {
+  if (!s.dataUtf8 || !TakesBytes(s.symbology)) return s.data;
+  const std::optional<std::string> bytes = EncodeMacRoman(s.data);
+  std::optional<std::u32string> typed = bytes ? DecodeStrictUtf8(*bytes) : std::nullopt;
+  return typed ? std::move(*typed) : s.data;
+}
 
 std::u32string NameDataAddon(const BarcodeSettings& s) {
   std::u32string text;
   AppendSymbologyName(text, s.symbology);
   text += U' ';
-  text += s.data;
+  text += ShownData(s);
   text += U' ';
   text += s.addon;
   const auto end = std::find_if_not(text.rbegin(), text.rend(), IsTrimmedWhiteSpace).base();
