@@ -1,6 +1,5 @@
 #include "check/gs1_extent.h"
 
-#include "linear/gs1_128.h"
 #include "linear/gs1_element_string.h"
 #include "matrix/gs1_matrix.h"
 
@@ -11,11 +10,6 @@ bool HasGs1Mode(SymbologyType symbology) {
 }
 
 SymbolExtent MeasureGs1(SymbologyType symbology, std::u32string& data) {
-  if (symbology == kEan128) {
-    const Gs1_128Symbol symbol = EncodeGs1_128(data);
-    if (!symbol.refusal.empty()) return SymbolExtent::Refused(symbol.refusal);
-    return {Gs1_128Width(symbol)};
-  }
   if (symbology == kQrCode || symbology == kDataMatrix) {
     const Gs1ElementString parsed = ParseGs1ElementString(data);
     if (!parsed.refusal.empty()) return SymbolExtent::Refused(parsed.refusal);

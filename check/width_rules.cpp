@@ -17,28 +17,12 @@ std::int64_t Length(const std::u32string& s) { return std::int64_t(s.size()); }
 
 std::string Count(std::size_t n) { return std::to_string(n); }
 
-bool IsDigitsOnly(const std::u32string& s) { return std::ranges::all_of(s, IsAsciiDigit); }
-
 void KeepDigits(std::u32string& s) {
   std::erase_if(s, [](char32_t c) { return !IsAsciiDigit(c); });
 }
 
 // Codabar start/stop letters and the four FIM marks.
 constexpr bool IsLetterAToD(char32_t c) { return (c >= U'A' && c <= U'D') || (c >= U'a' && c <= U'd'); }
-
-// Symbols of Code 128 data: an even run of digits packs two per symbol (set C);
-// data beyond digits and capitals loses what set A/B cannot encode.
-std::int64_t Code128SymbolCount(std::u32string& d) {
-  std::erase_if(d, [](char32_t c) { return c >= 128; });
-  const bool digitsOnly = IsDigitsOnly(d);
-  if (digitsOnly && d.size() % 2 == 0) return Length(d) / 2;
-  const bool digitsAndCapitals = std::ranges::all_of(d, [](char32_t c) { return IsAsciiDigit(c) || IsAsciiUpper(c); });
-  if (!digitsAndCapitals) std::erase_if(d, [](char32_t c) { return c < 32 || c > 127; });
-  return Length(d);
-}
-
-// Data of characters none of the code sets holds would draw start, check and stop alone.
-SymbolExtent Code128NothingToEncode() { return SymbolExtent::Refused("Code-128 data has no character it can encode"); }
 
 // Codabar character widths with the narrow-to-wide ratio of our renderer.
 int CodabarCharacterWidth(char32_t c) {
@@ -82,18 +66,6 @@ SymbolExtent UpcEWidth(std::u32string& d, std::u32string&) {
                                  ToUtf8(d.substr(0, 1)) + ")");
   }
   return {67};
-}
-
-SymbolExtent Code128Width(std::u32string& d, std::u32string&) {
-  const std::int64_t symbols = Code128SymbolCount(d);
-  if (d.empty()) return Code128NothingToEncode();
-  return {11 * symbols + 55};
-}
-
-SymbolExtent Ean128Width(std::u32string& d, std::u32string&) {
-  const std::int64_t symbols = Code128SymbolCount(d);
-  if (d.empty()) return Code128NothingToEncode();
-  return {11 * symbols + 66};
 }
 
 SymbolExtent Code25Width(std::u32string& d, std::u32string&) { return {14 * Length(d) + 36}; }

@@ -13,6 +13,7 @@
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "linear/gs1_128.h"
 #include "linear/identcode.h"
 #include "linear/msi.h"
 #include "linear/pharmacode.h"
@@ -74,15 +75,15 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "", .height = {0, 0}, .shape = kNoShape},
     {.name = "EAN-13", .height = {80, 50}, .shape = Retail(13, CharacterClass::Digits, 5), .replacesCheckDigit = true, .width = RetailAddOnWidth, .renderer = RenderEan13, .encodedDigits = Ean13Digits},
     {.name = "EAN-8", .height = {65, 35}, .shape = Digits(8), .replacesCheckDigit = true, .fixedWidth = 81, .renderer = RenderEan8, .encodedDigits = Ean8Digits},
-    {.name = "EAN-128", .height = {60, 40}, .shape = Text(250), .width = Ean128Width, .renderer = RenderEan128},
-    {.name = "EAN-14", .height = {100, 70}, .shape = Digits(14), .fixedWidth = 154, .renderer = RenderEan14},
-    {.name = "EAN-18", .height = {100, 70}, .shape = Digits(18), .fixedWidth = 176, .renderer = RenderEan18},
+    {.name = "EAN-128", .height = {60, 40}, .shape = Text(250), .encode = Ean128Encoding, .encodeGs1 = Gs1_128Encoding, .render = RenderCode128},
+    {.name = "EAN-14", .height = {100, 70}, .shape = Digits(14), .encode = Ean14Encoding, .render = RenderEan14},
+    {.name = "EAN-18", .height = {100, 70}, .shape = Digits(18), .encode = Ean18Encoding, .render = RenderEan18},
     {.name = "EAN-99", .height = {80, 50}, .shape = Digits(10), .fixedWidth = 113, .renderer = RenderEan99},
     {.name = "EAN-Coupon", .height = {80, 50}, .shape = Digits(10), .fixedWidth = 113, .renderer = RenderEanCoupon},
     {.name = "EAN-Velocity", .height = {65, 35}, .shape = Digits(6), .fixedWidth = 81, .renderer = RenderEan8},
     {.name = "UPC-A", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 5), .replacesCheckDigit = true, .width = RetailAddOnWidth, .renderer = RenderUpcA, .encodedDigits = UpcADigits},
     {.name = "UPC-E", .height = {80, 50}, .shape = Digits(8), .replacesCheckDigit = true, .width = UpcEWidth, .renderer = RenderUpcE, .encodedDigits = UpcEDigitsWithCheck},         // 10
-    {.name = "Code-128", .height = {60, 40}, .shape = Text(250), .width = Code128Width, .renderer = RenderCode128},
+    {.name = "Code-128", .height = {60, 40}, .shape = Text(250), .encode = Code128Encoding, .render = RenderCode128},
     {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .width = Code93Width, .renderer = RenderCode93},
     {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .width = Code39Width, .renderer = RenderCode39},
     {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .replacesCheckDigit = true, .width = Code32Width, .renderer = RenderCode32, .encodedDigits = Code32Number},
