@@ -8,7 +8,6 @@
 #include "matrix/qr_code.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
-#include "platform/utf8.h"
 
 namespace kbc {
 namespace {
@@ -50,31 +49,7 @@ SymbolExtent QrExtent(const std::u32string& data, QrVariant variant, std::string
 
 }  // namespace
 
-// 2-digit and 5-digit add-ons have their own widths; anything longer is not
-// drawn as an add-on.
-SymbolExtent RetailAddOnWidth(std::u32string&, std::u32string& addon) {
-  if (addon.empty() || addon.size() >= 6) return {113};
-  return {addon.size() <= 2 ? 138 : 165};
-}
-
-// UPC-E suppresses zeros of number systems 0 and 1 only: the other number
-// systems have no UPC-E form, and a symbol carrying one reads as nothing.
-SymbolExtent UpcEWidth(std::u32string& d, std::u32string&) {
-  PadLeft(d, 7, U'0');
-  if (d.front() != U'0' && d.front() != U'1') {
-    return SymbolExtent::Refused("UPC-E exists only for number systems 0 and 1 (the data starts with " +
-                                 ToUtf8(d.substr(0, 1)) + ")");
-  }
-  return {67};
-}
-
 SymbolExtent Code25Width(std::u32string& d, std::u32string&) { return {14 * Length(d) + 36}; }
-
-// Coupon extension: digit pairs when even, one symbol per character when odd.
-SymbolExtent UpcCouponWidth(std::u32string&, std::u32string& addon) {
-  const std::int64_t n = addon.size() % 2 == 0 ? Length(addon) / 2 : Length(addon);
-  return {11 * n + 189};
-}
 
 // Data without its own start/stop letters gets A in front and B behind.
 SymbolExtent CodabarWidth(std::u32string& d, std::u32string&) {

@@ -9,10 +9,7 @@
 
 namespace kbc {
 
-SymbolExtent RetailAddOnWidth(std::u32string& data, std::u32string& addon);  // EAN-13, UPC-A, book numbers
-SymbolExtent UpcEWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent Code25Width(std::u32string& data, std::u32string& addon);
-SymbolExtent UpcCouponWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent CodabarWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent PostNetWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent Rm4sccWidth(std::u32string& data, std::u32string& addon);

@@ -87,6 +87,14 @@ TEST(NumericCodes, WorkedExamples) {
   EXPECT_EQ(PharmacodeDigits(U"1234567890"), U"234567890");
 }
 
+TEST(IdentcodeEncoding, CarriesTheDigitsAndShowsThemGrouped) {
+  const EncodedSymbol symbol = IdentcodeEncoding(U"563102430", U"");
+  EXPECT_EQ(symbol.encoded, U"005631024304");
+  EXPECT_EQ(symbol.text, U"00.563 102.430 4");
+  EXPECT_EQ(symbol.elements, InterleavedElements(U"005631024304", Interleaved25Patterns));
+  EXPECT_EQ(symbol.width, 127);
+}
+
 // zint encodes the same symbols: module for module where both draw wide
 // elements 3 units, as narrow/wide sequences where they differ (Code 25's
 // start and stop, Codabar, Identcode). MSI is given our check digit and also
@@ -187,7 +195,7 @@ TEST(NumericCodes, BearerFrameAndGivenDisplayTexts) {
 
   settings.data = U"12345678901";
   test::RecordingTarget identcode;
-  RenderIdentcode(&identcode, settings);
+  RenderIdentcode(&identcode, settings, IdentcodeEncoding(settings.data, U""));
   EXPECT_EQ(ShownText(identcode), U"123456789016");
 }
 
