@@ -7,7 +7,6 @@
 #include "linear/usps4cb.h"
 #include "matrix/qr_code.h"
 #include "platform/mac_roman.h"
-#include "platform/number_text.h"
 
 namespace kbc {
 namespace {
@@ -83,27 +82,6 @@ SymbolExtent Rm4sccWidth(std::u32string& d, std::u32string&) {
   }
   if (d.size() < 7) return SymbolExtent::Refused("RM4SCC needs at least 7 letters or digits (got " + Count(d.size()) + ")");
   return {16 * Length(d) + 24};
-}
-
-// Bars from the right: an odd value takes a narrow bar (1), an even one a wide
-// bar (3); bars stand 2 apart. The digits printed under them need 7 each.
-SymbolExtent PharmacodeWidth(std::u32string& d, std::u32string&) {
-  if (d.size() >= 10) d.erase(0, d.size() - 9);
-  std::int64_t value = IntegerValueOf(d);
-  std::int64_t bars = 0;
-  std::int64_t barsWidth = 0;
-  do {
-    ++bars;
-    if (value % 2 != 0) {
-      barsWidth += 1;
-      value = (value - 1) / 2;
-    } else {
-      barsWidth += 3;
-      value = (value - 2) / 2;
-    }
-  } while (value > 0);
-  barsWidth += 2 * (bars - 1);
-  return {std::max(barsWidth, 7 * Length(d))};
 }
 
 SymbolExtent MsiWidth(std::u32string& d, std::u32string&) {

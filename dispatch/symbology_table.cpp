@@ -1,8 +1,6 @@
 // The symbology table: one row per symbology, in code order.
-#include "check/code39_width.h"
 #include "check/databar_width.h"
 #include "check/matrix_width.h"
-#include "check/telepen_width.h"
 #include "check/width_rules.h"
 #include "core/symbology.h"
 #include "linear/book_numbers.h"
@@ -84,9 +82,9 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "UPC-A", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 5), .encode = UpcAEncoding, .render = RenderUpcA, .replacesCheckDigit = true},
     {.name = "UPC-E", .height = {80, 50}, .shape = Digits(8), .encode = UpcEEncoding, .render = RenderUpcE, .replacesCheckDigit = true},         // 10
     {.name = "Code-128", .height = {60, 40}, .shape = Text(250), .encode = Code128Encoding, .render = RenderCode128},
-    {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .width = Code93Width, .renderer = RenderCode93},
-    {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .width = Code39Width, .renderer = RenderCode39},
-    {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .replacesCheckDigit = true, .width = Code32Width, .renderer = RenderCode32, .encodedDigits = Code32Number},
+    {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .encode = Code93Encoding, .render = RenderNineElementSymbol},
+    {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .encode = Code39Encoding, .render = RenderNineElementSymbol},
+    {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .encode = Code32Encoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true},
     {.name = "Code-25", .height = {80, 50}, .shape = Digits(250), .width = Code25Width, .renderer = RenderCode25},
     {.name = "UPC-Coupon", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 30), .encode = UpcCouponEncoding, .render = RenderUpcCoupon, .replacesCheckDigit = true},
     {.name = "Codabar", .height = {48, 30}, .shape = Digits(250), .width = CodabarWidth, .renderer = RenderCodabar},
@@ -95,9 +93,9 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "ISMN", .height = {95, 50}, .shape = kIsmnShape, .encode = IsmnEncoding, .render = RenderBookNumber},                             // 20
     {.name = "PostNet", .height = {9, 0}, .shape = Digits(13), .printsText = false, .width = PostNetWidth, .renderer = RenderPostNet},
     {.name = "RM4SCC", .height = {21, 0}, .shape = kRm4sccShape, .printsText = false, .width = Rm4sccWidth, .renderer = RenderRm4scc},
-    {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .width = PharmacodeWidth, .renderer = RenderPharmacode},
+    {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .encode = PharmacodeEncoding, .render = RenderPharmacode},
     {.name = "CIP", .height = kSelfSized, .shape = Bytes(2335), .width = DataMatrixExtent, .renderer = RenderDataMatrix},
-    {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .replacesCheckDigit = true, .width = PznWidth, .renderer = RenderPzn, .encodedDigits = PznDigitsOrEmpty},
+    {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .encode = PznEncoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true},
     {.name = "MSI", .height = {48, 30}, .shape = Digits(250), .width = MsiWidth, .renderer = RenderMsi},
     {.name = "ITF-SCC", .height = {100, 0}, .shape = Digits(14), .fixedWidth = 305, .renderer = RenderItfScc},
     {.name = "ITF-14", .height = {90, 60}, .shape = Digits(14), .fixedWidth = 145, .renderer = RenderItf14},
@@ -115,7 +113,7 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarStackedOmnidirectionalExtent, .renderer = RenderDataBarStackedOmnidirectional, .encodedDigits = DataBarGtinDigits},  // 40
     {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .replacesCheckDigit = true, .width = DataBarLimitedExtent, .renderer = RenderDataBarLimited, .encodedDigits = DataBarGtinDigits},
     {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .width = DataBarExpandedExtent, .renderer = RenderDataBarExpanded},
-    {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .width = TelepenWidth, .renderer = RenderTelepen},
+    {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .encode = TelepenEncoding, .render = RenderTelepen},
 }};
 // clang-format on
 

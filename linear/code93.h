@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/encoded_symbol.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -81,6 +80,8 @@ Code93Checks Code93CheckCharacters(std::u32string_view expanded);
 // stop with its termination bar, as element widths.
 ElementWidths Code93Elements(std::u32string_view data);
 
-void RenderCode93(DrawingTarget* target, const BarcodeSettings& settings);
+// Carries and shows the data as given, with any characters the symbol drops;
+// drawn as Code 39 is.
+EncodedSymbol Code93Encoding(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

@@ -95,6 +95,24 @@ TEST(IdentcodeEncoding, CarriesTheDigitsAndShowsThemGrouped) {
   EXPECT_EQ(symbol.width, 127);
 }
 
+// Telepen carries its characters with digit pairs packed; Pharmacode its last
+// nine digits; both show the data as given.
+TEST(NumericCodes, TelepenAndPharmacodeEncodings) {
+  const EncodedSymbol telepen = TelepenEncoding(U"1234", U"");
+  EXPECT_EQ(telepen.encoded, std::u32string({39, 61}));
+  EXPECT_EQ(telepen.text, U"1234");
+  EXPECT_EQ(telepen.elements, TelepenElements(std::u32string({39, 61})));
+  EXPECT_EQ(telepen.width, 80);
+  EXPECT_EQ(TelepenEncoding(U"x\u00E9", U"").encoded, U"x");
+
+  const EncodedSymbol one = PharmacodeEncoding(U"3", U"");
+  EXPECT_EQ(WidthDigits(one.elements), "121");
+  EXPECT_EQ(one.width, 7);  // the bars take 4, the one digit 7
+  const EncodedSymbol wide = PharmacodeEncoding(U"65535", U"");  // 16 narrow bars: 16 + 15 × 2 = 46 > 5 × 7
+  EXPECT_EQ(wide.width, 46);
+  EXPECT_EQ(PharmacodeEncoding(U"1234567890", U"").encoded, U"234567890");
+}
+
 // zint encodes the same symbols: module for module where both draw wide
 // elements 3 units, as narrow/wide sequences where they differ (Code 25's
 // start and stop, Codabar, Identcode). MSI is given our check digit and also
