@@ -9,14 +9,6 @@
 
 namespace kbc {
 
-SymbolExtent Code25Width(std::u32string& data, std::u32string& addon);
-SymbolExtent CodabarWidth(std::u32string& data, std::u32string& addon);
-SymbolExtent PostNetWidth(std::u32string& data, std::u32string& addon);
-SymbolExtent Rm4sccWidth(std::u32string& data, std::u32string& addon);
-SymbolExtent MsiWidth(std::u32string& data, std::u32string& addon);
-SymbolExtent Interleaved25Width(std::u32string& data, std::u32string& addon);
-SymbolExtent Usps4cbWidth(std::u32string& data, std::u32string& addon);
-SymbolExtent FimWidth(std::u32string& data, std::u32string& addon);
 SymbolExtent QrCodeExtent(std::u32string& data, std::u32string& addon);
 SymbolExtent MicroQrExtent(std::u32string& data, std::u32string& addon);
 

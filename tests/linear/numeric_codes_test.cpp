@@ -113,6 +113,32 @@ TEST(NumericCodes, TelepenAndPharmacodeEncodings) {
   EXPECT_EQ(PharmacodeEncoding(U"1234567890", U"").encoded, U"234567890");
 }
 
+// What the symbols carry and show, and their widths from their elements.
+TEST(NumericCodes, EncodingsCarryAndShow) {
+  const struct {
+    const char* source;
+    Encoder encode;
+    std::u32string_view data, encoded, text;
+    std::int64_t width;
+  } rows[] = {
+      {"Codabar adds its start and stop, in capitals as carried", CodabarEncoding, U"123", U"A123B", U"a123b", 64},
+      {"MSI: 12 a digit and 19", MsiEncoding, U"1234", U"1234", U"1234", 67},
+      {"Code 25: 14 a digit and 36", Code25Encoding, U"12", U"12", U"12", 64},
+      {"Interleaved-25 carries the 0 it adds", Interleaved25Encoding, U"123", U"0123", U"0123", 55},
+      {"ITF-14 carries the data as given, shows 14 digits", Itf14Encoding, U"123", U"123", U"00000000000123", 145},
+      {"ITF-SCC: a fixed image", ItfSccEncoding, U"1", U"1", U"00000000000001", 305},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    EXPECT_EQ(symbol.encoded, row.encoded) << row.source;
+    EXPECT_EQ(symbol.text, row.text) << row.source;
+    EXPECT_EQ(symbol.width, row.width) << row.source;
+  }
+  EXPECT_EQ(CodabarEncoding(U"123", U"").elements, CodabarElements(U"a123b"));
+  EXPECT_EQ(MsiEncoding(U"1234", U"").elements, MsiElements(MsiBits(U"1234")));
+  EXPECT_EQ(Itf14Encoding(U"123", U"").elements, InterleavedElements(U"00000000000123", Interleaved25Patterns));
+}
+
 // zint encodes the same symbols: module for module where both draw wide
 // elements 3 units, as narrow/wide sequences where they differ (Code 25's
 // start and stop, Codabar, Identcode). MSI is given our check digit and also
@@ -202,7 +228,7 @@ TEST(NumericCodes, BearerFrameAndGivenDisplayTexts) {
   settings.displayText = U"XYZ";
   settings.showText = 1;
   test::RecordingTarget itfScc;
-  RenderItfScc(&itfScc, settings);
+  RenderItfScc(&itfScc, settings, ItfSccEncoding(settings.data, U""));
   const std::vector<test::RecordedCall> widths = itfScc.Only("linewidth");
   ASSERT_EQ(widths.size(), 2u);
   EXPECT_TRUE(widths[0].a == 10 && widths[1].a == 1);
