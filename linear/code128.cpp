@@ -162,12 +162,6 @@ ElementWidths Code128Elements(const Code128Symbol& symbol) {
   return elements;
 }
 
-int Code128ModuleCount(const Code128Symbol& symbol) { return ModuleCount(Code128Elements(symbol)); }
-
-double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top) {
-  return FillElements(frame, x, Code128Elements(symbol), bottom, top);
-}
-
 EncodedSymbol Code128EncodedSymbol(const Code128Symbol& values, std::u32string text, int layout) {
   EncodedSymbol symbol;
   symbol.elements = Code128Elements(values);

@@ -86,13 +86,6 @@ Code128Symbol EncodeFixedLengthGs1(std::u32string_view applicationIdentifier, st
 // The element widths of a symbol, start to stop; even indices are bars.
 ElementWidths Code128Elements(const Code128Symbol& symbol);
 
-// The number of modules from the start's first bar to the stop's last.
-int Code128ModuleCount(const Code128Symbol& symbol);
-
-// Draws the bar elements from x, each one rectangle from bottom to top;
-// returns the x after the stop.
-double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top);
-
 // How the text under a Code 128 symbol is set: one full-size character per
 // symbol character, or small and close from the left edge (set C, whose
 // characters hold two digits each, and the GS1 forms).

@@ -68,11 +68,6 @@ UpcEDigits PrepareUpcE(std::u32string_view data) {
   return upcE;
 }
 
-std::u32string UpcEDigitsWithCheck(std::u32string_view data) {
-  const UpcEDigits upcE = PrepareUpcE(data);
-  return upcE.digits + upcE.check;
-}
-
 EncodedSymbol Ean8Encoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol;
   symbol.width = 81;

@@ -24,8 +24,6 @@ struct UpcEDigits {
 // dropped), their zero-suppressed UPC-A form, its check digit and the sets.
 UpcEDigits PrepareUpcE(std::u32string_view data);
 
-// The 7 digits as PrepareUpcE takes them and their check digit.
-std::u32string UpcEDigitsWithCheck(std::u32string_view data);
 
 // The UPC-A form of N d1..d6 by the last digit d6.
 std::u32string ExpandUpcE(std::u32string_view sevenDigits);

@@ -60,7 +60,7 @@ TEST(Code128, SetChoiceValuesAndCheck) {
     const Code128Symbol symbol = EncodeCode128(row.data, row.fnc1);
     EXPECT_EQ(symbol.codeSet, row.codeSet) << row.source;
     EXPECT_EQ(symbol.values, row.values) << row.source;
-    EXPECT_EQ(Code128ModuleCount(symbol) + 20, row.width) << row.source;
+    EXPECT_EQ(ModuleCount(Code128Elements(symbol)) + 20, row.width) << row.source;
   }
 }
 
