@@ -97,13 +97,6 @@ TEST(Code128Encoding, RowsCarryWhatTheirSetTakes) {
   }
 }
 
-TEST(Code128Encoding, NothingTheSetsTakeIsRefused) {
-  for (const std::u32string_view data : {U"\u00E9", U"\x01\u00E9", U"\u0080\u00FF"}) {
-    EXPECT_EQ(Code128Encoding(data, U"").refusal, "Code-128 data has no character it can encode");
-    EXPECT_EQ(Ean128Encoding(data, U"").refusal, "Code-128 data has no character it can encode");
-  }
-}
-
 TEST(Code128, ModulesMatchAnIndependentEncoder) {
   const struct {
     const char* source;
