@@ -37,12 +37,6 @@ std::u32string Code39SymbolText(std::u32string_view data) {
   return text;
 }
 
-int Code39CharacterCount(std::u32string_view symbolText) {
-  int count = 0;
-  for (const char32_t c : symbolText) count += int(PatternOf(c).size() / kElementsPerCharacter);
-  return count;
-}
-
 ElementWidths Code39Elements(std::u32string_view symbolText) {
   ElementWidths elements;
   for (const char32_t c : symbolText) {

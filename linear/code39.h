@@ -86,9 +86,6 @@ static_assert(!Code39AsciiPatterns.back().empty(), "a pattern is missing");
 // dropped, so data ending in one may end in two stars.
 std::u32string Code39SymbolText(std::u32string_view data);
 
-// Code 39 characters drawn for the text: one per basic character, two per pair.
-int Code39CharacterCount(std::u32string_view symbolText);
-
 // Narrow elements 1 unit, wide 3; every character starts with a bar and is
 // followed by a one-unit gap, except the last.
 ElementWidths Code39Elements(std::u32string_view symbolText);
