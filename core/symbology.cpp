@@ -23,6 +23,8 @@ void AppendSymbologyName(std::u32string& text, SymbologyType code) {
   for (const char c : SymbologyName(code)) text.push_back(char32_t(c));
 }
 
+bool HasGs1Mode(SymbologyType code) { return SymbologyRowOf(code).encodeGs1 != nullptr; }
+
 HeightRule HeightRuleFor(SymbologyType symbology) { return SymbologyRowOf(symbology).height; }
 
 int CappedHeight(double baseHeight, double trimCap, double trim) {
