@@ -10,15 +10,19 @@
 
 #include "platform/image_encoders.h"
 
-// libtiff's LZMA codec, replaced when linking (libtiff's own is then never
-// pulled in): it would bring liblzma, whose start-up probe of the processor
-// costs every run of the program, TIFF or not, about a tenth of a millisecond.
+// libtiff's LZMA codec, replaced when linking the static archive (libtiff's own
+// is then never pulled in): it would bring liblzma, whose start-up probe of the
+// processor costs every run of the program, TIFF or not, about a tenth of a
+// millisecond.
 // TIFF files are written with deflate only; a file asking for LZMA is refused,
-// as libtiff refuses a codec it was built without.
+// as libtiff refuses a codec it was built without. A build linking the shared
+// libtiff (KBC_SYSTEM_LIBRARIES) leaves the library its own codecs.
+#if !KBC_SYSTEM_LIBRARIES
 extern "C" int TIFFInitLZMA(TIFF*, int) {
   TIFFErrorExt(nullptr, "TIFFInitLZMA", "LZMA compression is not available");
   return 0;
 }
+#endif
 
 namespace kbc {
 namespace {
