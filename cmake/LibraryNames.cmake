@@ -1,5 +1,6 @@
 # The file names of the libraries the program opens with dlopen, read at
-# configure time from the shared objects their development files install, so
+# configure time from the shared objects their development files install (in
+# the local build libtiff, libjpeg and libdmtx are linked in instead), so
 # that the program opens the interface it was compiled against and no version
 # is written into the source. Written to library_names.h in the build tree.
 #
@@ -32,5 +33,8 @@ kbc_soname(KBC_QRENCODE_SONAME qrencode ${KBC_OPENED_DEPS_LIBRARY_DIRS})
 kbc_soname(KBC_HARFBUZZ_SONAME harfbuzz ${KBC_OPENED_DEPS_LIBRARY_DIRS})
 kbc_soname(KBC_CAIRO_SONAME cairo ${KBC_OPENED_DEPS_LIBRARY_DIRS})
 kbc_soname(KBC_FONTCONFIG_SONAME fontconfig ${KBC_OPENED_DEPS_LIBRARY_DIRS})
+kbc_soname(KBC_TIFF_SONAME tiff ${KBC_SOME_RUNS_DEPS_LIBRARY_DIRS})
+kbc_soname(KBC_JPEG_SONAME jpeg ${KBC_SOME_RUNS_DEPS_LIBRARY_DIRS})
+kbc_soname(KBC_DMTX_SONAME dmtx ${KBC_SOME_RUNS_DEPS_LIBRARY_DIRS})
 list(REMOVE_DUPLICATES KBC_OPENED_PACKAGES)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/library_names.h.in ${CMAKE_BINARY_DIR}/generated/platform/library_names.h @ONLY)
