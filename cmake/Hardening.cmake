@@ -35,3 +35,13 @@ endif()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 add_link_options(LINKER:-z,relro LINKER:-z,now)
+
+# What position independence costs a run is mostly the loader's pass over
+# thousands of relative relocations. Packed (DT_RELR, glibc 2.36 and later)
+# their table shrinks from some 100 KiB, read page by page at start-up, to a
+# few KiB.
+include(CheckLinkerFlag)
+check_linker_flag(CXX LINKER:-z,pack-relative-relocs KBC_HAS_PACKED_RELOCATIONS)
+if(KBC_HAS_PACKED_RELOCATIONS)
+  add_link_options(LINKER:-z,pack-relative-relocs)
+endif()
