@@ -9,13 +9,14 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
+#include "platform/library_names.h"
 #include "platform/shared_library.h"
 
 namespace kbc {
 
 struct Cairo {
-  SharedLibrary library{"libcairo.so.2"};
-  SharedLibrary fontconfig{"libfontconfig.so.1"};
+  SharedLibrary library{kCairoLibrary};
+  SharedLibrary fontconfig{kFontconfigLibrary};
   decltype(cairo_pdf_surface_create_for_stream)* pdfSurfaceCreateForStream = nullptr;
   decltype(cairo_pdf_surface_set_metadata)* pdfSurfaceSetMetadata = nullptr;
   decltype(cairo_surface_finish)* surfaceFinish = nullptr;

@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -109,7 +110,17 @@ std::string ProgramStamp() {
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
   if (length <= 0) return {};
   const std::string program(path, std::size_t(length));
-  return program + '\n' + FileStamp(program);
+  std::string stamp = program + '\n' + FileStamp(program);
+  // Linked as a shared object (KBC_SYSTEM_LIBRARIES), FreeType is a file of its
+  // own, updated apart from the program: its file is stamped too.
+  Dl_info ours{};
+  Dl_info freetype{};
+  if (dladdr(reinterpret_cast<void*>(&ProgramStamp), &ours) != 0 &&
+      dladdr(reinterpret_cast<void*>(&FT_Render_Glyph), &freetype) != 0 && freetype.dli_fbase != ours.dli_fbase &&
+      freetype.dli_fname) {
+    stamp += '\n' + std::string(freetype.dli_fname) + '\n' + FileStamp(freetype.dli_fname);
+  }
+  return stamp;
 }
 
 GlyphCache::GlyphCache(std::string path, std::string programStamp)

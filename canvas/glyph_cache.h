@@ -73,7 +73,8 @@ class GlyphCache {
   std::string key_;
 };
 
-// The stamp of the running program's file.
+// The stamp of the running program's file, and of FreeType's when that is a
+// shared library.
 std::string ProgramStamp();
 
 }  // namespace kbc

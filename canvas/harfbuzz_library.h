@@ -6,12 +6,13 @@
 #include FT_FREETYPE_H
 #include <hb.h>
 
+#include "platform/library_names.h"
 #include "platform/shared_library.h"
 
 namespace kbc {
 
 struct HarfBuzz {
-  SharedLibrary library{"libharfbuzz.so.0"};
+  SharedLibrary library{kHarfBuzzLibrary};
   decltype(hb_blob_create)* blobCreate = nullptr;
   decltype(hb_blob_destroy)* blobDestroy = nullptr;
   decltype(hb_face_create)* faceCreate = nullptr;

@@ -68,7 +68,7 @@ void PdfCanvas::SetDocumentInfo(const PdfDocumentInfo& info) {
 
 std::optional<std::string> PdfCanvas::Finish(std::string& error) {
   if (!lib_) {
-    error = "cairo (libcairo.so.2), which writes PDF documents, could not be opened";
+    error = std::string("cairo (") + kCairoLibrary + "), which writes PDF documents, could not be opened";
     return std::nullopt;
   }
   if (!cairo_) {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "check/gs1_extent.h"
 #include "core/symbology.h"
 
 namespace kbc {
@@ -20,28 +19,9 @@ bool ReadsElementString(const BarcodeSettings& settings) {
   return settings.gs1 == 1 && HasGs1Mode(settings.symbology);
 }
 
-// A row not yet encoded once is measured by its width rule; its renderer encodes again.
-EncodedSymbol MeasureByWidthRule(const SymbologyRow& row, const BarcodeSettings& settings) {
-  std::u32string data = settings.data;
-  std::u32string addon = settings.addon;
-  const SymbolExtent extent = ReadsElementString(settings) ? MeasureGs1(settings.symbology, data)
-                              : row.width != nullptr     ? row.width(data, addon)
-                                                         : SymbolExtent{row.fixedWidth};
-  if (extent.width == 0 && !extent.refusal.empty()) return EncodedSymbol::Refused(extent.refusal);
-  EncodedSymbol symbol;
-  symbol.width = extent.width;
-  symbol.height = extent.height;
-  symbol.encoded = row.encodedDigits != nullptr ? row.encodedDigits(settings.data) : std::move(data);
-  return symbol;
-}
-
 EncodedSymbol Encode(const SymbologyRow& row, const BarcodeSettings& settings) {
-  if (ReadsElementString(settings)) {
-    if (row.encodeGs1 != nullptr) return row.encodeGs1(settings.data, settings.addon);
-  } else if (row.encode != nullptr) {
-    return row.encode(settings.data, settings.addon);
-  }
-  return MeasureByWidthRule(row, settings);
+  if (ReadsElementString(settings)) return row.encodeGs1(settings.data, settings.addon);
+  return row.encode(settings.data, settings.addon);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "check/gs1_extent.h"
+#include "core/symbology.h"
 #include "core/settings.h"
 
 namespace kbc {

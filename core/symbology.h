@@ -105,32 +105,6 @@ struct DataShape {
   std::size_t addOnLength = 0;
 };
 
-// What the data check finds for one symbology: the width in units, and for
-// symbols that size themselves their height; a width of 0 refuses the data,
-// with the reason in words a user can act on.
-struct SymbolExtent {
-  std::int64_t width = 0;
-  std::optional<double> height;  // empty: the row's height rule applies
-  std::string refusal;
-
-  SymbolExtent(std::int64_t w = 0, std::optional<double> h = std::nullopt) : width(w), height(h) {}
-  static SymbolExtent Refused(std::string why) {
-    SymbolExtent refused;
-    refused.refusal = std::move(why);
-    return refused;
-  }
-};
-
-// A width rule may normalise its copies of the data and add-on as it measures.
-using WidthRule = SymbolExtent (*)(std::u32string& data, std::u32string& addon);
-
-// The digits a symbol carries, its computed check digit last, for the
-// symbologies whose data may end in a check digit of the user's own.
-using EncodedDigits = std::u32string (*)(std::u32string_view data);
-
-// A renderer of the earlier form, which encodes the data itself.
-using SettingsRenderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings);
-
 // An encoder: the shaped data and add-on of one request into its symbol, or
 // the reason it cannot be drawn. Pure: the same data gives the same symbol.
 using Encoder = EncodedSymbol (*)(std::u32string_view data, std::u32string_view addon);
@@ -148,12 +122,6 @@ struct SymbologyRow {
   Renderer render = nullptr;
   bool printsText = true;           // false for the postal codes drawn without digits
   bool replacesCheckDigit = false;  // the symbol computes its check digit and drops one given
-  // Rows not yet encoded once: measured by their width rule, drawn by a renderer
-  // that encodes again.
-  int fixedWidth = 0;
-  WidthRule width = nullptr;
-  SettingsRenderer renderer = nullptr;
-  EncodedDigits encodedDigits = nullptr;
 };
 
 // Rows by code; row 0 stands for "none".
@@ -171,6 +139,10 @@ SymbologyType SymbologyFromName(std::u32string_view name);
 
 // Appends the name of the code; nothing for codes outside 1..43.
 void AppendSymbologyName(std::u32string& text, SymbologyType code);
+
+// EAN-128, Databar-Expanded, QRCode and DataMatrix read element strings under
+// -gs1 1: the rows with an element-string encoder.
+bool HasGs1Mode(SymbologyType code);
 
 // Whether the symbology encodes the data's bytes (the 2-D symbols) rather
 // than its characters.

@@ -25,12 +25,7 @@ void DrawCropMarks(DrawingTarget& target, double w, double h) {
 
 void DrawCheckedSymbol(DrawingTarget* target, const BarcodeSettings& settings, const DataCheck& check) {
   if (!check.image) return;
-  const SymbologyRow& row = SymbologyRowOf(settings.symbology);
-  if (row.render != nullptr) {
-    row.render(target, settings, check.symbol);
-  } else if (row.renderer != nullptr) {
-    row.renderer(target, settings);
-  }
+  SymbologyRowOf(settings.symbology).render(target, settings, check.symbol);
 }
 
 float ScaleFactor(double scale) { return static_cast<float>(std::trunc(scale)) / 100.0f; }

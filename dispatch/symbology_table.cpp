@@ -1,7 +1,4 @@
 // The symbology table: one row per symbology, in code order.
-#include "check/code39_width.h"
-#include "check/telepen_width.h"
-#include "check/width_rules.h"
 #include "core/symbology.h"
 #include "linear/book_numbers.h"
 #include "linear/codabar.h"
@@ -11,6 +8,7 @@
 #include "linear/coupons.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "linear/gs1_128.h"
 #include "linear/identcode.h"
 #include "linear/msi.h"
 #include "linear/pharmacode.h"
@@ -71,49 +69,49 @@ constexpr HeightRule kSelfSized{0, 0};  // 2-D and DataBar symbols size themselv
 // clang-format off
 constinit const SymbologyTable kSymbologies = {{
     {.name = "", .height = {0, 0}, .shape = kNoShape},
-    {.name = "EAN-13", .height = {80, 50}, .shape = Retail(13, CharacterClass::Digits, 5), .replacesCheckDigit = true, .width = RetailAddOnWidth, .renderer = RenderEan13, .encodedDigits = Ean13Digits},
-    {.name = "EAN-8", .height = {65, 35}, .shape = Digits(8), .replacesCheckDigit = true, .fixedWidth = 81, .renderer = RenderEan8, .encodedDigits = Ean8Digits},
-    {.name = "EAN-128", .height = {60, 40}, .shape = Text(250), .width = Ean128Width, .renderer = RenderEan128},
-    {.name = "EAN-14", .height = {100, 70}, .shape = Digits(14), .fixedWidth = 154, .renderer = RenderEan14},
-    {.name = "EAN-18", .height = {100, 70}, .shape = Digits(18), .fixedWidth = 176, .renderer = RenderEan18},
-    {.name = "EAN-99", .height = {80, 50}, .shape = Digits(10), .fixedWidth = 113, .renderer = RenderEan99},
-    {.name = "EAN-Coupon", .height = {80, 50}, .shape = Digits(10), .fixedWidth = 113, .renderer = RenderEanCoupon},
-    {.name = "EAN-Velocity", .height = {65, 35}, .shape = Digits(6), .fixedWidth = 81, .renderer = RenderEan8},
-    {.name = "UPC-A", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 5), .replacesCheckDigit = true, .width = RetailAddOnWidth, .renderer = RenderUpcA, .encodedDigits = UpcADigits},
-    {.name = "UPC-E", .height = {80, 50}, .shape = Digits(8), .replacesCheckDigit = true, .width = UpcEWidth, .renderer = RenderUpcE, .encodedDigits = UpcEDigitsWithCheck},         // 10
-    {.name = "Code-128", .height = {60, 40}, .shape = Text(250), .width = Code128Width, .renderer = RenderCode128},
-    {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .width = Code93Width, .renderer = RenderCode93},
-    {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .width = Code39Width, .renderer = RenderCode39},
-    {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .replacesCheckDigit = true, .width = Code32Width, .renderer = RenderCode32, .encodedDigits = Code32Number},
-    {.name = "Code-25", .height = {80, 50}, .shape = Digits(250), .width = Code25Width, .renderer = RenderCode25},
-    {.name = "UPC-Coupon", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 30), .replacesCheckDigit = true, .width = UpcCouponWidth, .renderer = RenderUpcCoupon, .encodedDigits = UpcADigits},
-    {.name = "Codabar", .height = {48, 30}, .shape = Digits(250), .width = CodabarWidth, .renderer = RenderCodabar},
-    {.name = "ISSN", .height = {70, 30}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .replacesCheckDigit = true, .width = RetailAddOnWidth, .renderer = RenderIssn, .encodedDigits = IssnDigits},
-    {.name = "ISBN", .height = {95, 50}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .replacesCheckDigit = true, .width = RetailAddOnWidth, .renderer = RenderIsbn, .encodedDigits = IsbnDigits},
-    {.name = "ISMN", .height = {95, 50}, .shape = kIsmnShape, .width = RetailAddOnWidth, .renderer = RenderIsmn},                             // 20
-    {.name = "PostNet", .height = {9, 0}, .shape = Digits(13), .printsText = false, .width = PostNetWidth, .renderer = RenderPostNet},
-    {.name = "RM4SCC", .height = {21, 0}, .shape = kRm4sccShape, .printsText = false, .width = Rm4sccWidth, .renderer = RenderRm4scc},
-    {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .width = PharmacodeWidth, .renderer = RenderPharmacode},
+    {.name = "EAN-13", .height = {80, 50}, .shape = Retail(13, CharacterClass::Digits, 5), .encode = Ean13Encoding, .render = RenderEan13, .replacesCheckDigit = true},
+    {.name = "EAN-8", .height = {65, 35}, .shape = Digits(8), .encode = Ean8Encoding, .render = RenderEan8, .replacesCheckDigit = true},
+    {.name = "EAN-128", .height = {60, 40}, .shape = Text(250), .encode = Ean128Encoding, .encodeGs1 = Gs1_128Encoding, .render = RenderCode128},
+    {.name = "EAN-14", .height = {100, 70}, .shape = Digits(14), .encode = Ean14Encoding, .render = RenderEan14},
+    {.name = "EAN-18", .height = {100, 70}, .shape = Digits(18), .encode = Ean18Encoding, .render = RenderEan18},
+    {.name = "EAN-99", .height = {80, 50}, .shape = Digits(10), .encode = Ean99Encoding, .render = RenderPrefixedEan13},
+    {.name = "EAN-Coupon", .height = {80, 50}, .shape = Digits(10), .encode = EanCouponEncoding, .render = RenderPrefixedEan13},
+    {.name = "EAN-Velocity", .height = {65, 35}, .shape = Digits(6), .encode = EanVelocityEncoding, .render = RenderEan8},
+    {.name = "UPC-A", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 5), .encode = UpcAEncoding, .render = RenderUpcA, .replacesCheckDigit = true},
+    {.name = "UPC-E", .height = {80, 50}, .shape = Digits(8), .encode = UpcEEncoding, .render = RenderUpcE, .replacesCheckDigit = true},         // 10
+    {.name = "Code-128", .height = {60, 40}, .shape = Text(250), .encode = Code128Encoding, .render = RenderCode128},
+    {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .encode = Code93Encoding, .render = RenderNineElementSymbol},
+    {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .encode = Code39Encoding, .render = RenderNineElementSymbol},
+    {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .encode = Code32Encoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true},
+    {.name = "Code-25", .height = {80, 50}, .shape = Digits(250), .encode = Code25Encoding, .render = RenderCode25},
+    {.name = "UPC-Coupon", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 30), .encode = UpcCouponEncoding, .render = RenderUpcCoupon, .replacesCheckDigit = true},
+    {.name = "Codabar", .height = {48, 30}, .shape = Digits(250), .encode = CodabarEncoding, .render = RenderCodabar},
+    {.name = "ISSN", .height = {70, 30}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .encode = IssnEncoding, .render = RenderBookNumber, .replacesCheckDigit = true},
+    {.name = "ISBN", .height = {95, 50}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .encode = IsbnEncoding, .render = RenderBookNumber, .replacesCheckDigit = true},
+    {.name = "ISMN", .height = {95, 50}, .shape = kIsmnShape, .encode = IsmnEncoding, .render = RenderBookNumber},                             // 20
+    {.name = "PostNet", .height = {9, 0}, .shape = Digits(13), .encode = PostNetEncoding, .render = RenderPostNet, .printsText = false},
+    {.name = "RM4SCC", .height = {21, 0}, .shape = kRm4sccShape, .encode = Rm4sccEncoding, .render = RenderRm4scc, .printsText = false},
+    {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .encode = PharmacodeEncoding, .render = RenderPharmacode},
     {.name = "CIP", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .render = RenderMatrixSymbol},
-    {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .replacesCheckDigit = true, .width = PznWidth, .renderer = RenderPzn, .encodedDigits = PznDigitsOrEmpty},
-    {.name = "MSI", .height = {48, 30}, .shape = Digits(250), .width = MsiWidth, .renderer = RenderMsi},
-    {.name = "ITF-SCC", .height = {100, 0}, .shape = Digits(14), .fixedWidth = 305, .renderer = RenderItfScc},
-    {.name = "ITF-14", .height = {90, 60}, .shape = Digits(14), .fixedWidth = 145, .renderer = RenderItf14},
-    {.name = "Interleaved-25", .height = {90, 60}, .shape = Digits(250), .width = Interleaved25Width, .renderer = RenderInterleaved25},
+    {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .encode = PznEncoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true},
+    {.name = "MSI", .height = {48, 30}, .shape = Digits(250), .encode = MsiEncoding, .render = RenderMsi},
+    {.name = "ITF-SCC", .height = {100, 0}, .shape = Digits(14), .encode = ItfSccEncoding, .render = RenderItfScc},
+    {.name = "ITF-14", .height = {90, 60}, .shape = Digits(14), .encode = Itf14Encoding, .render = RenderInterleaved},
+    {.name = "Interleaved-25", .height = {90, 60}, .shape = Digits(250), .encode = Interleaved25Encoding, .render = RenderInterleaved},
     {.name = "QRCode", .height = kSelfSized, .shape = Bytes(7089), .encode = EncodeQrCode, .encodeGs1 = EncodeGs1QrCode, .render = RenderMatrixSymbol},                          // 30
     {.name = "MicroQR", .height = kSelfSized, .shape = Bytes(15), .encode = EncodeMicroQr, .render = RenderMatrixSymbol},
     {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodePdf417, .render = RenderMatrixSymbol},
-    {.name = "Identcode", .height = {90, 60}, .shape = Digits(12), .replacesCheckDigit = true, .fixedWidth = 127, .renderer = RenderIdentcode, .encodedDigits = IdentcodeDigits},
+    {.name = "Identcode", .height = {90, 60}, .shape = Digits(12), .encode = IdentcodeEncoding, .render = RenderIdentcode, .replacesCheckDigit = true},
     {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .encodeGs1 = EncodeGs1DataMatrix, .render = RenderMatrixSymbol},
-    {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .width = Usps4cbWidth, .renderer = RenderUsps4cb},
-    {.name = "FIM", .height = {45, 0}, .shape = kFimShape, .width = FimWidth, .renderer = RenderFim},
+    {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .encode = Usps4cbEncoding, .render = RenderUsps4cb},
+    {.name = "FIM", .height = {45, 0}, .shape = kFimShape, .encode = FimEncoding, .render = RenderFim},
     {.name = "Databar-Omnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Truncated", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarTruncated, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Stacked", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStacked, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStackedOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},  // 40
     {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarLimited, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpanded, .encodeGs1 = EncodeGs1DataBarExpanded, .render = RenderMatrixSymbol},
-    {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .width = TelepenWidth, .renderer = RenderTelepen},
+    {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .encode = TelepenEncoding, .render = RenderTelepen},
 }};
 // clang-format on
 

@@ -67,28 +67,14 @@ std::u32string OldOrNewNumber(std::u32string_view data, Body body) {
 }
 
 struct BookSymbol {
-  SymbologyType symbology;
-  std::u32string_view word;
-  double addOnBase;  // add-on bar top before the trim
+  std::u32string_view word;  // the upper line's first word
+  double addOnBase;          // add-on bar top before the trim
 };
 
-// The main bars end 15 units below the top of the image, which holds the
-// number's line above them.
-void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, const BookSymbol& book,
-                      std::u32string_view digits) {
-  const HeightRule rule = HeightRuleFor(book.symbology);
-  const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  const int addOnTop = CappedHeight(book.addOnBase, rule.trimCap, settings.trim);
-  const std::u32string addOn = AddOnDigits(settings.addon);
-  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), height);
-  DrawEan13Body(frame, digits, addOn, height - 15, addOnTop);
-  if (settings.showText == 1) {
-    const std::u32string line =
-        BookUpperLine(book.word, settings.displayText.empty() ? settings.data : settings.displayText);
-    BeginTextGroup(frame, BookUpperLineSizeFactor(line.size(), !addOn.empty()) * settings.fontSize);
-    DrawTextItem(frame, 0, height - 11, line);
-  }
-  EndLinearFrame(frame);
+BookSymbol BookSymbolOf(SymbologyType symbology) {
+  if (symbology == kIssn) return {U"ISSN", 45};
+  if (symbology == kIsbn) return {U"ISBN", 70};
+  return {U"ISMN", 70};
 }
 
 }  // namespace
@@ -121,16 +107,36 @@ double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn) {
   return !hasAddOn && lineCharacters >= 18 ? 0.8 : 0.9;
 }
 
-void RenderIssn(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderBookNumber(target, settings, {kIssn, U"ISSN", 45}, IssnDigits(settings.data));
+EncodedSymbol IssnEncoding(std::u32string_view data, std::u32string_view addon) {
+  return Ean13Symbol(IssnDigits(data), AddOnDigits(addon));
 }
 
-void RenderIsbn(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderBookNumber(target, settings, {kIsbn, U"ISBN", 70}, IsbnDigits(settings.data));
+EncodedSymbol IsbnEncoding(std::u32string_view data, std::u32string_view addon) {
+  return Ean13Symbol(IsbnDigits(data), AddOnDigits(addon));
 }
 
-void RenderIsmn(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderBookNumber(target, settings, {kIsmn, U"ISMN", 70}, IsmnDigits(settings.data));
+EncodedSymbol IsmnEncoding(std::u32string_view data, std::u32string_view addon) {
+  EncodedSymbol symbol = Ean13Symbol(IsmnDigits(data), AddOnDigits(addon));
+  symbol.encoded = data;
+  return symbol;
+}
+
+// The main bars end 15 units below the top of the image, which holds the
+// number's line above them.
+void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const HeightRule rule = HeightRuleFor(settings.symbology);
+  const BookSymbol book = BookSymbolOf(settings.symbology);
+  const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  const int addOnTop = CappedHeight(book.addOnBase, rule.trimCap, settings.trim);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  DrawEan13Body(frame, symbol, height - 15, addOnTop);
+  if (settings.showText == 1) {
+    const std::u32string line =
+        BookUpperLine(book.word, settings.displayText.empty() ? settings.data : settings.displayText);
+    BeginTextGroup(frame, BookUpperLineSizeFactor(line.size(), !symbol.addOn.empty()) * settings.fontSize);
+    DrawTextItem(frame, 0, height - 11, line);
+  }
+  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 
@@ -26,8 +27,13 @@ std::u32string BookUpperLine(std::u32string_view word, std::u32string_view sourc
 double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn);
 
 // EAN-13 symbols with the number's line above the bars, in an image made taller for it.
-void RenderIssn(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderIsbn(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderIsmn(DrawingTarget* target, const BarcodeSettings& settings);
+// ISSN and ISBN carry their 13 digits; ISMN, whose digits are never compared
+// with the data, carries the data as given.
+EncodedSymbol IssnEncoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol IsbnEncoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol IsmnEncoding(std::u32string_view data, std::u32string_view addon);
+
+// The three draw alike; the word of the upper line is the symbology's name.
+void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -3,14 +3,19 @@
 #include "core/symbology.h"
 
 namespace kbc {
+namespace {
 
-std::u32string WithCodabarStartStop(std::u32string_view data) {
+std::u32string Framed(std::u32string_view data, char32_t start, char32_t stop) {
   std::u32string framed(data);
   if (framed.empty()) return framed;
-  if (!IsCodabarStartStop(framed.front())) framed.insert(0, 1, U'a');
-  if (!IsCodabarStartStop(framed.back())) framed.push_back(U'b');
+  if (!IsCodabarStartStop(framed.front())) framed.insert(0, 1, start);
+  if (!IsCodabarStartStop(framed.back())) framed.push_back(stop);
   return framed;
 }
+
+}  // namespace
+
+std::u32string WithCodabarStartStop(std::u32string_view data) { return Framed(data, U'a', U'b'); }
 
 std::u32string CodabarCharacters(std::u32string_view withStartStop) {
   std::u32string kept;
@@ -33,17 +38,24 @@ ElementWidths CodabarElements(std::u32string_view characters) {
   return elements;
 }
 
+EncodedSymbol CodabarEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = Framed(data, U'A', U'B');
+  symbol.text = WithCodabarStartStop(data);
+  symbol.elements = CodabarElements(CodabarCharacters(symbol.text));
+  symbol.width = ModuleCount(symbol.elements);
+  return symbol;
+}
+
 // No quiet zone: the first bar at x 0, the image ending with the last gap.
 // The default text shows the start and stop letters.
-void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings) {
+void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   constexpr double kBarBottom = 16;
-  const std::u32string data = WithCodabarStartStop(settings.data);
-  const ElementWidths elements = CodabarElements(CodabarCharacters(data));
   const double height = ImageHeight(kCodabar, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements), height);
-  FillElements(frame, 0, elements, kBarBottom, height);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  FillElements(frame, 0, symbol.elements, kBarBottom, height);
   if (settings.showText == 1) {
-    const std::u32string_view text = settings.displayText.empty() ? std::u32string_view(data) : settings.displayText;
+    const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 5, 7, 7);
   }

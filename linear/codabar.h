@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -41,6 +42,9 @@ std::u32string CodabarCharacters(std::u32string_view withStartStop);
 // Seven elements per character and the one-unit gap after each.
 ElementWidths CodabarElements(std::u32string_view characters);
 
-void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings);
+// The symbol carries the data with the start "A" and stop "B" it adds, in
+// capitals as warnings quote them; its text shows them in lower case.
+EncodedSymbol CodabarEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

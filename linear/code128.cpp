@@ -4,7 +4,6 @@
 
 #include "core/symbology.h"
 #include "core/string_ops.h"
-#include "linear/gs1_128.h"
 
 namespace kbc {
 namespace {
@@ -50,9 +49,39 @@ constexpr double kFirstElementX = 10;
 constexpr double kQuietZone = 10;
 constexpr double kBarBottom = 12;
 
+// The characters of the data the set takes: set C's digits, set A's digits and
+// capitals, set B's characters 32..127.
+std::u32string CharactersTaken(CodeSet codeSet, std::u32string_view data) {
+  std::u32string kept(data);
+  std::erase_if(kept, [](char32_t c) { return c >= 128; });
+  if (codeSet == CodeSet::B) std::erase_if(kept, [](char32_t c) { return c < 32; });
+  return kept;
+}
+
+// Free text: the characters of the data as given are shown, even those the
+// symbol could not take.
+EncodedSymbol FreeTextEncoding(std::u32string_view data, bool fnc1) {
+  const CodeSet codeSet = ChooseCodeSet(data);
+  std::u32string taken = CharactersTaken(codeSet, data);
+  // Start, check and stop alone would read as no data at all.
+  if (taken.empty()) return EncodedSymbol::Refused("Code-128 data has no character it can encode");
+  EncodedSymbol symbol = Code128EncodedSymbol(EncodeInCodeSet(codeSet, data, fnc1), std::u32string(data),
+                                              codeSet == CodeSet::C ? kCode128SmallText : kCode128FullSizeText);
+  symbol.encoded = std::move(taken);
+  return symbol;
+}
+
+EncodedSymbol FixedLengthEncoding(std::u32string_view data, std::u32string_view applicationIdentifier,
+                                  std::size_t digitCount) {
+  std::u32string digits = FixedLengthGs1Digits(data, digitCount);
+  const Code128Symbol values = EncodeFixedLengthGs1(applicationIdentifier, digits);
+  EncodedSymbol symbol = Code128EncodedSymbol(values, std::move(digits), kCode128SmallText);
+  symbol.encoded = data;
+  return symbol;
+}
+
 // Full-size characters sit one per symbol character from the first data
-// character; set C packs two digits per character, so its digits are set small
-// and close from the left edge of the start character.
+// character; small ones one every 7 units from the left edge of the start character.
 void DrawCode128Text(LinearFrame& frame, std::u32string_view text, bool small) {
   if (frame.settings->showText != 1) return;
   BeginTextGroup(frame, small ? 0.7 * frame.settings->fontSize : frame.settings->fontSize);
@@ -65,32 +94,21 @@ void DrawCode128Text(LinearFrame& frame, std::u32string_view text, bool small) {
   }
 }
 
-void DrawSymbol(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
-                const Code128Symbol& symbol, std::u32string_view text, bool smallText) {
-  const HeightRule rule = HeightRuleFor(symbology);
+void DrawSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol,
+                std::u32string_view text) {
+  const HeightRule rule = HeightRuleFor(settings.symbology);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  const double width = kFirstElementX + Code128ModuleCount(symbol) + kQuietZone;
-  LinearFrame frame = BeginLinearFrame(target, settings, width, height);
-  DrawCode128Bars(frame, kFirstElementX, symbol, kBarBottom, height);
-  DrawCode128Text(frame, text, smallText);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  FillElements(frame, kFirstElementX, symbol.elements, kBarBottom, height);
+  DrawCode128Text(frame, text, symbol.variant == kCode128SmallText);
   EndLinearFrame(frame);
 }
 
-// Free text: the text shown is the display text, or the data as given (with
-// any characters the symbol could not take).
-void RenderFreeText(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology, bool fnc1) {
-  const Code128Symbol symbol = EncodeCode128(settings.data, fnc1);
-  const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
-  DrawSymbol(target, settings, symbology, symbol, text, symbol.codeSet == CodeSet::C);
-}
-
-void RenderFixedLength(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
-                       std::u32string_view applicationIdentifier, std::size_t digitCount) {
-  const std::u32string digits = FixedLengthGs1Digits(settings.data, digitCount);
-  const Code128Symbol symbol = EncodeFixedLengthGs1(applicationIdentifier, digits);
+void RenderFixedLength(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol,
+                       std::u32string_view applicationIdentifier) {
   std::u32string text = U"(" + std::u32string(applicationIdentifier) + U") ";
-  text += settings.displayText.empty() ? digits : settings.displayText;
-  DrawSymbol(target, settings, symbology, symbol, text, true);
+  text += settings.displayText.empty() ? symbol.text : settings.displayText;
+  DrawSymbol(target, settings, symbol, text);
 }
 
 }  // namespace
@@ -144,27 +162,37 @@ ElementWidths Code128Elements(const Code128Symbol& symbol) {
   return elements;
 }
 
-int Code128ModuleCount(const Code128Symbol& symbol) { return ModuleCount(Code128Elements(symbol)); }
-
-double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top) {
-  return FillElements(frame, x, Code128Elements(symbol), bottom, top);
+EncodedSymbol Code128EncodedSymbol(const Code128Symbol& values, std::u32string text, int layout) {
+  EncodedSymbol symbol;
+  symbol.elements = Code128Elements(values);
+  symbol.width = std::int64_t(kFirstElementX + kQuietZone) + ModuleCount(symbol.elements);
+  symbol.text = std::move(text);
+  symbol.variant = layout;
+  return symbol;
 }
 
-void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderFreeText(target, settings, kCode128, false);
+EncodedSymbol Code128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, false); }
+
+EncodedSymbol Ean128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, true); }
+
+EncodedSymbol Ean14Encoding(std::u32string_view data, std::u32string_view) {
+  return FixedLengthEncoding(data, U"01", 14);
 }
 
-void RenderEan128(DrawingTarget* target, const BarcodeSettings& settings) {
-  if (settings.gs1 == 1) return RenderGs1_128(target, settings);
-  RenderFreeText(target, settings, kEan128, true);
+EncodedSymbol Ean18Encoding(std::u32string_view data, std::u32string_view) {
+  return FixedLengthEncoding(data, U"00", 18);
 }
 
-void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderFixedLength(target, settings, kEan14, U"01", 14);
+void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  DrawSymbol(target, settings, symbol, settings.displayText.empty() ? symbol.text : settings.displayText);
 }
 
-void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderFixedLength(target, settings, kEan18, U"00", 18);
+void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderFixedLength(target, settings, symbol, U"01");
+}
+
+void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderFixedLength(target, settings, symbol, U"00");
 }
 
 }  // namespace kbc

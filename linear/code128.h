@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
@@ -86,16 +87,26 @@ Code128Symbol EncodeFixedLengthGs1(std::u32string_view applicationIdentifier, st
 // The element widths of a symbol, start to stop; even indices are bars.
 ElementWidths Code128Elements(const Code128Symbol& symbol);
 
-// The number of modules from the start's first bar to the stop's last.
-int Code128ModuleCount(const Code128Symbol& symbol);
+// How the text under a Code 128 symbol is set: one full-size character per
+// symbol character, or small and close from the left edge (set C, whose
+// characters hold two digits each, and the GS1 forms).
+enum Code128TextLayout : int { kCode128FullSizeText = 0, kCode128SmallText = 1 };
 
-// Draws the bar elements from x, each one rectangle from bottom to top;
-// returns the x after the stop.
-double DrawCode128Bars(const LinearFrame& frame, double x, const Code128Symbol& symbol, double bottom, double top);
+// The symbol between quiet zones of 10 units; the elements start to stop, the
+// text layout as the variant. The GS1 forms' text is their printed number.
+EncodedSymbol Code128Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol Ean128Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol Ean14Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol Ean18Encoding(std::u32string_view data, std::u32string_view addon);
 
-void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderEan128(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings);
+// The symbol of a Code128Symbol's values, its text and layout, for the forms
+// that pick their symbol characters elsewhere.
+EncodedSymbol Code128EncodedSymbol(const Code128Symbol& symbol, std::u32string text, int layout);
+
+// Code-128 and EAN-128 (either form): the display text, or else the symbol's text.
+void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+// The application identifier in parentheses, then the display text or the digits.
+void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

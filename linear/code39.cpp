@@ -37,12 +37,6 @@ std::u32string Code39SymbolText(std::u32string_view data) {
   return text;
 }
 
-int Code39CharacterCount(std::u32string_view symbolText) {
-  int count = 0;
-  for (const char32_t c : symbolText) count += int(PatternOf(c).size() / kElementsPerCharacter);
-  return count;
-}
-
 ElementWidths Code39Elements(std::u32string_view symbolText) {
   ElementWidths elements;
   for (const char32_t c : symbolText) {
@@ -87,11 +81,30 @@ std::u32string Code32Number(std::u32string_view data) {
 
 std::u32string Code32SymbolText(std::u32string_view nineDigits) { return U"*" + Code32ToBase32(nineDigits) + U"*"; }
 
-void DrawNineElementSymbol(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
-                           std::span<const std::uint8_t> elements, std::u32string_view text) {
-  const double height = ImageHeight(symbology, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements), height);
-  FillElements(frame, 0, elements, kBarBottom, height);
+EncodedSymbol Code39Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = Code39SymbolText(data);
+  symbol.text = symbol.encoded;
+  symbol.elements = Code39Elements(symbol.encoded);
+  symbol.width = ModuleCount(symbol.elements);
+  return symbol;
+}
+
+// The text shown is the number with the "A" Italian pharmacy codes are read with.
+EncodedSymbol Code32Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = Code32Number(data);
+  symbol.text = U"A" + symbol.encoded;
+  symbol.elements = Code39Elements(Code32SymbolText(symbol.encoded));
+  symbol.width = ModuleCount(symbol.elements);
+  return symbol;
+}
+
+void RenderNineElementSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
+  const double height = ImageHeight(settings.symbology, settings.trim);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  FillElements(frame, 0, symbol.elements, kBarBottom, height);
   if (settings.showText == 1) {
     BeginTextGroup(frame, settings.fontSize);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -99,19 +112,6 @@ void DrawNineElementSymbol(DrawingTarget* target, const BarcodeSettings& setting
     }
   }
   EndLinearFrame(frame);
-}
-
-void RenderCode39(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::u32string symbolText = Code39SymbolText(settings.data);
-  const std::u32string_view text = settings.displayText.empty() ? symbolText : settings.displayText;
-  DrawNineElementSymbol(target, settings, kCode39, Code39Elements(symbolText), text);
-}
-
-// The text shown is the number with the "A" Italian pharmacy codes are read with.
-void RenderCode32(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::u32string number = Code32Number(settings.data);
-  const std::u32string text = settings.displayText.empty() ? U"A" + number : settings.displayText;
-  DrawNineElementSymbol(target, settings, kCode32, Code39Elements(Code32SymbolText(number)), text);
 }
 
 }  // namespace kbc

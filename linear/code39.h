@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
 #include "core/types.h"
@@ -86,9 +87,6 @@ static_assert(NoEntryEmpty(Code39AsciiPatterns), "a pattern is missing");
 // dropped, so data ending in one may end in two stars.
 std::u32string Code39SymbolText(std::u32string_view data);
 
-// Code 39 characters drawn for the text: one per basic character, two per pair.
-int Code39CharacterCount(std::u32string_view symbolText);
-
 // Narrow elements 1 unit, wide 3; every character starts with a bar and is
 // followed by a one-unit gap, except the last.
 ElementWidths Code39Elements(std::u32string_view symbolText);
@@ -107,13 +105,14 @@ std::u32string Code32Number(std::u32string_view data);
 // The Code 39 text of a Code 32 number: "*", its base-32 form, "*".
 std::u32string Code32SymbolText(std::u32string_view nineDigits);
 
-// The frame of the nine-element codes: no quiet zone, the elements from x 0 with
-// bars from 16 up to the image height, and the text (when shown) one character
-// every 7 units from x 5, baseline 7.
-void DrawNineElementSymbol(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
-                           std::span<const std::uint8_t> elements, std::u32string_view text);
+// Code 39 carries its symbol text, stars included, and shows it.
+EncodedSymbol Code39Encoding(std::u32string_view data, std::u32string_view addon);
+// Code 32 carries its nine digits and shows them behind an "A".
+EncodedSymbol Code32Encoding(std::u32string_view data, std::u32string_view addon);
 
-void RenderCode39(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderCode32(DrawingTarget* target, const BarcodeSettings& settings);
+// Code 39, Code 32, PZN and Code 93: no quiet zone, the elements from x 0 with
+// bars from 16 up to the image height, and the display text or the symbol's
+// text (when shown) one character every 7 units from x 5, baseline 7.
+void RenderNineElementSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

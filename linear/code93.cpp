@@ -1,8 +1,5 @@
 #include "linear/code93.h"
 
-#include "core/symbology.h"
-#include "linear/code39.h"
-
 namespace kbc {
 namespace {
 
@@ -81,10 +78,15 @@ ElementWidths Code93Elements(std::u32string_view data) {
   return elements;
 }
 
-// The text shown is the data as given, with any characters the symbol drops.
-void RenderCode93(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
-  DrawNineElementSymbol(target, settings, kCode93, Code93Elements(settings.data), text);
+EncodedSymbol Code93Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  // Characters beyond ASCII have no pattern and are left out; the text shows them.
+  symbol.encoded = data;
+  std::erase_if(symbol.encoded, [](char32_t c) { return c >= 128; });
+  symbol.text = data;
+  symbol.elements = Code93Elements(data);
+  symbol.width = ModuleCount(symbol.elements);
+  return symbol;
 }
 
 }  // namespace kbc

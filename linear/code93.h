@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/table_checks.h"
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
+#include "core/table_checks.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
 
@@ -82,6 +83,8 @@ Code93Checks Code93CheckCharacters(std::u32string_view expanded);
 // stop with its termination bar, as element widths.
 ElementWidths Code93Elements(std::u32string_view data);
 
-void RenderCode93(DrawingTarget* target, const BarcodeSettings& settings);
+// Carries and shows the data as given, with any characters the symbol drops;
+// drawn as Code 39 is.
+EncodedSymbol Code93Encoding(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

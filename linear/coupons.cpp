@@ -13,15 +13,6 @@ constexpr double kSecondCodeX = 134;
 constexpr double kSecondCodeRightZone = 9;
 constexpr double kSecondCodeBarBottom = 12;
 
-void RenderPrefixedEan13(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
-                         std::u32string_view prefix) {
-  const HeightRule rule = HeightRuleFor(symbology);
-  const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(U""), height);
-  DrawEan13Body(frame, CouponEan13Digits(prefix, settings.data), U"", height, height);
-  EndLinearFrame(frame);
-}
-
 // Set-C digits are set small, two to a symbol character; set-B digits at full
 // size one to a character, from the first data character.
 void DrawSecondCodeText(LinearFrame& frame, std::u32string_view digits) {
@@ -49,23 +40,47 @@ Code128Symbol EncodeUpcCouponSecondCode(std::u32string_view addonDigits) {
   return EncodeInCodeSet(addonDigits.size() % 2 == 0 ? CodeSet::C : CodeSet::B, addonDigits, true);
 }
 
-void RenderEan99(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderPrefixedEan13(target, settings, kEan99, kEan99Prefix);
+namespace {
+
+EncodedSymbol PrefixedEan13Encoding(std::u32string_view prefix, std::u32string_view data) {
+  EncodedSymbol symbol = Ean13Symbol(CouponEan13Digits(prefix, data), U"");
+  symbol.encoded = data;
+  return symbol;
 }
 
-void RenderEanCoupon(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderPrefixedEan13(target, settings, kEanCoupon, kEanCouponPrefix);
+}  // namespace
+
+EncodedSymbol Ean99Encoding(std::u32string_view data, std::u32string_view) {
+  return PrefixedEan13Encoding(kEan99Prefix, data);
 }
 
-void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings) {
+EncodedSymbol EanCouponEncoding(std::u32string_view data, std::u32string_view) {
+  return PrefixedEan13Encoding(kEanCouponPrefix, data);
+}
+
+void RenderPrefixedEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const HeightRule rule = HeightRuleFor(settings.symbology);
+  const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  DrawEan13Body(frame, symbol, height, height);
+  EndLinearFrame(frame);
+}
+
+EncodedSymbol UpcCouponEncoding(std::u32string_view data, std::u32string_view addon) {
+  EncodedSymbol symbol = UpcASymbol(UpcADigits(data), U"");
+  symbol.elements = Code128Elements(EncodeUpcCouponSecondCode(addon));
+  symbol.width = std::int64_t(kSecondCodeX + kSecondCodeRightZone) + ModuleCount(symbol.elements);
+  symbol.addOn = addon;
+  return symbol;
+}
+
+void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(kUpcCoupon);
   const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  const Code128Symbol secondCode = EncodeUpcCouponSecondCode(settings.addon);
-  const double width = kSecondCodeX + Code128ModuleCount(secondCode) + kSecondCodeRightZone;
-  LinearFrame frame = BeginLinearFrame(target, settings, width, height);
-  DrawUpcABody(frame, UpcADigits(settings.data), U"", height, height);
-  DrawCode128Bars(frame, kSecondCodeX, secondCode, kSecondCodeBarBottom, height);
-  DrawSecondCodeText(frame, settings.addon);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  DrawUpcABody(frame, symbol, height, height);
+  FillElements(frame, kSecondCodeX, symbol.elements, kSecondCodeBarBottom, height);
+  DrawSecondCodeText(frame, symbol.addOn);
   EndLinearFrame(frame);
 }
 

@@ -21,8 +21,13 @@ std::u32string CouponEan13Digits(std::u32string_view prefix, std::u32string_view
 // number in set B, always with FNC1 after the start.
 Code128Symbol EncodeUpcCouponSecondCode(std::u32string_view addonDigits);
 
-void RenderEan99(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderEanCoupon(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings);
+// EAN-99 and EAN-Coupon carry the data as given and draw their 13 digits.
+EncodedSymbol Ean99Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EanCouponEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderPrefixedEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+
+// The UPC-A symbol's parts, then the second code's elements; its digits as the add-on.
+EncodedSymbol UpcCouponEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -1,6 +1,7 @@
 #include "linear/ean13.h"
 
 #include <algorithm>
+#include <span>
 
 #include "core/symbology.h"
 #include "core/string_ops.h"
@@ -28,18 +29,46 @@ std::string_view FirstDigitParity(char32_t digit) {
 
 // Add-on digits at a pitch of 8 from x 117, then ">" after the add-on.
 void DrawAddOnText(const LinearFrame& frame, std::u32string_view addOn, int addOnTop) {
-  if (addOn.empty()) return;
   for (std::size_t i = 0; i < addOn.size(); ++i) {
     DrawTextItem(frame, kAddOnTextX + kAddOnTextPitch * int(i), addOnTop + 1, addOn.substr(i, 1));
   }
   DrawTextItem(frame, addOn.size() == 5 ? 160 : 133, addOnTop + 1, U">");
 }
 
-void DrawAddOnBars(const LinearFrame& frame, std::u32string_view addOn, int addOnTop) {
-  if (addOn.empty()) return;
-  const std::string modules = EncodeAddOn(addOn);
+void DrawAddOnBars(const LinearFrame& frame, std::string_view modules, int addOnTop) {
   const PatternSpan span{modules, kGuardBottom, double(addOnTop)};
   FillModuleRuns(frame, kAddOnX, {&span, 1});
+}
+
+// Which main parts reach down to the guard-bar bottom, by family.
+constexpr bool kEan13GuardParts[] = {true, false, true, false, true};
+constexpr bool kUpcAGuardParts[] = {true, true, false, true, false, true, true};
+
+EncodedSymbol RetailSymbol(std::u32string digits, std::u32string addOnDigits, const std::vector<EanPart>& parts) {
+  EncodedSymbol symbol;
+  symbol.width = EanImageWidth(addOnDigits);
+  symbol.encoded = digits;
+  symbol.text = std::move(digits);
+  for (const EanPart& part : parts) symbol.parts.push_back(part.modules);
+  if (!addOnDigits.empty()) symbol.parts.push_back(EncodeAddOn(addOnDigits));
+  symbol.addOn = std::move(addOnDigits);
+  return symbol;
+}
+
+// Draws the main parts from x, guards from guardBottom and digits from the
+// digit-bar bottom, up to top; then the add-on, when there is one, up to addOnTop.
+// Returns whether there was an add-on.
+bool DrawRetailBars(const LinearFrame& frame, double x, const EncodedSymbol& symbol, std::span<const bool> guards,
+                    double top, int addOnTop) {
+  std::vector<PatternSpan> spans;
+  spans.reserve(guards.size());
+  for (std::size_t i = 0; i < guards.size() && i < symbol.parts.size(); ++i) {
+    spans.push_back({symbol.parts[i], guards[i] ? kGuardBottom : kDigitBottom, top});
+  }
+  FillModuleRuns(frame, x, spans);
+  if (symbol.parts.size() <= guards.size()) return false;
+  DrawAddOnBars(frame, symbol.parts[guards.size()], addOnTop);
+  return true;
 }
 
 struct FamilyHeights {
@@ -117,67 +146,75 @@ std::string EncodeAddOn(std::u32string_view addOn) {
   return modules;
 }
 
-double DrawEanParts(const LinearFrame& frame, double x, const std::vector<EanPart>& parts, double guardBottom,
-                    double digitBottom, double top) {
-  std::vector<PatternSpan> spans;
-  spans.reserve(parts.size());
-  for (const EanPart& part : parts) spans.push_back({part.modules, part.guardHeight ? guardBottom : digitBottom, top});
-  return FillModuleRuns(frame, x, spans);
+EncodedSymbol Ean13Symbol(std::u32string digits13, std::u32string addOnDigits) {
+  const std::vector<EanPart> parts = EncodeEan13(digits13);
+  return RetailSymbol(std::move(digits13), std::move(addOnDigits), parts);
 }
 
-void DrawEan13Body(LinearFrame& frame, std::u32string_view d, std::u32string_view addOn, double barTop,
-                   int addOnTop) {
-  DrawEanParts(frame, 11, EncodeEan13(d), kGuardBottom, kDigitBottom, barTop);
-  DrawAddOnBars(frame, addOn, addOnTop);
+EncodedSymbol UpcASymbol(std::u32string digits12, std::u32string addOnDigits) {
+  const std::vector<EanPart> parts = EncodeUpcA(digits12);
+  return RetailSymbol(std::move(digits12), std::move(addOnDigits), parts);
+}
+
+void DrawEan13Body(LinearFrame& frame, const EncodedSymbol& symbol, double barTop, int addOnTop) {
+  const bool hasAddOn = DrawRetailBars(frame, 11, symbol, kEan13GuardParts, barTop, addOnTop);
   if (frame.settings->showText != 1) return;
 
+  const std::u32string_view d = symbol.text;
   const double size = frame.settings->fontSize;
   BeginTextGroup(frame, size);
   DrawTextItem(frame, 0, 1, d.substr(0, 1));
   BeginTextGroup(frame, size);
   for (int i = 0; i < 6; ++i) DrawTextItem(frame, 15 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
   for (int i = 0; i < 6; ++i) DrawTextItem(frame, 62 + 7 * i, 1, d.substr(std::size_t(7 + i), 1));
-  if (addOn.empty()) DrawTextItem(frame, 107, 1, U">");
-  DrawAddOnText(frame, addOn, addOnTop);
+  if (hasAddOn) {
+    DrawAddOnText(frame, symbol.addOn, addOnTop);
+  } else {
+    DrawTextItem(frame, 107, 1, U">");
+  }
 }
 
-void DrawUpcABody(LinearFrame& frame, std::u32string_view d, std::u32string_view addOn, double barTop,
-                  int addOnTop) {
-  DrawEanParts(frame, 9, EncodeUpcA(d), kGuardBottom, kDigitBottom, barTop);
-  DrawAddOnBars(frame, addOn, addOnTop);
+void DrawUpcABody(LinearFrame& frame, const EncodedSymbol& symbol, double barTop, int addOnTop) {
+  const bool hasAddOn = DrawRetailBars(frame, 9, symbol, kUpcAGuardParts, barTop, addOnTop);
   if (frame.settings->showText != 1) return;
   // The number-system and check digits stand small outside the guards.
+  const std::u32string_view d = symbol.text;
   BeginTextGroup(frame, 0.7 * frame.settings->fontSize);
   DrawTextItem(frame, 0, 1, d.substr(0, 1));
   DrawTextItem(frame, 109, 1, d.substr(11, 1));
   BeginTextGroup(frame, frame.settings->fontSize);
   for (int i = 0; i < 5; ++i) DrawTextItem(frame, 20 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
   for (int i = 0; i < 5; ++i) DrawTextItem(frame, 60 + 7 * i, 1, d.substr(std::size_t(6 + i), 1));
-  DrawAddOnText(frame, addOn, addOnTop);
+  if (hasAddOn) DrawAddOnText(frame, symbol.addOn, addOnTop);
+}
+
+EncodedSymbol Ean13Encoding(std::u32string_view data, std::u32string_view addon) {
+  return Ean13Symbol(Ean13Digits(data), AddOnDigits(addon));
+}
+
+EncodedSymbol UpcAEncoding(std::u32string_view data, std::u32string_view addon) {
+  return UpcASymbol(UpcADigits(data), AddOnDigits(addon));
 }
 
 namespace {
 
-// EAN-13 and UPC-A differ only in their digits and body; frame, heights and add-on are shared.
-void RenderRetailSymbol(DrawingTarget* target, const BarcodeSettings& settings,
-                        std::u32string (*digitsOf)(std::u32string_view),
-                        void (*drawBody)(LinearFrame&, std::u32string_view, std::u32string_view, double, int)) {
+// EAN-13 and UPC-A differ only in their body; frame, heights and add-on are shared.
+void RenderRetailSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol,
+                        void (*drawBody)(LinearFrame&, const EncodedSymbol&, double, int)) {
   const FamilyHeights heights = HeightsFor(settings);
-  const std::u32string digits = digitsOf(settings.data);
-  const std::u32string addOn = AddOnDigits(settings.addon);
-  LinearFrame frame = BeginLinearFrame(target, settings, EanImageWidth(addOn), heights.height);
-  drawBody(frame, digits, addOn, heights.height, heights.addOnTop);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), heights.height);
+  drawBody(frame, symbol, heights.height, heights.addOnTop);
   EndLinearFrame(frame);
 }
 
 }  // namespace
 
-void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderRetailSymbol(target, settings, Ean13Digits, DrawEan13Body);
+void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderRetailSymbol(target, settings, symbol, DrawEan13Body);
 }
 
-void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings) {
-  RenderRetailSymbol(target, settings, UpcADigits, DrawUpcABody);
+void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderRetailSymbol(target, settings, symbol, DrawUpcABody);
 }
 
 }  // namespace kbc

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -40,23 +41,25 @@ std::vector<EanPart> EncodeUpcA(std::u32string_view digits12);
 // The add-on's modules: 20 for 2 digits, 47 for 5 digits.
 std::string EncodeAddOn(std::u32string_view addOnDigits);
 
-// Draws parts from x with guard bars from guardBottom and digit bars from
-// digitBottom, all up to top; returns the x after the last module.
-double DrawEanParts(const LinearFrame& frame, double x, const std::vector<EanPart>& parts, double guardBottom,
-                    double digitBottom, double top);
+// The symbol of 13 EAN-13 or 12 UPC-A digits and the add-on digits: the digits
+// as its text and as carried, the main parts' modules in order, the add-on's
+// modules behind them when there is an add-on, and the family's width.
+EncodedSymbol Ean13Symbol(std::u32string digits13, std::u32string addOnDigits);
+EncodedSymbol UpcASymbol(std::u32string digits12, std::u32string addOnDigits);
 
 // Bars and human-readable digits of an EAN-13 symbol inside a frame already begun:
 // main bars up to barTop, add-on bars from 6 up to addOnTop, add-on digits at
 // baseline addOnTop + 1.
-void DrawEan13Body(LinearFrame& frame, std::u32string_view digits13, std::u32string_view addOnDigits, double barTop,
-                   int addOnTop);
+void DrawEan13Body(LinearFrame& frame, const EncodedSymbol& symbol, double barTop, int addOnTop);
 
 // Bars and human-readable digits of a UPC-A symbol inside a frame already begun,
 // as DrawEan13Body does for EAN-13.
-void DrawUpcABody(LinearFrame& frame, std::u32string_view digits12, std::u32string_view addOnDigits, double barTop,
-                  int addOnTop);
+void DrawUpcABody(LinearFrame& frame, const EncodedSymbol& symbol, double barTop, int addOnTop);
 
-void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings);
+EncodedSymbol Ean13Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol UpcAEncoding(std::u32string_view data, std::u32string_view addon);
+
+void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

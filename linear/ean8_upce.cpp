@@ -1,9 +1,13 @@
 #include "linear/ean8_upce.h"
 
+#include <vector>
+
 #include "core/symbology.h"
 #include "core/string_ops.h"
 #include "linear/ean13.h"
 #include "linear/ean_tables.h"
+#include "platform/utf8.h"
+#include "render/linear_frame.h"
 
 namespace kbc {
 namespace {
@@ -64,24 +68,48 @@ UpcEDigits PrepareUpcE(std::u32string_view data) {
   return upcE;
 }
 
-std::u32string UpcEDigitsWithCheck(std::u32string_view data) {
-  const UpcEDigits upcE = PrepareUpcE(data);
-  return upcE.digits + upcE.check;
+EncodedSymbol Ean8Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.width = 81;
+  symbol.encoded = Ean8Digits(data);
+  symbol.text = symbol.encoded;
+  const std::u32string_view d(symbol.text);
+  symbol.parts = {std::string(kStartGuard), EanDigitModules(d.substr(0, 4), "AAAA"), std::string(kCentreGuard),
+                  EanDigitModules(d.substr(4, 4), "CCCC"), std::string(kEndGuard)};
+  return symbol;
 }
 
-void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings) {
-  const HeightRule rule = HeightRuleFor(kEan8);
+EncodedSymbol EanVelocityEncoding(std::u32string_view data, std::u32string_view addon) {
+  EncodedSymbol symbol = Ean8Encoding(data, addon);
+  symbol.encoded = data;
+  return symbol;
+}
+
+// UPC-E suppresses zeros of number systems 0 and 1 only: the other number
+// systems have no UPC-E form, and a symbol carrying one reads as nothing.
+EncodedSymbol UpcEEncoding(std::u32string_view data, std::u32string_view) {
+  const UpcEDigits upcE = PrepareUpcE(data);
+  const std::u32string_view d(upcE.digits);
+  if (d.front() != U'0' && d.front() != U'1') {
+    return EncodedSymbol::Refused("UPC-E exists only for number systems 0 and 1 (the data starts with " +
+                                  ToUtf8(d.substr(0, 1)) + ")");
+  }
+  EncodedSymbol symbol;
+  symbol.width = 67;
+  symbol.encoded = upcE.digits + upcE.check;
+  symbol.text = symbol.encoded;
+  symbol.parts = {std::string(kStartGuard), EanDigitModules(d.substr(1, 6), upcE.sets), std::string(kUpcEEndGuard)};
+  return symbol;
+}
+
+void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const HeightRule rule = HeightRuleFor(settings.symbology);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  const std::u32string digits = Ean8Digits(settings.data);
-  const std::u32string_view d(digits);
-  LinearFrame frame = BeginLinearFrame(target, settings, 81, height);
+  const std::u32string_view d(symbol.text);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
   // Guards reach down to 5, digit bars to 10.
-  const std::string left = EanDigitModules(d.substr(0, 4), "AAAA");
-  const std::string right = EanDigitModules(d.substr(4, 4), "CCCC");
-  const PatternSpan spans[] = {
-      {kStartGuard, 5, height}, {left, 10, height},     {kCentreGuard, 5, height},
-      {right, 10, height},      {kEndGuard, 5, height},
-  };
+  std::vector<PatternSpan> spans;
+  for (std::size_t i = 0; i < symbol.parts.size(); ++i) spans.push_back({symbol.parts[i], i % 2 == 0 ? 5.0 : 10.0, height});
   FillModuleRuns(frame, 7, spans);
   if (settings.showText == 1) {
     BeginTextGroup(frame, settings.fontSize);
@@ -94,21 +122,21 @@ void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings) {
   EndLinearFrame(frame);
 }
 
-void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings) {
+void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(kUpcE);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  const UpcEDigits upcE = PrepareUpcE(settings.data);
-  const std::u32string_view d(upcE.digits);
-  LinearFrame frame = BeginLinearFrame(target, settings, 67, height);
-  const std::string digitModules = EanDigitModules(d.substr(1, 6), upcE.sets);
-  const PatternSpan spans[] = {{kStartGuard, 6, height}, {digitModules, 10, height}, {kUpcEEndGuard, 6, height}};
+  const std::u32string_view d(symbol.text);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  // The guards reach down to 6, the digit bars to 10.
+  std::vector<PatternSpan> spans;
+  for (std::size_t i = 0; i < symbol.parts.size(); ++i) spans.push_back({symbol.parts[i], i == 1 ? 10.0 : 6.0, height});
   FillModuleRuns(frame, 9, spans);
   if (settings.showText == 1) {
     // The number system and the check digit are carried by the sets only, and
     // printed small outside the guards.
     BeginTextGroup(frame, 0.7 * settings.fontSize);
     DrawTextItem(frame, 0, 1, d.substr(0, 1));
-    DrawTextItem(frame, 63, 1, std::u32string_view(&upcE.check, 1));
+    DrawTextItem(frame, 63, 1, d.substr(7, 1));
     BeginTextGroup(frame, settings.fontSize);
     for (int i = 0; i < 6; ++i) DrawTextItem(frame, 13 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 
@@ -23,14 +24,21 @@ struct UpcEDigits {
 // dropped), their zero-suppressed UPC-A form, its check digit and the sets.
 UpcEDigits PrepareUpcE(std::u32string_view data);
 
-// The 7 digits as PrepareUpcE takes them and their check digit.
-std::u32string UpcEDigitsWithCheck(std::u32string_view data);
 
 // The UPC-A form of N d1..d6 by the last digit d6.
 std::u32string ExpandUpcE(std::u32string_view sevenDigits);
 
-// EAN-8 and EAN-Velocity (whose shorter data always leads with a 0).
-void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings);
+// EAN-8 and EAN-Velocity (whose shorter data always leads with a 0): the eight
+// digits as text, the five parts' modules (guards first and last and between
+// the halves). EAN-8 carries the digits, EAN-Velocity the data as given.
+EncodedSymbol Ean8Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol EanVelocityEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+
+// The seven digits and the check digit as text and as carried; the parts are
+// the start guard, the six digits' modules and the end guard. Number systems
+// other than 0 and 1 are refused.
+EncodedSymbol UpcEEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

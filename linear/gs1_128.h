@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/encoded_symbol.h"
 
 namespace kbc {
 
@@ -23,11 +22,8 @@ struct Gs1_128Symbol {
 
 Gs1_128Symbol EncodeGs1_128(std::u32string_view elementString);
 
-// The image width in units: the symbol between quiet zones of 10.
-std::int64_t Gs1_128Width(const Gs1_128Symbol& symbol);
-
-// Draws as EAN-128 does, with the text set small from the left edge, one
-// character every 7 units, as the fixed-length GS1-128 forms print theirs.
-void RenderGs1_128(DrawingTarget* target, const BarcodeSettings& settings);
+// EAN-128 under -gs1 1: drawn as EAN-128 is, its text the element string as
+// GS1 prints it, set small from the left edge as the fixed-length forms print theirs.
+EncodedSymbol Gs1_128Encoding(std::u32string_view elementString, std::u32string_view addon);
 
 }  // namespace kbc

@@ -29,19 +29,31 @@ std::u32string GroupedIdentcode(std::u32string_view twelveDigits) {
          std::u32string(d.substr(5, 3)) + U"." + std::u32string(d.substr(8, 3)) + U" " + std::u32string(d.substr(11));
 }
 
-// The bars of Interleaved-25 at its quiet zones (4 left, 6 right: W 127); a
-// given display text only switches the grouping off. The text is set small,
+namespace {
+
+// The bars of Interleaved-25 at its quiet zones (4 left, 6 right: W 127).
+constexpr double kFirstX = 4;
+constexpr double kRightQuietZone = 6;
+constexpr double kBarBottom = 15;
+
+}  // namespace
+
+EncodedSymbol IdentcodeEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = IdentcodeDigits(data);
+  symbol.text = GroupedIdentcode(symbol.encoded);
+  symbol.elements = InterleavedElements(symbol.encoded, Interleaved25Patterns);
+  symbol.width = std::int64_t(kFirstX + kRightQuietZone) + ModuleCount(symbol.elements);
+  return symbol;
+}
+
+// A given display text only switches the grouping off. The text is set small,
 // 7 units apart.
-void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings) {
-  constexpr double kFirstX = 4;
-  constexpr double kRightQuietZone = 6;
-  constexpr double kBarBottom = 15;
-  const std::u32string digits = IdentcodeDigits(settings.data);
-  const std::u32string text = settings.displayText.empty() ? GroupedIdentcode(digits) : digits;
-  const ElementWidths elements = InterleavedElements(digits, Interleaved25Patterns);
+void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const std::u32string_view text = settings.displayText.empty() ? symbol.text : symbol.encoded;
   const double height = ImageHeight(kIdentcode, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, kFirstX + ModuleCount(elements) + kRightQuietZone, height);
-  FillElements(frame, kFirstX, elements, kBarBottom, height);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  FillElements(frame, kFirstX, symbol.elements, kBarBottom, height);
   if (settings.showText == 1) {
     BeginTextGroup(frame, 0.7 * settings.fontSize);
     DrawSpacedCharacters(frame, text, 7, 7, 4);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 
@@ -20,6 +21,9 @@ std::u32string IdentcodeDigits(std::u32string_view data);
 // The twelve digits as printed: 12.345 678.901 6.
 std::u32string GroupedIdentcode(std::u32string_view twelveDigits);
 
-void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings);
+// Interleaved 2 of 5 elements of the twelve digits, which it carries; its
+// text is the grouped number.
+EncodedSymbol IdentcodeEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

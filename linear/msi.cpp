@@ -51,14 +51,23 @@ ElementWidths MsiElements(std::string_view bits) {
   return elements;
 }
 
-// No quiet zone; the image ends with the stop's last bar, its space outside.
-void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings) {
-  const ElementWidths elements = MsiElements(MsiBits(settings.data));
+EncodedSymbol MsiEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = data;
+  std::erase_if(symbol.encoded, [](char32_t c) { return !IsAsciiDigit(c); });
+  symbol.text = data;
+  symbol.elements = MsiElements(MsiBits(symbol.encoded));
+  symbol.width = ModuleCount(symbol.elements) - symbol.elements.back();
+  return symbol;
+}
+
+// No quiet zone.
+void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const TextRoomLayout layout = LayoutWithTextRoom(kMsi, settings, 13);
-  LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements) - elements.back(), layout.height);
-  FillElements(frame, 0, elements, layout.barBottom, layout.height);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), layout.height);
+  FillElements(frame, 0, symbol.elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {
-    const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
+    const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 5, 12, 2);
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
@@ -34,6 +35,9 @@ std::string MsiBits(std::u32string_view data);
 
 ElementWidths MsiElements(std::string_view bits);
 
-void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings);
+// Carries the data's digits and shows the data as given. The image ends with
+// the stop's last bar, its space outside.
+EncodedSymbol MsiEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -36,21 +36,27 @@ ElementWidths PharmacodeElements(std::string_view bars) {
   return elements;
 }
 
+EncodedSymbol PharmacodeEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = PharmacodeDigits(data);
+  symbol.text = data;
+  symbol.elements = PharmacodeElements(PharmacodeBars(IntegerValueOf(symbol.encoded)));
+  symbol.width = std::max<std::int64_t>(ModuleCount(symbol.elements), 7 * std::int64_t(symbol.encoded.size()));
+  return symbol;
+}
+
 // No quiet zone. With text the image is 25 high and at least 7 units per
-// character wide; without, 12 high with the bars from 0.
-void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings) {
+// character wide; without, 12 high with the bars from 0, and as wide as the bars.
+void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const bool withText = settings.showText == 1;
-  const std::u32string digits = PharmacodeDigits(settings.data);
-  const ElementWidths elements = PharmacodeElements(PharmacodeBars(IntegerValueOf(digits)));
   const double fullHeight = ImageHeight(kPharmacode, settings.trim);
   const double height = withText ? fullHeight : fullHeight - 13;
   const double barBottom = withText ? 13 : 0;
-  const int barsWidth = ModuleCount(elements);
-  const int width = withText ? std::max(barsWidth, 7 * int(digits.size())) : barsWidth;
+  const double width = withText ? double(symbol.width) : ModuleCount(symbol.elements);
   LinearFrame frame = BeginLinearFrame(target, settings, width, height);
-  FillElements(frame, 0, elements, barBottom, height);
+  FillElements(frame, 0, symbol.elements, barBottom, height);
   if (withText) {
-    const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
+    const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 0, 7, 1);
   }

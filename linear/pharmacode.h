@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -21,6 +22,9 @@ std::string PharmacodeBars(long long value);
 // Narrow bars 1 unit, wide 3, the spaces between them 2.
 ElementWidths PharmacodeElements(std::string_view bars);
 
-void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings);
+// The elements of the digits' value; the image at least 7 units per digit wide
+// for the text under the bars, which is the data as given.
+EncodedSymbol PharmacodeEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

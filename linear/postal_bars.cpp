@@ -91,6 +91,13 @@ constexpr double kFimFirstX = 38;
 constexpr double kFimPitch = 4;
 constexpr double kFimBarWidth = 2;
 
+EncodedSymbol WithBarStates(std::u32string encoded, std::string_view states) {
+  EncodedSymbol symbol;
+  symbol.encoded = std::move(encoded);
+  symbol.elements.assign(states.begin(), states.end());
+  return symbol;
+}
+
 }  // namespace
 
 std::u32string PostNetDigits(std::u32string_view data) {
@@ -160,38 +167,56 @@ std::string_view FimPattern(std::u32string_view data) {
 }
 
 // The image ends at the right edge of the last bar.
-void RenderPostNet(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::string bars = EncodePostNet(settings.data);
+EncodedSymbol PostNetEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol = WithBarStates(PostNetDigits(data), EncodePostNet(data));
+  symbol.width = std::int64_t(kPostNetPitch) * std::int64_t(symbol.elements.size() - 1) + 1;
+  return symbol;
+}
+
+// The image ends two units after the stop bar.
+EncodedSymbol Rm4sccEncoding(std::u32string_view data, std::u32string_view) {
+  std::u32string characters = Rm4sccCharacters(data);
+  if (characters.size() < kRm4sccMinimumCharacters) {
+    return EncodedSymbol::Refused("RM4SCC needs at least 7 letters or digits (got " +
+                                  std::to_string(characters.size()) + ")");
+  }
+  EncodedSymbol symbol = WithBarStates(std::move(characters), EncodeRm4scc(data));
+  symbol.width = std::int64_t(kRm4sccPitch) * std::int64_t(symbol.elements.size());
+  return symbol;
+}
+
+EncodedSymbol FimEncoding(std::u32string_view data, std::u32string_view) {
+  if (data.size() != 1 || FimPattern(data).empty()) return EncodedSymbol::Refused("FIM needs one of the letters A, B, C or D");
+  EncodedSymbol symbol = WithBarStates(std::u32string(data), FimPattern(data));
+  symbol.width = std::int64_t(kFimWidth);
+  return symbol;
+}
+
+void RenderPostNet(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const PostNetGeometry& g = settings.showText == 1 ? kPostNetWithText : kPostNetPlain;
   std::vector<BarExtent> extents;
-  for (const char bar : bars) extents.push_back(bar == '1' ? g.tall : g.shortBar);
-  const double width = kPostNetPitch * double(bars.size() - 1) + 1;
-  LinearFrame frame = BeginLinearFrame(target, settings, width, g.height);
+  for (const std::uint8_t bar : symbol.elements) extents.push_back(bar == '1' ? g.tall : g.shortBar);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), g.height);
   FillSpacedBars(frame, 0, 1, kPostNetPitch, extents);
   DrawPostalText(frame, 5, 20, 15);
   EndLinearFrame(frame);
 }
 
-// The image ends two units after the stop bar; data too short for a symbol
-// leaves a 24-unit image without bars.
-void RenderRm4scc(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::string states = EncodeRm4scc(settings.data);
+void RenderRm4scc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const double height = settings.showText == 1 ? kRm4sccTextHeight : kRm4sccPlainHeight;
   std::vector<BarExtent> extents;
-  for (const char state : states) extents.push_back(Rm4sccExtent(state, height));
-  const double width = states.empty() ? 24 : kRm4sccPitch * double(states.size());
-  LinearFrame frame = BeginLinearFrame(target, settings, width, height);
+  for (const std::uint8_t state : symbol.elements) extents.push_back(Rm4sccExtent(char(state), height));
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
   FillSpacedBars(frame, 0, 2, kRm4sccPitch, extents);
   DrawPostalText(frame, 5, 20, 16);
   EndLinearFrame(frame);
 }
 
-// Never any text; a letter other than A-D draws the background alone.
-void RenderFim(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::string_view pattern = FimPattern(settings.data);
-  const LinearFrame frame = BeginLinearFrame(target, settings, kFimWidth, kFimHeight);
-  for (std::size_t k = 0; k < pattern.size(); ++k) {
-    if (pattern[k] == '1') FillBar(frame, Rect{kFimFirstX + kFimPitch * double(k), 0, kFimBarWidth, kFimHeight});
+// Never any text.
+void RenderFim(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), kFimHeight);
+  for (std::size_t k = 0; k < symbol.elements.size(); ++k) {
+    if (symbol.elements[k] == '1') FillBar(frame, Rect{kFimFirstX + kFimPitch * double(k), 0, kFimBarWidth, kFimHeight});
   }
   EndLinearFrame(frame);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
@@ -82,8 +83,15 @@ static_assert(NoEntryEmpty(FimPatterns), "a pattern is missing");
 // The pattern of the data's first letter (either case); empty for any other.
 std::string_view FimPattern(std::u32string_view data);
 
-void RenderPostNet(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderRm4scc(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderFim(DrawingTarget* target, const BarcodeSettings& settings);
+// The bar strings above as the symbols' bar states, one per element. PostNet
+// carries its fitted digits, RM4SCC its characters (fewer than 7 are refused),
+// FIM its one letter (anything else is refused).
+EncodedSymbol PostNetEncoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol Rm4sccEncoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol FimEncoding(std::u32string_view data, std::u32string_view addon);
+
+void RenderPostNet(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderRm4scc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderFim(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

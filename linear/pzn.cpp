@@ -1,8 +1,8 @@
 #include "linear/pzn.h"
 
 #include "core/string_ops.h"
-#include "core/symbology.h"
 #include "linear/code39.h"
+#include "platform/utf8.h"
 
 namespace kbc {
 
@@ -29,14 +29,18 @@ std::optional<std::u32string> PznDigits(std::u32string_view data) {
 
 std::u32string PznSymbolText(std::u32string_view eightDigits) { return U"*-" + std::u32string(eightDigits) + U"*"; }
 
-// Numbers without a check digit never get here: the data check refuses them.
-void RenderPzn(DrawingTarget* target, const BarcodeSettings& settings) {
-  const std::optional<std::u32string> digits = PznDigits(settings.data);
-  if (!digits) return;
-  const std::u32string text = settings.displayText.empty() ? U"PZN - " + *digits : settings.displayText;
-  DrawNineElementSymbol(target, settings, kPzn, Code39Elements(PznSymbolText(*digits)), text);
+EncodedSymbol PznEncoding(std::u32string_view data, std::u32string_view) {
+  std::optional<std::u32string> digits = PznDigits(data);
+  if (!digits) {
+    return EncodedSymbol::Refused("PZN " + ToUtf8(PznNumber(data)) +
+                                  " has no valid check digit (its weighted sum leaves 10 modulo 11); check the number");
+  }
+  EncodedSymbol symbol;
+  symbol.text = U"PZN - " + *digits;
+  symbol.elements = Code39Elements(PznSymbolText(*digits));
+  symbol.width = ModuleCount(symbol.elements);
+  symbol.encoded = std::move(*digits);
+  return symbol;
 }
-
-std::u32string PznDigitsOrEmpty(std::u32string_view data) { return PznDigits(data).value_or(std::u32string()); }
 
 }  // namespace kbc

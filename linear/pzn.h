@@ -6,8 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/encoded_symbol.h"
 
 namespace kbc {
 
@@ -23,12 +22,12 @@ int PznCheckDigit(std::u32string_view sevenDigits);
 // The 8 digits with the check digit, or nothing when the number has none.
 std::optional<std::u32string> PznDigits(std::u32string_view data);
 
-// The same, empty where the number has no check digit.
-std::u32string PznDigitsOrEmpty(std::u32string_view data);
 
 // The Code 39 text of the 8 digits: "*-", the digits, "*".
 std::u32string PznSymbolText(std::u32string_view eightDigits);
 
-void RenderPzn(DrawingTarget* target, const BarcodeSettings& settings);
+// Drawn as Code 39; carries the eight digits and shows them after "PZN - ".
+// A number without a check digit is refused.
+EncodedSymbol PznEncoding(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

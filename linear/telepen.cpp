@@ -44,15 +44,23 @@ ElementWidths TelepenElements(std::u32string_view characters) {
   return elements;
 }
 
+EncodedSymbol TelepenEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = TelepenCharacters(data);
+  symbol.text = data;
+  symbol.elements = TelepenElements(symbol.encoded);
+  symbol.width = ModuleCount(symbol.elements);
+  return symbol;
+}
+
 // No quiet zone: the image ends with the stop's last space. The default text
 // is the data as given, one character every 7 units.
-void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings) {
-  const ElementWidths elements = TelepenElements(TelepenCharacters(settings.data));
+void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const TextRoomLayout layout = LayoutWithTextRoom(kTelepen, settings, 13);
-  LinearFrame frame = BeginLinearFrame(target, settings, ModuleCount(elements), layout.height);
-  FillElements(frame, 0, elements, layout.barBottom, layout.height);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), layout.height);
+  FillElements(frame, 0, symbol.elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {
-    const std::u32string_view text = settings.displayText.empty() ? settings.data : settings.displayText;
+    const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 0, 7, 1);
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
@@ -64,6 +65,8 @@ int TelepenCheckCharacter(std::u32string_view characters);
 // Start, the characters, the check character and the stop.
 ElementWidths TelepenElements(std::u32string_view characters);
 
-void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings);
+// The symbol carries its characters (digit pairs packed); its text is the data as given.
+EncodedSymbol TelepenEncoding(std::u32string_view data, std::u32string_view addon);
+void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

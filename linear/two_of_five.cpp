@@ -35,19 +35,25 @@ std::u32string_view TextOr(const BarcodeSettings& settings, std::u32string_view 
   return settings.displayText.empty() ? digits : std::u32string_view(settings.displayText);
 }
 
+// Code 25 has 10 units of quiet zone each side.
+constexpr double kCode25QuietZone = 10;
+
 // Interleaved-25 and ITF-14: 4 units of quiet zone on the left, 6 on the right
-// after the stop's 0-wide space; the digits small under their pairs.
-void DrawInterleaved(DrawingTarget* target, const BarcodeSettings& settings, SymbologyType symbology,
-                     std::u32string_view digits) {
-  constexpr double kFirstX = 4;
-  constexpr double kRightQuietZone = 6;
-  const ElementWidths elements = InterleavedElements(digits, Interleaved25Patterns);
-  const double height = ImageHeight(symbology, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, kFirstX + ModuleCount(elements) + kRightQuietZone, height);
-  FillElements(frame, kFirstX, elements, kBarBottom, height);
-  DrawSpacedText(frame, TextOr(settings, digits), 0.9 * settings.fontSize, 12, 9, kTextBaseline);
-  EndLinearFrame(frame);
+// after the stop's 0-wide space.
+constexpr double kInterleavedFirstX = 4;
+constexpr double kInterleavedRightQuietZone = 6;
+
+EncodedSymbol InterleavedSymbol(std::u32string digits) {
+  EncodedSymbol symbol;
+  symbol.elements = InterleavedElements(digits, Interleaved25Patterns);
+  symbol.width = std::int64_t(kInterleavedFirstX + kInterleavedRightQuietZone) + ModuleCount(symbol.elements);
+  symbol.text = std::move(digits);
+  return symbol;
 }
+
+// A fixed 305 × 100 image whatever the trim.
+constexpr double kItfSccWidth = 305;
+constexpr double kItfSccHeight = 100;
 
 // ITF-SCC marks: an H in each quiet zone, left and right of the bearer's
 // inside edge.
@@ -97,42 +103,67 @@ ElementWidths InterleavedElements(std::u32string_view evenDigits, const TwoOfFiv
   return elements;
 }
 
-// 10 units of quiet zone each side. The text pitch (15) is wider than a digit
-// (14), so the characters drift right of their digits along the symbol.
-void RenderCode25(DrawingTarget* target, const BarcodeSettings& settings) {
-  constexpr double kQuietZone = 10;
-  const ElementWidths elements = Code25Elements(settings.data);
+EncodedSymbol Code25Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = data;
+  symbol.text = data;
+  symbol.elements = Code25Elements(data);
+  symbol.width = std::int64_t(2 * kCode25QuietZone) + ModuleCount(symbol.elements);
+  return symbol;
+}
+
+EncodedSymbol Interleaved25Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol = InterleavedSymbol(EvenDigits(data));
+  symbol.encoded = symbol.text;
+  return symbol;
+}
+
+EncodedSymbol Itf14Encoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol = InterleavedSymbol(FourteenDigits(data));
+  symbol.encoded = data;
+  return symbol;
+}
+
+EncodedSymbol ItfSccEncoding(std::u32string_view data, std::u32string_view) {
+  EncodedSymbol symbol;
+  symbol.encoded = data;
+  symbol.text = FourteenDigits(data);
+  symbol.elements = InterleavedElements(symbol.text, ItfSccPatterns);
+  symbol.width = std::int64_t(kItfSccWidth);
+  return symbol;
+}
+
+// The text pitch (15) is wider than a digit (14), so the characters drift
+// right of their digits along the symbol.
+void RenderCode25(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const double height = ImageHeight(kCode25, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, kQuietZone + ModuleCount(elements) + kQuietZone, height);
-  FillElements(frame, kQuietZone, elements, kBarBottom, height);
-  DrawSpacedText(frame, TextOr(settings, settings.data), settings.fontSize, 11, 15, kTextBaseline);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  FillElements(frame, kCode25QuietZone, symbol.elements, kBarBottom, height);
+  DrawSpacedText(frame, TextOr(settings, symbol.text), settings.fontSize, 11, 15, kTextBaseline);
   EndLinearFrame(frame);
 }
 
-void RenderInterleaved25(DrawingTarget* target, const BarcodeSettings& settings) {
-  DrawInterleaved(target, settings, kInterleaved25, EvenDigits(settings.data));
+// The digits small under their pairs.
+void RenderInterleaved(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const double height = ImageHeight(settings.symbology, settings.trim);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  FillElements(frame, kInterleavedFirstX, symbol.elements, kBarBottom, height);
+  DrawSpacedText(frame, TextOr(settings, symbol.text), 0.9 * settings.fontSize, 12, 9, kTextBaseline);
+  EndLinearFrame(frame);
 }
 
-void RenderItf14(DrawingTarget* target, const BarcodeSettings& settings) {
-  DrawInterleaved(target, settings, kItf14, FourteenDigits(settings.data));
-}
-
-// A fixed 305 × 100 image whatever the trim: the bearer frame touches the bars
-// above and below and stands 22 units clear of them left and right; the text
-// always shows the 14 digits.
-void RenderItfScc(DrawingTarget* target, const BarcodeSettings& settings) {
-  constexpr double kWidth = 305;
-  constexpr double kHeight = 100;
+// The bearer frame touches the bars above and below and stands 22 units clear
+// of them left and right; the text always shows the 14 digits.
+void RenderItfScc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   constexpr double kFirstX = 32;
   constexpr double kBarBottom = 26;
   constexpr double kBarTop = 90;
-  const std::u32string digits = FourteenDigits(settings.data);
-  LinearFrame frame = BeginLinearFrame(target, settings, kWidth, kHeight);
+  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), kItfSccHeight);
   StrokeBearerRect(frame, Rect{5, 21, 295, 74});
   DrawItfSccMark(frame, 11);
   DrawItfSccMark(frame, 289);
-  FillElements(frame, kFirstX, InterleavedElements(digits, ItfSccPatterns), kBarBottom, kBarTop);
-  DrawSpacedText(frame, digits, settings.fontSize, 45, 16, 7);
+  FillElements(frame, kFirstX, symbol.elements, kBarBottom, kBarTop);
+  DrawSpacedText(frame, symbol.text, settings.fontSize, 45, 16, 7);
   EndLinearFrame(frame);
 }
 

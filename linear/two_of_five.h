@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 #include "render/linear_frame.h"
@@ -71,9 +72,16 @@ std::u32string FourteenDigits(std::u32string_view digits);
 // is ignored (callers pass an even count).
 ElementWidths InterleavedElements(std::u32string_view evenDigits, const TwoOfFiveTable& table);
 
-void RenderCode25(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderInterleaved25(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderItf14(DrawingTarget* target, const BarcodeSettings& settings);
-void RenderItfScc(DrawingTarget* target, const BarcodeSettings& settings);
+// Code 25 carries the data as given. Interleaved-25 carries its even digits,
+// ITF-14 and ITF-SCC the data as given; their text is the digits drawn.
+EncodedSymbol Code25Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol Interleaved25Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol Itf14Encoding(std::u32string_view data, std::u32string_view addon);
+EncodedSymbol ItfSccEncoding(std::u32string_view data, std::u32string_view addon);
+
+void RenderCode25(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+// Interleaved-25 and ITF-14.
+void RenderInterleaved(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderItfScc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -184,15 +184,32 @@ Usps4cbBars Usps4cbEncode(std::u32string_view data) {
   return Usps4cbEncodeCodes(data.substr(0, split), data.substr(split));
 }
 
-// No text whatever showText says. Data of a length without a routing code
-// form, or refused by the encoder, leaves the frame without bars.
-void RenderUsps4cb(DrawingTarget* target, const BarcodeSettings& settings) {
-  const LinearFrame frame = BeginLinearFrame(target, settings, kImageWidth, kImageHeight);
-  if (IsDrawnLength(settings.data.size())) {
-    std::vector<BarExtent> extents;
-    for (const char letter : Usps4cbEncode(settings.data).letters) extents.push_back(LetterExtent(letter));
-    FillSpacedBars(frame, kFirstBarX, 2, 4, extents);
+EncodedSymbol Usps4cbEncoding(std::u32string_view data, std::u32string_view) {
+  if (!IsDrawnLength(data.size())) {
+    return EncodedSymbol::Refused("USPS4CB needs 20, 25, 29 or 31 digits (got " + std::to_string(data.size()) + ")");
   }
+  Usps4cbBars bars = Usps4cbEncode(data);
+  switch (bars.status) {
+    case Usps4cbStatus::kOk:
+      break;
+    case Usps4cbStatus::kSecondDigitAbove4:
+      return EncodedSymbol::Refused("the second digit of a USPS4CB tracking code must be 0 to 4 (got " +
+                                    std::string(1, char(data[1])) + ")");
+    default:
+      return EncodedSymbol::Refused("USPS4CB data must be digits only");
+  }
+  EncodedSymbol symbol;
+  symbol.width = std::int64_t(kImageWidth);
+  symbol.encoded = data;
+  symbol.elements.assign(bars.letters.begin(), bars.letters.end());
+  return symbol;
+}
+
+void RenderUsps4cb(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), kImageHeight);
+  std::vector<BarExtent> extents;
+  for (const std::uint8_t letter : symbol.elements) extents.push_back(LetterExtent(char(letter)));
+  FillSpacedBars(frame, kFirstBarX, 2, 4, extents);
   EndLinearFrame(frame);
 }
 

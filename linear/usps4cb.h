@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "render/drawing_target.h"
 
@@ -78,6 +79,11 @@ Usps4cbBars Usps4cbEncodeCodes(std::u32string_view tracking, std::u32string_view
 // The first 20 characters are the tracking code, the rest the routing code.
 Usps4cbBars Usps4cbEncode(std::u32string_view data);
 
-void RenderUsps4cb(DrawingTarget* target, const BarcodeSettings& settings);
+// The 65 bar letters as the symbol's bar states; the data carried as given.
+// Lengths without a routing code form and codes the procedure refuses are refused.
+EncodedSymbol Usps4cbEncoding(std::u32string_view data, std::u32string_view addon);
+
+// No text whatever showText says.
+void RenderUsps4cb(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -4,13 +4,37 @@
 
 #include <memory>
 
+#include "platform/library_names.h"
 #include "platform/mac_roman.h"
+#include "platform/shared_library.h"
 
 namespace kbc {
 namespace {
 
+// libdmtx's functions, linked in or opened on demand (see platform/shared_library.h).
+struct DmtxLibrary {
+  SharedLibrary library{OpenedInPackagedBuild(kDmtxLibrary)};
+  decltype(dmtxEncodeCreate)* create = nullptr;
+  decltype(dmtxEncodeDestroy)* destroy = nullptr;
+  decltype(dmtxEncodeSetProp)* setProp = nullptr;
+  decltype(dmtxEncodeDataMatrix)* encode = nullptr;
+  decltype(dmtxGetSymbolAttribute)* symbolAttribute = nullptr;
+  decltype(dmtxImageGetByteOffset)* byteOffset = nullptr;
+  bool usable = KBC_BIND_LINKED(library, create, dmtxEncodeCreate) &&
+                KBC_BIND_LINKED(library, destroy, dmtxEncodeDestroy) &&
+                KBC_BIND_LINKED(library, setProp, dmtxEncodeSetProp) &&
+                KBC_BIND_LINKED(library, encode, dmtxEncodeDataMatrix) &&
+                KBC_BIND_LINKED(library, symbolAttribute, dmtxGetSymbolAttribute) &&
+                KBC_BIND_LINKED(library, byteOffset, dmtxImageGetByteOffset);
+};
+
+const DmtxLibrary& Dmtx() {
+  static const DmtxLibrary library;
+  return library;
+}
+
 struct EncoderFree {
-  void operator()(DmtxEncode* encoder) const { dmtxEncodeDestroy(&encoder); }
+  void operator()(DmtxEncode* encoder) const { Dmtx().destroy(&encoder); }
 };
 using EncoderHandle = std::unique_ptr<DmtxEncode, EncoderFree>;
 
@@ -23,24 +47,25 @@ constexpr std::int64_t kModuleUnits = 3;  // units a module takes across and up
 }  // namespace
 
 std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes, int fnc1) {
-  if (bytes.empty() || bytes.size() > kMostInputBytes) return std::nullopt;
-  const EncoderHandle encoder(dmtxEncodeCreate());
+  const DmtxLibrary& dmtx = Dmtx();
+  if (!dmtx.usable || bytes.empty() || bytes.size() > kMostInputBytes) return std::nullopt;
+  const EncoderHandle encoder(dmtx.create());
   if (!encoder) return std::nullopt;
-  dmtxEncodeSetProp(encoder.get(), DmtxPropScheme, DmtxSchemeAscii);
-  if (fnc1 >= 0) dmtxEncodeSetProp(encoder.get(), DmtxPropFnc1, fnc1);
-  dmtxEncodeSetProp(encoder.get(), DmtxPropSizeRequest, DmtxSymbolSquareAuto);
+  dmtx.setProp(encoder.get(), DmtxPropScheme, DmtxSchemeAscii);
+  if (fnc1 >= 0) dmtx.setProp(encoder.get(), DmtxPropFnc1, fnc1);
+  dmtx.setProp(encoder.get(), DmtxPropSizeRequest, DmtxSymbolSquareAuto);
   // The library also draws an image: with one grey pixel per module and no
   // margin, its pixels are the modules, read more cheaply than module by module.
-  dmtxEncodeSetProp(encoder.get(), DmtxPropMarginSize, 0);
-  dmtxEncodeSetProp(encoder.get(), DmtxPropModuleSize, 1);
-  dmtxEncodeSetProp(encoder.get(), DmtxPropPixelPacking, DmtxPack8bppK);
+  dmtx.setProp(encoder.get(), DmtxPropMarginSize, 0);
+  dmtx.setProp(encoder.get(), DmtxPropModuleSize, 1);
+  dmtx.setProp(encoder.get(), DmtxPropPixelPacking, DmtxPack8bppK);
   // The library reads the buffer only; its interface predates const.
   std::vector<unsigned char> input(bytes.begin(), bytes.end());
-  if (dmtxEncodeDataMatrix(encoder.get(), int(input.size()), input.data()) == DmtxFail) return std::nullopt;
+  if (dmtx.encode(encoder.get(), int(input.size()), input.data()) == DmtxFail) return std::nullopt;
 
   const int sizeIndex = encoder->region.sizeIdx;
-  const int rows = dmtxGetSymbolAttribute(DmtxSymAttribSymbolRows, sizeIndex);
-  const int columns = dmtxGetSymbolAttribute(DmtxSymAttribSymbolCols, sizeIndex);
+  const int rows = dmtx.symbolAttribute(DmtxSymAttribSymbolRows, sizeIndex);
+  const int columns = dmtx.symbolAttribute(DmtxSymAttribSymbolCols, sizeIndex);
   const DmtxImage* image = encoder->image;
   if (rows <= 0 || rows != columns || !image || image->width != columns || image->height != rows) return std::nullopt;
 
@@ -50,7 +75,7 @@ std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> b
   // The library counts rows from the bottom, and draws dark modules black on
   // white; a row's pixels lie side by side from its first one.
   for (int row = rows - 1; row >= 0; --row) {
-    const int first = dmtxImageGetByteOffset(const_cast<DmtxImage*>(image), 0, row);
+    const int first = dmtx.byteOffset(const_cast<DmtxImage*>(image), 0, row);
     if (first < 0) return std::nullopt;
     const unsigned char* pixel = image->pxl + first;
     for (int column = 0; column < columns; ++column, pixel += image->bytesPerPixel) {

@@ -10,6 +10,7 @@
 #include "linear/ean_tables.h"
 #include "linear/gs1_element_string.h"
 #include "matrix/databar_syntax.h"
+#include "platform/library_names.h"
 #include "platform/shared_library.h"
 #include "platform/utf8.h"
 
@@ -19,7 +20,7 @@ namespace {
 // libzint links libpng and zlib of its own: opened only by the runs that draw
 // a DataBar symbol, it costs the others nothing.
 struct ZintLibrary {
-  SharedLibrary library{"libzint.so.2.11"};
+  SharedLibrary library{kZintLibrary};
   decltype(ZBarcode_Create)* create = nullptr;
   decltype(ZBarcode_Encode)* encode = nullptr;
   decltype(ZBarcode_Delete)* release = nullptr;

@@ -10,6 +10,7 @@
 #include "linear/gs1_element_string.h"
 #include "matrix/data_matrix.h"
 #include "matrix/qr_code.h"
+#include "platform/library_names.h"
 #include "platform/shared_library.h"
 
 namespace kbc {
@@ -18,7 +19,7 @@ namespace {
 // libqrencode's input interface, the one that can set FNC1 first; opened on
 // demand like the rest of the library (see platform/shared_library.h).
 struct QrInputLibrary {
-  SharedLibrary library{"libqrencode.so.4"};
+  SharedLibrary library{kQrencodeLibrary};
   decltype(QRinput_new2)* create = nullptr;
   decltype(QRinput_append)* append = nullptr;
   decltype(QRinput_setFNC1First)* setFnc1First = nullptr;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/mac_roman.h"
+#include "platform/library_names.h"
 #include "platform/shared_library.h"
 
 namespace kbc {
@@ -12,7 +13,7 @@ namespace {
 
 // libqrencode, opened by the first QR encoding of a run (see platform/shared_library.h).
 struct QrEncodeLibrary {
-  SharedLibrary library{"libqrencode.so.4"};
+  SharedLibrary library{kQrencodeLibrary};
   decltype(QRcode_encodeString)* encodeString = nullptr;
   decltype(QRcode_encodeStringMQR)* encodeStringMqr = nullptr;
   decltype(QRcode_free)* free = nullptr;

@@ -10,7 +10,7 @@ namespace kbc {
 // libraries stay mapped until the process ends: cairo and fontconfig keep
 // caches in their globals, which unmapping at exit would only cut loose.
 SharedLibrary::SharedLibrary(const char* fileName)
-    : handle_(dlopen(fileName, RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE)) {}
+    : handle_(fileName ? dlopen(fileName, RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE) : nullptr) {}
 
 SharedLibrary::~SharedLibrary() {
   if (handle_) dlclose(handle_);

@@ -2,6 +2,12 @@
 // ordinary way is mapped and relocated by every run, used or not: HarfBuzz
 // alone brings GLib, Graphite and a second FreeType. Opened on demand, a run
 // that draws no text into a bitmap or encodes no QR symbol never loads them.
+//
+// libtiff, libjpeg and libdmtx serve only some runs too. The local build links
+// their static archives, which cost a run nothing until used; the packaged
+// build (KBC_SYSTEM_LIBRARIES) opens their shared objects on demand instead of
+// linking them, libtiff alone bringing seven libraries more. KBC_BIND_LINKED
+// binds a function of theirs either way: to the linked-in function, or by name.
 #pragma once
 
 #include <string>
@@ -10,7 +16,8 @@ namespace kbc {
 
 class SharedLibrary {
  public:
-  // Opens the library by its file name (libharfbuzz.so.0); failure leaves it closed.
+  // Opens the library by its file name (libharfbuzz.so.0); failure, or a null
+  // name, leaves it closed.
   explicit SharedLibrary(const char* fileName);
   ~SharedLibrary();
   SharedLibrary(const SharedLibrary&) = delete;
@@ -34,4 +41,13 @@ class SharedLibrary {
   void* handle_ = nullptr;
 };
 
+// The file name to open a library by that the local build links instead: null there.
+constexpr const char* OpenedInPackagedBuild(const char* fileName) { return KBC_SYSTEM_LIBRARIES ? fileName : nullptr; }
+
 }  // namespace kbc
+
+#if KBC_SYSTEM_LIBRARIES
+#define KBC_BIND_LINKED(library, pointer, function) (library).Bind(pointer, #function)
+#else
+#define KBC_BIND_LINKED(library, pointer, function) ((pointer) = &(function), true)
+#endif

@@ -9,19 +9,54 @@
 #include <vector>
 
 #include "platform/image_encoders.h"
+#include "platform/library_names.h"
+#include "platform/shared_library.h"
 
-// libtiff's LZMA codec, replaced when linking (libtiff's own is then never
-// pulled in): it would bring liblzma, whose start-up probe of the processor
-// costs every run of the program, TIFF or not, about a tenth of a millisecond.
+// libtiff's LZMA codec, replaced when linking the static archive (libtiff's own
+// is then never pulled in): it would bring liblzma, whose start-up probe of the
+// processor costs every run of the program, TIFF or not, about a tenth of a
+// millisecond.
 // TIFF files are written with deflate only; a file asking for LZMA is refused,
-// as libtiff refuses a codec it was built without.
+// as libtiff refuses a codec it was built without. A build linking the shared
+// libtiff (KBC_SYSTEM_LIBRARIES) leaves the library its own codecs.
+#if !KBC_SYSTEM_LIBRARIES
 extern "C" int TIFFInitLZMA(TIFF*, int) {
   TIFFErrorExt(nullptr, "TIFFInitLZMA", "LZMA compression is not available");
   return 0;
 }
+#endif
 
 namespace kbc {
 namespace {
+
+// libtiff's functions, linked in or opened on demand (see platform/shared_library.h).
+struct TiffLibrary {
+  SharedLibrary library{OpenedInPackagedBuild(kTiffLibrary)};
+  decltype(TIFFOpenOptionsAlloc)* openOptionsAlloc = nullptr;
+  decltype(TIFFOpenOptionsFree)* openOptionsFree = nullptr;
+  decltype(TIFFOpenOptionsSetErrorHandlerExtR)* setErrorHandler = nullptr;
+  decltype(TIFFOpenOptionsSetWarningHandlerExtR)* setWarningHandler = nullptr;
+  decltype(TIFFClientOpenExt)* clientOpen = nullptr;
+  decltype(TIFFClose)* close = nullptr;
+  decltype(TIFFSetField)* setField = nullptr;
+  decltype(TIFFDefaultStripSize)* defaultStripSize = nullptr;
+  decltype(TIFFWriteScanline)* writeScanline = nullptr;
+  decltype(TIFFWriteDirectory)* writeDirectory = nullptr;
+  bool usable = KBC_BIND_LINKED(library, openOptionsAlloc, TIFFOpenOptionsAlloc) &&
+                KBC_BIND_LINKED(library, openOptionsFree, TIFFOpenOptionsFree) &&
+                KBC_BIND_LINKED(library, setErrorHandler, TIFFOpenOptionsSetErrorHandlerExtR) &&
+                KBC_BIND_LINKED(library, setWarningHandler, TIFFOpenOptionsSetWarningHandlerExtR) &&
+                KBC_BIND_LINKED(library, clientOpen, TIFFClientOpenExt) && KBC_BIND_LINKED(library, close, TIFFClose) &&
+                KBC_BIND_LINKED(library, setField, TIFFSetField) &&
+                KBC_BIND_LINKED(library, defaultStripSize, TIFFDefaultStripSize) &&
+                KBC_BIND_LINKED(library, writeScanline, TIFFWriteScanline) &&
+                KBC_BIND_LINKED(library, writeDirectory, TIFFWriteDirectory);
+};
+
+const TiffLibrary& Tiff() {
+  static const TiffLibrary library;
+  return library;
+}
 
 struct MemoryFile {
   std::string bytes;
@@ -71,23 +106,23 @@ int KeepError(TIFF*, void* handle, const char* module, const char* format, va_li
 int IgnoreWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
 
 struct TiffCloser {
-  void operator()(TIFF* tiff) const { TIFFClose(tiff); }
+  void operator()(TIFF* tiff) const { Tiff().close(tiff); }
 };
 struct OptionsFreer {
-  void operator()(TIFFOpenOptions* options) const { TIFFOpenOptionsFree(options); }
+  void operator()(TIFFOpenOptions* options) const { Tiff().openOptionsFree(options); }
 };
 
-void SetColourTags(TIFF* tiff, PixelFormat format) {
+void SetColourTags(const TiffLibrary& lib, TIFF* tiff, PixelFormat format) {
   switch (format) {
     case PixelFormat::Grey:
-      TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+      lib.setField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
       break;
     case PixelFormat::Rgb:
-      TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+      lib.setField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
       break;
     case PixelFormat::Cmyk:
-      TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_SEPARATED);
-      TIFFSetField(tiff, TIFFTAG_INKSET, INKSET_CMYK);
+      lib.setField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_SEPARATED);
+      lib.setField(tiff, TIFFTAG_INKSET, INKSET_CMYK);
       break;
   }
 }
@@ -95,28 +130,33 @@ void SetColourTags(TIFF* tiff, PixelFormat format) {
 }  // namespace
 
 std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& error) {
+  const TiffLibrary& lib = Tiff();
+  if (!lib.usable) {
+    error = std::string("libtiff (") + kTiffLibrary + "), which writes TIFF files, could not be opened";
+    return std::nullopt;
+  }
   MemoryFile file;
-  std::unique_ptr<TIFFOpenOptions, OptionsFreer> options(TIFFOpenOptionsAlloc());
-  TIFFOpenOptionsSetErrorHandlerExtR(options.get(), KeepError, &file);
-  TIFFOpenOptionsSetWarningHandlerExtR(options.get(), IgnoreWarning, &file);
+  std::unique_ptr<TIFFOpenOptions, OptionsFreer> options(lib.openOptionsAlloc());
+  lib.setErrorHandler(options.get(), KeepError, &file);
+  lib.setWarningHandler(options.get(), IgnoreWarning, &file);
   bool ok = false;
   {
-    std::unique_ptr<TIFF, TiffCloser> tiff(TIFFClientOpenExt("memory", "w", &file, ReadProc, WriteProc, SeekProc,
+    std::unique_ptr<TIFF, TiffCloser> tiff(lib.clientOpen("memory", "w", &file, ReadProc, WriteProc, SeekProc,
                                                              CloseProc, SizeProc, MapProc, UnmapProc, options.get()));
     if (tiff) {
       const int channels = ChannelsOf(bitmap.format);
-      TIFFSetField(tiff.get(), TIFFTAG_IMAGEWIDTH, std::uint32_t(bitmap.width));
-      TIFFSetField(tiff.get(), TIFFTAG_IMAGELENGTH, std::uint32_t(bitmap.height));
-      TIFFSetField(tiff.get(), TIFFTAG_BITSPERSAMPLE, 8);
-      TIFFSetField(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, channels);
-      TIFFSetField(tiff.get(), TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-      TIFFSetField(tiff.get(), TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
-      TIFFSetField(tiff.get(), TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tiff.get(), 0));
-      SetColourTags(tiff.get(), bitmap.format);
+      lib.setField(tiff.get(), TIFFTAG_IMAGEWIDTH, std::uint32_t(bitmap.width));
+      lib.setField(tiff.get(), TIFFTAG_IMAGELENGTH, std::uint32_t(bitmap.height));
+      lib.setField(tiff.get(), TIFFTAG_BITSPERSAMPLE, 8);
+      lib.setField(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, channels);
+      lib.setField(tiff.get(), TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+      lib.setField(tiff.get(), TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+      lib.setField(tiff.get(), TIFFTAG_ROWSPERSTRIP, lib.defaultStripSize(tiff.get(), 0));
+      SetColourTags(lib, tiff.get(), bitmap.format);
       if (bitmap.dotsPerInch > 0) {
-        TIFFSetField(tiff.get(), TIFFTAG_XRESOLUTION, float(bitmap.dotsPerInch));
-        TIFFSetField(tiff.get(), TIFFTAG_YRESOLUTION, float(bitmap.dotsPerInch));
-        TIFFSetField(tiff.get(), TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+        lib.setField(tiff.get(), TIFFTAG_XRESOLUTION, float(bitmap.dotsPerInch));
+        lib.setField(tiff.get(), TIFFTAG_YRESOLUTION, float(bitmap.dotsPerInch));
+        lib.setField(tiff.get(), TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
       }
       // The encoder may work in place on a row, so it gets a copy.
       const std::size_t stride = std::size_t(bitmap.width) * std::size_t(channels);
@@ -124,9 +164,9 @@ std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& err
       ok = true;
       for (int y = 0; ok && y < bitmap.height; ++y) {
         std::copy_n(bitmap.pixels.begin() + std::ptrdiff_t(std::size_t(y) * stride), stride, row.begin());
-        ok = TIFFWriteScanline(tiff.get(), row.data(), std::uint32_t(y), 0) == 1;
+        ok = lib.writeScanline(tiff.get(), row.data(), std::uint32_t(y), 0) == 1;
       }
-      ok = ok && TIFFWriteDirectory(tiff.get()) == 1;
+      ok = ok && lib.writeDirectory(tiff.get()) == 1;
     }
   }
   if (!ok || !file.error.empty()) {

@@ -60,29 +60,57 @@ TEST(Code128, SetChoiceValuesAndCheck) {
     const Code128Symbol symbol = EncodeCode128(row.data, row.fnc1);
     EXPECT_EQ(symbol.codeSet, row.codeSet) << row.source;
     EXPECT_EQ(symbol.values, row.values) << row.source;
-    EXPECT_EQ(Code128ModuleCount(symbol) + 20, row.width) << row.source;
+    EXPECT_EQ(ModuleCount(Code128Elements(symbol)) + 20, row.width) << row.source;
+  }
+}
+
+// The row encoders: width, the characters carried, the text shown and its layout.
+TEST(Code128Encoding, RowsCarryWhatTheirSetTakes) {
+  using Encoding = EncodedSymbol (*)(std::u32string_view, std::u32string_view);
+  const struct {
+    const char* source;
+    Encoding encode;
+    std::u32string_view data;
+    std::int64_t width;
+    std::u32string_view encoded;
+    std::u32string_view text;
+    int layout;
+  } rows[] = {
+      {"set C pairs, text set small", Code128Encoding, U"123456", 88, U"123456", U"123456", kCode128SmallText},
+      {"odd digits in set A, full size", Code128Encoding, U"12345", 110, U"12345", U"12345", kCode128FullSizeText},
+      {"set C drops what is above 127, text keeps it", Code128Encoding, U"12\u00E934", 77, U"1234", U"12\u00E934",
+       kCode128SmallText},
+      {"set B drops control characters", Code128Encoding, U"A-\t1", 88, U"A-1", U"A-\t1", kCode128FullSizeText},
+      {"EAN-128: FNC1 adds a character", Ean128Encoding, U"1234", 88, U"1234", U"1234", kCode128SmallText},
+      {"EAN-14: 13 digits padded for the text, carried as given", Ean14Encoding, U"1234567890123", 154,
+       U"1234567890123", U"01234567890123", kCode128SmallText},
+      {"EAN-18: one digit padded to 18", Ean18Encoding, U"7", 176, U"7", U"000000000000000007", kCode128SmallText},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    EXPECT_EQ(symbol.refusal, "") << row.source;
+    EXPECT_EQ(symbol.width, row.width) << row.source;
+    EXPECT_EQ(ModuleCount(symbol.elements) + 20, row.width) << row.source;
+    EXPECT_EQ(symbol.encoded, row.encoded) << row.source;
+    EXPECT_EQ(symbol.text, row.text) << row.source;
+    EXPECT_EQ(symbol.variant, row.layout) << row.source;
   }
 }
 
 TEST(Code128, ModulesMatchAnIndependentEncoder) {
   const struct {
     const char* source;
-    Code128Symbol symbol;
+    EncodedSymbol symbol;
     std::string_view hexModules;
-    int width;  // worked examples for EAN-14 and EAN-18
   } rows[] = {
-      {"zint 2.11 --dump -b 20 -d 123456", EncodeCode128(U"123456", false), "D396722C7168DD8EB", 88},
+      {"zint 2.11 --dump -b 20 -d 123456", Code128Encoding(U"123456", U""), "D396722C7168DD8EB"},
+      {"zint 2.11 --dump -b 20 -d A-1", Code128Encoding(U"A-\t1", U""), "D214626E4E68C98EB"},
       {"zint 2.11 --dump -b 16 --gs1 -d [01]01234567890123",  // 13 digits padded to 14
-       EncodeFixedLengthGs1(U"01", FixedLengthGs1Digits(U"1234567890123", 14)),
-       "D39EBB3666CEDD762166DECD9DBB3963AC", 154},
-      {"zint 2.11 --dump -b 16 --gs1 -d [00]123456789012345678",
-       EncodeFixedLengthGs1(U"00", FixedLengthGs1Digits(U"123456789012345678", 18)),
-       "D39EBB6659C8B1C5B0A6F6B391638B614C258EB", 176},
+       Ean14Encoding(U"1234567890123", U""), "D39EBB3666CEDD762166DECD9DBB3963AC"},
+      {"zint 2.11 --dump -b 16 --gs1 -d [00]123456789012345678", Ean18Encoding(U"123456789012345678", U""),
+       "D39EBB6659C8B1C5B0A6F6B391638B614C258EB"},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ModulesAsHex(Code128Elements(row.symbol)), row.hexModules) << row.source;
-    EXPECT_EQ(Code128ModuleCount(row.symbol) + 20, row.width) << row.source;
-  }
+  for (const auto& row : rows) EXPECT_EQ(ModulesAsHex(row.symbol.elements), row.hexModules) << row.source;
 }
 
 }  // namespace

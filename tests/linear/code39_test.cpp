@@ -89,6 +89,29 @@ TEST(NineElementCodes, KnownAnswers) {
   EXPECT_EQ(CheckedWidth(kPzn, U"3"), 0);  // 3 × 7 leaves 10 modulo 11: no check digit
 }
 
+// What each symbol carries, for the warnings to compare with the data given.
+TEST(NineElementCodes, CarriedData) {
+  using Encoding = EncodedSymbol (*)(std::u32string_view, std::u32string_view);
+  const struct {
+    Encoding encode;
+    std::u32string_view data, encoded;
+  } rows[] = {
+      {Code39Encoding, U"AB*\u00E9", U"*AB**"},
+      {Code32Encoding, U"1234567", U"012345676"},
+      {PznEncoding, U"12", U"00000129"},
+      {Code93Encoding, U"\u00E9a", U"a"},  // no pattern beyond ASCII
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    EXPECT_EQ(symbol.encoded, row.encoded);
+    EXPECT_EQ(symbol.width, ModuleCount(symbol.elements));
+  }
+  const EncodedSymbol refused = PznEncoding(U"3", U"");
+  EXPECT_EQ(refused.refusal,
+            "PZN 0000003 has no valid check digit (its weighted sum leaves 10 modulo 11); check the number");
+  EXPECT_TRUE(refused.elements.empty());
+}
+
 // Published example TEST93: C "+", K "6". A capital of value v: C = v, K = 3v mod 47 (Q: 26, 31).
 TEST(Code93, CheckCharacters) {
   for (const auto& [data, c, k] : {std::tuple{U"TEST93", U'+', U'6'}, {U"Q", U'Q', U'V'}}) {
@@ -104,17 +127,17 @@ TEST(Code93, CheckCharacters) {
 TEST(NineElementCodes, ElementsMatchZint) {
   const std::u32string basic = U"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%";
   std::vector<std::tuple<std::string, std::u32string, ElementWidths>> rows = {
-      {"8", basic, Code39Elements(Code39SymbolText(basic))},
-      {"129", U"1234567", Code39Elements(Code32SymbolText(Code32Number(U"1234567")))},
-      {"52", U"12", Code39Elements(PznSymbolText(*PznDigits(U"12")))},
+      {"8", basic, Code39Encoding(basic, U"").elements},
+      {"129", U"1234567", Code32Encoding(U"1234567", U"").elements},
+      {"52", U"12", PznEncoding(U"12", U"").elements},
   };
   // Every code below 128; zint takes at most 85 Code 39 characters (fewer in Code 93).
   for (char32_t from = 0; from < 128; from += 30) {
     std::u32string part;
     for (char32_t c = from; c < 128 && c < from + 30; ++c) part.push_back(c);
-    rows.emplace_back("25", part, Code93Elements(part));
+    rows.emplace_back("25", part, Code93Encoding(part, U"").elements);
     std::erase_if(part, [](char32_t c) { return std::u32string_view(U"$/+%*").find(c) != std::u32string_view::npos; });
-    rows.emplace_back("9", part, Code39Elements(Code39SymbolText(part)));
+    rows.emplace_back("9", part, Code39Encoding(part, U"").elements);
   }
   for (const auto& [zintType, data, elements] : rows) {
     std::string escaped;  // every character as \xNN, so control characters reach zint intact

@@ -30,7 +30,7 @@ TEST(UpcCouponSecondCode, SetValuesCheckAndWidth) {
   for (const auto& row : rows) {
     const Code128Symbol symbol = EncodeUpcCouponSecondCode(row.addon);
     EXPECT_EQ(symbol.values, row.values) << row.source;
-    EXPECT_EQ(134 + Code128ModuleCount(symbol) + 9, row.width) << row.source;
+    EXPECT_EQ(134 + ModuleCount(Code128Elements(symbol)) + 9, row.width) << row.source;
   }
 }
 

@@ -1,10 +1,12 @@
 // EAN-13 and UPC-A encoding against published and independently generated answers.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 
 #include "linear/ean13.h"
 #include "linear/ean_tables.h"
+#include "linear/coupons.h"
 
 namespace kbc {
 namespace {
@@ -71,6 +73,58 @@ TEST(EanEncoding, UpcAMarksItsOuterDigitsAsGuardHeight) {
   ASSERT_EQ(parts.size(), 7u);
   const bool guardHeights[] = {true, true, false, true, false, true, true};
   for (std::size_t i = 0; i < parts.size(); ++i) EXPECT_EQ(parts[i].guardHeight, guardHeights[i]) << i;
+}
+
+// The family's widths come from the add-on as drawn; what the symbol carries is
+// what the warnings compare with the data.
+TEST(EanEncoding, WidthTextAndPartsByRow) {
+  using Encoding = EncodedSymbol (*)(std::u32string_view, std::u32string_view);
+  const struct {
+    const char* source;
+    Encoding encode;
+    std::u32string_view data, addon;
+    std::int64_t width;
+    std::u32string_view encoded, text, addOn;
+    std::size_t parts;  // main parts, then the add-on's
+  } rows[] = {
+      {"no add-on", Ean13Encoding, U"590123412345", U"", 113, U"5901234123457", U"5901234123457", U"", 5},
+      {"1 add-on digit makes 2", Ean13Encoding, U"590123412345", U"5", 138, U"5901234123457", U"5901234123457", U"05", 6},
+      {"3 add-on digits make 5", Ean13Encoding, U"590123412345", U"123", 165, U"5901234123457", U"5901234123457",
+       U"00123", 6},
+      {"6 add-on digits are not drawn", Ean13Encoding, U"590123412345", U"123456", 113, U"5901234123457",
+       U"5901234123457", U"", 5},
+      {"UPC-A with 2 add-on digits", UpcAEncoding, U"03600029145", U"12", 138, U"036000291452", U"036000291452", U"12",
+       8},
+      {"EAN-99 carries the data as given", Ean99Encoding, U"1234567890", U"", 113, U"1234567890", U"9912345678909",
+       U"", 5},
+      {"EAN-Coupon carries the data as given", EanCouponEncoding, U"1234567890", U"", 113, U"1234567890",
+       U"9812345678902", U"", 5},
+      {"UPC-Coupon: set C second code, its digits as the add-on", UpcCouponEncoding, U"03600029145", U"8110", 211,
+       U"036000291452", U"036000291452", U"8110", 7},
+      {"UPC-Coupon: set B second code", UpcCouponEncoding, U"03600029145", U"12345", 244, U"036000291452",
+       U"036000291452", U"12345", 7},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, row.addon);
+    EXPECT_EQ(symbol.width, row.width) << row.source;
+    EXPECT_EQ(symbol.encoded, row.encoded) << row.source;
+    EXPECT_EQ(symbol.text, row.text) << row.source;
+    EXPECT_EQ(symbol.addOn, row.addOn) << row.source;
+    EXPECT_EQ(symbol.parts.size(), row.parts) << row.source;
+  }
+}
+
+TEST(EanEncoding, PartsAreTheSymbolsModules) {
+  const EncodedSymbol ean13 = Ean13Encoding(U"590123412345", U"12");
+  ASSERT_EQ(ean13.parts.size(), 6u);
+  std::string main;
+  for (std::size_t i = 0; i < 5; ++i) main += ean13.parts[i];
+  EXPECT_EQ(main, Joined(EncodeEan13(U"5901234123457")));
+  EXPECT_EQ(ean13.parts[5], "10110011001010010011");  // zint's add-on 12, as above
+  const EncodedSymbol coupon = UpcCouponEncoding(U"03600029145", U"8110");
+  EXPECT_EQ(std::accumulate(coupon.parts.begin(), coupon.parts.end(), std::string()),
+            Joined(EncodeUpcA(U"036000291452")));
+  EXPECT_EQ(ModuleCount(coupon.elements), 211 - 134 - 9);
 }
 
 }  // namespace

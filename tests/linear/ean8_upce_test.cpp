@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <string>
+
+#include "support/zint_dump.h"
+
 namespace kbc {
 namespace {
 
@@ -42,6 +47,45 @@ TEST(UpcE, ExpansionCheckDigitAndSets) {
     EXPECT_EQ(upcE.check, row.check) << row.source;
     EXPECT_EQ(upcE.sets, row.sets) << row.source;
   }
+}
+
+std::string JoinedParts(const EncodedSymbol& symbol) {
+  return std::accumulate(symbol.parts.begin(), symbol.parts.end(), std::string());
+}
+
+TEST(Ean8Encoding, ModulesMatchAnIndependentEncoderAndWhatIsCarried) {
+  const EncodedSymbol ean8 = Ean8Encoding(U"9638507", U"");
+  EXPECT_EQ(ean8.width, 81);
+  EXPECT_EQ(ean8.encoded, U"96385074");
+  EXPECT_EQ(ean8.text, U"96385074");
+  EXPECT_EQ(ean8.parts.size(), 5u);
+  const std::string modules = JoinedParts(ean8);
+  EXPECT_EQ(modules.size(), 67u);
+  EXPECT_EQ(test::ZintModuleRows({"-b", "13", "-d", "9638507"}).at(0).substr(0, modules.size()), modules);
+
+  const EncodedSymbol velocity = EanVelocityEncoding(U"123456", U"");
+  EXPECT_EQ(velocity.encoded, U"123456");  // as given: the warnings compare it with the data
+  EXPECT_EQ(velocity.text, U"01234565");
+}
+
+TEST(UpcEEncoding, ModulesMatchAnIndependentEncoder) {
+  const EncodedSymbol upcE = UpcEEncoding(U"0425261", U"");
+  EXPECT_EQ(upcE.refusal, "");
+  EXPECT_EQ(upcE.width, 67);
+  EXPECT_EQ(upcE.encoded, U"04252614");
+  const std::string modules = JoinedParts(upcE);
+  EXPECT_EQ(modules.size(), 51u);
+  EXPECT_EQ(test::ZintModuleRows({"-b", "37", "-d", "0425261"}).at(0).substr(0, modules.size()), modules);
+}
+
+TEST(UpcEEncoding, NumberSystemsAbove1AreRefused) {
+  for (const std::u32string_view data : {U"2425261", U"94252619"}) {
+    const EncodedSymbol symbol = UpcEEncoding(data, U"");
+    EXPECT_EQ(symbol.refusal, "UPC-E exists only for number systems 0 and 1 (the data starts with " +
+                                  std::string(1, char(data[0])) + ")");
+    EXPECT_EQ(symbol.width, 0);
+  }
+  EXPECT_EQ(UpcEEncoding(U"123", U"").refusal, "");  // padded to 0000123
 }
 
 }  // namespace

@@ -87,6 +87,58 @@ TEST(NumericCodes, WorkedExamples) {
   EXPECT_EQ(PharmacodeDigits(U"1234567890"), U"234567890");
 }
 
+TEST(IdentcodeEncoding, CarriesTheDigitsAndShowsThemGrouped) {
+  const EncodedSymbol symbol = IdentcodeEncoding(U"563102430", U"");
+  EXPECT_EQ(symbol.encoded, U"005631024304");
+  EXPECT_EQ(symbol.text, U"00.563 102.430 4");
+  EXPECT_EQ(symbol.elements, InterleavedElements(U"005631024304", Interleaved25Patterns));
+  EXPECT_EQ(symbol.width, 127);
+}
+
+// Telepen carries its characters with digit pairs packed; Pharmacode its last
+// nine digits; both show the data as given.
+TEST(NumericCodes, TelepenAndPharmacodeEncodings) {
+  const EncodedSymbol telepen = TelepenEncoding(U"1234", U"");
+  EXPECT_EQ(telepen.encoded, std::u32string({39, 61}));
+  EXPECT_EQ(telepen.text, U"1234");
+  EXPECT_EQ(telepen.elements, TelepenElements(std::u32string({39, 61})));
+  EXPECT_EQ(telepen.width, 80);
+  EXPECT_EQ(TelepenEncoding(U"x\u00E9", U"").encoded, U"x");
+
+  const EncodedSymbol one = PharmacodeEncoding(U"3", U"");
+  EXPECT_EQ(WidthDigits(one.elements), "121");
+  EXPECT_EQ(one.width, 7);  // the bars take 4, the one digit 7
+  const EncodedSymbol wide = PharmacodeEncoding(U"65535", U"");  // 16 narrow bars: 16 + 15 × 2 = 46 > 5 × 7
+  EXPECT_EQ(wide.width, 46);
+  EXPECT_EQ(PharmacodeEncoding(U"1234567890", U"").encoded, U"234567890");
+}
+
+// What the symbols carry and show, and their widths from their elements.
+TEST(NumericCodes, EncodingsCarryAndShow) {
+  const struct {
+    const char* source;
+    Encoder encode;
+    std::u32string_view data, encoded, text;
+    std::int64_t width;
+  } rows[] = {
+      {"Codabar adds its start and stop, in capitals as carried", CodabarEncoding, U"123", U"A123B", U"a123b", 64},
+      {"MSI: 12 a digit and 19", MsiEncoding, U"1234", U"1234", U"1234", 67},
+      {"Code 25: 14 a digit and 36", Code25Encoding, U"12", U"12", U"12", 64},
+      {"Interleaved-25 carries the 0 it adds", Interleaved25Encoding, U"123", U"0123", U"0123", 55},
+      {"ITF-14 carries the data as given, shows 14 digits", Itf14Encoding, U"123", U"123", U"00000000000123", 145},
+      {"ITF-SCC: a fixed image", ItfSccEncoding, U"1", U"1", U"00000000000001", 305},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    EXPECT_EQ(symbol.encoded, row.encoded) << row.source;
+    EXPECT_EQ(symbol.text, row.text) << row.source;
+    EXPECT_EQ(symbol.width, row.width) << row.source;
+  }
+  EXPECT_EQ(CodabarEncoding(U"123", U"").elements, CodabarElements(U"a123b"));
+  EXPECT_EQ(MsiEncoding(U"1234", U"").elements, MsiElements(MsiBits(U"1234")));
+  EXPECT_EQ(Itf14Encoding(U"123", U"").elements, InterleavedElements(U"00000000000123", Interleaved25Patterns));
+}
+
 // zint encodes the same symbols: module for module where both draw wide
 // elements 3 units, as narrow/wide sequences where they differ (Code 25's
 // start and stop, Codabar, Identcode). MSI is given our check digit and also
@@ -176,7 +228,7 @@ TEST(NumericCodes, BearerFrameAndGivenDisplayTexts) {
   settings.displayText = U"XYZ";
   settings.showText = 1;
   test::RecordingTarget itfScc;
-  RenderItfScc(&itfScc, settings);
+  RenderItfScc(&itfScc, settings, ItfSccEncoding(settings.data, U""));
   const std::vector<test::RecordedCall> widths = itfScc.Only("linewidth");
   ASSERT_EQ(widths.size(), 2u);
   EXPECT_TRUE(widths[0].a == 10 && widths[1].a == 1);
@@ -187,7 +239,7 @@ TEST(NumericCodes, BearerFrameAndGivenDisplayTexts) {
 
   settings.data = U"12345678901";
   test::RecordingTarget identcode;
-  RenderIdentcode(&identcode, settings);
+  RenderIdentcode(&identcode, settings, IdentcodeEncoding(settings.data, U""));
   EXPECT_EQ(ShownText(identcode), U"123456789016");
 }
 

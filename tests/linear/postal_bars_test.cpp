@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/symbology.h"
+#include "platform/utf8.h"
 #include "support/recording_target.h"
 #include "support/zint_dump.h"
 
@@ -113,19 +114,49 @@ TEST(PostalBars, StatesMatchZint) {
   }
 }
 
+// Widths from the bar counts; what is carried is what the warnings compare.
+TEST(PostalBars, EncodingsCarryTheirCharactersAndRefuseShortData) {
+  const struct {
+    Encoder encode;
+    std::u32string_view data, encoded;
+    std::int64_t width;  // 0: refused
+    std::string_view refusal;
+  } rows[] = {
+      {PostNetEncoding, U"123", U"00123", 94, ""},           // 32 bars 3 apart
+      {PostNetEncoding, U"123456", U"000123456", 154, ""},   // 52 bars
+      {PostNetEncoding, U"1234567890123", U"12345678901", 184, ""},  // cut to a delivery point
+      {Rm4sccEncoding, U"sn34rd1a", U"SN34RD1A", 152, ""},   // 4 × 9 + 2 bars 4 apart
+      {Rm4sccEncoding, U"SN-34R", U"", 0, "RM4SCC needs at least 7 letters or digits (got 5)"},
+      {FimEncoding, U"c", U"c", 90, ""},
+      {FimEncoding, U"E", U"", 0, "FIM needs one of the letters A, B, C or D"},
+      {FimEncoding, U"AB", U"", 0, "FIM needs one of the letters A, B, C or D"},
+  };
+  for (const auto& row : rows) {
+    const EncodedSymbol symbol = row.encode(row.data, U"");
+    EXPECT_EQ(symbol.encoded, row.encoded) << ToUtf8(row.data);
+    EXPECT_EQ(symbol.width, row.width) << ToUtf8(row.data);
+    EXPECT_EQ(symbol.refusal, row.refusal) << ToUtf8(row.data);
+  }
+  const EncodedSymbol postNet = PostNetEncoding(U"12345", U"");
+  EXPECT_EQ(std::string(postNet.elements.begin(), postNet.elements.end()), EncodePostNet(U"12345"));
+  const EncodedSymbol fim = FimEncoding(U"a", U"");
+  EXPECT_EQ(std::string(fim.elements.begin(), fim.elements.end()), FimPatterns[0]);
+}
+
 // The text variant sets the bars above a text line of the display text alone
 // (the golden files hold the plain variants and FIM, which never has text).
 TEST(PostalBars, GeometryWithText) {
   const struct {
     const char* what;
-    SettingsRenderer render;
+    Encoder encode;
+    Renderer render;
     std::u32string data;
     Rect image, firstBar, secondBar, lastBar;
     std::vector<double> textX;
   } rows[] = {
-      {"PostNet: bars 18 up", RenderPostNet, U"12345", {0, 0, 94, 25}, {0, 18, 1, 7}, {3, 18, 1, 2}, {93, 18, 1, 7},
+      {"PostNet: bars 18 up", PostNetEncoding, RenderPostNet, U"12345", {0, 0, 94, 25}, {0, 18, 1, 7}, {3, 18, 1, 2}, {93, 18, 1, 7},
        {5, 20, 35}},
-      {"RM4SCC: bars 17 up", RenderRm4scc, U"SN34RD1", {0, 0, 136, 38}, {0, 25, 2, 13}, {4, 17, 2, 21},
+      {"RM4SCC: bars 17 up", Rm4sccEncoding, RenderRm4scc, U"SN34RD1", {0, 0, 136, 38}, {0, 25, 2, 13}, {4, 17, 2, 21},
        {132, 17, 2, 21}, {5, 20, 36}},
   };
   for (const auto& row : rows) {
@@ -133,7 +164,7 @@ TEST(PostalBars, GeometryWithText) {
     BarcodeSettings s = InitSettings();
     s.data = row.data, s.showText = 1, s.displayText = U"ABC", s.opaqueBackground = 1;
     test::RecordingTarget target;
-    row.render(&target, s);
+    row.render(&target, s, row.encode(row.data, U""));
     std::vector<Rect> rects;
     std::vector<double> textX;
     for (const test::RecordedCall& call : target.calls) {

@@ -112,21 +112,29 @@ TEST(Usps4cb, BarsMatchZint) {
   }
 }
 
-std::size_t FillsDrawn(std::u32string data) {
+// The golden file holds the bars of the published example; here a display text
+// is given, and never drawn.
+TEST(Usps4cb, RendererDrawsNoText) {
   BarcodeSettings s = InitSettings();
-  s.data = std::move(data), s.showText = 1, s.displayText = U"123", s.opaqueBackground = 1;
+  s.data = U"01234567094987654321", s.showText = 1, s.displayText = U"123", s.opaqueBackground = 1;
   test::RecordingTarget target;
-  RenderUsps4cb(&target, s);
+  RenderUsps4cb(&target, s, Usps4cbEncoding(s.data, U""));
   EXPECT_TRUE(target.Only("text").empty());
-  return target.Only("fillrect").size();
+  EXPECT_EQ(target.Only("fillrect").size(), 66u);  // the background and 65 bars
 }
 
-// The golden file holds the bars of the published example; here a display text
-// is given, and never drawn, and refused codes draw the background alone.
-TEST(Usps4cb, RendererDrawsNoTextAndNothingWhenRefused) {
-  EXPECT_EQ(FillsDrawn(U"01234567094987654321"), 66u);
-  EXPECT_EQ(FillsDrawn(U"07234567094987654321"), 1u);   // second digit 7
-  EXPECT_EQ(FillsDrawn(U"012345670949876543210"), 1u);  // 21 digits
+TEST(Usps4cbEncoding, RefusalsSayWhy) {
+  const std::pair<std::u32string_view, std::string_view> rows[] = {
+      {U"07234567094987654321", "the second digit of a USPS4CB tracking code must be 0 to 4 (got 7)"},
+      {U"012345670949876543210", "USPS4CB needs 20, 25, 29 or 31 digits (got 21)"},
+      {U"0123456709498765432", "USPS4CB needs 20, 25, 29 or 31 digits (got 19)"},
+  };
+  for (const auto& [data, refusal] : rows) EXPECT_EQ(Usps4cbEncoding(data, U"").refusal, refusal);
+  const EncodedSymbol symbol = Usps4cbEncoding(U"01234567094987654321", U"");
+  EXPECT_EQ(symbol.width, 276);
+  EXPECT_EQ(symbol.encoded, U"01234567094987654321");
+  EXPECT_EQ(std::string(symbol.elements.begin(), symbol.elements.end()),
+            Usps4cbEncode(U"01234567094987654321").letters);
 }
 
 }  // namespace

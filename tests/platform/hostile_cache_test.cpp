@@ -64,7 +64,9 @@ const Planted kPlanted[] = {
      [](const std::string& folder, const std::string&) { chmod(folder.c_str(), 0777); }},
     {"FolderOfAnotherUser",
      [](const std::string& folder, const std::string&) {
-       if (geteuid() == 0) chown(folder.c_str(), 65534, 65534);
+       if (geteuid() == 0) {
+         ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0) << folder;
+       }
      }},
 };
 
