@@ -23,12 +23,10 @@ void AppendSymbologyName(std::u32string& text, SymbologyType code) {
   for (const char c : SymbologyName(code)) text.push_back(char32_t(c));
 }
 
-<<<<<<< HEAD
+bool HasGs1Mode(SymbologyType code) { return SymbologyRowOf(code).encodeGs1 != nullptr; }
+
 // Only the 2-D shapes turn escapes into control characters: they take bytes.
 bool TakesBytes(SymbologyType code) { return SymbologyRowOf(code).shape.prepare == Prepare::Unescape; }
-=======
-bool HasGs1Mode(SymbologyType code) { return SymbologyRowOf(code).encodeGs1 != nullptr; }
->>>>>>> main
 
 HeightRule HeightRuleFor(SymbologyType symbology) { return SymbologyRowOf(symbology).height; }
 

@@ -31,6 +31,8 @@ TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
       {"a character Code 128 cannot hold (Mac OS Roman \\x8E is e-acute)", {"-type", "Code-128", "-data", "Caf\x8E"},
        "svgf", "dropped \"\xC3\xA9\"; encoded \"Caf\" instead"},
       {"plain ASCII", {"-type", "Code-128", "-data", "Cafe"}, "svgf", ""},
+      {"e-acute typed as UTF-8", {"-type", "Code-128", "-data", "Caf\xC3\xA9"}, "svgf",
+       "data \"Caf\xC3\xA9\": dropped \"\xC3\xA9\"; encoded \"Caf\" instead"},
       {"a wrong check digit", {"-type", "EAN-13", "-data", "5901234123458"}, "svgf",
        "replaced the check digit 8 by the computed 7; encoded \"5901234123457\""},
       {"the right check digit", {"-type", "EAN-13", "-data", "5901234123457"}, "svgf", ""},

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/argument_text.h"
 #include "platform/mac_roman.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
@@ -24,6 +25,29 @@ TEST(NumberText, LeadingNumberOfTheText) {
       {U"1e400", std::numeric_limits<double>::infinity()},
   };
   for (const auto& [text, value] : reals) EXPECT_EQ(DoubleValueOf(text), value);
+}
+
+// Shells pass UTF-8; other non-ASCII bytes are Mac OS Roman, one character each.
+TEST(TextCodes, ArgumentsReadAsUtf8OnlyWhenWellFormed) {
+  const struct {
+    const char* why;
+    std::string_view bytes;
+    std::u32string_view text;
+    bool utf8;
+  } rows[] = {
+      {"ASCII reads alike either way", "Cafe 5", U"Cafe 5", false},
+      {"two- and three-byte sequences", "Caf\xC3\xA9 5 \xE2\x82\xAC", U"Caf\u00E9 5 \u20AC", true},
+      {"a four-byte sequence", "\xF0\x9F\x93\xA6", U"\U0001F4E6", true},
+      {"a single Mac OS Roman byte", "Caf\x8E", U"Caf\u00E9", false},
+      {"an overlong slash", "\xC0\xAF", U"\u00BF\u00D8", false},
+      {"an encoded surrogate", "\xED\xA0\x80", U"\u00CC\u2020\u00C4", false},
+      {"a sequence cut short", "\xE2\x82", U"\u201A\u00C7", false},
+  };
+  for (const auto& row : rows) {
+    const ArgumentText read = DecodeArgument(row.bytes);
+    EXPECT_EQ(read.text, row.text) << row.why;
+    EXPECT_EQ(read.utf8, row.utf8) << row.why;
+  }
 }
 
 TEST(TextCodes, MacRomanAndUtf8RoundTrip) {
