@@ -34,7 +34,7 @@ struct EncodedSymbol {
   // the data given.
   std::u32string encoded;
 
-  std::u32string text;                // human-readable characters, where they differ from `encoded`
+  std::u32string text;                // human-readable characters, as drawn
   std::u32string addOn;               // the add-on as drawn
   std::vector<std::uint8_t> elements;  // bar and space widths in modules, alternating; or bar states
   std::vector<std::string> parts;     // module strings ('1' dark) of parts drawn at their own heights
