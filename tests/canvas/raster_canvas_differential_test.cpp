@@ -3,6 +3,11 @@
 // written here, on random canvases. The reference covers and blends every
 // pixel of every box on its own: a pixel takes alpha × coverage of the paint,
 // rounded half up, or the paint itself once that amount reaches 1.
+//
+// Pixels must match exactly: the fast paths multiply the same overlaps in
+// the same order (a column wholly inside a box overlaps it by exactly 1).
+// Only joined fills may differ, by 1 level where a box covered a pixel in
+// part, because the canvas adds their coverage up in float.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -36,7 +36,7 @@ std::string SetA(test::Draws& draws, int length) {
   return data;
 }
 
-// Set C: an even count of digits.
+// Set C: an even count of digits, the length rounded up.
 std::string SetC(test::Draws& draws, int length) {
   std::string data;
   for (int i = 0; i < 2 * ((length + 1) / 2); ++i) data.push_back(char('0' + draws.Below(10)));
@@ -52,7 +52,7 @@ std::vector<test::RoundTripCase> Cases() {
     switch (i % 3) {
       case 0: cases.push_back({"set B", SetB(draws, length)}); break;
       case 1: cases.push_back({"set A", SetA(draws, length)}); break;
-      default: cases.push_back({"set C", SetC(draws, std::min(length, 248))}); break;
+      default: cases.push_back({"set C", SetC(draws, length)}); break;
     }
   }
   for (test::RoundTripCase& c : cases) c.bytes = test::WithoutEscapes(c.bytes);

@@ -2,6 +2,7 @@
 // back byte for byte by ZXingReader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
