@@ -1,0 +1,173 @@
+// The PNG writer against libpng: the same RGB rows written by EncodePng and by
+// libpng's own writer, both read back by libpng, must give the rows back
+// exactly. The sizes sit on both sides of the points where the writer changes
+// course: the deflate window it picks from the image's size, and the full
+// flush it makes before zlib would slide a 32 KiB window.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/image_encoders.h"
+#include "support/draws.h"
+
+namespace kbc {
+namespace {
+
+constexpr std::uint32_t kSeed = 20261209;
+
+// What the rows hold: every byte random; barcode rows, runs of two colours
+// that mostly repeat the row above; or white.
+enum class Content { Noise, Bars, White };
+
+struct Size {
+  const char* name;
+  int width;
+  int height;
+  Content content;
+};
+
+void PrintTo(const Size& size, std::ostream* out) { *out << size.name; }
+
+// A filtered row is 1 + 3 × width bytes. The writer takes a 2^9 .. 2^15 byte
+// window, the smallest that spans the filtered rows, and flushes fully before
+// the rows fed since the last flush would pass twice the window less 524 bytes.
+const Size kSizes[] = {
+    {"OnePixel", 1, 1, Content::Noise},
+    {"OneRowNoise", 300, 1, Content::Noise},
+    {"OneColumnNoise", 1, 300, Content::Noise},
+    {"SmallBars", 113, 80, Content::Bars},
+    // 2 rows of 169 bytes fit a 512-byte window under its 500-byte segment;
+    // a third row is fed after a full flush.
+    {"Window512TwoRows", 56, 2, Content::Noise},
+    {"Window512FlushedBeforeRow3", 56, 3, Content::Noise},
+    // Exactly 512 filtered bytes, the second row after a flush; a third row
+    // makes the window 1024 bytes, which needs no flush.
+    {"Window512Full", 85, 2, Content::Noise},
+    {"Window1024", 85, 3, Content::Noise},
+    // The last 16 KiB window, then the first 32 KiB one.
+    {"Window16KiBFull", 21, 256, Content::Noise},
+    {"Window32KiB", 21, 257, Content::Noise},
+    // A 32 KiB window: 65012 bytes are fed before the first flush.
+    {"RowsEndingAt65012", 10835, 2, Content::Noise},
+    {"ThirdRowAfterFlush", 10835, 3, Content::Noise},
+    {"NarrowRowsEndingAt65012", 1, 16253, Content::Noise},
+    {"NarrowLastRowAfterFlush", 1, 16254, Content::Noise},
+    {"JustBelowFlush", 100, 215, Content::Noise},
+    {"LastRowAfterFlush", 100, 216, Content::Noise},
+    {"LastTwoRowsAfterFlush", 100, 217, Content::Noise},
+    {"ManyFlushesNoise", 300, 300, Content::Noise},
+    {"ManyFlushesBars", 1000, 400, Content::Bars},
+    {"BarsAcrossFlush", 100, 216, Content::Bars},
+    {"WhiteAcrossFlush", 2000, 40, Content::White},
+};
+
+std::vector<std::uint8_t> Rows(const Size& size, test::Draws& draws) {
+  const std::size_t rowBytes = std::size_t(size.width) * 3;
+  std::vector<std::uint8_t> pixels(rowBytes * std::size_t(size.height), 255);
+  if (size.content == Content::White) return pixels;
+  if (size.content == Content::Noise) {
+    for (std::uint8_t& byte : pixels) byte = std::uint8_t(draws.Below(256));
+    return pixels;
+  }
+  std::array<std::uint8_t, 3> dark{};
+  for (std::uint8_t& component : dark) component = std::uint8_t(draws.Below(256));
+  for (int row = 0; row < size.height; ++row) {
+    std::uint8_t* line = pixels.data() + std::size_t(row) * rowBytes;
+    if (row > 0 && !draws.OneIn(12)) {
+      std::copy_n(line - rowBytes, rowBytes, line);
+      continue;
+    }
+    bool bar = draws.OneIn(2);
+    for (int x = 0; x < size.width; ++x) {
+      if (draws.OneIn(4)) bar = !bar;
+      if (bar) std::copy(dark.begin(), dark.end(), line + std::size_t(x) * 3);
+    }
+  }
+  return pixels;
+}
+
+std::optional<std::string> WriteWithLibpng(const Size& size, const std::vector<std::uint8_t>& pixels) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = png_uint_32(size.width);
+  image.height = png_uint_32(size.height);
+  image.format = PNG_FORMAT_RGB;
+  png_alloc_size_t bytes = 0;
+  if (!png_image_write_to_memory(&image, nullptr, &bytes, 0, pixels.data(), 0, nullptr)) return std::nullopt;
+  std::string png(bytes, '\0');
+  if (!png_image_write_to_memory(&image, png.data(), &bytes, 0, pixels.data(), 0, nullptr)) return std::nullopt;
+  png.resize(bytes);
+  return png;
+}
+
+struct ReadBack {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> pixels;
+  std::string problem;  // libpng's message on an error or warning
+};
+
+// libpng reads as RGB without any transform (the files carry no gamma other
+// than sRGB); a warning, such as data after the zlib stream, counts as a fault.
+ReadBack ReadWithLibpng(const std::string& png) {
+  ReadBack read;
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) {
+    read.problem = image.message;
+    return read;
+  }
+  image.format = PNG_FORMAT_RGB;
+  read.pixels.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, read.pixels.data(), 0, nullptr) || image.warning_or_error != 0) {
+    read.problem = image.message;
+  }
+  read.width = int(image.width);
+  read.height = int(image.height);
+  png_image_free(&image);
+  return read;
+}
+
+class PngEncoderDifferential : public testing::TestWithParam<Size> {};
+
+TEST_P(PngEncoderDifferential, ReadsBackAsLibpngsOwnFile) {
+  const Size& size = GetParam();
+  test::Draws draws(kSeed + std::uint32_t(size.width) * 31 + std::uint32_t(size.height));
+  const std::vector<std::uint8_t> pixels = Rows(size, draws);
+
+  std::string error;
+  const std::optional<std::string> ours = EncodePng({size.width, size.height, PixelFormat::Rgb, pixels}, error);
+  ASSERT_TRUE(ours) << error;
+  const std::optional<std::string> theirs = WriteWithLibpng(size, pixels);
+  ASSERT_TRUE(theirs);
+
+  const ReadBack fromOurs = ReadWithLibpng(*ours);
+  const ReadBack fromTheirs = ReadWithLibpng(*theirs);
+  ASSERT_EQ(fromOurs.problem, "");
+  ASSERT_EQ(fromTheirs.problem, "");
+  EXPECT_EQ(fromOurs.width, size.width);
+  EXPECT_EQ(fromOurs.height, size.height);
+  ASSERT_EQ(fromTheirs.pixels, pixels) << "libpng's own file";
+  // Compared as a whole, a mismatch would print megabytes; the first
+  // differing row is what a fault in one segment shows.
+  ASSERT_EQ(fromOurs.pixels.size(), pixels.size());
+  const std::size_t rowBytes = std::size_t(size.width) * 3;
+  for (int row = 0; row < size.height; ++row) {
+    const auto offset = std::ptrdiff_t(std::size_t(row) * rowBytes);
+    ASSERT_TRUE(std::equal(pixels.begin() + offset, pixels.begin() + offset + std::ptrdiff_t(rowBytes),
+                           fromOurs.pixels.begin() + offset))
+        << "row " << row << " differs from libpng's";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PngEncoderDifferential, testing::ValuesIn(kSizes),
+                         [](const testing::TestParamInfo<Size>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kbc
