@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,14 +23,16 @@ namespace {
 constexpr std::uint32_t kSeed = 20261209;
 
 // What the rows hold: every byte random; barcode rows, runs of two colours
-// that mostly repeat the row above; or white.
-enum class Content { Noise, Bars, White };
+// that mostly repeat the row above; white; or pixels drawn from a set of
+// `colours` random colours.
+enum class Content { Noise, Bars, White, Colours };
 
 struct Size {
   const char* name;
   int width;
   int height;
   Content content;
+  int colours = 0;
 };
 
 void PrintTo(const Size& size, std::ostream* out) { *out << size.name; }
@@ -65,12 +68,38 @@ const Size kSizes[] = {
     {"ManyFlushesBars", 1000, 400, Content::Bars},
     {"BarsAcrossFlush", 100, 216, Content::Bars},
     {"WhiteAcrossFlush", 2000, 40, Content::White},
+    // Up to 256 colours are palette indices at the fewest bits that hold them,
+    // packed from the left with the last byte of a row part filled.
+    {"OneColourOddWidth", 13, 5, Content::Colours, 1},
+    {"TwoColoursOddWidth", 13, 9, Content::Colours, 2},
+    {"FourColours", 7, 9, Content::Colours, 4},
+    {"FiveColours", 9, 9, Content::Colours, 5},
+    {"SixteenColours", 33, 17, Content::Colours, 16},
+    {"SeventeenColours", 31, 17, Content::Colours, 17},
+    {"AllPaletteColours", 300, 40, Content::Colours, 256},
+    {"OneColourTooMany", 300, 40, Content::Colours, 257},
+    // 1-bit rows of 501 filtered bytes: the 130th passes the flush point.
+    {"OneBitAcrossFlush", 4000, 200, Content::Colours, 2},
+    {"EightBitAcrossFlush", 1000, 100, Content::Colours, 200},
 };
 
 std::vector<std::uint8_t> Rows(const Size& size, test::Draws& draws) {
   const std::size_t rowBytes = std::size_t(size.width) * 3;
   std::vector<std::uint8_t> pixels(rowBytes * std::size_t(size.height), 255);
   if (size.content == Content::White) return pixels;
+  if (size.content == Content::Colours) {
+    // The first colours are placed first, so that every one of them appears.
+    std::vector<std::array<std::uint8_t, 3>> colours(std::size_t(size.colours));
+    for (auto& colour : colours) {
+      for (std::uint8_t& component : colour) component = std::uint8_t(draws.Below(256));
+    }
+    const std::size_t pixelCount = std::size_t(size.width) * std::size_t(size.height);
+    for (std::size_t i = 0; i < pixelCount; ++i) {
+      const auto& colour = colours[i < colours.size() ? i : draws.Below(std::uint32_t(colours.size()))];
+      std::copy(colour.begin(), colour.end(), pixels.begin() + std::ptrdiff_t(3 * i));
+    }
+    return pixels;
+  }
   if (size.content == Content::Noise) {
     for (std::uint8_t& byte : pixels) byte = std::uint8_t(draws.Below(256));
     return pixels;
@@ -144,6 +173,15 @@ TEST_P(PngEncoderDifferential, ReadsBackAsLibpngsOwnFile) {
   std::string error;
   const std::optional<std::string> ours = EncodePng({size.width, size.height, PixelFormat::Rgb, pixels}, error);
   ASSERT_TRUE(ours) << error;
+  // IHDR's bit depth and colour type follow the 8-byte signature and the chunk's length and name.
+  const int bitDepth = std::uint8_t((*ours)[24]);
+  const int colourType = std::uint8_t((*ours)[25]);
+  // At most 256 colours are stored as a palette at the fewest bits per index that hold them.
+  std::set<std::array<std::uint8_t, 3>> distinct;
+  for (std::size_t i = 0; i + 2 < pixels.size(); i += 3) distinct.insert({pixels[i], pixels[i + 1], pixels[i + 2]});
+  const std::size_t n = distinct.size();
+  EXPECT_EQ(colourType, n <= 256 ? 3 : 2) << n << " colours";
+  EXPECT_EQ(bitDepth, n <= 2 ? 1 : n <= 4 ? 2 : n <= 16 ? 4 : 8) << n << " colours";
   const std::optional<std::string> theirs = WriteWithLibpng(size, pixels);
   ASSERT_TRUE(theirs);
 
