@@ -23,6 +23,7 @@ constexpr int kMostLookUps = 64;
 std::string WithStampRefreshed(std::string_view text) {
   std::size_t start = 0;
   const std::string_view header = NextLine(text, start);
+  if (start >= text.size()) return std::string(text);
   const std::string_view sum = NextLine(text, start);
   if (start >= text.size()) return std::string(text);
   std::string stamp;
