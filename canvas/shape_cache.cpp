@@ -36,12 +36,13 @@ std::string RunWords(const ShapedRun& run) {
   return words;
 }
 
+// Only what Add stores: runs of a positive scale.
 std::optional<ShapedRun> ParseRun(std::string_view text) {
   NumberWords words(text);
   ShapedRun run;
   std::size_t count = 0;
   if (!words.Next(run.scale) || !words.Next(run.ascender) || !words.Next(run.descender) ||
-      !words.Next(run.lineGap) || !words.Next(count) || count > text.size()) {
+      !words.Next(run.lineGap) || !words.Next(count) || count > text.size() || run.scale <= 0) {
     return std::nullopt;
   }
   run.glyphs.resize(count);

@@ -47,7 +47,8 @@ TextLine FontFace::Shape(std::u32string_view text, double fontSize) const {
   if (run.scale <= 0) return line;
   const double perUnit = EffectiveFontSize(fontSize) / run.scale;
   line.ascent = run.ascender * perUnit;
-  line.descent = -run.descender * perUnit;
+  // A cached descender may be any 32-bit number, the most negative one too.
+  line.descent = -double(run.descender) * perUnit;
   line.leading = run.lineGap * perUnit;
 
   line.glyphs.reserve(run.glyphs.size());

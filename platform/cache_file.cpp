@@ -69,14 +69,6 @@ void MakeFolders(const std::string& folder) {
   }
 }
 
-std::string SumLine(std::string_view body) {
-  constexpr std::string_view kHex = "0123456789abcdef";
-  std::string line(kSumPrefix);
-  const std::uint64_t sum = ContentSum(body);
-  for (int shift = 60; shift >= 0; shift -= 4) line.push_back(kHex[(sum >> shift) & 0xF]);
-  return line;
-}
-
 }  // namespace
 
 // Each step is a bijection of the state (xor with the word, multiply by an
@@ -98,6 +90,14 @@ std::uint64_t ContentSum(std::string_view bytes) {
   if (i < bytes.size()) std::memcpy(&tail, bytes.data() + i, bytes.size() - i);
   state = mix(state, tail);
   return mix(state, state >> 32);
+}
+
+std::string SumLine(std::string_view body) {
+  constexpr std::string_view kHex = "0123456789abcdef";
+  std::string line(kSumPrefix);
+  const std::uint64_t sum = ContentSum(body);
+  for (int shift = 60; shift >= 0; shift -= 4) line.push_back(kHex[(sum >> shift) & 0xF]);
+  return line;
 }
 
 std::string CacheFilePath(std::string_view name) {

@@ -71,6 +71,8 @@ class NumberWords {
 
 // The checksum written with a cache file, over all that follows its line.
 std::uint64_t ContentSum(std::string_view bytes);
+// That checksum's line (without its line feed) for the text that follows it.
+std::string SumLine(std::string_view body);
 
 // The entry lines of a cache file written with this header and stamp.
 std::vector<std::string> ReadCacheEntries(const std::string& path, std::string_view header, std::string_view stamp,

@@ -47,15 +47,26 @@ struct Entry {
   ResolvedFont font;
 };
 
+// A cached PostScript name goes into EPS and SVG documents as it stands: one
+// with a character no PostScript name holds could break out of its string.
+bool IsPlainPostScriptName(std::string_view name) {
+  std::u32string wide;
+  for (const unsigned char c : name) wide.push_back(char32_t(c));
+  return SanitizePostScriptName(wide) == name;
+}
+
 std::optional<Entry> ParseEntry(std::string_view line) {
   const std::vector<std::string_view> words = SplitWords(line);
   Entry entry;
-  if (words.size() != 6 || (words[1] != "0" && words[1] != "1") || !ParseNumber(words[2], entry.font.faceIndex)) {
+  // A negative face index asks FreeType about the file instead of opening a face.
+  if (words.size() != 6 || (words[1] != "0" && words[1] != "1") || !ParseNumber(words[2], entry.font.faceIndex) ||
+      entry.font.faceIndex < 0) {
     return std::nullopt;
   }
   entry.font.installed = words[1] == "1";
   if (!UnescapeField(words[0], entry.name) || !UnescapeField(words[3], entry.font.file) ||
-      !UnescapeField(words[4], entry.fileStamp) || !UnescapeField(words[5], entry.font.postScriptName)) {
+      !UnescapeField(words[4], entry.fileStamp) || !UnescapeField(words[5], entry.font.postScriptName) ||
+      !IsPlainPostScriptName(entry.font.postScriptName)) {
     return std::nullopt;
   }
   return entry;
