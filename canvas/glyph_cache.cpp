@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <cstdlib>
+#include <new>
 #include <utility>
 
 #include "platform/cache_file.h"
@@ -128,11 +129,16 @@ GlyphCache::GlyphCache(std::string path, std::string programStamp)
 
 GlyphCache::~GlyphCache() {
   if (added_.empty() || path_.empty() || stamp_.empty()) return;
-  // Newest first, so the oldest entries go when the file is full.
-  std::vector<std::string> entries(added_.rbegin(), added_.rend());
-  const std::string_view text(file_.text);
-  for (std::size_t start = file_.entries; start < text.size();) entries.emplace_back(NextLine(text, start));
-  WriteCacheEntries(path_, kHeader, stamp_, entries, kMaxBytes);
+  // Written as a thread ends: running out of memory there must not end the
+  // process, and the cache only saves time, so the file then stays as it was.
+  try {
+    // Newest first, so the oldest entries go when the file is full.
+    std::vector<std::string> entries(added_.rbegin(), added_.rend());
+    const std::string_view text(file_.text);
+    for (std::size_t start = file_.entries; start < text.size();) entries.emplace_back(NextLine(text, start));
+    WriteCacheEntries(path_, kHeader, stamp_, entries, kMaxBytes);
+  } catch (const std::bad_alloc&) {
+  }
 }
 
 void GlyphCache::Load() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <utility>
 
 #include "platform/cache_file.h"
@@ -73,17 +74,22 @@ ShapeCache::ShapeCache(std::string path) : path_(std::move(path)) {}
 
 ShapeCache::~ShapeCache() {
   if (added_.empty() || path_.empty()) return;
-  std::vector<std::string> entries(added_.rbegin(), added_.rend());
-  // Entries of the file written under the same library are kept behind the new ones.
-  if (std::optional<CacheContents> old = ReadCacheFile(path_, kHeader, kMaxBytes); old && old->stamp == shaperStamp_) {
-    for (std::string& line : old->entries) {
-      const std::size_t keyEnd = KeyEnd(line);
-      if (keyEnd != std::string::npos && !addedRuns_.contains(std::string_view(line).substr(0, keyEnd))) {
-        entries.push_back(std::move(line));
+  // As the glyph cache: out of memory at a thread's end leaves the file as it was.
+  try {
+    std::vector<std::string> entries(added_.rbegin(), added_.rend());
+    // Entries of the file written under the same library are kept behind the new ones.
+    if (std::optional<CacheContents> old = ReadCacheFile(path_, kHeader, kMaxBytes);
+        old && old->stamp == shaperStamp_) {
+      for (std::string& line : old->entries) {
+        const std::size_t keyEnd = KeyEnd(line);
+        if (keyEnd != std::string::npos && !addedRuns_.contains(std::string_view(line).substr(0, keyEnd))) {
+          entries.push_back(std::move(line));
+        }
       }
     }
+    WriteCacheEntries(path_, kHeader, shaperStamp_, entries, kMaxBytes);
+  } catch (const std::bad_alloc&) {
   }
-  WriteCacheEntries(path_, kHeader, shaperStamp_, entries, kMaxBytes);
 }
 
 void ShapeCache::Load() {
