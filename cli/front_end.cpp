@@ -337,6 +337,17 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     out.Write("Sorry, Kestrova BarCode only works with macOS 11 Big Sur or later.\n");
     return kExitNotProduced;
   }
+  // Alone on the command line, these ask about the program instead of for a barcode.
+  if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+    if (out.Write(UsageText() + AddedOptionsText())) return kExitWritten;
+    Report(err, "the help text could not be written to standard output");
+    return kExitNotProduced;
+  }
+  if (args.size() == 2 && args[1] == "--version") {
+    if (out.Write(VersionText())) return kExitWritten;
+    Report(err, "the version could not be written to standard output");
+    return kExitNotProduced;
+  }
   if (args.size() <= 1) {
     if (PrintUsage(out)) return kExitWritten;
     Report(err, "the usage text could not be written to standard output");

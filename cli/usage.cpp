@@ -81,6 +81,38 @@ std::string BuildUsage() {
 
 }  // namespace
 
+const std::string& AddedOptionsText() {
+  static const std::string text =
+      "ADDED OPTIONS:\n"
+      "-dpi\n"
+      "Bitmap resolution in pixels per inch (72-2400) for PNG, JPEG and TIFF; the file records it.\n"
+      "Example: KestrovaBarCode -type EAN-13 -data 590123412345 -dpi 300 -action pngf -output label.png\n"
+      "\n"
+      "-gs1\n"
+      "1 reads EAN-128, Databar-Expanded, QRCode and DataMatrix data as a GS1 element string.\n"
+      "Example: KestrovaBarCode -type EAN-128 -gs1 1 -data '(01)09501101530003(10)ABC123' -action svgf "
+      "-output ship.svg\n"
+      "\n"
+      "-batch\n"
+      "A file whose every line is the data of one barcode (- reads standard input); the #### in -output "
+      "is replaced by the line number.\n"
+      "Example: KestrovaBarCode -type EAN-13 -batch numbers.txt -action pngf -output label-####.png\n"
+      "\n"
+      "-threads\n"
+      "Workers of a batch (1-64); one per processor when not given.\n"
+      "Example: KestrovaBarCode -type QRCode -batch urls.txt -threads 2 -action svgf -output qr-####.svg\n"
+      "\n"
+      "--help, -h\n"
+      "Print this text and exit.\n"
+      "\n"
+      "--version\n"
+      "Print the name and version and exit.\n"
+      "\n";
+  return text;
+}
+
+std::string_view VersionText() { return "KestrovaBarCode 3.7.0\n"; }
+
 const std::string& UsageText() {
   static const std::string text = BuildUsage();
   return text;

@@ -20,6 +20,31 @@ TEST(EndToEnd, NoArgumentsPrintTheUsageAndSucceed) {
   EXPECT_EQ(run.err, "");
 }
 
+// Alone, --help (or -h) and --version answer on stdout and succeed; with
+// other arguments they are unknown options like any other.
+TEST(EndToEnd, HelpAndVersionStandAlone) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string outStart;  // stdout begins with it
+    std::string outHas;    // and holds it
+  } rows[] = {
+      {{"--help"}, 0, ExpectedUsage(), "ADDED OPTIONS:\n-dpi\n"},
+      {{"-h"}, 0, ExpectedUsage(), "\n--version\nPrint the name and version and exit.\n"},
+      {{"--version"}, 0, "KestrovaBarCode 3.7.0\n", ""},
+      {{"--help", "-type", "EAN-13", "-data", "1"}, 2, ExpectedUsage(), ""},
+  };
+  for (const auto& row : rows) {
+    const auto run = test::RunKbc(row.args);
+    EXPECT_EQ(run.status, row.status) << row.args[0];
+    EXPECT_TRUE(run.out.starts_with(row.outStart)) << row.args[0] << ":\n" << run.out;
+    EXPECT_NE(run.out.find(row.outHas), std::string::npos) << row.args[0];
+    if (row.status == 0) {
+      EXPECT_EQ(run.err, "") << row.args[0];
+    }
+  }
+}
+
 // Status 2 prints the usage; status 1 prints nothing on stdout. Either way the
 // error is exactly one line on stderr, naming what was wrong when it can.
 TEST(EndToEnd, FailuresExitWithOneStderrLine) {
