@@ -34,7 +34,13 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
   EncodedSymbol symbol = Encode(row, settings);
   if (!symbol.refusal.empty()) return Refused(std::move(symbol.refusal));
 
-  const double height = std::trunc(symbol.height ? *symbol.height : ImageHeight(settings.symbology, settings.trim));
+  // Without text a symbol that leaves room for it is as low and narrow as its bars.
+  const bool plain = settings.textOff != 0 && symbol.textRoom > 0;
+  const HeightRule rule = HeightRuleFor(settings.symbology);
+  const double ruled = plain ? CappedHeight(rule.baseHeight - symbol.textRoom, rule.trimCap, settings.trim)
+                             : ImageHeight(settings.symbology, settings.trim);
+  const double height = std::trunc(symbol.height ? *symbol.height : ruled);
+  if (plain && symbol.widthWithoutText > 0) symbol.width = symbol.widthWithoutText;
   if (!(height >= 1)) return Refused("the trim leaves no height to draw");
   if (symbol.width < 1) return Refused("the symbol has no width to draw");
   if (symbol.width > kMaxWidth) {

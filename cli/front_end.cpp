@@ -314,6 +314,8 @@ void ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     s.opaqueBackground = FlagOption(line, option, value);
   } else if (option == "-gs1") {
     s.gs1 = std::int16_t(FlagOption(line, option, value));
+  } else if (option == "-showtext") {
+    s.textOff = FlagOption(line, option, value) == 0 ? 1 : 0;
   } else if (option == "-dpi") {
     s.dpi = IntegerOption(line, option, value, 72, 2400);
   } else if (option == "-batch") {

@@ -41,6 +41,12 @@ struct EncodedSymbol {
   ModuleGrid grid;
   int variant = 0;  // a choice of the encoder's that the drawing shows (Code 128's code set)
 
+  // Drawn without text (-showtext 0), the symbologies whose image leaves room
+  // for the text lose that room: its height in units, and the width without
+  // it where the text alone set the width (0: the same width).
+  int textRoom = 0;
+  std::int64_t widthWithoutText = 0;
+
   static EncodedSymbol Refused(std::string why) {
     EncodedSymbol refused;
     refused.refusal = std::move(why);

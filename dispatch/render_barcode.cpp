@@ -68,7 +68,7 @@ void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width
 void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, const DataCheck& check, float width,
                    float height) {
   const std::optional<Rect>& image = check.image;
-  settings.showText = SymbologyRowOf(settings.symbology).printsText ? 1 : 0;
+  settings.showText = SymbologyRowOf(settings.symbology).printsText && settings.textOff == 0 ? 1 : 0;
   const float k = ScaleFactor(settings.scale);
   const double w = image ? image->width : 0;
   const double h = image ? image->height : 0;

@@ -58,12 +58,13 @@ EncodedSymbol MsiEncoding(std::u32string_view data, std::u32string_view) {
   symbol.text = data;
   symbol.elements = MsiElements(MsiBits(symbol.encoded));
   symbol.width = ModuleCount(symbol.elements) - symbol.elements.back();
+  symbol.textRoom = 13;  // the text line below the bars
   return symbol;
 }
 
 // No quiet zone.
 void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  const TextRoomLayout layout = LayoutWithTextRoom(kMsi, settings, 13);
+  const TextRoomLayout layout = LayoutWithTextRoom(kMsi, settings, symbol.textRoom);
   LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), layout.height);
   FillElements(frame, 0, symbol.elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {

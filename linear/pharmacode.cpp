@@ -36,12 +36,17 @@ ElementWidths PharmacodeElements(std::string_view bars) {
   return elements;
 }
 
+// The text line's height below the bars.
+constexpr int kTextRoom = 13;
+
 EncodedSymbol PharmacodeEncoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol;
   symbol.encoded = PharmacodeDigits(data);
   symbol.text = data;
   symbol.elements = PharmacodeElements(PharmacodeBars(IntegerValueOf(symbol.encoded)));
   symbol.width = std::max<std::int64_t>(ModuleCount(symbol.elements), 7 * std::int64_t(symbol.encoded.size()));
+  symbol.textRoom = kTextRoom;
+  symbol.widthWithoutText = ModuleCount(symbol.elements);
   return symbol;
 }
 
@@ -50,9 +55,9 @@ EncodedSymbol PharmacodeEncoding(std::u32string_view data, std::u32string_view) 
 void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const bool withText = settings.showText == 1;
   const double fullHeight = ImageHeight(kPharmacode, settings.trim);
-  const double height = withText ? fullHeight : fullHeight - 13;
-  const double barBottom = withText ? 13 : 0;
-  const double width = withText ? double(symbol.width) : ModuleCount(symbol.elements);
+  const double height = withText ? fullHeight : fullHeight - symbol.textRoom;
+  const double barBottom = withText ? symbol.textRoom : 0;
+  const double width = double(withText ? symbol.width : symbol.widthWithoutText);
   LinearFrame frame = BeginLinearFrame(target, settings, width, height);
   FillElements(frame, 0, symbol.elements, barBottom, height);
   if (withText) {

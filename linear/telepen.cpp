@@ -50,13 +50,14 @@ EncodedSymbol TelepenEncoding(std::u32string_view data, std::u32string_view) {
   symbol.text = data;
   symbol.elements = TelepenElements(symbol.encoded);
   symbol.width = ModuleCount(symbol.elements);
+  symbol.textRoom = 13;  // the text line below the bars
   return symbol;
 }
 
 // No quiet zone: the image ends with the stop's last space. The default text
 // is the data as given, one character every 7 units.
 void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  const TextRoomLayout layout = LayoutWithTextRoom(kTelepen, settings, 13);
+  const TextRoomLayout layout = LayoutWithTextRoom(kTelepen, settings, symbol.textRoom);
   LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), layout.height);
   FillElements(frame, 0, symbol.elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {
