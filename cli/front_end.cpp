@@ -153,26 +153,68 @@ std::size_t NameDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
-// The symbology name nearest to a -type that named none: the same name in
-// other letter case, else one within two edits; empty when none is that near.
-std::string_view NearestSymbologyName(std::string_view typed) {
+// The name nearest to one that named nothing: the same name in other letter
+// case, else one within two edits; empty when none is that near.
+template <typename Names>
+std::string_view NearestName(std::string_view typed, const Names& names) {
   constexpr std::size_t kFarthest = 2;
   std::string_view nearest;
   std::size_t best = kFarthest + 1;
-  for (const SymbologyRow& row : kSymbologies) {
-    if (row.name.empty()) continue;
-    const std::size_t distance = NameDistance(typed, row.name);
-    if (distance < best) best = distance, nearest = row.name;
+  for (const std::string_view name : names) {
+    if (name.empty()) continue;
+    const std::size_t distance = NameDistance(typed, name);
+    if (distance < best) best = distance, nearest = name;
   }
   return nearest;
 }
 
-std::string UnknownTypeReason(const std::string& typed) {
-  std::string reason = "unknown -type \"" + typed + "\"";
-  if (const std::string_view nearest = NearestSymbologyName(typed); !nearest.empty()) {
-    reason += "; did you mean \"" + std::string(nearest) + "\"?";
-  }
+// `unknown -type "Ean13"; did you mean "EAN-13"?`
+std::string UnknownWordReason(std::string_view option, const std::string& typed, std::string_view nearest) {
+  std::string reason = "unknown " + std::string(option) + " \"" + typed + "\"";
+  if (!nearest.empty()) reason += "; did you mean \"" + std::string(nearest) + "\"?";
   return reason;
+}
+
+std::string UnknownTypeReason(const std::string& typed) {
+  std::vector<std::string_view> names;
+  for (const SymbologyRow& row : kSymbologies) names.push_back(row.name);
+  return UnknownWordReason("-type", typed, NearestName(typed, names));
+}
+
+std::string UnknownActionReason(const std::string& typed) {
+  std::vector<std::string_view> words;
+  for (const auto& [word, action] : kActionWords) words.push_back(word);
+  return UnknownWordReason("-action", typed, NearestName(typed, words));
+}
+
+// Every option ApplyOption reads, for naming the nearest to a misspelt one.
+constexpr std::array<std::string_view, 29> kOptionNames = {
+    "-action", "-type", "-data", "-addon", "-scale", "-trim", "-disp", "-antialiasoff", "-fontsmoothoff",
+    "-fontname", "-fontsize", "-colmode", "-fcolcomponent1", "-fcolcomponent2", "-fcolcomponent3",
+    "-fcolcomponent4", "-fcolcomponent5", "-bcolcomponent1", "-bcolcomponent2", "-bcolcomponent3",
+    "-bcolcomponent4", "-bcolcomponent5", "-coltrans", "-gs1", "-showtext", "-dpi", "-batch", "-threads",
+    "-output",
+};
+
+bool IsOptionName(std::string_view word) { return std::ranges::find(kOptionNames, word) != kOptionNames.end(); }
+
+// Arguments spelt like options ("-x..." or "--x...") that name none, and do
+// not stand as the value of the option before them: each is named with the
+// option nearest to it. They are still ignored.
+std::vector<std::string> UnknownOptionWarnings(std::span<const std::string_view> args) {
+  std::vector<std::string> warnings;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string_view word = args[i];
+    const std::string_view bare = word.starts_with("--") ? word.substr(1) : word;
+    const bool spelt = bare.size() >= 2 && bare[0] == '-' && ((bare[1] >= 'a' && bare[1] <= 'z') || (bare[1] >= 'A' && bare[1] <= 'Z'));
+    if (!spelt || (word == bare && IsOptionName(word)) || (i > 1 && IsOptionName(args[i - 1]))) continue;
+    std::string warning = "unknown option " + OneLine(word) + " ignored";
+    if (const std::string_view nearest = NearestName(bare, kOptionNames); !nearest.empty()) {
+      warning += "; did you mean " + std::string(nearest) + "?";
+    }
+    warnings.push_back(std::move(warning));
+  }
+  return warnings;
 }
 
 // Why the arguments do not make a request, as one line.
@@ -182,7 +224,7 @@ std::string IncompleteReason(const CommandLine& line) {
     return line.unknownType.empty() ? "no barcode type given" : UnknownTypeReason(line.unknownType);
   }
   if (line.action == OutputAction::None) {
-    return line.unknownAction.empty() ? "no -action given" : "unknown -action \"" + line.unknownAction + "\"";
+    return line.unknownAction.empty() ? "no -action given" : UnknownActionReason(line.unknownAction);
   }
   return "no -data given";
 }
@@ -357,6 +399,7 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   }
 
   CommandLine line = ScanArguments(args);
+  for (const std::string& warning : UnknownOptionWarnings(args)) Warn(err, warning);
   const BarcodeSettings& settings = line.settings;
   // With -batch the data comes from the file's lines. Readiness is measured
   // before shaping: data that shaping empties still reaches the writer.

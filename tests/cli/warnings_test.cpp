@@ -92,6 +92,33 @@ TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
   }
 }
 
+// Misspelt options are still ignored, but named with the nearest one; an
+// option's value spelt like an option is no misspelling.
+TEST(Warnings, MisspeltOptionsNameTheNearest) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } rows[] = {
+      {{"-type", "EAN-13", "-data", "590123412345", "-action", "svgf", "-outptu", "a.svg"}, 1,
+       "KestrovaBarCode: warning: unknown option -outptu ignored; did you mean -output?\n"
+       "KestrovaBarCode: no -output path given for -action svgf\n"},
+      {{"--type", "Code-128", "-data", "590123412345", "-action", "svgf", "-output", "@"}, 0,
+       "KestrovaBarCode: warning: unknown option --type ignored; did you mean -type?\n"},
+      {{"-type", "Code-128", "-data", "A", "-colour", "1", "-action", "svgf", "-output", "@"}, 0,
+       "KestrovaBarCode: warning: unknown option -colour ignored\n"},
+      {{"-type", "Code-128", "-data", "-colour", "-action", "svgf", "-output", "@"}, 0, ""},
+      {{"-type", "Code-128", "-data", "A", "-action", "png", "-output", "@"}, 2,
+       "KestrovaBarCode: unknown -action \"png\"; did you mean \"pngf\"?\n"},
+  };
+  for (auto row : rows) {
+    std::ranges::replace(row.args, std::string("@"), test::TempDir() + "/misspelt.svg");
+    const auto run = test::RunKbc(row.args);
+    EXPECT_EQ(run.status, row.status) << row.args[4];
+    EXPECT_EQ(run.err, row.err) << row.args[4];
+  }
+}
+
 // A font configuration without fonts: text cannot be drawn, and the run says so once.
 TEST(Warnings, MissingFontsAreNamedOnce) {
   const std::string config = test::TempDir() + "/no-fonts.conf";
