@@ -31,7 +31,7 @@ struct CheckRow {
 // Every accepted row is also checked at scale 73: both sides shrink by 0.73.
 TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
   const CheckRow rows[] = {
-      // EAN/UPC family and the add-on width rule
+      // EAN/UPC family and the add-on widths
       {"typical request: EAN-13 590123412345 is 113 by 80", kEan13, U"590123412345", U"", 0, 100, Size{113, 80}},
       {"EAN-13 trim 100 is capped at 50, at scale 150", kEan13, U"590123412345", U"", 100, 150, Size{169.5, 45}},
       {"EAN-13 trim 0.5 truncates to 79", kEan13, U"590123412345", U"", 0.5, 100, Size{113, 79}},

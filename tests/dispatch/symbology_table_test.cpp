@@ -41,8 +41,7 @@ TEST(SymbologyTable, TypesThatCutAtTheFirstSpace) {
   }
 }
 
-// Every symbology is drawn, and the check can size its image: an encoder, a
-// fixed width or a width rule.
+// Every symbology is encoded and drawn.
 TEST(SymbologyTable, EveryRowIsDrawnAndCanBeSized) {
   for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
     const SymbologyRow& row = kSymbologies[code];
