@@ -48,7 +48,8 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
                    std::to_string(kMaxWidth) + " can be drawn");
   }
   const double factor = settings.scale / 100;
-  const Rect image{0, 0, double(symbol.width) * factor, height * factor};
+  const double margins = 2.0 * settings.margin;
+  const Rect image{0, 0, (double(symbol.width) + margins) * factor, (height + margins) * factor};
   return {image, {}, std::move(symbol)};
 }
 

@@ -2,25 +2,37 @@
 
 #include "core/symbology.h"
 #include "render/eps_document.h"
+#include "render/number_format.h"
 #include "render/svg_document.h"
 
 namespace kbc {
 
 LinearFrame BeginLinearFrame(DrawingTarget* target, const BarcodeSettings& settings, double width, double height) {
-  const Rect image{0, 0, width, height};
+  // A margin widens the image on every side; the drawing moves in by it, and
+  // the background, when filled, covers the margin too.
+  const double margin = settings.margin;
+  const Rect image{0, 0, width + 2 * margin, height + 2 * margin};
   if (target != nullptr) {
     const Colour background = ColourFromComponents(settings.colourMode, settings.background);
     const Colour foreground = ColourFromComponents(settings.colourMode, settings.foreground);
     target->SetFillColour(background);
     target->SetStrokeColour(background);
-    if (settings.opaqueBackground != 0) target->FillRect(image);
+    if (margin > 0) target->Translate(margin, margin);
+    if (settings.opaqueBackground != 0) target->FillRect(Rect{-margin, -margin, image.width, image.height});
     target->SetFillColour(foreground);
     target->SetStrokeColour(foreground);
     target->SetFontSmoothing(settings.fontSmoothOff == 0);
     target->SetAntialias(settings.antialiasOff == 0);
   }
-  if (settings.epsText != nullptr) EpsBeginDocument(*settings.epsText, image, settings);
-  if (settings.svgText != nullptr) SvgBeginDocument(*settings.svgText, image, settings);
+  const std::string m = FormatInt(settings.margin);
+  if (settings.epsText != nullptr) {
+    EpsBeginDocument(*settings.epsText, image, settings);
+    if (margin > 0) *settings.epsText += m + ' ' + m + " translate\n";
+  }
+  if (settings.svgText != nullptr) {
+    SvgBeginDocument(*settings.svgText, image, settings);
+    if (margin > 0) *settings.svgText += "<g transform=\"translate(" + m + ',' + m + ")\">\n";
+  }
   return LinearFrame{target, &settings, width, height, settings.fontSize};
 }
 
@@ -30,7 +42,10 @@ void EndLinearFrame(const LinearFrame& frame) {
     frame.target->SetFontSmoothing(true);
   }
   if (frame.settings->epsText != nullptr) EpsEndDocument(*frame.settings->epsText);
-  if (frame.settings->svgText != nullptr) SvgEndDocument(*frame.settings->svgText);
+  if (frame.settings->svgText != nullptr) {
+    if (frame.settings->margin > 0) *frame.settings->svgText += "</g>\n";
+    SvgEndDocument(*frame.settings->svgText);
+  }
 }
 
 void FillBar(const LinearFrame& frame, const Rect& bar) {
