@@ -22,3 +22,8 @@ install(EXPORT KestrovaBarCodeTargets NAMESPACE KestrovaBarCode:: DESTINATION ${
 write_basic_package_version_file(KestrovaBarCodeConfigVersion.cmake COMPATIBILITY SameMajorVersion)
 install(FILES library/KestrovaBarCodeConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/KestrovaBarCodeConfigVersion.cmake
   DESTINATION ${KBC_CMAKE_DIR} COMPONENT development)
+
+# The Python module, where Debian's python3 looks for packaged modules under
+# the prefix /usr; nothing in it is compiled.
+set(KBC_PYTHON_DIR lib/python3/dist-packages CACHE STRING "Where the Python module is installed, under the prefix")
+install(FILES python/kestrova_barcode.py DESTINATION ${KBC_PYTHON_DIR} COMPONENT python)
