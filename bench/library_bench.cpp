@@ -2,7 +2,7 @@
 // a fresh request per label, set, rendered and freed, as a caller does.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "kestrova/barcode.h"
@@ -11,15 +11,14 @@ namespace {
 
 void RenderLabels(benchmark::State& state, const char* type, const std::string& data, const char* action) {
   for (auto _ : state) {
-    kbc_request* request = kbc_request_new();
-    kbc_request_set(request, "type", type);
-    kbc_request_set(request, "data", data.c_str());
+    const std::unique_ptr<kbc_request, decltype(&kbc_request_free)> request(kbc_request_new(), kbc_request_free);
+    kbc_request_set(request.get(), "type", type);
+    kbc_request_set(request.get(), "data", data.c_str());
     unsigned char* bytes = nullptr;
     std::size_t size = 0;
-    if (kbc_render(request, action, &bytes, &size) != 0) state.SkipWithError(kbc_request_error(request));
-    benchmark::DoNotOptimize(bytes);
-    kbc_free(bytes);
-    kbc_request_free(request);
+    if (kbc_render(request.get(), action, &bytes, &size) != 0) state.SkipWithError(kbc_request_error(request.get()));
+    const std::unique_ptr<unsigned char, decltype(&kbc_free)> file(bytes, kbc_free);
+    benchmark::DoNotOptimize(file.get());
   }
   state.counters["renders"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }

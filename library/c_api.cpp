@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <exception>
 #include <new>
 #include <string>
 #include <string_view>
@@ -42,6 +43,8 @@ int Guarded(kbc_request* request, Body body) {
     return body();
   } catch (const std::bad_alloc&) {
     return Fail(request, KBC_NOT_PRODUCED, "out of memory");
+  } catch (const std::exception& failure) {
+    return Fail(request, KBC_NOT_PRODUCED, failure.what());
   }
 }
 
@@ -55,7 +58,14 @@ void NoteWarnings(kbc_request* request, const kbc::CommandLine& line, const std:
 
 extern "C" {
 
-kbc_request* kbc_request_new(void) { return new (std::nothrow) kbc_request; }
+kbc_request* kbc_request_new(void) {
+  // The defaults allocate too: a failure there must not escape either.
+  try {
+    return new kbc_request;
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+}
 
 void kbc_request_free(kbc_request* request) { delete request; }
 
