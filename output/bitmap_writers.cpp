@@ -1,14 +1,13 @@
-// PNG, JPEG and TIFF files: one pixel per point, exactly the scaled symbol.
+// The bytes of PNG, JPEG and TIFF files: one pixel per point, exactly the scaled symbol.
 #include <cmath>
 
 #include "check/validate.h"
 #include "core/symbology.h"
 #include "output/colour_conversion.h"
+#include "output/file_bytes.h"
 #include "output/file_codes.h"
 #include "output/refusal.h"
 #include "output/page_size.h"
-#include "output/writers.h"
-#include "platform/atomic_file.h"
 #include "platform/image_encoders.h"
 #include "canvas/raster_canvas.h"
 #include "dispatch/render_barcode.h"
@@ -85,21 +84,25 @@ PixelFormat TiffFormatFor(std::uint32_t colourMode) {
   }
 }
 
-WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings, const DataCheck& check,
-                        float width, float height, PixelFormat format, const BitmapKind& kind) {
+FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
+                           PixelFormat format, const BitmapKind& kind) {
   BarcodeSettings copy = settings;
   copy.epsText = nullptr;
   copy.svgText = nullptr;
+  FileRendering rendering;
+  rendering.fileType = kind.fileType;
+  rendering.creator = FourCharCode("prvw");
   const std::optional<Rect>& image = check.image;
   const double pointsWide = image ? image->width : width;
   const double pointsHigh = image ? image->height : height;
   const PixelSize pixels = PixelsFor(pointsWide, pointsHigh, copy.dpi);
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
-    return WriteStatus::Failure(DataRefusal(copy, check) + "; \"" + path + "\" was not written");
+    rendering.reason = DataRefusal(copy, check);
+    return rendering;
   }
   if (!pixels.Fits()) {
-    return WriteStatus::Failure(TooLarge(pixels, pointsWide, pointsHigh, copy.dpi) + "; \"" + path +
-                                "\" was not written");
+    rendering.reason = TooLarge(pixels, pointsWide, pointsHigh, copy.dpi);
+    return rendering;
   }
 
   RasterCanvas canvas(int(pixels.wide), int(pixels.high), format);
@@ -113,42 +116,37 @@ WriteStatus WriteBitmap(const std::string& path, const BarcodeSettings& settings
     canvas.SetJoinedFills(true);
   }
   RenderBarcode(&canvas, copy, check, width, height);
-  std::string error;
-  const std::optional<std::string> bytes =
-      kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, error);
-  if (!bytes) return WriteStatus::Failure(error + "; \"" + path + "\" was not written");
-  if (const auto failure = WriteFileAtomically(path, *bytes)) return WriteStatus::Failure(*failure);
-  SetFileTypeAndCreator(path, kind.fileType, FourCharCode("prvw"));
+  rendering.bytes =
+      kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, rendering.reason);
+  if (!rendering.bytes) return rendering;
   if (!image) {
-    return WriteStatus::Failure(DataRefusal(copy, check) + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
+    rendering.reason = DataRefusal(copy, check);
+  } else if (canvas.TextLackedFont()) {
+    rendering.warning = kNoFontWarning;
   }
-  if (canvas.TextLackedFont()) return WriteStatus::SuccessWith(std::string(kNoFontWarning));
-  return WriteStatus::Success();
+  return rendering;
 }
 
 // PNG and JPEG hold RGB: the caller's record takes the converted colours too.
-WriteStatus WriteRgbBitmap(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                           float height, const BitmapKind& kind) {
+FileRendering RenderRgbBitmap(BarcodeSettings& settings, const DataCheck& check, float width, float height,
+                              const BitmapKind& kind) {
   ConvertColoursToRgb(settings);
-  return WriteBitmap(path, settings, check, width, height, PixelFormat::Rgb, kind);
+  return RenderBitmap(settings, check, width, height, PixelFormat::Rgb, kind);
 }
 
 }  // namespace
 
-WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height) {
-  return WriteRgbBitmap(path, settings, check, width, height, {EncodePng, FourCharCode("PNGf")});
+FileRendering RenderPngBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+  return RenderRgbBitmap(settings, check, width, height, {EncodePng, FourCharCode("PNGf")});
 }
 
-WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height) {
-  return WriteRgbBitmap(path, settings, check, width, height, {EncodeJpeg, FourCharCode("JPEG")});
+FileRendering RenderJpegBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+  return RenderRgbBitmap(settings, check, width, height, {EncodeJpeg, FourCharCode("JPEG")});
 }
 
-WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height) {
-  return WriteBitmap(path, settings, check, width, height, TiffFormatFor(settings.colourMode),
-                     {EncodeTiff, FourCharCode("TIFF")});
+FileRendering RenderTiffBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+  return RenderBitmap(settings, check, width, height, TiffFormatFor(settings.colourMode),
+                      {EncodeTiff, FourCharCode("TIFF")});
 }
 
 }  // namespace kbc

@@ -1,13 +1,13 @@
-// The PDF file and the clipboard PDF: one page the size of the symbol.
+// The PDF file's bytes and the clipboard PDF: one page the size of the symbol.
 #include "core/symbology.h"
 #include "check/validate.h"
 #include "output/colour_conversion.h"
+#include "output/file_bytes.h"
 #include "output/file_codes.h"
 #include "output/metadata.h"
 #include "output/refusal.h"
 #include "output/page_size.h"
 #include "output/writers.h"
-#include "platform/atomic_file.h"
 #include "platform/clipboard.h"
 #include "canvas/pdf_canvas.h"
 #include "platform/preferences.h"
@@ -48,14 +48,9 @@ std::optional<std::string> RenderPdf(BarcodeSettings& settings, const DataCheck&
   return canvas.Finish(error);
 }
 
-WriteStatus Drawn(bool lackedFont) {
-  return lackedFont ? WriteStatus::SuccessWith(std::string(kNoFontWarning)) : WriteStatus::Success();
-}
-
 }  // namespace
 
-WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                         float height) {
+FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   BarcodeSettings copy = settings;
   ConvertColoursToRgb(copy);
   settings.colourMode = copy.colourMode;
@@ -64,14 +59,14 @@ WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, con
   copy.epsText = nullptr;
   copy.svgText = nullptr;
 
-  std::string error;
+  FileRendering rendering;
+  rendering.fileType = FourCharCode("PDF ");
+  rendering.creator = FourCharCode("prvw");
   bool lackedFont = false;
-  const std::optional<std::string> pdf = RenderPdf(copy, check, DocumentInfoFor(copy), width, height, error, lackedFont);
-  if (!pdf) return WriteStatus::Failure(error + "; \"" + path + "\" was not written");
-  if (const auto failure = WriteFileAtomically(path, *pdf)) return WriteStatus::Failure(*failure);
-  SetFileTypeAndCreator(path, FourCharCode("PDF "), FourCharCode("prvw"));
-  if (!check.image) return WriteStatus::Failure(NotDrawable(copy, check, "\"" + path + "\""));
-  return Drawn(lackedFont);
+  rendering.bytes = RenderPdf(copy, check, DocumentInfoFor(copy), width, height, rendering.reason, lackedFont);
+  if (rendering.bytes && !check.image) rendering.reason = DataRefusal(copy, check);
+  if (lackedFont) rendering.warning = kNoFontWarning;
+  return rendering;
 }
 
 WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
@@ -86,7 +81,7 @@ WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, 
   if (!pdf) return WriteStatus::Failure(error + "; nothing was put on the clipboard");
   if (!CopyPdfToClipboard(*pdf, error)) return WriteStatus::Failure(error);
   if (!check.image) return WriteStatus::Failure(NotDrawable(copy, check, "the clipboard"));
-  return Drawn(lackedFont);
+  return lackedFont ? WriteStatus::SuccessWith(std::string(kNoFontWarning)) : WriteStatus::Success();
 }
 
 }  // namespace kbc

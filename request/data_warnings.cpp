@@ -1,4 +1,4 @@
-#include "cli/data_warnings.h"
+#include "request/data_warnings.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "cli/gs1_warnings.h"
+#include "request/gs1_warnings.h"
 
 #include "core/symbology.h"
 

@@ -1,0 +1,63 @@
+/* Kestrova BarCode as a library: one barcode drawn in memory, byte for byte
+ * the file the command line writes for the same options.
+ *
+ * A request holds the options; kbc_render draws it as one file. Every
+ * function that returns an int returns 0 on success; on any other value,
+ * kbc_request_error says why.
+ *
+ * Thread safety: separate requests may be set and rendered on separate
+ * threads at once. One request must not be used by two threads at once.
+ */
+#ifndef KESTROVA_BARCODE_H
+#define KESTROVA_BARCODE_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Non-zero statuses. */
+#define KBC_NOT_PRODUCED 1 /* a complete request that produced nothing (refused data) */
+#define KBC_INVALID 2      /* an unknown option, type or action, a missing argument, an incomplete request */
+
+typedef struct kbc_request kbc_request;
+
+/* A request with the command line's defaults; NULL when out of memory. */
+kbc_request *kbc_request_new(void);
+void kbc_request_free(kbc_request *request);
+
+/* Sets one option by the command line's name without the dash ("type",
+ * "data", "scale", "fcolcomponent1", ...); the value is read exactly as the
+ * command line reads it, with the same clamps. "output" names the file the
+ * bytes stand for: its last component is the EPS title. The command line's
+ * "action", "batch" and "threads" are not options of a request. */
+int kbc_request_set(kbc_request *request, const char *option, const char *value);
+
+/* The reason for the request's last failure, as the command line's error
+ * line without the program name; "" after a success. Valid until the next
+ * call on the request. */
+const char *kbc_request_error(const kbc_request *request);
+
+/* The warnings of the last render, each on its own line ending in '\n';
+ * "" when none. Valid until the next call on the request. */
+const char *kbc_request_warnings(const kbc_request *request);
+
+/* Draws the request as one file: action is "epsf", "svgf", "pdff", "pngf",
+ * "jpeg" or "tiff". On success *bytes holds the whole file (free it with
+ * kbc_free) and *size its length; otherwise they are NULL and 0. */
+int kbc_render(kbc_request *request, const char *action, unsigned char **bytes, size_t *size);
+
+/* The image size in points, as the files are sized; the action plays no part. */
+int kbc_check(kbc_request *request, double *width, double *height);
+
+void kbc_free(void *bytes);
+
+/* The library's version, "MAJOR.MINOR.PATCH". */
+const char *kbc_version(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,29 @@
+#include "output/file_bytes.h"
+
+namespace kbc {
+
+FileRendering RenderFileBytes(OutputAction action, BarcodeSettings& settings, const DataCheck& check,
+                              std::string_view path) {
+  switch (action) {
+    case OutputAction::Eps:
+      return RenderEpsBytes(settings, check, path, 0, 0);
+    case OutputAction::Svg:
+      return RenderSvgBytes(settings, check, 0, 0);
+    case OutputAction::Pdf:
+      return RenderPdfBytes(settings, check, 0, 0);
+    case OutputAction::Png:
+      return RenderPngBytes(settings, check, 0, 0);
+    case OutputAction::Jpeg:
+      return RenderJpegBytes(settings, check, 0, 0);
+    case OutputAction::Tiff:
+      return RenderTiffBytes(settings, check, 0, 0);
+    case OutputAction::Clipboard:
+    case OutputAction::None:
+      break;
+  }
+  FileRendering none;
+  none.reason = "the action makes no file";
+  return none;
+}
+
+}  // namespace kbc

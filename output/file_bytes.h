@@ -1,0 +1,47 @@
+// A file's bytes drawn in memory, apart from writing them: the command line's
+// writers and the library's in-memory renders share these, so both give the
+// same bytes for the same request.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "check/validate.h"
+#include "core/settings.h"
+#include "core/types.h"
+
+namespace kbc {
+
+// The whole file, or nothing; with a reason when nothing was made, or when the
+// bytes are only the "No BarCode Image" placeholder (PDF and bitmaps).
+struct FileRendering {
+  std::optional<std::string> bytes;
+  std::string reason;
+  std::string warning;         // what a drawn file lacks
+  std::uint32_t fileType = 0;  // the HFS codes a written file carries
+  std::uint32_t creator = 0;
+
+  bool Drawn() const { return bytes.has_value() && reason.empty(); }
+};
+
+// `check` is the request's one data check (CheckBarcodeData of these settings).
+// width and height are the fallback image size when the data cannot be drawn
+// (the command line passes 0 and 0). The PDF, PNG and JPEG renders convert the
+// settings' colours to RGB, as their files hold them. `path` serves only as
+// the EPS title, by its last component.
+FileRendering RenderEpsBytes(BarcodeSettings& settings, const DataCheck& check, std::string_view path, float width,
+                             float height);
+FileRendering RenderSvgBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderPngBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderJpegBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderTiffBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+
+// The file of a file action at the command line's fallback size 0 × 0; the
+// clipboard and no action make no file.
+FileRendering RenderFileBytes(OutputAction action, BarcodeSettings& settings, const DataCheck& check,
+                              std::string_view path);
+
+}  // namespace kbc

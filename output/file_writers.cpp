@@ -1,0 +1,53 @@
+// The file writers: a rendering written whole, or not at all.
+#include "output/file_bytes.h"
+#include "output/file_codes.h"
+#include "output/writers.h"
+#include "platform/atomic_file.h"
+
+namespace kbc {
+namespace {
+
+WriteStatus WriteRendering(const std::string& path, const FileRendering& rendering) {
+  if (!rendering.bytes) return WriteStatus::Failure(rendering.reason + "; \"" + path + "\" was not written");
+  if (const auto failure = WriteFileAtomically(path, *rendering.bytes)) return WriteStatus::Failure(*failure);
+  SetFileTypeAndCreator(path, rendering.fileType, rendering.creator);
+  // Refused data still leaves its placeholder file, and the run fails.
+  if (!rendering.reason.empty()) {
+    return WriteStatus::Failure(rendering.reason + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
+  }
+  return rendering.warning.empty() ? WriteStatus::Success() : WriteStatus::SuccessWith(rendering.warning);
+}
+
+}  // namespace
+
+WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                         float height) {
+  return WriteRendering(path, RenderEpsBytes(settings, check, path, width, height));
+}
+
+WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                         float height) {
+  return WriteRendering(path, RenderSvgBytes(settings, check, width, height));
+}
+
+WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                         float height) {
+  return WriteRendering(path, RenderPdfBytes(settings, check, width, height));
+}
+
+WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                         float height) {
+  return WriteRendering(path, RenderPngBytes(settings, check, width, height));
+}
+
+WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
+  return WriteRendering(path, RenderJpegBytes(settings, check, width, height));
+}
+
+WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+                          float height) {
+  return WriteRendering(path, RenderTiffBytes(settings, check, width, height));
+}
+
+}  // namespace kbc

@@ -1,0 +1,135 @@
+"""Kestrova BarCode from Python: barcodes drawn in memory through the C
+library (libkestrovabarcode.so.1), byte for byte the files the command line
+writes for the same options.
+
+    import kestrova_barcode
+    svg = kestrova_barcode.render("EAN-13", "590123412345")
+    png = kestrova_barcode.render("QRCode", "Hello", action="pngf", scale=150)
+
+Keyword options are the command line's option names without the dash, their
+values read as the command line reads them. Separate calls may run on
+separate threads at once.
+"""
+import ctypes
+import os
+import warnings
+
+__all__ = ["BarcodeError", "BarcodeWarning", "render", "check", "version"]
+
+# The environment may name another build of the library (the test suite does).
+_LIBRARY = os.environ.get("KESTROVA_BARCODE_LIBRARY", "libkestrovabarcode.so.1")
+
+
+class BarcodeError(Exception):
+    """Nothing was produced; `reason` is the command line's error text."""
+
+    def __init__(self, reason):
+        super().__init__(reason)
+        self.reason = reason
+
+
+class BarcodeWarning(UserWarning):
+    """Drawn, but not quite as asked: the command line's warning text."""
+
+
+def _load():
+    lib = ctypes.CDLL(_LIBRARY)
+    request = ctypes.c_void_p
+    signatures = {
+        "kbc_request_new": (request, []),
+        "kbc_request_free": (None, [request]),
+        "kbc_request_set": (ctypes.c_int, [request, ctypes.c_char_p, ctypes.c_char_p]),
+        "kbc_request_error": (ctypes.c_char_p, [request]),
+        "kbc_request_warnings": (ctypes.c_char_p, [request]),
+        "kbc_render": (ctypes.c_int, [request, ctypes.c_char_p, ctypes.POINTER(ctypes.c_void_p),
+                                      ctypes.POINTER(ctypes.c_size_t)]),
+        "kbc_check": (ctypes.c_int, [request, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)]),
+        "kbc_free": (None, [ctypes.c_void_p]),
+        "kbc_version": (ctypes.c_char_p, []),
+    }
+    for name, (result, arguments) in signatures.items():
+        function = getattr(lib, name)
+        function.restype = result
+        function.argtypes = arguments
+    return lib
+
+
+_lib = _load()
+
+
+def _text(value):
+    """An option value as the command line would get it: typed text as UTF-8, bytes as given."""
+    if isinstance(value, bytes):
+        return value
+    if isinstance(value, bool):
+        value = int(value)
+    return str(value).encode("utf-8")
+
+
+class _Request:
+    """One request of the C library, freed when the block ends."""
+
+    def __init__(self, type, data, options):
+        self._handle = _lib.kbc_request_new()
+        if not self._handle:
+            raise MemoryError("no request could be made")
+        try:
+            for name, value in [("type", type), ("data", data)] + list(options.items()):
+                self._call(_lib.kbc_request_set, name.encode("ascii"), _text(value))
+        except BaseException:
+            self.close()
+            raise
+
+    def _call(self, function, *arguments):
+        if function(self._handle, *arguments) != 0:
+            raise BarcodeError(_lib.kbc_request_error(self._handle).decode("utf-8", "replace"))
+
+    def render(self, action):
+        bytes_out = ctypes.c_void_p()
+        size = ctypes.c_size_t()
+        self._call(_lib.kbc_render, action.encode("ascii"), ctypes.byref(bytes_out), ctypes.byref(size))
+        try:
+            return ctypes.string_at(bytes_out, size.value)
+        finally:
+            _lib.kbc_free(bytes_out)
+
+    def warnings(self):
+        return _lib.kbc_request_warnings(self._handle).decode("utf-8", "replace").splitlines()
+
+    def check(self):
+        width = ctypes.c_double()
+        height = ctypes.c_double()
+        self._call(_lib.kbc_check, ctypes.byref(width), ctypes.byref(height))
+        return width.value, height.value
+
+    def close(self):
+        _lib.kbc_request_free(self._handle)
+        self._handle = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
+
+
+def render(type, data, action="svgf", **options):
+    """The whole file of `action` ("epsf", "svgf", "pdff", "pngf", "jpeg" or
+    "tiff") as bytes. Raises BarcodeError when nothing was produced; each
+    warning of the render is issued as a BarcodeWarning."""
+    with _Request(type, data, options) as request:
+        file = request.render(action)
+        for line in request.warnings():
+            warnings.warn(line, BarcodeWarning, stacklevel=2)
+        return file
+
+
+def check(type, data, **options):
+    """The image size in points, (width, height); BarcodeError when the data cannot be drawn."""
+    with _Request(type, data, options) as request:
+        return request.check()
+
+
+def version():
+    """The C library's version, "MAJOR.MINOR.PATCH"."""
+    return _lib.kbc_version().decode("ascii")

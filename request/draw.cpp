@@ -1,0 +1,95 @@
+#include "request/draw.h"
+
+#include "core/symbology.h"
+#include "dispatch/render_barcode.h"
+#include "output/file_bytes.h"
+#include "output/writers.h"
+#include "platform/mac_roman.h"
+#include "platform/utf8.h"
+#include "request/data_warnings.h"
+#include "request/gs1_warnings.h"
+
+namespace kbc {
+namespace {
+
+WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings,
+                       const DataCheck& check) {
+  // The command line gives no target size: 0 × 0 is the fallback image size.
+  switch (action) {
+    case OutputAction::Eps:
+      return WriteEpsFile(path, settings, check, 0, 0);
+    case OutputAction::Svg:
+      return WriteSvgFile(path, settings, check, 0, 0);
+    case OutputAction::Pdf:
+      return WritePdfFile(path, settings, check, 0, 0);
+    case OutputAction::Clipboard:
+      return CopyToPasteboard(settings, check, 0, 0);
+    case OutputAction::Png:
+      return WritePngFile(path, settings, check, 0, 0);
+    case OutputAction::Jpeg:
+      return WriteJpegFile(path, settings, check, 0, 0);
+    case OutputAction::Tiff:
+      return WriteTiffFile(path, settings, check, 0, 0);
+    case OutputAction::None:
+      break;
+  }
+  return WriteStatus::Failure("no output type given");
+}
+
+}  // namespace
+
+PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
+  const std::u32string given = settings.data;
+  const std::u32string givenAddOn = settings.addon;
+  // The 2-D symbols encode the bytes as typed, one character each, whatever
+  // the characters they spell.
+  if (settings.dataUtf8 && TakesBytes(settings.symbology)) settings.data = DecodeMacRoman(ToUtf8(settings.data));
+  const ShapingReport shaping = ShapeDataForType(settings);
+  // The request's one check and encoding, shared by the warnings and the writer.
+  DataCheck check = CheckBarcodeData(settings);
+  // Judged before the writer converts the colours for its output.
+  // An element string loses its brackets by design: that is no data change.
+  const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
+  const std::optional<std::string> dataWarning =
+      readsGs1 ? std::nullopt : DataChangeWarning(given, shaping, settings, check);
+  const std::optional<std::string> addOnWarning = AddOnChangeWarning(givenAddOn, shaping, settings);
+  const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
+  const std::optional<std::string> modelWarning = ColourModelWarning(settings, action);
+  const std::optional<std::string> gs1Warning = Gs1Warning(settings);
+  std::vector<std::string> warnings;
+  for (const auto& warning : {dataWarning, addOnWarning, colourWarning, modelWarning, gs1Warning}) {
+    if (warning) warnings.push_back(*warning);
+  }
+  return {std::move(settings), std::move(check), std::move(warnings)};
+}
+
+RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+  PreparedRequest prepared = PrepareRequest(action, std::move(settings));
+  const WriteStatus status = CallWriter(action, path, prepared.settings, prepared.check);
+  RequestResult result;
+  if (!status.ok) {
+    result.errors.push_back(status.message);
+    return result;
+  }
+  result.written = true;
+  result.warnings = std::move(prepared.warnings);
+  if (!status.warning.empty()) result.warnings.push_back(status.warning);
+  return result;
+}
+
+RenderedRequest RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+  PreparedRequest prepared = PrepareRequest(action, std::move(settings));
+  FileRendering rendering = RenderFileBytes(action, prepared.settings, prepared.check, path);
+  RenderedRequest result;
+  if (!rendering.Drawn()) {
+    result.error = std::move(rendering.reason);
+    return result;
+  }
+  result.bytes = std::move(rendering.bytes);
+  result.warnings = std::move(prepared.warnings);
+  if (!rendering.warning.empty()) result.warnings.push_back(std::move(rendering.warning));
+  return result;
+}
+
+
+}  // namespace kbc

@@ -1,0 +1,58 @@
+// The options of one request, read from option/value pairs: the command line
+// and the library read them through these same functions.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/settings.h"
+#include "core/types.h"
+
+namespace kbc {
+
+struct CommandLine {
+  BarcodeSettings settings = InitSettings();
+  OutputAction action = OutputAction::None;
+  std::string outputPath;  // bytes as given, standardised
+  // Last values of -type and -action that named nothing, for the error line.
+  std::string unknownType;
+  std::string unknownAction;
+  // -batch: a file whose every line is the data of one barcode ("-" standard input).
+  std::string batchPath;
+  int threads = 0;  // -threads: workers of a batch; 0 one per processor
+  // Option values not taken as typed (clamped, or partly or not at all a
+  // number), as warnings; one per option, for its last value.
+  std::vector<std::pair<std::string, std::string>> valueWarnings;
+};
+
+// The message as one line: control characters shown as escapes.
+std::string OneLine(std::string_view message);
+
+// The -action word of an action ("clip", "pngf", ...).
+std::string_view ActionWord(OutputAction action);
+
+// The action of an -action word (exact, case-sensitive), None for any other word.
+OutputAction ActionFromWord(std::u32string_view word);
+
+// Applies one option/value pair (the option with its dash); false, with
+// nothing changed, when the name is no option.
+bool ApplyOption(CommandLine& line, std::string_view option, std::string_view value);
+
+// Whether the options make a request: a type, an action and data.
+bool IsComplete(const CommandLine& line);
+
+// Why the options do not make a request, as one line.
+std::string IncompleteReason(const CommandLine& line);
+
+// "unknown -type ..." with the nearest symbology name, when one is near.
+std::string UnknownTypeReason(const std::string& typed);
+
+// Arguments spelt like options ("-x..." or "--x...") that name none, and do
+// not stand as the value of the option before them, each as a warning naming
+// the option nearest to it. They are still ignored.
+std::vector<std::string> UnknownOptionWarnings(std::span<const std::string_view> args);
+
+}  // namespace kbc

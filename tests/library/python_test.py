@@ -1,0 +1,90 @@
+"""The Python module against the command line: the same bytes, the same
+reasons and warnings. KBC_EXECUTABLE names the program, KESTROVA_BARCODE_LIBRARY
+the library the module loads."""
+import os
+import subprocess
+import warnings
+
+import pytest
+
+import kestrova_barcode
+
+PROGRAM = os.environ["KBC_EXECUTABLE"]
+ACTIONS = ["epsf", "svgf", "pdff", "pngf", "jpeg", "tiff"]
+
+DRAWN = [
+    ("EAN-13", "590123412345", {"addon": "12"}),
+    ("QRCode", "Grüße, Kestrova", {"scale": 150, "colmode": 1, "fcolcomponent2": 0.5}),
+    ("DataMatrix", b"\x8a bytes as typed", {}),
+    ("Databar-Expanded", "[01]90012345678908[3103]001750", {"gs1": True}),
+    ("Code-39", "KBC", {"antialiasoff": 1, "dpi": 144}),
+]
+
+
+def program(type, data, action, path, options):
+    arguments = [PROGRAM, "-type", type, "-data", data, "-action", action, "-output", path]
+    for name, value in options.items():
+        arguments += ["-" + name, str(int(value) if isinstance(value, bool) else value)]
+    return subprocess.run([os.fsencode(a) if isinstance(a, str) else a for a in arguments],
+                          capture_output=True, env=dict(os.environ, SOURCE_DATE_EPOCH="1796584560"))
+
+
+@pytest.fixture(autouse=True)
+def fixed_date(monkeypatch):
+    monkeypatch.setenv("SOURCE_DATE_EPOCH", "1796584560")
+
+
+@pytest.mark.parametrize("action", ACTIONS)
+@pytest.mark.parametrize("type,data,options", DRAWN)
+def test_bytes_equal_the_programs_file(tmp_path, type, data, options, action):
+    path = str(tmp_path / ("out." + action))
+    with warnings.catch_warnings():
+        warnings.simplefilter("error")
+        rendered = kestrova_barcode.render(type, data, action=action, output=path, **options)
+    run = program(type, data, action, path, options)
+    assert run.returncode == 0 and run.stderr == b""
+    with open(path, "rb") as file:
+        assert rendered == file.read()
+
+
+def test_warnings_are_the_programs(tmp_path):
+    path = str(tmp_path / "warned.svg")
+    with pytest.warns(kestrova_barcode.BarcodeWarning) as caught:
+        kestrova_barcode.render("EAN-13", "5901234123458", scale=200, output=path)
+    run = program("EAN-13", "5901234123458", "svgf", path, {"scale": 200})
+    expected = [line.removeprefix("KestrovaBarCode: warning: ")
+                for line in run.stderr.decode().splitlines()]
+    assert [str(warning.message) for warning in caught] == expected and len(expected) == 2
+
+
+@pytest.mark.parametrize("type,data,action,options,reason", [
+    ("EAN-13", "abc", "svgf", {}, "the data cannot be drawn as EAN-13: "),
+    ("QRcod", "x", "svgf", {}, 'unknown -type "QRcod"; did you mean "QRCode"?'),
+    ("EAN-13", "590123412345", "svgf", {"colour": "red"}, 'unknown option "colour"'),
+    ("EAN-13", "590123412345", "gif", {}, 'unknown action "gif"'),
+    ("EAN-13", "", "svgf", {}, "no -data given"),
+])
+def test_refusals_carry_the_reason(type, data, action, options, reason):
+    with pytest.raises(kestrova_barcode.BarcodeError) as refused:
+        kestrova_barcode.render(type, data, action=action, **options)
+    assert refused.value.reason.startswith(reason)
+
+
+def test_refused_reason_is_the_programs_error_line(tmp_path):
+    path = str(tmp_path / "refused.svg")
+    with pytest.raises(kestrova_barcode.BarcodeError) as refused:
+        kestrova_barcode.render("EAN-13", "abc", output=path)
+    run = program("EAN-13", "abc", "svgf", path, {})
+    assert run.returncode == 1
+    assert run.stderr.decode() == f'KestrovaBarCode: {refused.value.reason}; "{path}" was not written\n'
+
+
+def test_check_gives_the_size_a_png_is_drawn_at():
+    width, height = kestrova_barcode.check("EAN-13", "590123412345")
+    png = kestrova_barcode.render("EAN-13", "590123412345", action="pngf")
+    assert (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")) == (int(width), int(height))
+
+
+def test_version_is_the_programs():
+    usage = subprocess.run([PROGRAM], capture_output=True).stdout.decode()
+    assert f"KestrovaBarCode v{kestrova_barcode.version()} CLI" in usage
