@@ -59,8 +59,11 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   const bool batch = !line.batchPath.empty();
   const bool ready =
       settings.symbology >= 1 && line.action != OutputAction::None && (batch || !settings.data.empty());
+  // -output - sends the file to standard output, so the usage text, when it
+  // is printed, goes to stderr instead of into the piped image.
+  const bool toStdout = line.outputPath == "-";
   if (!ready) {
-    PrintUsage(out);
+    PrintUsage(toStdout ? err : out);
     Report(err, IncompleteReason(line));
     return kExitIncomplete;
   }
@@ -72,8 +75,26 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
+  if (toStdout && (batch || line.action == OutputAction::Clipboard)) {
+    Report(err, batch ? "-output - cannot be used with -batch: standard output holds one file"
+                      : "-output - cannot be used with -action clip");
+    return kExitIncomplete;
+  }
   for (const auto& [option, warning] : line.valueWarnings) Warn(err, warning);
   if (batch) return RunBatch(line, err);
+  if (toStdout) {
+    const RenderedRequest rendered = RenderRequest(line.action, line.outputPath, settings);
+    if (!rendered.bytes) {
+      Report(err, rendered.error + "; nothing was written to standard output");
+      return kExitNotProduced;
+    }
+    for (const std::string& warning : rendered.warnings) Warn(err, warning);
+    if (!out.Write(*rendered.bytes)) {
+      Report(err, "the file could not be written to standard output");
+      return kExitNotProduced;
+    }
+    return kExitWritten;
+  }
   const RequestResult result = DrawRequest(line.action, line.outputPath, settings);
   for (const std::string& error : result.errors) Report(err, error);
   for (const std::string& warning : result.warnings) Warn(err, warning);
