@@ -3,8 +3,11 @@
 // each symbol they write read back by a decoder.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "support/decoders.h"
 #include "support/process.h"
@@ -42,6 +45,26 @@ class ReadmeLibrary : public testing::Test {
   std::string readme_;
   std::string folder_;
 };
+
+// The manual page shows the same two examples, so the suite runs them too.
+TEST(ManualPageLibrary, ExamplesAreTheReadmes) {
+  const std::string readme = test::ReadFile(KBC_GOLDEN_DIR "/../../README.md");
+  const std::string page = test::ReadFile(KBC_MANUAL_PAGE);
+  std::vector<std::string> shown;
+  for (std::size_t at = page.find(".ft CW\n"); at != std::string::npos; at = page.find(".ft CW\n", at + 1)) {
+    const std::size_t start = at + 7;
+    std::string code = page.substr(start, page.find("\n.ft R", start) - start) + "\n";
+    for (const auto& [escape, plain] : {std::pair{"\\e", "\\"}, {"\\-", "-"}, {"\\&", ""}}) {
+      for (std::size_t i = code.find(escape); i != std::string::npos; i = code.find(escape, i + std::strlen(plain))) {
+        code.replace(i, std::strlen(escape), plain);
+      }
+    }
+    shown.push_back(code);
+  }
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], BlockAfter(readme, "## Using the library", "c"));
+  EXPECT_EQ(shown[1], BlockAfter(readme, "## Using the library", "python"));
+}
 
 TEST_F(ReadmeLibrary, CExampleCompilesRunsAndScans) {
   const std::string source = BlockAfter(readme_, "## Using the library", "c");
