@@ -45,6 +45,11 @@ WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, co
   return WriteRendering(path, RenderJpegBytes(settings, check, width, height));
 }
 
+WriteStatus WriteActionFile(OutputAction action, const std::string& path, BarcodeSettings& settings,
+                            const DataCheck& check) {
+  return WriteRendering(path, RenderFileBytes(action, settings, check, path));
+}
+
 WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
                           float height) {
   return WriteRendering(path, RenderTiffBytes(settings, check, width, height));

@@ -6,6 +6,7 @@
 
 #include "check/validate.h"
 #include "core/settings.h"
+#include "core/types.h"
 
 namespace kbc {
 
@@ -37,6 +38,10 @@ WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, co
                           float height);
 WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
                           float height);
+// The file of a file action, at the command line's fallback size 0 × 0, as
+// the Write*File function of that action writes it.
+WriteStatus WriteActionFile(OutputAction action, const std::string& path, BarcodeSettings& settings,
+                            const DataCheck& check);
 WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 }  // namespace kbc

@@ -12,28 +12,12 @@
 namespace kbc {
 namespace {
 
+// The command line gives no target size: 0 × 0 is the fallback image size.
 WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings,
                        const DataCheck& check) {
-  // The command line gives no target size: 0 × 0 is the fallback image size.
-  switch (action) {
-    case OutputAction::Eps:
-      return WriteEpsFile(path, settings, check, 0, 0);
-    case OutputAction::Svg:
-      return WriteSvgFile(path, settings, check, 0, 0);
-    case OutputAction::Pdf:
-      return WritePdfFile(path, settings, check, 0, 0);
-    case OutputAction::Clipboard:
-      return CopyToPasteboard(settings, check, 0, 0);
-    case OutputAction::Png:
-      return WritePngFile(path, settings, check, 0, 0);
-    case OutputAction::Jpeg:
-      return WriteJpegFile(path, settings, check, 0, 0);
-    case OutputAction::Tiff:
-      return WriteTiffFile(path, settings, check, 0, 0);
-    case OutputAction::None:
-      break;
-  }
-  return WriteStatus::Failure("no output type given");
+  if (action == OutputAction::None) return WriteStatus::Failure("no output type given");
+  if (action == OutputAction::Clipboard) return CopyToPasteboard(settings, check, 0, 0);
+  return WriteActionFile(action, path, settings, check);
 }
 
 }  // namespace
