@@ -41,15 +41,6 @@ TEST(SymbologyTable, TypesThatCutAtTheFirstSpace) {
   }
 }
 
-// Every symbology is encoded and drawn.
-TEST(SymbologyTable, EveryRowIsDrawnAndCanBeSized) {
-  for (SymbologyType code = 1; code <= kSymbologyCount; ++code) {
-    const SymbologyRow& row = kSymbologies[code];
-    EXPECT_TRUE(row.render != nullptr) << row.name;
-    EXPECT_TRUE(row.encode != nullptr) << row.name;
-  }
-}
-
 // Random text biased towards what each shape keeps: digits, letters, the
 // printable ASCII set and a few bytes beyond it.
 std::u32string RandomData(std::mt19937& rng) {
