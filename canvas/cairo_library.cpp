@@ -10,7 +10,7 @@ Cairo::Cairo() {
            c.Bind(surfaceDestroy, "cairo_surface_destroy") && c.Bind(create, "cairo_create") &&
            c.Bind(destroy, "cairo_destroy") && c.Bind(status, "cairo_status") &&
            c.Bind(statusToString, "cairo_status_to_string") && c.Bind(translate, "cairo_translate") &&
-           c.Bind(scale, "cairo_scale") && c.Bind(save, "cairo_save") && c.Bind(restore, "cairo_restore") &&
+           c.Bind(scale, "cairo_scale") && c.Bind(rotate, "cairo_rotate") && c.Bind(save, "cairo_save") && c.Bind(restore, "cairo_restore") &&
            c.Bind(setLineWidth, "cairo_set_line_width") && c.Bind(setAntialias, "cairo_set_antialias") &&
            c.Bind(setSourceRgba, "cairo_set_source_rgba") && c.Bind(rectangle, "cairo_rectangle") &&
            c.Bind(moveTo, "cairo_move_to") && c.Bind(lineTo, "cairo_line_to") && c.Bind(fill, "cairo_fill") &&

@@ -28,6 +28,7 @@ struct Cairo {
   decltype(cairo_status_to_string)* statusToString = nullptr;
   decltype(cairo_translate)* translate = nullptr;
   decltype(cairo_scale)* scale = nullptr;
+  decltype(cairo_rotate)* rotate = nullptr;
   decltype(cairo_save)* save = nullptr;
   decltype(cairo_restore)* restore = nullptr;
   decltype(cairo_set_line_width)* setLineWidth = nullptr;

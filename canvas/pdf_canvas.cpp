@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <numbers>
 
 #include "platform/device_colour.h"
 
@@ -96,6 +97,11 @@ void PdfCanvas::Translate(double tx, double ty) {
 void PdfCanvas::Scale(double sx, double sy) {
   FlushFills();
   if (cairo_) lib_->scale(cairo_, sx, sy);
+}
+
+void PdfCanvas::RotateQuarterTurns(int quarterTurns) {
+  FlushFills();
+  if (cairo_) lib_->rotate(cairo_, quarterTurns * (std::numbers::pi / 2));
 }
 
 void PdfCanvas::SaveState() {

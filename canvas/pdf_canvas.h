@@ -49,6 +49,9 @@ class PdfCanvas final : public DrawingTarget {
 
   void Translate(double tx, double ty) override;
   void Scale(double sx, double sy) override;
+  // Turns user space anticlockwise by a multiple of 90 degrees, for a page
+  // that holds its drawing turned.
+  void RotateQuarterTurns(int quarterTurns);
   void SaveState() override;
   void RestoreState() override;
 

@@ -62,6 +62,10 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   // -output - sends the file to standard output, so the usage text, when it
   // is printed, goes to stderr instead of into the piped image.
   const bool toStdout = line.outputPath == "-";
+  if (!line.valueRefusals.empty()) {
+    for (const auto& [option, refusal] : line.valueRefusals) Report(err, refusal);
+    return kExitIncomplete;
+  }
   if (!ready) {
     PrintUsage(toStdout ? err : out);
     Report(err, IncompleteReason(line));

@@ -39,6 +39,34 @@ struct Rect {
   double height = 0;
 };
 
+// An image as it lies after `quarterTurns` clockwise quarter turns: an odd
+// number swaps its sides.
+constexpr Rect Turned(const Rect& image, int quarterTurns) {
+  return quarterTurns % 2 == 0 ? image : Rect{image.x, image.y, image.height, image.width};
+}
+
+// The turn of a width × height drawing onto its turned page, in a y-up space
+// (EPS, PDF): translate by (tx, ty), then rotate by that many quarter turns
+// anticlockwise.
+struct PageTurn {
+  double tx = 0;
+  double ty = 0;
+  int anticlockwise = 0;
+};
+
+constexpr PageTurn PageTurnFor(int quarterTurns, double width, double height) {
+  switch (quarterTurns) {
+    case 1:
+      return {0, width, -1};
+    case 2:
+      return {width, height, 2};
+    case 3:
+      return {height, 0, 1};
+    default:
+      return {};
+  }
+}
+
 enum class ColourSpace : std::uint8_t { Grey, Rgb, Cmyk };
 
 // A device colour with alpha. Grey uses c[0] (0 black, 1 white); RGB c[0..2];

@@ -76,9 +76,13 @@ int kbc_request_set(kbc_request* request, const char* option, const char* value)
     for (const std::string_view runOption : kRunOptions) {
       if (name == runOption) return Fail(request, KBC_INVALID, "\"" + std::string(name) + "\" is no option of a request");
     }
-    if (name.starts_with('-') || !kbc::ApplyOption(request->line, "-" + std::string(name), value)) {
+    // A refused value leaves the request as it was.
+    kbc::CommandLine changed = request->line;
+    if (name.starts_with('-') || !kbc::ApplyOption(changed, "-" + std::string(name), value)) {
       return Fail(request, KBC_INVALID, "unknown option \"" + std::string(name) + "\"");
     }
+    if (!changed.valueRefusals.empty()) return Fail(request, KBC_INVALID, changed.valueRefusals.front().second);
+    request->line = std::move(changed);
     if (name == "type" && !request->line.unknownType.empty()) {
       return Fail(request, KBC_INVALID, kbc::UnknownTypeReason(request->line.unknownType));
     }
@@ -132,8 +136,9 @@ int kbc_check(kbc_request* request, double* width, double* height) {
     if (!prepared.check.image) {
       return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check));
     }
-    *width = prepared.check.image->width;
-    *height = prepared.check.image->height;
+    const kbc::Rect placed = kbc::Turned(*prepared.check.image, prepared.settings.quarterTurns);
+    *width = placed.width;
+    *height = placed.height;
     return 0;
   });
 }

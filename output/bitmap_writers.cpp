@@ -10,6 +10,7 @@
 #include "output/page_size.h"
 #include "platform/image_encoders.h"
 #include "canvas/raster_canvas.h"
+#include "canvas/turned_pixels.h"
 #include "dispatch/render_barcode.h"
 
 namespace kbc {
@@ -95,7 +96,10 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
   const std::optional<Rect>& image = check.image;
   const double pointsWide = image ? image->width : width;
   const double pointsHigh = image ? image->height : height;
-  const PixelSize pixels = PixelsFor(pointsWide, pointsHigh, copy.dpi);
+  // A turned image has its sides swapped; messages give the file's own size.
+  const bool turned = image && copy.quarterTurns != 0;
+  const PixelSize upright = PixelsFor(pointsWide, pointsHigh, copy.dpi);
+  const PixelSize pixels = turned && copy.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
     rendering.reason = DataRefusal(copy, check);
     return rendering;
@@ -105,19 +109,27 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
     return rendering;
   }
 
-  RasterCanvas canvas(int(pixels.wide), int(pixels.high), format);
+  // Drawn upright, then turned as finished pixels.
+  RasterCanvas canvas(int(upright.wide), int(upright.high), format);
   // A resolution draws the same symbol finer: every unit, text included, is
   // dpi / 72 pixels wide.
   if (copy.dpi > 0) {
-    PlaceAtResolution(canvas, copy, image, pixels);
+    PlaceAtResolution(canvas, copy, image, upright);
   } else if (ScaleFactor(copy.scale) != 1.0f) {
     // Modules then share edges inside pixels: filled as one area, same-colour
     // neighbours leave no light seam between them.
     canvas.SetJoinedFills(true);
   }
   RenderBarcode(&canvas, copy, check, width, height);
-  rendering.bytes =
-      kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, rendering.reason);
+  if (turned) {
+    const TurnedPixels turnedPixels =
+        TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), copy.quarterTurns);
+    rendering.bytes = kind.encode(
+        {turnedPixels.width, turnedPixels.height, canvas.Format(), turnedPixels.pixels, copy.dpi}, rendering.reason);
+  } else {
+    rendering.bytes =
+        kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, rendering.reason);
+  }
   if (!rendering.bytes) return rendering;
   if (!image) {
     rendering.reason = DataRefusal(copy, check);

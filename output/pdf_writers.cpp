@@ -40,9 +40,17 @@ std::string NotDrawable(const BarcodeSettings& settings, const DataCheck& check,
 std::optional<std::string> RenderPdf(BarcodeSettings& settings, const DataCheck& check,
                                      const std::optional<PdfDocumentInfo>& info, float width, float height,
                                      std::string& error, bool& lackedFont) {
-  const PageSize page = PageSizeFor(check.image, width, height);
+  const std::optional<Rect>& image = check.image;
+  const int turns = settings.quarterTurns;
+  const PageSize page = PageSizeFor(image ? std::optional(Turned(*image, turns)) : std::nullopt, width, height);
   PdfCanvas canvas(page.width, page.height);
   if (info) canvas.SetDocumentInfo(*info);
+  // The page holds the symbol turned: the drawing is made upright in a turned user space.
+  if (image && turns != 0) {
+    const PageTurn turn = PageTurnFor(turns, image->width, image->height);
+    canvas.Translate(turn.tx, turn.ty);
+    canvas.RotateQuarterTurns(turn.anticlockwise);
+  }
   RenderBarcode(&canvas, settings, check, width, height);
   lackedFont = canvas.TextLackedFont();
   return canvas.Finish(error);

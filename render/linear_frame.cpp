@@ -6,6 +6,27 @@
 #include "render/svg_document.h"
 
 namespace kbc {
+namespace {
+
+// Whole numbers as integers, anything else to four places.
+std::string Number(double value) { return FormatFixed(value, value == double(long(value)) ? 0 : 4); }
+
+// The drawing turned onto its page. EPS has y upwards, where a positive angle
+// turns anticlockwise; SVG has y downwards, where it turns clockwise.
+void TurnEps(std::string& eps, int quarterTurns, const Rect& image) {
+  const PageTurn turn = PageTurnFor(quarterTurns, image.width, image.height);
+  eps += Number(turn.tx) + ' ' + Number(turn.ty) + " translate\n" + FormatInt(90L * turn.anticlockwise) + " rotate\n";
+}
+
+void TurnSvg(std::string& svg, int quarterTurns, const Rect& image) {
+  const double w = image.width;
+  const double h = image.height;
+  const Point shift = quarterTurns == 1 ? Point{h, 0} : quarterTurns == 2 ? Point{w, h} : Point{0, w};
+  svg += "<g transform=\"translate(" + Number(shift.x) + ',' + Number(shift.y) + ") rotate(" +
+         FormatInt(90L * quarterTurns) + ")\">\n";
+}
+
+}  // namespace
 
 LinearFrame BeginLinearFrame(DrawingTarget* target, const BarcodeSettings& settings, double width, double height) {
   // A margin widens the image on every side; the drawing moves in by it, and
@@ -24,13 +45,18 @@ LinearFrame BeginLinearFrame(DrawingTarget* target, const BarcodeSettings& setti
     target->SetFontSmoothing(settings.fontSmoothOff == 0);
     target->SetAntialias(settings.antialiasOff == 0);
   }
+  // A drawing target is turned by its writer; the documents turn here, inside
+  // their scale and outside the margin.
+  const int turns = settings.quarterTurns;
   const std::string m = FormatInt(settings.margin);
   if (settings.epsText != nullptr) {
-    EpsBeginDocument(*settings.epsText, image, settings);
+    EpsBeginDocument(*settings.epsText, Turned(image, turns), settings);
+    if (turns != 0) TurnEps(*settings.epsText, turns, image);
     if (margin > 0) *settings.epsText += m + ' ' + m + " translate\n";
   }
   if (settings.svgText != nullptr) {
-    SvgBeginDocument(*settings.svgText, image, settings);
+    SvgBeginDocument(*settings.svgText, Turned(image, turns), settings);
+    if (turns != 0) TurnSvg(*settings.svgText, turns, image);
     if (margin > 0) *settings.svgText += "<g transform=\"translate(" + m + ',' + m + ")\">\n";
   }
   return LinearFrame{target, &settings, width, height, settings.fontSize};
@@ -44,6 +70,7 @@ void EndLinearFrame(const LinearFrame& frame) {
   if (frame.settings->epsText != nullptr) EpsEndDocument(*frame.settings->epsText);
   if (frame.settings->svgText != nullptr) {
     if (frame.settings->margin > 0) *frame.settings->svgText += "</g>\n";
+    if (frame.settings->quarterTurns != 0) *frame.settings->svgText += "</g>\n";
     SvgEndDocument(*frame.settings->svgText);
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 #include "core/string_ops.h"
@@ -36,10 +37,16 @@ std::string NumberText(double value) {
   return std::string(text, end);
 }
 
+using OptionNotes = std::vector<std::pair<std::string, std::string>>;
+
 // Replaces the option's earlier note: only its last value counts.
+void Note(OptionNotes& notes, std::string_view option, std::string note) {
+  std::erase_if(notes, [&](const auto& earlier) { return earlier.first == option; });
+  if (!note.empty()) notes.emplace_back(option, std::move(note));
+}
+
 void NoteValue(CommandLine& line, std::string_view option, std::string warning) {
-  std::erase_if(line.valueWarnings, [&](const auto& note) { return note.first == option; });
-  if (!warning.empty()) line.valueWarnings.emplace_back(option, std::move(warning));
+  Note(line.valueWarnings, option, std::move(warning));
 }
 
 // A value as the warning shows it: decoded, and by its start when long.
@@ -147,13 +154,20 @@ std::string UnknownActionReason(const std::string& typed) {
   return UnknownWordReason("-action", typed, NearestName(typed, words));
 }
 
+// Degrees clockwise as quarter turns; nothing for any other value.
+std::optional<std::int16_t> QuarterTurnsOf(std::u32string_view value) {
+  const std::int32_t degrees = IntegerValueOf(value);
+  if (!ReadsWholeInteger(value) || degrees < 0 || degrees >= 360 || degrees % 90 != 0) return std::nullopt;
+  return std::int16_t(degrees / 90);
+}
+
 // Every option ApplyOption reads, for naming the nearest to a misspelt one.
-constexpr std::array<std::string_view, 30> kOptionNames = {
+constexpr std::array<std::string_view, 31> kOptionNames = {
     "-action", "-type", "-data", "-addon", "-scale", "-trim", "-disp", "-antialiasoff", "-fontsmoothoff",
     "-fontname", "-fontsize", "-colmode", "-fcolcomponent1", "-fcolcomponent2", "-fcolcomponent3",
     "-fcolcomponent4", "-fcolcomponent5", "-bcolcomponent1", "-bcolcomponent2", "-bcolcomponent3",
     "-bcolcomponent4", "-bcolcomponent5", "-coltrans", "-gs1", "-showtext", "-dpi", "-batch", "-threads",
-    "-output", "-margin",
+    "-output", "-margin", "-rotate",
 };
 
 bool IsOptionName(std::string_view word) { return std::ranges::find(kOptionNames, word) != kOptionNames.end(); }
@@ -286,6 +300,11 @@ bool ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     s.gs1 = std::int16_t(FlagOption(line, option, value));
   } else if (option == "-margin") {
     s.margin = IntegerOption(line, option, value, 0, 1000);
+  } else if (option == "-rotate") {
+    const std::optional<std::int16_t> turns = QuarterTurnsOf(value);
+    s.quarterTurns = turns.value_or(0);
+    Note(line.valueRefusals, option,
+         turns ? std::string() : "-rotate " + Shown(value) + " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)");
   } else if (option == "-showtext") {
     s.textOff = FlagOption(line, option, value) == 0 ? 1 : 0;
   } else if (option == "-dpi") {

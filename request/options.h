@@ -26,6 +26,9 @@ struct CommandLine {
   // Option values not taken as typed (clamped, or partly or not at all a
   // number), as warnings; one per option, for its last value.
   std::vector<std::pair<std::string, std::string>> valueWarnings;
+  // Option values that are refused rather than read otherwise (-rotate 45):
+  // the request is not drawn. One per option, for its last value.
+  std::vector<std::pair<std::string, std::string>> valueRefusals;
 };
 
 // The message as one line: control characters shown as escapes.

@@ -175,6 +175,7 @@ static const struct setting kNotTaken[] = {
     {"colour", "red", "unknown option \"colour\""},
     {"-type", "EAN-13", "unknown option \"-type\""},
     {"fcolcomponent6", "0.5", "unknown option \"fcolcomponent6\""},
+    {"rotate", "45", "-rotate 45 is no quarter turn"},
     {"type", "QRcod", "unknown -type \"QRcod\"; did you mean \"QRCode\"?"},
     {"batch", "lines.txt", "\"batch\" is no option of a request"},
     {"action", "pngf", "\"action\" is no option of a request"},

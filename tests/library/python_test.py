@@ -79,9 +79,10 @@ def test_refused_reason_is_the_programs_error_line(tmp_path):
     assert run.stderr.decode() == f'KestrovaBarCode: {refused.value.reason}; "{path}" was not written\n'
 
 
-def test_check_gives_the_size_a_png_is_drawn_at():
-    width, height = kestrova_barcode.check("EAN-13", "590123412345")
-    png = kestrova_barcode.render("EAN-13", "590123412345", action="pngf")
+@pytest.mark.parametrize("rotate", ["0", "90"])
+def test_check_gives_the_size_a_png_is_drawn_at(rotate):
+    width, height = kestrova_barcode.check("EAN-13", "590123412345", rotate=rotate)
+    png = kestrova_barcode.render("EAN-13", "590123412345", action="pngf", rotate=rotate)
     assert (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")) == (int(width), int(height))
 
 

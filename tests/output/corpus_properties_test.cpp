@@ -88,13 +88,16 @@ BarcodeSettings RandomRequest(SymbologyType symbology, std::mt19937& random) {
   // 2400 dpi makes some bitmaps too large to write: a failure the writers must survive.
   static const int kDpis[] = {0, 0, 0, 72, 150, 300, 600, 1200, 2400};
   s.dpi = kDpis[random() % std::size(kDpis)];
+  s.quarterTurns = std::int16_t(random() % 4);
+  if (random() % 3 == 0) s.margin = std::int32_t(random() % 20);
   return s;
 }
 
 std::string Describe(const BarcodeSettings& s) {
   std::ostringstream text;
   text << SymbologyName(s.symbology) << " data \"" << ToUtf8(s.data) << "\" addon \"" << ToUtf8(s.addon)
-       << "\" scale " << s.scale << " trim " << s.trim << " dpi " << s.dpi;
+       << "\" scale " << s.scale << " trim " << s.trim << " dpi " << s.dpi << " margin " << s.margin << " turned "
+       << 90 * s.quarterTurns;
   return text.str();
 }
 
@@ -185,8 +188,10 @@ class CorpusProperties : public testing::TestWithParam<SymbologyType> {
         EXPECT_EQ(status.message.find('\n'), std::string::npos) << status.message;
         continue;
       }
-      const std::string size = IsBitmap(format.extension) ? BitmapSize(image, request.dpi) : "";
-      written_[format.extension].push_back({path, Describe(request), size, image});
+      // A turned file has the sides of the turned image.
+      const Rect turned = Turned(image, request.quarterTurns);
+      const std::string size = IsBitmap(format.extension) ? BitmapSize(turned, request.dpi) : "";
+      written_[format.extension].push_back({path, Describe(request), size, turned});
     }
   }
 

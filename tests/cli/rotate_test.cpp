@@ -1,0 +1,128 @@
+// -rotate 0|90|180|270: every target holds the symbol turned clockwise, its
+// sides swapped by a quarter turn, and it scans as the upright one does.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "support/decoders.h"
+#include "support/output_files.h"
+#include "support/process.h"
+#include "support/raw_pixels.h"
+
+namespace kbc::test {
+namespace {
+
+struct Symbol {
+  std::string name;
+  std::vector<std::string> args;
+  std::string text;  // as ZXingReader reads it
+};
+
+const Symbol kSymbols[] = {
+    {"EAN13", {"-type", "EAN-13", "-data", "590123412345"}, "5901234123457"},
+    {"Code128", {"-type", "Code-128", "-data", "Label 42"}, "Label 42"},
+    {"QRCode", {"-type", "QRCode", "-data", "Lot 7"}, "Lot 7"},
+    {"DataMatrix", {"-type", "DataMatrix", "-data", "Lot 7"}, "Lot 7"},
+};
+
+struct TurnCase {
+  Symbol symbol;
+  std::string degrees;
+};
+
+void PrintTo(const TurnCase& c, std::ostream* out) { *out << c.symbol.name << " turned " << c.degrees; }
+
+std::vector<TurnCase> TurnCases() {
+  std::vector<TurnCase> cases;
+  for (const Symbol& symbol : kSymbols) {
+    for (const std::string degrees : {"90", "180", "270"}) cases.push_back({symbol, degrees});
+  }
+  return cases;
+}
+
+// "w h" of a file as the rasterisers and identify report it, swapped when a quarter turn is odd.
+std::string Swapped(const std::string& size, const std::string& degrees) {
+  if (degrees == "180") return size;
+  const std::size_t space = size.find(' ');
+  return size.substr(space + 1) + ' ' + size.substr(0, space);
+}
+
+// What the readers read: documents rasterised, bitmaps smoothly enlarged
+// (scale 150 gives 1.5 pixels a module). The margin is Data Matrix's quiet zone.
+std::string Readable(const std::string& path, const std::string& action) {
+  if (action == "svgf") return RasteriseSvg(path);
+  if (action == "epsf") return RasteriseEps(path);
+  if (action == "pdff") return RasterisePdf(path);
+  return EnlargeSmoothly(path);
+}
+
+class Rotate : public testing::TestWithParam<TurnCase> {};
+
+TEST_P(Rotate, EveryTargetIsTurnedAndScans) {
+  const TurnCase& c = GetParam();
+  for (const std::string action : {"pngf", "svgf", "epsf", "pdff"}) {
+    const std::string image =
+        Readable(WriteSymbol("turned." + action, action, {"-rotate", c.degrees, "-scale", "150", "-margin", "4"},
+                             c.symbol.args),
+                 action);
+    const std::string upright =
+        Readable(WriteSymbol("upright." + action, action, {"-scale", "150", "-margin", "4"}, c.symbol.args), action);
+    EXPECT_EQ(Identify(image, "%w %h"), Swapped(Identify(upright, "%w %h"), c.degrees)) << action;
+    const auto read = ZxingRead(image);
+    ASSERT_EQ(read.size(), 1u) << action << ": " << Describe(read);
+    EXPECT_EQ(read[0].text, c.symbol.text) << action;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, Rotate, testing::ValuesIn(TurnCases()),
+                         [](const testing::TestParamInfo<TurnCase>& info) {
+                           return info.param.symbol.name + "_" + info.param.degrees;
+                         });
+
+// A turned bitmap holds exactly the upright one's pixels, as ImageMagick turns
+// them: antialiased text and edges, -dpi and colours included.
+TEST(Rotate, BitmapPixelsAreTheUprightOnesTurned) {
+  const std::vector<std::vector<std::string>> requests = {
+      {"-type", "EAN-13", "-data", "590123412345", "-addon", "12", "-scale", "130"},
+      {"-type", "Databar-Stacked", "-data", "0123456789012", "-dpi", "150", "-margin", "3"},
+      {"-type", "QRCode", "-data", "Lot 7", "-fcolcomponent1", "0.8", "-colmode", "1", "-coltrans", "1"},
+  };
+  for (const auto& request : requests) {
+    for (const std::string action : {"pngf", "tiff"}) {
+      const std::string upright = WriteSymbol("upright." + action, action, {}, request);
+      for (const std::string degrees : {"90", "180", "270"}) {
+        const std::string turned = WriteSymbol("turned." + action, action, {"-rotate", degrees}, request);
+        const std::string expected = TempDir() + "/expected-turn.png";
+        ASSERT_EQ(RunProgram({"convert", upright, "-rotate", degrees, expected}).status, 0);
+        EXPECT_EQ(ReadPixels(turned, "rgb").bytes, ReadPixels(expected, "rgb").bytes)
+            << request[1] << " " << action << " turned " << degrees;
+      }
+    }
+  }
+}
+
+// Only the four quarter turns are read; anything else is a usage error and
+// writes nothing.
+TEST(Rotate, OtherValuesAreRefused) {
+  const std::string path = TempDir() + "/refused-turn.png";
+  for (const std::string value : {"45", "360", "-90", "ninety", "90.5", ""}) {
+    std::remove(path.c_str());
+    const ProcessResult run =
+        RunKbc(WithOutput({"-type", "EAN-13", "-data", "590123412345", "-rotate", value}, "pngf", path));
+    EXPECT_EQ(run.status, 2) << value;
+    EXPECT_EQ(run.err, "KestrovaBarCode: -rotate " + value +
+                           " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)\n")
+        << value;
+    EXPECT_FALSE(std::filesystem::exists(path)) << value;
+  }
+  // A later value replaces a refused one, as for every option.
+  EXPECT_EQ(RunKbc(WithOutput({"-type", "EAN-13", "-data", "5", "-rotate", "45", "-rotate", "0"}, "pngf", path)).status,
+            0);
+}
+
+}  // namespace
+}  // namespace kbc::test
