@@ -41,6 +41,9 @@ const test::GoldenCase kGoldenCases[] = {
      {"-type", "UPC-A", "-data", "03600029145", "-addon", "12", "-colmode", "0", "-fcolcomponent1", "0.005",
       "-fcolcomponent2", "1", "-bcolcomponent1", "0.995", "-bcolcomponent2", "1", "-coltrans", "1", "-fontsize",
       "12"}},
+    // Turned inside the scale and outside the margin: the page is 150 % of 58 × 65 units.
+    {"code93_rotate90_margin5_opaque",
+     {"-type", "Code-93", "-data", "a", "-rotate", "90", "-margin", "5", "-coltrans", "1", "-scale", "150"}},
 };
 
 TEST(GoldenFiles, EpsAndSvgMatchTheReviewedFiles) { test::ExpectGoldenFiles(kGoldenCases); }
