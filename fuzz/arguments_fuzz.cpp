@@ -37,6 +37,8 @@ void RequireClamped(const BarcodeSettings& s) {
   Require(s.opaqueBackground == 0 || s.opaqueBackground == 1, "-coltrans is 0 or 1");
   Require(s.dpi == 0 || (s.dpi >= 72 && s.dpi <= 2400), "-dpi is absent or in 72..2400");
   Require(s.symbology <= kSymbologyCount, "-type gives a known code or 0");
+  Require(s.quarterTurns >= 0 && s.quarterTurns <= 3, "-rotate gives 0..3 quarter turns");
+  Require(s.margin >= 0 && s.margin <= 1000, "-margin is an integer in 0..1000");
 }
 
 }  // namespace
