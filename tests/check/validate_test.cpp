@@ -28,25 +28,21 @@ struct CheckRow {
   std::optional<Size> expected;
 };
 
-// Every accepted row is also checked at scale 73: both sides shrink by 0.73.
+// Heights, trims and scales over the widths the encoders give (their own
+// tests hold the widths of every add-on and code set). Every accepted row is
+// also checked at scale 73: both sides shrink by 0.73.
 TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
   const CheckRow rows[] = {
       // EAN/UPC family and the add-on widths
       {"typical request: EAN-13 590123412345 is 113 by 80", kEan13, U"590123412345", U"", 0, 100, Size{113, 80}},
       {"EAN-13 trim 100 is capped at 50, at scale 150", kEan13, U"590123412345", U"", 100, 150, Size{169.5, 45}},
       {"EAN-13 trim 0.5 truncates to 79", kEan13, U"590123412345", U"", 0.5, 100, Size{113, 79}},
-      {"2-digit add-on", kEan13, U"590123412345", U"12", 0, 100, Size{138, 80}},
-      {"3 add-on digits take the 5-digit width", kEan13, U"590123412345", U"123", 0, 100, Size{165, 80}},
-      {"6 add-on characters are no add-on", kEan13, U"590123412345", U"123456", 0, 100, Size{113, 80}},
       {"EAN-8 trim 50 capped at 35", kEan8, U"9638507", U"", 50, 100, Size{81, 30}},
       {"EAN-Velocity shares EAN-8's size", kEanVelocity, U"123456", U"", 0, 100, Size{81, 65}},
-      {"EAN-Coupon", kEanCoupon, U"9812345678", U"", 0, 100, Size{113, 80}},
       {"UPC-E", kUpcE, U"0425261", U"", 0, 100, Size{67, 80}},
       {"ISSN trim 50 capped at 30", kIssn, U"0317847X", U"", 50, 100, Size{113, 40}},
       {"ISBN with 5-digit add-on", kIsbn, U"0306406152", U"51299", 0, 100, Size{165, 95}},
       {"ISMN trim 60 capped at 50", kIsmn, U"M230671187", U"", 60, 100, Size{113, 45}},
-      {"UPC-Coupon even extension counts pairs", kUpcCoupon, U"51234567890", U"8100", 0, 100, Size{211, 80}},
-      {"UPC-Coupon odd extension counts characters", kUpcCoupon, U"51234567890", U"81001", 0, 100, Size{244, 80}},
       // Code 128 count, fixed-width GS1 types
       {"10 digits pack into 5 symbols: 11 x 5 + 55; trim capped at 40", kCode128, U"1234567890", U"", 100, 100,
        Size{110, 20}},
@@ -54,10 +50,7 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
       {"a lower-case letter: one symbol per character", kCode128, U"12a4", U"", 0, 100, Size{99, 60}},
       {"capitals and digits: one symbol per character", kCode128, U"AB12", U"", 0, 100, Size{99, 60}},
       {"control characters are dropped from mixed data", kCode128, U"Ab\x01\x1F", U"", 0, 100, Size{77, 60}},
-      {"characters above 127 are dropped before pairing", kCode128, U"12\u00E934", U"", 0, 100, Size{77, 60}},
-      {"EAN-128 4 digits: 11 x 2 + 66", kEan128, U"1234", U"", 0, 100, Size{88, 60}},
       {"EAN-14 trim 100 capped at 70", kEan14, U"1234567890123", U"", 100, 100, Size{154, 30}},
-      {"EAN-18 fixed width", kEan18, U"12345678901234567", U"", 0, 100, Size{176, 100}},
       // two-of-five family
       {"Code-25: 14 x 4 + 36", kCode25, U"1234", U"", 0, 100, Size{92, 80}},
       {"Interleaved-25 5 digits padded to 6", kInterleaved25, U"12345", U"", 0, 100, Size{73, 90}},
