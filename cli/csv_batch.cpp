@@ -67,8 +67,8 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
     return request;
   }
   if (row.cells.size() != options.size()) {
-    errors.push_back("the row has " + Cells(row.cells.size()) + " where the header has " + std::to_string(options.size()) +
-                     "; it was not read");
+    errors.push_back("the row has " + Cells(row.cells.size()) + " where the header has " +
+                     std::to_string(options.size()) + "; it was not read");
     return request;
   }
   CommandLine rowLine = line;
@@ -79,6 +79,9 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
     if (!row.cells[i].empty()) ApplyOption(rowLine, options[i], row.cells[i]);
   }
   for (auto& [option, warning] : rowLine.valueWarnings) request.refusal.warnings.push_back(std::move(warning));
+  // A value the command line refuses (a -rotate of 45) refuses only its row.
+  for (auto& [option, refusal] : rowLine.valueRefusals) errors.push_back(std::move(refusal));
+  if (!errors.empty()) return request;
   if (!IsComplete(rowLine)) {
     errors.push_back(IncompleteReason(rowLine));
   } else if (rowLine.action == OutputAction::Clipboard) {

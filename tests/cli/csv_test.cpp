@@ -49,7 +49,7 @@ const Symbol kSymbols[] = {
     {"PDF417", [](std::size_t i) { return "Row " + std::to_string(i) + ", box 3"; }},
 };
 const char* const kActions[] = {"pngf", "svgf", "epsf"};
-const char* const kColumns[] = {"type", "data", "action", "scale", "output"};
+const char* const kColumns[] = {"type", "data", "action", "scale", "rotate", "output"};
 
 struct Row {
   std::vector<std::string> cells;  // by kColumns
@@ -64,12 +64,13 @@ TEST(Csv, ThousandRowsEachEqualToItsSingleRun) {
   std::filesystem::create_directories(folder + "/single");
   const std::string pattern = folder + "/code-####";
   std::vector<Row> rows;
-  std::string csv = "type,data,action,scale,output\r\n";
+  std::string csv = "type,data,action,scale,rotate,output\r\n";
   for (std::size_t i = 0; i < 1000; ++i) {
     const Symbol& symbol = kSymbols[i % std::size(kSymbols)];
     const std::size_t number = i + 2;  // the header is row 1
     const std::string own = i % 100 == 0 ? folder + "/own-" + std::to_string(number) : "";
-    Row row{{symbol.type, symbol.data(i), kActions[i % std::size(kActions)], i % 7 == 0 ? "150" : "", own},
+    Row row{{symbol.type, symbol.data(i), kActions[i % std::size(kActions)], i % 7 == 0 ? "150" : "",
+             i % 11 == 0 ? "90" : "", own},
             own.empty() ? BatchOutputPath(pattern, number) : own};
     for (std::size_t c = 0; c < row.cells.size(); ++c) csv += (c ? "," : "") + Cell(row.cells[c]);
     csv += "\r\n";
@@ -126,20 +127,22 @@ std::vector<std::string> Lines(const std::string& text) {
 TEST(Csv, BadRowsNamedByNumberAndTheRestWritten) {
   const std::string folder = FreshFolder("csv-bad");
   WriteFile(folder + "/in.csv",
-            "type,data,scale\n"
-            "EAN-13,590123412345,\n"           // row 2
-            "EAN-13,abc,\n"                    // row 3
-            "EAN-13,590123412345\n"            // row 4
-            "Ean13,590123412345,\n"            // row 5
-            "\n"                               // row 6, blank
-            "Code-128,\"say \"\"hi\"\"\",200\n"  // row 7
-            "EAN-8,\"9638507");                // row 8
+            "type,data,scale,rotate\n"
+            "EAN-13,590123412345,,\n"            // row 2
+            "EAN-13,abc,,\n"                     // row 3
+            "EAN-13,590123412345\n"              // row 4
+            "Ean13,590123412345,,\n"             // row 5
+            "\n"                                 // row 6, blank
+            "Code-128,\"say \"\"hi\"\"\",200,90\n"  // row 7
+            "EAN-8,9638507,,45\n"                // row 8
+            "EAN-8,\"9638507");                  // row 9
   const std::vector<std::string> expected = {
       "KestrovaBarCode: row 3: the data cannot be drawn as EAN-13",
-      "KestrovaBarCode: row 4: the row has 2 cells where the header has 3; it was not read",
+      "KestrovaBarCode: row 4: the row has 2 cells where the header has 4; it was not read",
       "KestrovaBarCode: row 5: unknown -type \"Ean13\"; did you mean \"EAN-13\"?",
       "KestrovaBarCode: warning: row 7: -scale 200 is outside 50..150, so 150 is used",
-      "KestrovaBarCode: row 8: a quoted cell is not closed before the end of the file; the row was not read",
+      "KestrovaBarCode: row 8: -rotate 45 is no quarter turn",
+      "KestrovaBarCode: row 9: a quoted cell is not closed before the end of the file; the row was not read",
   };
   for (const char* threads : {"1", "4"}) {
     SCOPED_TRACE(threads);
@@ -149,7 +152,7 @@ TEST(Csv, BadRowsNamedByNumberAndTheRestWritten) {
     const std::vector<std::string> lines = Lines(run.err);
     ASSERT_EQ(lines.size(), expected.size()) << run.err;
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines[i].starts_with(expected[i])) << lines[i];
-    for (int row = 2; row <= 8; ++row) {
+    for (int row = 2; row <= 9; ++row) {
       const bool written = row == 2 || row == 7;
       EXPECT_EQ(std::filesystem::exists(folder + "/r-" + std::to_string(row) + ".svg"), written) << row;
     }
