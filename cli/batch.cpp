@@ -9,7 +9,6 @@
 #include <atomic>
 #include <chrono>
 #include <new>
-#include <optional>
 #include <thread>
 
 #include "core/string_ops.h"
@@ -21,33 +20,20 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::optional<std::vector<BatchLine>> ReadAllLines(int fd) {
-  std::vector<BatchLine> lines;
-  BatchLineSplitter splitter;
+bool ReadAll(int fd, const std::function<void(std::string_view)>& feed) {
   char buffer[65536];
   for (;;) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
+    if (n == 0) return true;
     if (n > 0) {
-      splitter.Feed({buffer, std::size_t(n)}, lines);
+      feed({buffer, std::size_t(n)});
     } else if (errno != EINTR) {
-      return std::nullopt;
+      return false;
     }
   }
-  splitter.Finish(lines);
-  return lines;
 }
 
-std::optional<std::vector<BatchLine>> ReadBatchFile(const std::string& path) {
-  if (path == "-") return ReadAllLines(STDIN_FILENO);
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::vector<BatchLine>> lines = ReadAllLines(fd);
-  close(fd);
-  return lines;
-}
-
-// The batch file itself, so that no line's output replaces it.
+// The input file itself, so that no request's output replaces it.
 struct FileIdentity {
   dev_t device = 0;
   ino_t inode = 0;
@@ -65,30 +51,38 @@ bool IsSameFile(const FileIdentity& input, const std::string& path) {
   return input.known && output.known && input.device == output.device && input.inode == output.inode;
 }
 
-RequestResult DrawLine(const CommandLine& line, const BatchLine& batchLine, const FileIdentity& input) {
+BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine) {
+  BatchRequest request{batchLine.number, line.action, {}, {}, {}};
   if (batchLine.tooLong) {
-    return {false,
-            {"the line is longer than " + std::to_string(kLongestBatchLine) +
-             " bytes, more than any symbology takes; it was not read"},
-            {}};
+    request.refusal.errors = {"the line is longer than " + std::to_string(kLongestBatchLine) +
+                              " bytes, more than any symbology takes; it was not read"};
+    return request;
   }
-  const std::string path = BatchOutputPath(line.outputPath, batchLine.number);
-  if (IsSameFile(input, path)) {
-    return {false, {"\"" + path + "\" is the batch file itself; it was not overwritten"}, {}};
-  }
-  BarcodeSettings settings = line.settings;
+  request.path = BatchOutputPath(line.outputPath, batchLine.number);
+  request.settings = line.settings;
   ArgumentText data = DecodeArgument(batchLine.bytes);
-  settings.data = std::move(data.text);
-  settings.dataUtf8 = data.utf8;
-  UnescapeControlChars(settings.data);
-  return DrawRequest(line.action, path, std::move(settings));
+  request.settings.data = std::move(data.text);
+  request.settings.dataUtf8 = data.utf8;
+  UnescapeControlChars(request.settings.data);
+  return request;
+}
+
+RequestResult DrawOne(BatchRequest request, const FileIdentity& input, BatchKind kind) {
+  if (!request.refusal.errors.empty()) return std::move(request.refusal);
+  if (IsSameFile(input, request.path)) {
+    return {false, {"\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten"},
+            std::move(request.refusal.warnings)};
+  }
+  RequestResult result = DrawRequest(request.action, request.path, std::move(request.settings));
+  result.warnings.insert(result.warnings.begin(), request.refusal.warnings.begin(), request.refusal.warnings.end());
+  return result;
 }
 
 // One line on a terminal, rewritten in place: lines done, rate, time left.
 class Progress {
  public:
-  Progress(TextOut& terminal, std::size_t total, bool shown)
-      : terminal_(terminal), total_(total), shown_(shown), start_(Clock::now()) {}
+  Progress(TextOut& terminal, std::size_t total, std::string_view items, bool shown)
+      : terminal_(terminal), total_(total), items_(items), shown_(shown), start_(Clock::now()) {}
 
   void Show(std::size_t done) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
@@ -96,7 +90,7 @@ class Progress {
     if (!shown_ || seconds < 1 || done == 0) return;
     const double rate = double(done) / seconds;
     const auto left = std::size_t(double(total_ - done) / rate);
-    terminal_.Write("\rKestrovaBarCode: " + std::to_string(done) + "/" + std::to_string(total_) + " lines, " +
+    terminal_.Write("\rKestrovaBarCode: " + std::to_string(done) + "/" + std::to_string(total_) + " " + items_ + "s, " +
                     std::to_string(std::size_t(rate)) + " per second, " + std::to_string(left) + " s left \x1b[K");
     drawn_ = true;
   }
@@ -108,6 +102,7 @@ class Progress {
  private:
   TextOut& terminal_;
   std::size_t total_;
+  std::string items_;
   bool shown_;
   Clock::time_point start_;
   bool drawn_ = false;
@@ -187,30 +182,32 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
   return path;
 }
 
-int RunBatch(const CommandLine& line, TextOut& err) {
-  const std::optional<std::vector<BatchLine>> read = ReadBatchFile(line.batchPath);
-  if (!read) {
-    err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
-    return kExitNotProduced;
-  }
-  const std::vector<BatchLine>& lines = *read;
-  if (lines.empty()) {
-    err.Write("KestrovaBarCode: warning: " + OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
-    return kExitWritten;
-  }
+bool ReadBatchInput(const std::string& path, const std::function<void(std::string_view)>& feed) {
+  if (path == "-") return ReadAll(STDIN_FILENO, feed);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool read = ReadAll(fd, feed);
+  close(fd);
+  return read;
+}
 
-  const FileIdentity input = IdentityOf(line.batchPath);
+int DrawBatch(std::size_t count, const std::function<BatchRequest(std::size_t)>& make, int threads,
+              const std::string& inputPath, BatchKind kind, TextOut& err) {
+  const FileIdentity input = IdentityOf(inputPath);
   // The signal handlers that remove unfinished files stay installed for the
   // whole batch instead of for each file.
   const CleanupHandlers cleanup;
-  std::vector<RequestResult> results(lines.size());
+  std::vector<std::size_t> numbers(count);
+  std::vector<RequestResult> results(count);
   std::atomic<std::size_t> next = 0;
   std::atomic<std::size_t> done = 0;
   const auto work = [&] {
-    // After a cleanup signal the run is ending: no line starts.
-    for (std::size_t i = next++; i < lines.size() && !CleanupStarted(); i = next++) {
+    // After a cleanup signal the run is ending: no request starts.
+    for (std::size_t i = next++; i < count && !CleanupStarted(); i = next++) {
       try {
-        results[i] = DrawLine(line, lines[i], input);
+        BatchRequest request = make(i);
+        numbers[i] = request.number;
+        results[i] = DrawOne(std::move(request), input, kind);
       } catch (const std::bad_alloc&) {
         results[i] = {false, {"out of memory"}, {}};
       }
@@ -218,13 +215,13 @@ int RunBatch(const CommandLine& line, TextOut& err) {
     }
   };
   std::vector<std::jthread> workers;
-  const std::size_t count = WorkerCount(line.threads, lines.size());
-  for (std::size_t i = 0; i < count; ++i) workers.emplace_back(work);
+  const std::size_t workerCount = WorkerCount(threads, count);
+  for (std::size_t i = 0; i < workerCount; ++i) workers.emplace_back(work);
 
   // Progress is shown only on a terminal; elsewhere the workers are simply awaited.
   const bool onTerminal = err.IsTerminal();
-  Progress progress(err, lines.size(), onTerminal);
-  while (onTerminal && done < lines.size()) {
+  Progress progress(err, count, kind.item, onTerminal);
+  while (onTerminal && done < count) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     progress.Show(done);
   }
@@ -232,8 +229,8 @@ int RunBatch(const CommandLine& line, TextOut& err) {
   progress.Erase();
 
   bool allWritten = true;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string where = "line " + std::to_string(lines[i].number) + ": ";
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string where = std::string(kind.item) + " " + std::to_string(numbers[i]) + ": ";
     for (const std::string& error : results[i].errors) err.Write("KestrovaBarCode: " + where + OneLine(error) + '\n');
     for (const std::string& warning : results[i].warnings) {
       err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
@@ -241,6 +238,23 @@ int RunBatch(const CommandLine& line, TextOut& err) {
     allWritten = allWritten && results[i].written;
   }
   return allWritten ? kExitWritten : kExitNotProduced;
+}
+
+int RunBatch(const CommandLine& line, TextOut& err) {
+  std::vector<BatchLine> lines;
+  BatchLineSplitter splitter;
+  if (!ReadBatchInput(line.batchPath, [&](std::string_view bytes) { splitter.Feed(bytes, lines); })) {
+    err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
+    return kExitNotProduced;
+  }
+  splitter.Finish(lines);
+  if (lines.empty()) {
+    err.Write("KestrovaBarCode: warning: " + OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
+    return kExitWritten;
+  }
+  return DrawBatch(
+      lines.size(), [&](std::size_t i) { return MakeLineRequest(line, lines[i]); }, line.threads, line.batchPath,
+      {"line", "batch file"}, err);
 }
 
 }  // namespace kbc

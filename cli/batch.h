@@ -1,8 +1,10 @@
 // Batch mode: one barcode per line of a file, every other option shared, drawn
-// by a pool of workers in one process.
+// by a pool of workers in one process. CSV mode (cli/csv_batch.h) draws its
+// rows through the same pool.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,35 @@ std::vector<BatchLine> SplitBatchLines(std::string_view contents);
 // line number padded with zeros to the run's length; without '#' the number
 // goes before the extension after a hyphen ("label.png" -> "label-7.png").
 std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber);
+
+// How a batch's messages name its input: the "line" of the "batch file".
+struct BatchKind {
+  std::string_view item;
+  std::string_view file;
+};
+
+// Reads the file ("-" standard input) in pieces, each passed to feed; false
+// when it cannot be opened or read.
+bool ReadBatchInput(const std::string& path, const std::function<void(std::string_view)>& feed);
+
+// One request of a batch, made by a worker just before it is drawn, so that
+// a long batch holds only its input, not every request's settings.
+struct BatchRequest {
+  std::size_t number = 0;  // of its line or row, in messages
+  OutputAction action = OutputAction::None;
+  std::string path;
+  BarcodeSettings settings;
+  // Errors: the request is not drawn. Warnings come before the drawing's.
+  RequestResult refusal;
+};
+
+// Draws the count requests make(0) .. make(count - 1) by -threads workers,
+// never over the input file itself; returns the exit status: 0 when every
+// request was drawn, 1 when any failed. Messages go to err in request order,
+// each naming its number, whatever the number of workers; on a terminal a
+// progress line is shown.
+int DrawBatch(std::size_t count, const std::function<BatchRequest(std::size_t)>& make, int threads,
+              const std::string& inputPath, BatchKind kind, TextOut& err);
 
 // Draws every line of the command line's batch file; returns the exit status:
 // 0 when every line was drawn, 1 when any failed. Messages go to err in line

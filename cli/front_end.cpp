@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/csv_batch.h"
 #include "cli/os_gate.h"
 #include "cli/usage.h"
 
@@ -52,13 +53,17 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   }
 
   CommandLine line = ScanArguments(args);
+  // -csv FILE alone is a whole request: the file's columns may name every option.
+  if (args.size() == 3 && args[1] == "-csv") ApplyOption(line, args[1], args[2]);
   for (const std::string& warning : UnknownOptionWarnings(args)) Warn(err, warning);
   const BarcodeSettings& settings = line.settings;
   // With -batch the data comes from the file's lines. Readiness is measured
   // before shaping: data that shaping empties still reaches the writer.
+  // With -csv each row is checked as its own request.
   const bool batch = !line.batchPath.empty();
-  const bool ready =
-      settings.symbology >= 1 && line.action != OutputAction::None && (batch || !settings.data.empty());
+  const bool csv = !line.csvPath.empty();
+  const bool ready = csv || (settings.symbology >= 1 && line.action != OutputAction::None &&
+                             (batch || !settings.data.empty()));
   // -output - sends the file to standard output, so the usage text, when it
   // is printed, goes to stderr instead of into the piped image.
   const bool toStdout = line.outputPath == "-";
@@ -71,21 +76,28 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     Report(err, IncompleteReason(line));
     return kExitIncomplete;
   }
-  if (batch && line.action == OutputAction::Clipboard) {
-    Report(err, "-action clip cannot be used with -batch: the clipboard holds one barcode");
+  if (batch && csv) {
+    Report(err, "-csv cannot be used with -batch: the CSV file's rows are the requests");
     return kExitIncomplete;
   }
-  if (line.action != OutputAction::Clipboard && line.outputPath.empty()) {
+  if ((batch || csv) && line.action == OutputAction::Clipboard) {
+    Report(err, std::string("-action clip cannot be used with ") + (csv ? "-csv" : "-batch") +
+                    ": the clipboard holds one barcode");
+    return kExitIncomplete;
+  }
+  if (!csv && line.action != OutputAction::Clipboard && line.outputPath.empty()) {
     Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
-  if (toStdout && (batch || line.action == OutputAction::Clipboard)) {
+  if (toStdout && (batch || csv || line.action == OutputAction::Clipboard)) {
     Report(err, batch ? "-output - cannot be used with -batch: standard output holds one file"
+                : csv ? "-output - cannot be used with -csv: standard output holds one file"
                       : "-output - cannot be used with -action clip");
     return kExitIncomplete;
   }
   for (const auto& [option, warning] : line.valueWarnings) Warn(err, warning);
   if (batch) return RunBatch(line, err);
+  if (csv) return RunCsvBatch(line, err);
   if (toStdout) {
     const RenderedRequest rendered = RenderRequest(line.action, line.outputPath, settings);
     if (!rendered.bytes) {

@@ -58,7 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::RequireClamped(line.settings);
   fuzz::Require(line.threads == 0 || (line.threads >= 1 && line.threads <= 64), "-threads is absent or 1..64");
   const bool hasData = !line.settings.data.empty() || !line.batchPath.empty();
-  const bool ready = line.settings.symbology >= 1 && line.action != OutputAction::None && hasData;
+  // -csv makes a request whatever else is given (alone too): its rows are checked one by one.
+  const bool csv = !line.csvPath.empty() || (args.size() == 3 && args[1] == "-csv");
+  const bool ready = csv || (line.settings.symbology >= 1 && line.action != OutputAction::None && hasData);
 
   BarcodeSettings shaped = line.settings;
   ShapeDataForType(shaped);
@@ -66,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(check.image.has_value() != !check.refusal.empty(), "the check gives an image or a reason");
 
   // Only a command line that makes no request runs whole: a ready one would
-  // write wherever its -output points (and -batch would read its file).
+  // write wherever its -output points (and -batch or -csv would read its file).
   if (!ready) {
     std::string outText, errText;
     TextOut out(outText), err(errText);

@@ -162,17 +162,19 @@ std::optional<std::int16_t> QuarterTurnsOf(std::u32string_view value) {
 }
 
 // Every option ApplyOption reads, for naming the nearest to a misspelt one.
-constexpr std::array<std::string_view, 31> kOptionNames = {
+constexpr std::array<std::string_view, 32> kOptionNames = {
     "-action", "-type", "-data", "-addon", "-scale", "-trim", "-disp", "-antialiasoff", "-fontsmoothoff",
     "-fontname", "-fontsize", "-colmode", "-fcolcomponent1", "-fcolcomponent2", "-fcolcomponent3",
     "-fcolcomponent4", "-fcolcomponent5", "-bcolcomponent1", "-bcolcomponent2", "-bcolcomponent3",
     "-bcolcomponent4", "-bcolcomponent5", "-coltrans", "-gs1", "-showtext", "-dpi", "-batch", "-threads",
-    "-output", "-margin", "-rotate",
+    "-output", "-margin", "-rotate", "-csv",
 };
+
+}  // namespace
 
 bool IsOptionName(std::string_view word) { return std::ranges::find(kOptionNames, word) != kOptionNames.end(); }
 
-}  // namespace
+std::string_view NearestOptionName(std::string_view typed) { return NearestName(typed, kOptionNames); }
 
 std::string UnknownTypeReason(const std::string& typed) {
   std::vector<std::string_view> names;
@@ -189,7 +191,7 @@ std::vector<std::string> UnknownOptionWarnings(std::span<const std::string_view>
                        ((bare[1] >= 'a' && bare[1] <= 'z') || (bare[1] >= 'A' && bare[1] <= 'Z'));
     if (!spelt || (word == bare && IsOptionName(word)) || (i > 1 && IsOptionName(args[i - 1]))) continue;
     std::string warning = "unknown option " + OneLine(word) + " ignored";
-    if (const std::string_view nearest = NearestName(bare, kOptionNames); !nearest.empty()) {
+    if (const std::string_view nearest = NearestOptionName(bare); !nearest.empty()) {
       warning += "; did you mean " + std::string(nearest) + "?";
     }
     warnings.push_back(std::move(warning));
@@ -311,6 +313,8 @@ bool ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     s.dpi = IntegerOption(line, option, value, 72, 2400);
   } else if (option == "-batch") {
     line.batchPath = rawValue == "-" ? std::string(rawValue) : StandardizeOutputPath(rawValue);
+  } else if (option == "-csv") {
+    line.csvPath = rawValue == "-" ? std::string(rawValue) : StandardizeOutputPath(rawValue);
   } else if (option == "-threads") {
     line.threads = IntegerOption(line, option, value, 1, 64);
   } else if (option == "-output") {

@@ -22,7 +22,9 @@ struct CommandLine {
   std::string unknownAction;
   // -batch: a file whose every line is the data of one barcode ("-" standard input).
   std::string batchPath;
-  int threads = 0;  // -threads: workers of a batch; 0 one per processor
+  // -csv: a CSV file whose every row after the first is one request ("-" standard input).
+  std::string csvPath;
+  int threads = 0;  // -threads: workers of a batch or CSV file; 0 one per processor
   // Option values not taken as typed (clamped, or partly or not at all a
   // number), as warnings; one per option, for its last value.
   std::vector<std::pair<std::string, std::string>> valueWarnings;
@@ -43,6 +45,12 @@ OutputAction ActionFromWord(std::u32string_view word);
 // Applies one option/value pair (the option with its dash); false, with
 // nothing changed, when the name is no option.
 bool ApplyOption(CommandLine& line, std::string_view option, std::string_view value);
+
+// Whether the word, with its dash, is an option ApplyOption reads.
+bool IsOptionName(std::string_view word);
+
+// The option nearest to a misspelt one ("-outptu": "-output"); empty when none is near.
+std::string_view NearestOptionName(std::string_view typed);
 
 // Whether the options make a request: a type, an action and data.
 bool IsComplete(const CommandLine& line);

@@ -66,13 +66,14 @@ TEST(ManualPage, DocumentsEveryOptionAndSymbology) {
   EXPECT_NE(Section(page, "ENVIRONMENT").find("XDG_CONFIG_HOME"), std::string::npos);
 }
 
-// Every example runs as written (in a folder holding the batch example's file)
+// Every example runs as written (in a folder holding the batch and CSV examples' files)
 // and writes its file without a message.
 TEST(ManualPage, ExamplesRunAsWritten) {
   const std::string page = ReadFile(KBC_MANUAL_PAGE);
   const std::string folder = TempDir() + "/manual";
   std::filesystem::create_directories(folder);
   std::ofstream(folder + "/parcels.txt") << "PARCEL 1\nPARCEL 2\n";
+  std::ofstream(folder + "/labels.csv") << "type,data\nEAN-13,590123412345\nQRCode,\"Lot 7, shelf 3\"\n";
   int examples = 0;
   for (std::size_t open = page.find(".EX\n"); open != std::string::npos; open = page.find(".EX\n", open + 1)) {
     std::string command = page.substr(open + 4, page.find(".EE\n", open) - open - 4);
@@ -88,7 +89,7 @@ TEST(ManualPage, ExamplesRunAsWritten) {
     ++examples;
   }
   EXPECT_GE(examples, 5);
-  for (const char* file : {"code.svg", "upc.pdf", "hello.tif", "qr.png", "label.png", "parcel-002.png"}) {
+  for (const char* file : {"code.svg", "upc.pdf", "hello.tif", "qr.png", "label.png", "parcel-002.png", "label-3.svg"}) {
     EXPECT_TRUE(std::filesystem::exists(folder + "/" + file)) << file;
   }
 }

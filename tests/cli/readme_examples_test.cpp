@@ -47,7 +47,15 @@ const std::map<std::string, std::string> kExpected = {
     {"isbn.eps", "9780306406157"},
     {"label.png", "5901234123457"},       // the label-printer example
     {"label-0002.png", "4006381333931"},  // the batch example, line 2 of products.txt
+    {"box.png", "Box 42"},                // the CSV example: its row with its own file
+    {"label-4.png", "Kestrova, Lot 7\nshelf 3"},
 };
+
+// The file the CSV example reads, as the README shows it.
+std::string CsvExampleFile(const std::string& readme) {
+  const std::size_t open = readme.find("```csv\n", readme.find("\n## CSV mode"));
+  return readme.substr(open + 7, readme.find("```", open + 7) - open - 7);
+}
 
 std::string Rasterised(const std::string& path) {
   if (path.ends_with(".svg")) return test::RasteriseSvg(path);
@@ -59,15 +67,16 @@ std::string Rasterised(const std::string& path) {
 TEST(ReadmeExamples, RunAsWrittenAndScan) {
   const std::string readme = test::ReadFile(KBC_GOLDEN_DIR "/../../README.md");
   std::vector<std::string> commands = CommandsAfter(readme, "## Quick start");
-  for (const char* section : {"\nExamples:", "\nFor printing", "\n## Batch mode"}) {
+  for (const char* section : {"\nExamples:", "\nFor printing", "\n## Batch mode", "\n## CSV mode"}) {
     const std::vector<std::string> examples = CommandsAfter(readme, section);
+    ASSERT_FALSE(examples.empty()) << section;
     commands.insert(commands.end(), examples.begin(), examples.end());
   }
-  ASSERT_GE(commands.size(), kExpected.size());
 
   const std::string folder = test::TempDir() + "/readme";
   std::filesystem::create_directories(folder);
   std::ofstream(folder + "/products.txt") << "590123412345\n400638133393\n";
+  std::ofstream(folder + "/labels.csv") << CsvExampleFile(readme);
   for (const std::string& command : commands) {
     SCOPED_TRACE(command);
     const std::string program = std::string(KBC_EXECUTABLE) + " ";

@@ -1,0 +1,136 @@
+#include "cli/csv_batch.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/csv_rows.h"
+
+namespace kbc {
+namespace {
+
+// What a spreadsheet writes before the first cell of a UTF-8 file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Options of the whole run rather than of one request.
+std::string RunOptionReason(std::string_view name) {
+  if (name == "batch" || name == "csv") return "each row is one request";
+  if (name == "threads") return "the workers draw the whole file; give -threads on the command line";
+  return {};
+}
+
+// The options the header's columns name, with their dash; the errors, one per
+// column that names none a row can take.
+struct CsvColumns {
+  std::vector<std::string> options;
+  std::vector<std::string> errors;
+};
+
+CsvColumns ReadHeader(const CsvRow& header) {
+  CsvColumns columns;
+  if (header.fault != CsvFault::None) {
+    columns.errors.push_back("the header row: " + CsvFaultReason(header.fault));
+    return columns;
+  }
+  for (std::size_t i = 0; i < header.cells.size(); ++i) {
+    std::string_view name = header.cells[i];
+    if (i == 0 && name.starts_with(kByteOrderMark)) name.remove_prefix(kByteOrderMark.size());
+    const std::string option = "-" + std::string(name);
+    const std::string column = "column " + std::to_string(i + 1) + " of the header";
+    if (name.empty()) {
+      columns.errors.push_back(column + " has no name");
+    } else if (const std::string reason = RunOptionReason(name); !reason.empty()) {
+      columns.errors.push_back("the column \"" + std::string(name) + "\" cannot be used: " + reason);
+    } else if (name.starts_with('-') || !IsOptionName(option)) {
+      std::string error = "unknown column \"" + std::string(name) + "\" (" + column + ")";
+      const std::string_view nearest = NearestOptionName(name.starts_with('-') ? name : std::string_view(option));
+      if (!nearest.empty()) error += "; did you mean \"" + std::string(nearest.substr(1)) + "\"?";
+      columns.errors.push_back(std::move(error));
+    } else if (std::ranges::find(columns.options, option) != columns.options.end()) {
+      columns.errors.push_back("the column \"" + std::string(name) + "\" is given twice");
+    }
+    columns.options.push_back(option);
+  }
+  return columns;
+}
+
+std::string Cells(std::size_t count) { return std::to_string(count) + (count == 1 ? " cell" : " cells"); }
+
+// The row's non-empty cells applied over the command line's options, as the
+// command line with them appended would read them.
+BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::string>& options, const CsvRow& row) {
+  BatchRequest request{row.number, OutputAction::None, {}, {}, {}};
+  std::vector<std::string>& errors = request.refusal.errors;
+  if (row.fault != CsvFault::None) {
+    errors.push_back(CsvFaultReason(row.fault));
+    return request;
+  }
+  if (row.cells.size() != options.size()) {
+    errors.push_back("the row has " + Cells(row.cells.size()) + " where the header has " +
+                     std::to_string(options.size()) + "; it was not read");
+    return request;
+  }
+  CommandLine rowLine = line;
+  // The command line's own value warnings were given once, before the rows.
+  rowLine.valueWarnings.clear();
+  rowLine.outputPath.clear();
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    if (!row.cells[i].empty()) ApplyOption(rowLine, options[i], row.cells[i]);
+  }
+  for (auto& [option, warning] : rowLine.valueWarnings) request.refusal.warnings.push_back(std::move(warning));
+  // A value the command line refuses (a -rotate of 45) refuses only its row.
+  for (auto& [option, refusal] : rowLine.valueRefusals) errors.push_back(std::move(refusal));
+  if (!errors.empty()) return request;
+  if (!IsComplete(rowLine)) {
+    errors.push_back(IncompleteReason(rowLine));
+  } else if (rowLine.action == OutputAction::Clipboard) {
+    errors.push_back("-action clip cannot be used with -csv: the clipboard holds one barcode");
+  } else if (rowLine.outputPath == "-") {
+    errors.push_back("-output - cannot be used with -csv: standard output holds one file");
+  } else if (rowLine.outputPath.empty() && line.outputPath.empty()) {
+    errors.push_back("no output cell and no -output path given for -action " +
+                     std::string(ActionWord(rowLine.action)));
+  }
+  if (!errors.empty()) return request;
+  request.action = rowLine.action;
+  request.path = rowLine.outputPath.empty() ? BatchOutputPath(line.outputPath, row.number) : rowLine.outputPath;
+  request.settings = std::move(rowLine.settings);
+  return request;
+}
+
+}  // namespace
+
+int RunCsvBatch(const CommandLine& line, TextOut& err) {
+  std::vector<CsvRow> rows;
+  CsvRowSplitter splitter;
+  if (!ReadBatchInput(line.csvPath, [&](std::string_view bytes) { splitter.Feed(bytes, rows); })) {
+    err.Write("KestrovaBarCode: " + OneLine("cannot read the CSV file \"" + line.csvPath + "\"") + '\n');
+    return kExitNotProduced;
+  }
+  splitter.Finish(rows);
+  const auto warnEmpty = [&](std::string_view missing) {
+    err.Write("KestrovaBarCode: warning: " + OneLine("the CSV file \"" + line.csvPath + "\" " + std::string(missing)) +
+              '\n');
+    return kExitWritten;
+  };
+  if (rows.empty()) return warnEmpty("has no rows");
+  const CsvColumns columns = ReadHeader(rows.front());
+  if (!columns.errors.empty()) {
+    for (const std::string& error : columns.errors) {
+      err.Write("KestrovaBarCode: " + OneLine("the CSV file \"" + line.csvPath + "\": " + error) + '\n');
+    }
+    return kExitIncomplete;
+  }
+  if (line.outputPath.empty() && std::ranges::find(columns.options, "-output") == columns.options.end()) {
+    err.Write("KestrovaBarCode: " +
+              OneLine("no -output path given, and the CSV file \"" + line.csvPath + "\" has no output column") + '\n');
+    return kExitNotProduced;
+  }
+  if (rows.size() == 1) return warnEmpty("has no rows after its header");
+  return DrawBatch(
+      rows.size() - 1, [&](std::size_t i) { return MakeRowRequest(line, columns.options, rows[i + 1]); },
+      line.threads, line.csvPath, {"row", "CSV file"}, err);
+}
+
+}  // namespace kbc
