@@ -148,12 +148,12 @@ std::string UnknownActionReason(const std::string& typed) {
 }
 
 // Every option ApplyOption reads, for naming the nearest to a misspelt one.
-constexpr std::array<std::string_view, 30> kOptionNames = {
+constexpr std::array<std::string_view, 31> kOptionNames = {
     "-action", "-type", "-data", "-addon", "-scale", "-trim", "-disp", "-antialiasoff", "-fontsmoothoff",
     "-fontname", "-fontsize", "-colmode", "-fcolcomponent1", "-fcolcomponent2", "-fcolcomponent3",
     "-fcolcomponent4", "-fcolcomponent5", "-bcolcomponent1", "-bcolcomponent2", "-bcolcomponent3",
     "-bcolcomponent4", "-bcolcomponent5", "-coltrans", "-gs1", "-showtext", "-dpi", "-batch", "-threads",
-    "-output", "-margin",
+    "-output", "-margin", "-quietzones",
 };
 
 bool IsOptionName(std::string_view word) { return std::ranges::find(kOptionNames, word) != kOptionNames.end(); }
@@ -286,6 +286,8 @@ bool ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     s.gs1 = std::int16_t(FlagOption(line, option, value));
   } else if (option == "-margin") {
     s.margin = IntegerOption(line, option, value, 0, 1000);
+  } else if (option == "-quietzones") {
+    s.quietZones = std::int16_t(FlagOption(line, option, value));
   } else if (option == "-showtext") {
     s.textOff = FlagOption(line, option, value) == 0 ? 1 : 0;
   } else if (option == "-dpi") {
