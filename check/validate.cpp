@@ -48,8 +48,9 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
                    std::to_string(kMaxWidth) + " can be drawn");
   }
   const double factor = settings.scale / 100;
-  const double margins = 2.0 * settings.margin;
-  const Rect image{0, 0, (double(symbol.width) + margins) * factor, (height + margins) * factor};
+  const SideMargins m = MarginsFor(settings);
+  const double width = double(symbol.width) + m.left + m.right;
+  const Rect image{0, 0, width * factor, (height + m.top + m.bottom) * factor};
   return {image, {}, std::move(symbol)};
 }
 

@@ -58,6 +58,8 @@ struct BarcodeSettings {
   std::int32_t margin = 0;
   // -rotate: the image turned clockwise by this many quarter turns (0..3).
   std::int16_t quarterTurns = 0;
+  // -quietzones 1: each symbology's standard quiet zone where its drawing lacks it.
+  std::int16_t quietZones = 0;
   std::int16_t placementMode = kPlaceCentredYDown;
   // Bitmap resolution from -dpi (72..2400): the image is drawn that many pixels
   // per inch and the file records it. 0: one pixel per point, nothing recorded.

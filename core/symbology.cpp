@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/settings.h"
+
 namespace kbc {
 
 const SymbologyRow& SymbologyRowOf(SymbologyType code) { return kSymbologies[IsSymbology(code) ? code : 0]; }
@@ -40,6 +42,16 @@ int CappedHeight(double baseHeight, double trimCap, double trim) {
 int ImageHeight(SymbologyType symbology, double trim) {
   const HeightRule rule = HeightRuleFor(symbology);
   return CappedHeight(rule.baseHeight, rule.trimCap, trim);
+}
+
+SideMargins MarginsFor(const BarcodeSettings& settings) {
+  const int m = settings.margin;
+  if (settings.quietZones == 0) return {m, m, m, m};
+  const SymbologyRow& row = SymbologyRowOf(settings.symbology);
+  const QuietZone& zone = row.quietZone;
+  // The retail encoders draw an add-on of 1 to 5 digits and none of more.
+  const bool addOn = row.shape.addOn == AddOnRule::CutDigits && !settings.addon.empty() && settings.addon.size() <= 5;
+  return {m + zone.left, m + (addOn ? zone.addOnRight : zone.right), m + zone.top, m + zone.bottom};
 }
 
 }  // namespace kbc

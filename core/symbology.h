@@ -105,6 +105,17 @@ struct DataShape {
   std::size_t addOnLength = 0;
 };
 
+// Light space, in units, that a symbology's standard asks for beyond what its
+// drawing already leaves, on each side of the image. Where an add-on is drawn
+// the right side takes `addOnRight` instead: the add-on has its own quiet zone.
+struct QuietZone {
+  int left = 0;
+  int right = 0;
+  int top = 0;
+  int bottom = 0;
+  int addOnRight = 0;
+};
+
 // An encoder: the shaped data and add-on of one request into its symbol, or
 // the reason it cannot be drawn. Pure: the same data gives the same symbol.
 using Encoder = EncodedSymbol (*)(std::u32string_view data, std::u32string_view addon);
@@ -122,6 +133,7 @@ struct SymbologyRow {
   Renderer render = nullptr;
   bool printsText = true;           // false for the postal codes drawn without digits
   bool replacesCheckDigit = false;  // the symbol computes its check digit and drops one given
+  QuietZone quietZone{};            // added under -quietzones 1
 };
 
 // Rows by code; row 0 stands for "none".
@@ -156,5 +168,16 @@ int CappedHeight(double baseHeight, double trimCap, double trim);
 
 // The image height of a linear symbology's symbol for a trim.
 int ImageHeight(SymbologyType symbology, double trim);
+
+// Background on each side of a request's drawing, in units: the -margin, and
+// under -quietzones 1 the quiet zone the row's drawing lacks. The data check
+// sizes the image with it and the frame moves the drawing in by it.
+struct SideMargins {
+  int left = 0;
+  int right = 0;
+  int top = 0;
+  int bottom = 0;
+};
+SideMargins MarginsFor(const BarcodeSettings& settings);
 
 }  // namespace kbc

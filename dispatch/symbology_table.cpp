@@ -64,12 +64,20 @@ constexpr DataShape kNoShape{Prepare::None, 0, Spaces::CutAtFirst, std::nullopt,
 
 constexpr HeightRule kSelfSized{0, 0};  // 2-D and DataBar symbols size themselves
 
+// Quiet zones the drawings lack, in units. Code 39, Code 32, PZN and Code 93
+// are drawn from their first bar to their last: all 10X (1 unit) of each side.
+constexpr QuietZone kTenEachSide{.left = 10, .right = 10};
+// Interleaved 2 of 5 is drawn with 4 units left of its start and 6 right of its stop.
+constexpr QuietZone kInterleavedToTen{.left = 6, .right = 4};
+// Data Matrix asks for 1X all round; a module is 3 units.
+constexpr QuietZone kOneDataMatrixModule{.left = 3, .right = 3, .top = 3, .bottom = 3};
+
 }  // namespace
 
 // clang-format off
 constinit const SymbologyTable kSymbologies = {{
     {.name = "", .height = {0, 0}, .shape = kNoShape},
-    {.name = "EAN-13", .height = {80, 50}, .shape = Retail(13, CharacterClass::Digits, 5), .encode = Ean13Encoding, .render = RenderEan13, .replacesCheckDigit = true},
+    {.name = "EAN-13", .height = {80, 50}, .shape = Retail(13, CharacterClass::Digits, 5), .encode = Ean13Encoding, .render = RenderEan13, .replacesCheckDigit = true, .quietZone = {.addOnRight = 1}},
     {.name = "EAN-8", .height = {65, 35}, .shape = Digits(8), .encode = Ean8Encoding, .render = RenderEan8, .replacesCheckDigit = true},
     {.name = "EAN-128", .height = {60, 40}, .shape = Text(250), .encode = Ean128Encoding, .encodeGs1 = Gs1_128Encoding, .render = RenderCode128},
     {.name = "EAN-14", .height = {100, 70}, .shape = Digits(14), .encode = Ean14Encoding, .render = RenderEan14},
@@ -77,33 +85,33 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "EAN-99", .height = {80, 50}, .shape = Digits(10), .encode = Ean99Encoding, .render = RenderPrefixedEan13},
     {.name = "EAN-Coupon", .height = {80, 50}, .shape = Digits(10), .encode = EanCouponEncoding, .render = RenderPrefixedEan13},
     {.name = "EAN-Velocity", .height = {65, 35}, .shape = Digits(6), .encode = EanVelocityEncoding, .render = RenderEan8},
-    {.name = "UPC-A", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 5), .encode = UpcAEncoding, .render = RenderUpcA, .replacesCheckDigit = true},
+    {.name = "UPC-A", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 5), .encode = UpcAEncoding, .render = RenderUpcA, .replacesCheckDigit = true, .quietZone = {.addOnRight = 1}},
     {.name = "UPC-E", .height = {80, 50}, .shape = Digits(8), .encode = UpcEEncoding, .render = RenderUpcE, .replacesCheckDigit = true},         // 10
     {.name = "Code-128", .height = {60, 40}, .shape = Text(250), .encode = Code128Encoding, .render = RenderCode128},
-    {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .encode = Code93Encoding, .render = RenderNineElementSymbol},
-    {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .encode = Code39Encoding, .render = RenderNineElementSymbol},
-    {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .encode = Code32Encoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true},
+    {.name = "Code-93", .height = {48, 25}, .shape = Text(250), .encode = Code93Encoding, .render = RenderNineElementSymbol, .quietZone = kTenEachSide},
+    {.name = "Code-39", .height = {48, 25}, .shape = Text(250), .encode = Code39Encoding, .render = RenderNineElementSymbol, .quietZone = kTenEachSide},
+    {.name = "Code-32", .height = {48, 25}, .shape = Digits(10), .encode = Code32Encoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true, .quietZone = kTenEachSide},
     {.name = "Code-25", .height = {80, 50}, .shape = Digits(250), .encode = Code25Encoding, .render = RenderCode25},
-    {.name = "UPC-Coupon", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 30), .encode = UpcCouponEncoding, .render = RenderUpcCoupon, .replacesCheckDigit = true},
-    {.name = "Codabar", .height = {48, 30}, .shape = Digits(250), .encode = CodabarEncoding, .render = RenderCodabar},
-    {.name = "ISSN", .height = {70, 30}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .encode = IssnEncoding, .render = RenderBookNumber, .replacesCheckDigit = true},
-    {.name = "ISBN", .height = {95, 50}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .encode = IsbnEncoding, .render = RenderBookNumber, .replacesCheckDigit = true},
+    {.name = "UPC-Coupon", .height = {80, 50}, .shape = Retail(12, CharacterClass::Digits, 30), .encode = UpcCouponEncoding, .render = RenderUpcCoupon, .replacesCheckDigit = true, .quietZone = {.right = 1, .addOnRight = 1}},
+    {.name = "Codabar", .height = {48, 30}, .shape = Digits(250), .encode = CodabarEncoding, .render = RenderCodabar, .quietZone = {.left = 10, .right = 9}},
+    {.name = "ISSN", .height = {70, 30}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .encode = IssnEncoding, .render = RenderBookNumber, .replacesCheckDigit = true, .quietZone = {.addOnRight = 1}},
+    {.name = "ISBN", .height = {95, 50}, .shape = Retail(18, CharacterClass::DigitsAndLetters, 5), .encode = IsbnEncoding, .render = RenderBookNumber, .replacesCheckDigit = true, .quietZone = {.addOnRight = 1}},
     {.name = "ISMN", .height = {95, 50}, .shape = kIsmnShape, .encode = IsmnEncoding, .render = RenderBookNumber},                             // 20
-    {.name = "PostNet", .height = {9, 0}, .shape = Digits(13), .encode = PostNetEncoding, .render = RenderPostNet, .printsText = false},
-    {.name = "RM4SCC", .height = {21, 0}, .shape = kRm4sccShape, .encode = Rm4sccEncoding, .render = RenderRm4scc, .printsText = false},
-    {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .encode = PharmacodeEncoding, .render = RenderPharmacode},
-    {.name = "CIP", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .render = RenderMatrixSymbol},
-    {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .encode = PznEncoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true},
-    {.name = "MSI", .height = {48, 30}, .shape = Digits(250), .encode = MsiEncoding, .render = RenderMsi},
+    {.name = "PostNet", .height = {9, 0}, .shape = Digits(13), .encode = PostNetEncoding, .render = RenderPostNet, .printsText = false, .quietZone = {.left = 9, .right = 9, .top = 3, .bottom = 3}},
+    {.name = "RM4SCC", .height = {21, 0}, .shape = kRm4sccShape, .encode = Rm4sccEncoding, .render = RenderRm4scc, .printsText = false, .quietZone = {.left = 8, .right = 6, .top = 8, .bottom = 8}},
+    {.name = "Pharmacode", .height = {25, 0}, .shape = DigitsThenCut(9), .encode = PharmacodeEncoding, .render = RenderPharmacode, .quietZone = {.left = 12, .right = 12}},
+    {.name = "CIP", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule},
+    {.name = "PZN", .height = {48, 25}, .shape = DigitsThenCut(8), .encode = PznEncoding, .render = RenderNineElementSymbol, .replacesCheckDigit = true, .quietZone = kTenEachSide},
+    {.name = "MSI", .height = {48, 30}, .shape = Digits(250), .encode = MsiEncoding, .render = RenderMsi, .quietZone = {.left = 12, .right = 12}},
     {.name = "ITF-SCC", .height = {100, 0}, .shape = Digits(14), .encode = ItfSccEncoding, .render = RenderItfScc},
-    {.name = "ITF-14", .height = {90, 60}, .shape = Digits(14), .encode = Itf14Encoding, .render = RenderInterleaved},
-    {.name = "Interleaved-25", .height = {90, 60}, .shape = Digits(250), .encode = Interleaved25Encoding, .render = RenderInterleaved},
+    {.name = "ITF-14", .height = {90, 60}, .shape = Digits(14), .encode = Itf14Encoding, .render = RenderInterleaved, .quietZone = kInterleavedToTen},
+    {.name = "Interleaved-25", .height = {90, 60}, .shape = Digits(250), .encode = Interleaved25Encoding, .render = RenderInterleaved, .quietZone = kInterleavedToTen},
     {.name = "QRCode", .height = kSelfSized, .shape = Bytes(7089), .encode = EncodeQrCode, .encodeGs1 = EncodeGs1QrCode, .render = RenderMatrixSymbol},                          // 30
     {.name = "MicroQR", .height = kSelfSized, .shape = Bytes(15), .encode = EncodeMicroQr, .render = RenderMatrixSymbol},
-    {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodePdf417, .render = RenderMatrixSymbol},
-    {.name = "Identcode", .height = {90, 60}, .shape = Digits(12), .encode = IdentcodeEncoding, .render = RenderIdentcode, .replacesCheckDigit = true},
-    {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .encodeGs1 = EncodeGs1DataMatrix, .render = RenderMatrixSymbol},
-    {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .encode = Usps4cbEncoding, .render = RenderUsps4cb},
+    {.name = "PDF417", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodePdf417, .render = RenderMatrixSymbol, .quietZone = {.left = 2, .right = 2, .top = 2, .bottom = 2}},
+    {.name = "Identcode", .height = {90, 60}, .shape = Digits(12), .encode = IdentcodeEncoding, .render = RenderIdentcode, .replacesCheckDigit = true, .quietZone = kInterleavedToTen},
+    {.name = "DataMatrix", .height = kSelfSized, .shape = Bytes(2335), .encode = EncodeDataMatrix, .encodeGs1 = EncodeGs1DataMatrix, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule},
+    {.name = "USPS4CB", .height = {16, 0}, .shape = Digits(31), .encode = Usps4cbEncoding, .render = RenderUsps4cb, .quietZone = {.left = 3, .right = 3, .top = 1, .bottom = 1}},
     {.name = "FIM", .height = {45, 0}, .shape = kFimShape, .encode = FimEncoding, .render = RenderFim},
     {.name = "Databar-Omnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Truncated", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarTruncated, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
@@ -111,7 +119,7 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Databar-StackedOmnidirectional", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarStackedOmnidirectional, .render = RenderMatrixSymbol, .replacesCheckDigit = true},  // 40
     {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarLimited, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpanded, .encodeGs1 = EncodeGs1DataBarExpanded, .render = RenderMatrixSymbol},
-    {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .encode = TelepenEncoding, .render = RenderTelepen},
+    {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .encode = TelepenEncoding, .render = RenderTelepen, .quietZone = {.left = 10, .right = 9}},
 }};
 // clang-format on
 

@@ -26,38 +26,44 @@ void TurnSvg(std::string& svg, int quarterTurns, const Rect& image) {
          FormatInt(90L * quarterTurns) + ")\">\n";
 }
 
+// Margins on the left, top or bottom move the drawing; one on the right only widens the image.
+bool MovesDrawing(const SideMargins& m) { return m.left > 0 || m.top > 0 || m.bottom > 0; }
+
 }  // namespace
 
 LinearFrame BeginLinearFrame(DrawingTarget* target, const BarcodeSettings& settings, double width, double height) {
-  // A margin widens the image on every side; the drawing moves in by it, and
-  // the background, when filled, covers the margin too.
-  const double margin = settings.margin;
-  const Rect image{0, 0, width + 2 * margin, height + 2 * margin};
+  // Margins widen the image on each side; the drawing moves in by them, and
+  // the background, when filled, covers them too. Drawing is y-up on the
+  // target and in EPS, y-down in SVG.
+  const SideMargins m = MarginsFor(settings);
+  const bool moved = MovesDrawing(m);
+  const Rect image{0, 0, width + m.left + m.right, height + m.top + m.bottom};
   if (target != nullptr) {
     const Colour background = ColourFromComponents(settings.colourMode, settings.background);
     const Colour foreground = ColourFromComponents(settings.colourMode, settings.foreground);
     target->SetFillColour(background);
     target->SetStrokeColour(background);
-    if (margin > 0) target->Translate(margin, margin);
-    if (settings.opaqueBackground != 0) target->FillRect(Rect{-margin, -margin, image.width, image.height});
+    if (moved) target->Translate(m.left, m.bottom);
+    if (settings.opaqueBackground != 0) {
+      target->FillRect(Rect{-double(m.left), -double(m.bottom), image.width, image.height});
+    }
     target->SetFillColour(foreground);
     target->SetStrokeColour(foreground);
     target->SetFontSmoothing(settings.fontSmoothOff == 0);
     target->SetAntialias(settings.antialiasOff == 0);
   }
   // A drawing target is turned by its writer; the documents turn here, inside
-  // their scale and outside the margin.
+  // their scale and outside the margins.
   const int turns = settings.quarterTurns;
-  const std::string m = FormatInt(settings.margin);
   if (settings.epsText != nullptr) {
     EpsBeginDocument(*settings.epsText, Turned(image, turns), settings);
     if (turns != 0) TurnEps(*settings.epsText, turns, image);
-    if (margin > 0) *settings.epsText += m + ' ' + m + " translate\n";
+    if (moved) *settings.epsText += FormatInt(m.left) + ' ' + FormatInt(m.bottom) + " translate\n";
   }
   if (settings.svgText != nullptr) {
     SvgBeginDocument(*settings.svgText, Turned(image, turns), settings);
     if (turns != 0) TurnSvg(*settings.svgText, turns, image);
-    if (margin > 0) *settings.svgText += "<g transform=\"translate(" + m + ',' + m + ")\">\n";
+    if (moved) *settings.svgText += "<g transform=\"translate(" + FormatInt(m.left) + ',' + FormatInt(m.top) + ")\">\n";
   }
   return LinearFrame{target, &settings, width, height, settings.fontSize};
 }
@@ -69,7 +75,7 @@ void EndLinearFrame(const LinearFrame& frame) {
   }
   if (frame.settings->epsText != nullptr) EpsEndDocument(*frame.settings->epsText);
   if (frame.settings->svgText != nullptr) {
-    if (frame.settings->margin > 0) *frame.settings->svgText += "</g>\n";
+    if (MovesDrawing(MarginsFor(*frame.settings))) *frame.settings->svgText += "</g>\n";
     if (frame.settings->quarterTurns != 0) *frame.settings->svgText += "</g>\n";
     SvgEndDocument(*frame.settings->svgText);
   }

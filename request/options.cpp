@@ -162,12 +162,12 @@ std::optional<std::int16_t> QuarterTurnsOf(std::u32string_view value) {
 }
 
 // Every option ApplyOption reads, for naming the nearest to a misspelt one.
-constexpr std::array<std::string_view, 32> kOptionNames = {
+constexpr std::array<std::string_view, 33> kOptionNames = {
     "-action", "-type", "-data", "-addon", "-scale", "-trim", "-disp", "-antialiasoff", "-fontsmoothoff",
     "-fontname", "-fontsize", "-colmode", "-fcolcomponent1", "-fcolcomponent2", "-fcolcomponent3",
     "-fcolcomponent4", "-fcolcomponent5", "-bcolcomponent1", "-bcolcomponent2", "-bcolcomponent3",
     "-bcolcomponent4", "-bcolcomponent5", "-coltrans", "-gs1", "-showtext", "-dpi", "-batch", "-threads",
-    "-output", "-margin", "-rotate", "-csv",
+    "-output", "-margin", "-rotate", "-csv", "-quietzones",
 };
 
 }  // namespace
@@ -307,6 +307,8 @@ bool ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     s.quarterTurns = turns.value_or(0);
     Note(line.valueRefusals, option,
          turns ? std::string() : "-rotate " + Shown(value) + " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)");
+  } else if (option == "-quietzones") {
+    s.quietZones = std::int16_t(FlagOption(line, option, value));
   } else if (option == "-showtext") {
     s.textOff = FlagOption(line, option, value) == 0 ? 1 : 0;
   } else if (option == "-dpi") {

@@ -45,6 +45,7 @@ const std::map<std::string, std::string> kExpected = {
     {"hello.tif", "Hello World"},
     {"qr.png", "first line\nsecond line"},
     {"isbn.eps", "9780306406157"},
+    {"part.svg", "PART-42"},
     {"label.png", "5901234123457"},       // the label-printer example
     {"label-0002.png", "4006381333931"},  // the batch example, line 2 of products.txt
     {"box.png", "Box 42"},                // the CSV example: its row with its own file

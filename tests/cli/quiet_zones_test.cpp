@@ -1,0 +1,232 @@
+// -quietzones 1 against the symbologies' standards: every row drawn at scale
+// 100 (one pixel per unit), its bars' light space on each side measured from
+// the pixels. The quiet zones below are the standards' figures in the drawing's
+// units, stated here apart from the table the program adds them from.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/symbology.h"
+#include "support/decoders.h"
+#include "support/output_files.h"
+#include "support/process.h"
+#include "support/raw_pixels.h"
+
+namespace kbc::test {
+namespace {
+
+struct Sides {
+  int left = 0, right = 0, top = 0, bottom = 0;
+};
+
+struct StandardZone {
+  std::string type;
+  std::string data;
+  std::string addon;
+  Sides zone;  // units of light each side must have
+};
+
+// One unit is one module of the 1-D codes unless noted.
+const StandardZone kRows[] = {
+    // GS1 General Specifications 5.2.3.4: EAN-13 11X / 7X, EAN-8 7X / 7X, UPC-A 9X / 9X,
+    // UPC-E 9X / 7X, 5X right of an add-on.
+    {"EAN-13", "590123412345", "", {11, 7}},
+    {"EAN-13", "590123412345", "12345", {11, 5}},
+    {"EAN-8", "9638507", "", {7, 7}},
+    {"EAN-99", "1234567890", "", {11, 7}},
+    {"EAN-Coupon", "1234567890", "", {11, 7}},
+    {"EAN-Velocity", "123456", "", {7, 7}},
+    {"UPC-A", "03600029145", "", {9, 9}},
+    {"UPC-A", "03600029145", "12", {9, 5}},
+    {"UPC-E", "0425261", "", {9, 7}},
+    {"ISSN", "0317847X", "", {11, 7}},
+    {"ISBN", "9780306406157", "", {11, 7}},
+    {"ISBN", "9780306406157", "51299", {11, 5}},
+    {"ISMN", "M230671187", "", {11, 7}},
+    // UPC-A, then a Code 128 symbol that ends it: 10X on its right.
+    {"UPC-Coupon", "51234567890", "8110", {9, 10}},
+    // ISO/IEC 15417 and GS1 General Specifications 5.4.4.2: 10X.
+    {"Code-128", "Abc123", "", {10, 10}},
+    {"EAN-128", "10AB", "", {10, 10}},
+    {"EAN-14", "1234567890123", "", {10, 10}},
+    {"EAN-18", "12345678901234567", "", {10, 10}},
+    // ISO/IEC 16388 (Code 39 and the codes drawn with it), AIM USS-93, EN 798 (Codabar): 10X.
+    {"Code-39", "AB12", "", {10, 10}},
+    {"Code-32", "1234567", "", {10, 10}},
+    {"PZN", "12", "", {10, 10}},
+    {"Code-93", "ABC", "", {10, 10}},
+    {"Codabar", "123", "", {10, 10}},
+    // ISO/IEC 16390 and GS1 General Specifications 5.3.2.2 (ITF-14): 10X; Code 25,
+    // Identcode and Telepen are held to the same.
+    {"Interleaved-25", "123", "", {10, 10}},
+    {"ITF-14", "1234567890123", "", {10, 10}},
+    {"Identcode", "12345678901", "", {10, 10}},
+    {"Code-25", "12", "", {10, 10}},
+    {"Telepen", "1234", "", {10, 10}},
+    // The bearer frame reaches the image edge; its quiet zone lies inside it.
+    {"ITF-SCC", "1", "", {0, 0}},
+    // MSI: 12X, the figure in common use (no public standard).
+    {"MSI", "1234", "", {12, 12}},
+    // Laetus: 6 mm each side; a narrow bar (0.5 mm) is one unit.
+    {"Pharmacode", "12", "", {12, 12}},
+    // USPS DMM 202.5: 0.125 in left and right, 0.040 in (POSTNET) or 0.028 in
+    // (Intelligent Mail) above and below; Royal Mail: 2 mm all round. Converted
+    // at the densest pitch allowed, 24 bars per inch, against the drawn pitch
+    // (PostNet 3 units, USPS4CB and RM4SCC 4).
+    {"PostNet", "12345", "", {9, 9, 3, 3}},
+    {"USPS4CB", "0123456709498765432101234", "", {12, 12, 3, 3}},
+    {"RM4SCC", "SN34RD1A", "", {8, 8, 8, 8}},
+    // Placed by its distance from the mail piece's edge: no quiet zone of its own.
+    {"FIM", "A", "", {0, 0}},
+    // ISO/IEC 18004: 4X (QR), 2X (Micro QR); ISO/IEC 16022: 1X; a module is 3 units.
+    {"QRCode", "Lot 7", "", {12, 12, 12, 12}},
+    {"MicroQR", "12345", "", {6, 6, 6, 6}},
+    {"DataMatrix", "123456", "", {3, 3, 3, 3}},
+    {"CIP", "123456", "", {3, 3, 3, 3}},
+    // ISO/IEC 15438: 2X all round; a module is 1 unit across.
+    {"PDF417", "A", "", {2, 2, 2, 2}},
+    // ISO/IEC 24724: DataBar needs no quiet zone.
+    {"Databar-Omnidirectional", "123", "", {0, 0}},
+    {"Databar-Truncated", "123", "", {0, 0}},
+    {"Databar-Stacked", "123", "", {0, 0}},
+    {"Databar-StackedOmnidirectional", "123", "", {0, 0}},
+    {"Databar-Limited", "123", "", {0, 0}},
+    {"Databar-Expanded", "123", "", {0, 0}},
+};
+
+std::string RowName(const StandardZone& row) {
+  std::string name = row.type + (row.addon.empty() ? "" : "_addon" + row.addon);
+  std::ranges::replace(name, '-', '_');
+  return name;
+}
+
+void PrintTo(const StandardZone& row, std::ostream* out) { *out << RowName(row); }
+
+std::vector<std::string> SymbolArgs(const StandardZone& row) {
+  std::vector<std::string> args{"-type", row.type, "-data", row.data};
+  if (!row.addon.empty()) args.insert(args.end(), {"-addon", row.addon});
+  return args;
+}
+
+// The light pixels between the dark ones (grey below 128) and each image edge.
+Sides LightSides(const RawImage& image) {
+  int left = image.width, right = -1, top = image.height, bottom = -1;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (image.bytes[std::size_t(y * image.width + x)] >= 128) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return {left, image.width - 1 - right, top, image.height - 1 - bottom};
+}
+
+class QuietZones : public testing::TestWithParam<StandardZone> {};
+
+// The bars alone are measured (-showtext 0): human-readable text may stand in
+// a quiet zone. Each side gets the standard's light and no more than it lacked,
+// and the drawing itself is the one drawn without the option, moved in.
+TEST_P(QuietZones, EachSideHasTheStandardLightAndTheDrawingIsUnchanged) {
+  const StandardZone& row = GetParam();
+  const std::string name = RowName(row);
+  const std::vector<std::string> symbol = SymbolArgs(row);
+  const std::string plainPath = WriteSymbol(name + "-plain.png", "pngf", {"-showtext", "0"}, symbol);
+  const std::string zonedPath = WriteSymbol(name + "-zoned.png", "pngf", {"-showtext", "0", "-quietzones", "1"}, symbol);
+  const std::string offPath = WriteSymbol(name + "-off.png", "pngf", {"-showtext", "0", "-quietzones", "0"}, symbol);
+  EXPECT_EQ(ReadFile(offPath), ReadFile(plainPath)) << "-quietzones 0 changes the file";
+
+  const RawImage plain = ReadPixels(plainPath, "gray");
+  const RawImage zoned = ReadPixels(zonedPath, "gray");
+  ASSERT_GT(plain.width, 0);
+  ASSERT_GT(zoned.width, 0);
+  const Sides was = LightSides(plain);
+  const Sides is = LightSides(zoned);
+  const int wanted[] = {row.zone.left, row.zone.right, row.zone.top, row.zone.bottom};
+  const int before[] = {was.left, was.right, was.top, was.bottom};
+  const int after[] = {is.left, is.right, is.top, is.bottom};
+  const char* sides[] = {"left", "right", "top", "bottom"};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(after[k], std::max(wanted[k], before[k]))
+        << sides[k] << ": " << before[k] << " units drawn, " << wanted[k] << " asked";
+  }
+
+  const int dx = is.left - was.left;
+  const int dy = is.top - was.top;
+  ASSERT_EQ(zoned.width, plain.width + dx + is.right - was.right);
+  ASSERT_EQ(zoned.height, plain.height + dy + is.bottom - was.bottom);
+  int differing = 0;
+  for (int y = 0; y < plain.height; ++y) {
+    for (int x = 0; x < plain.width; ++x) {
+      const std::uint8_t a = plain.bytes[std::size_t(y * plain.width + x)];
+      const std::uint8_t b = zoned.bytes[std::size_t((y + dy) * zoned.width + x + dx)];
+      if (a != b) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0) << "pixels of the drawing differ once it is moved in";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, QuietZones, testing::ValuesIn(kRows),
+                         [](const testing::TestParamInfo<StandardZone>& info) { return RowName(info.param); });
+
+TEST(QuietZonesTable, CoversEverySymbology) {
+  std::set<SymbologyType> covered;
+  for (const StandardZone& row : kRows) {
+    const SymbologyType code = SymbologyFromName(std::u32string(row.type.begin(), row.type.end()));
+    EXPECT_NE(code, 0) << row.type;
+    covered.insert(code);
+  }
+  EXPECT_EQ(covered.size(), std::size_t(kSymbologyCount));
+}
+
+// -margin and -quietzones add up: Code 39 drawn without a quiet zone gets 10
+// units and the margin each side.
+TEST(QuietZonesTable, AddUpWithTheMargin) {
+  const std::vector<std::string> symbol{"-type", "Code-39", "-data", "AB12"};
+  const RawImage plain = ReadPixels(WriteSymbol("code39-plain.png", "pngf", {}, symbol), "gray");
+  const RawImage both =
+      ReadPixels(WriteSymbol("code39-both.png", "pngf", {"-quietzones", "1", "-margin", "5"}, symbol), "gray");
+  EXPECT_EQ(both.width, plain.width + 2 * (10 + 5));
+  EXPECT_EQ(both.height, plain.height + 2 * 5);
+}
+
+struct Scanned {
+  std::vector<std::string> symbol;
+  std::string text;  // as ZXingReader reads it
+};
+
+void PrintTo(const Scanned& row, std::ostream* out) { *out << row.symbol[1]; }
+
+class QuietZonesScan : public testing::TestWithParam<Scanned> {};
+
+// Filled to the image edge with the background and read as the bitmap is, at 4
+// pixels a unit: whatever light the reader finds is the image's own.
+TEST_P(QuietZonesScan, ZxingReadsTheSymbolOnItsOwnBackground) {
+  const Scanned& row = GetParam();
+  const std::string png = WriteSymbol(row.symbol[1] + "-scan.png", "pngf",
+                                      {"-quietzones", "1", "-coltrans", "1", "-dpi", "288"}, row.symbol);
+  const auto read = ZxingRead(png);
+  ASSERT_EQ(read.size(), 1u) << Describe(read);
+  EXPECT_EQ(read[0].text, row.text);
+}
+
+const Scanned kScanned[] = {
+    {{"-type", "Code-128", "-data", "Abc123"}, "Abc123"},
+    {{"-type", "Code-39", "-data", "AB12"}, "AB12"},
+    {{"-type", "QRCode", "-data", "Lot 7"}, "Lot 7"},
+    {{"-type", "DataMatrix", "-data", "123456"}, "123456"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Decoded, QuietZonesScan, testing::ValuesIn(kScanned),
+                         [](const testing::TestParamInfo<Scanned>& info) {
+                           std::string name = info.param.symbol[1];
+                           std::ranges::replace(name, '-', '_');
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace kbc::test
