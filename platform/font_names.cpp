@@ -4,11 +4,13 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <memory>
 
 #include "platform/font_cache.h"
+#include "platform/font_match.h"
 #include "platform/fonts.h"
 #include "platform/utf8.h"
 
@@ -25,6 +27,12 @@ struct FontSetDeleter {
 using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
 struct ObjectSetDeleter {
   void operator()(FcObjectSet* s) const { FcObjectSetDestroy(s); }
+};
+struct ConfigDeleter {
+  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+};
+struct StrListDeleter {
+  void operator()(FcStrList* l) const { FcStrListDone(l); }
 };
 struct FtLibraryDeleter {
   void operator()(FT_Library l) const { FT_Done_FreeType(l); }
@@ -53,21 +61,21 @@ bool FileOf(FcPattern* pattern, ResolvedFont& font) {
 }
 
 // The best match for a family name, whether or not the family itself exists.
-PatternPtr MatchFamily(const std::string& family) {
+PatternPtr MatchFamily(FcConfig* config, const std::string& family) {
   PatternPtr pattern(FcPatternCreate());
   FcPatternAddString(pattern.get(), FC_FAMILY, AsFc(family));
-  FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+  FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
   FcResult result = FcResultNoMatch;
-  return PatternPtr(FcFontMatch(nullptr, pattern.get(), &result));
+  return PatternPtr(FcFontMatch(config, pattern.get(), &result));
 }
 
 // A font whose PostScript name is exactly the requested one.
-PatternPtr FindPostScriptName(const std::string& name) {
+PatternPtr FindPostScriptName(FcConfig* config, const std::string& name) {
   PatternPtr pattern(FcPatternCreate());
   FcPatternAddString(pattern.get(), FC_POSTSCRIPT_NAME, AsFc(name));
   std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(FC_FILE, FC_INDEX, nullptr));
-  FontSetPtr fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+  FontSetPtr fonts(FcFontList(config, pattern.get(), objects.get()));
   if (!fonts || fonts->nfont == 0) return nullptr;
   return PatternPtr(FcPatternDuplicate(fonts->fonts[0]));
 }
@@ -83,26 +91,14 @@ std::string FacePostScriptName(const ResolvedFont& font) {
   return name ? std::string(name) : std::string();
 }
 
-ResolvedFont Resolve(std::u32string_view fontName) {
-  ResolvedFont font;
-  const std::string name = ToUtf8(fontName);
-  if (!name.empty() && FcInit()) {
-    if (PatternPtr match = MatchFamily(name); match && HasValue(match.get(), FC_FAMILY, name)) {
-      font.installed = FileOf(match.get(), font);
-    } else if (PatternPtr exact = FindPostScriptName(name)) {
-      font.installed = FileOf(exact.get(), font);
-    }
-  }
-  if (font.installed) font.postScriptName = FacePostScriptName(font);
-  if (font.postScriptName.empty()) {
-    font.installed = false;
-    font.postScriptName = SanitizePostScriptName(fontName);
-  }
-  if (font.file.empty() && FcInit()) {
-    // Text still draws in a name that matches nothing: fall back as for Helvetica.
-    if (PatternPtr fallback = MatchFamily("Helvetica")) FileOf(fallback.get(), font);
-  }
-  return font;
+// The configuration for this run's look-ups, loaded at the first; FcInit's own
+// when the plain load declines. Null when fontconfig cannot start at all.
+FcConfig* RunConfiguration() {
+  static FcConfig* const config = []() -> FcConfig* {
+    if (FcConfig* own = LoadFontConfiguration()) return own;
+    return FcInit() ? FcConfigGetCurrent() : nullptr;
+  }();
+  return config;
 }
 
 // The persistent cache answers for names resolved before; fontconfig only on a miss.
@@ -111,12 +107,46 @@ ResolvedFont ResolveThroughCache(std::u32string_view fontName) {
   const std::string stamp = FontSetupStamp();
   const std::string name = ToUtf8(fontName);
   if (auto cached = ReadCachedFont(cachePath, stamp, name)) return std::move(*cached);
-  ResolvedFont font = Resolve(fontName);
+  ResolvedFont font = ResolveUnder(RunConfiguration(), fontName);
   WriteCachedFont(cachePath, stamp, name, font);
   return font;
 }
 
 }  // namespace
+
+FcConfig* LoadFontConfiguration() {
+  // FcInit reads fontconfig's debugging flags, which print on standard output.
+  if (std::getenv("FC_DEBUG")) return nullptr;
+  std::unique_ptr<FcConfig, ConfigDeleter> config(FcConfigCreate());
+  if (!config || !FcConfigParseAndLoad(config.get(), nullptr, FcTrue)) return nullptr;
+  // Without a cache folder FcInit adds its defaults, with a warning.
+  const std::unique_ptr<FcStrList, StrListDeleter> caches(FcConfigGetCacheDirs(config.get()));
+  if (!caches || !FcStrListNext(caches.get())) return nullptr;
+  if (!FcConfigBuildFonts(config.get())) return nullptr;
+  return config.release();
+}
+
+ResolvedFont ResolveUnder(FcConfig* config, std::u32string_view fontName) {
+  ResolvedFont font;
+  const std::string name = ToUtf8(fontName);
+  if (!name.empty() && config) {
+    if (PatternPtr match = MatchFamily(config, name); match && HasValue(match.get(), FC_FAMILY, name)) {
+      font.installed = FileOf(match.get(), font);
+    } else if (PatternPtr exact = FindPostScriptName(config, name)) {
+      font.installed = FileOf(exact.get(), font);
+    }
+  }
+  if (font.installed) font.postScriptName = FacePostScriptName(font);
+  if (font.postScriptName.empty()) {
+    font.installed = false;
+    font.postScriptName = SanitizePostScriptName(fontName);
+  }
+  if (font.file.empty() && config) {
+    // Text still draws in a name that matches nothing: fall back as for Helvetica.
+    if (PatternPtr fallback = MatchFamily(config, "Helvetica")) FileOf(fallback.get(), font);
+  }
+  return font;
+}
 
 std::string SanitizePostScriptName(std::u32string_view fontName) {
   std::string clean;
