@@ -9,6 +9,7 @@
 
 #include "check/validate.h"
 #include "cli/front_end.h"
+#include "cli/usage.h"
 #include "fuzz/fuzz_input.h"
 
 namespace kbc::fuzz {
@@ -72,8 +73,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!ready) {
     std::string outText, errText;
     TextOut out(outText), err(errText);
-    fuzz::Require(RunCommandLine(args, out, err) == kExitIncomplete || args.size() <= 1, "no request exits 2");
-    fuzz::Require(args.size() <= 1 || fuzz::IsWholeMessages(errText), "stderr messages are one line each");
+    // Alone, --help, -h and --version ask about the program and exit 0.
+    const bool asksAbout = args.size() == 2 && (args[1] == "--help" || args[1] == "-h" || args[1] == "--version");
+    const int status = RunCommandLine(args, out, err);
+    fuzz::Require(status == kExitIncomplete || args.size() <= 1 || asksAbout, "no request exits 2");
+    fuzz::Require(!asksAbout || (status == kExitWritten && errText.empty()), "--help, -h and --version exit 0");
+    // Beside -output - the usage text goes to stderr, among the messages, so
+    // that it never mixes into a piped image.
+    if (line.outputPath == "-" && line.valueRefusals.empty()) {
+      const std::size_t usage = errText.find(UsageText());
+      fuzz::Require(outText.empty() && usage != std::string::npos, "-output - sends the usage text to stderr");
+      errText.erase(usage, UsageText().size());
+    }
+    fuzz::Require(args.size() <= 1 || asksAbout || fuzz::IsWholeMessages(errText), "stderr messages are one line each");
   }
   return 0;
 }
