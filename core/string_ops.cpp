@@ -1,6 +1,8 @@
 #include "core/string_ops.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace kbc {
 
@@ -78,6 +80,50 @@ void ReplaceAllIn(String& s, View from, View to) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where first and second next stand side by side, eight positions a step: a
+// byte of the word below is zero exactly where the pair starts. The clean-ups
+// at a document's end look for pairs of spaces among many single ones, which
+// a search stopping at each space makes slow.
+const char* FindPair(const char* at, const char* end, char first, char second) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighs = 0x8080808080808080;
+  const std::uint64_t firsts = kOnes * std::uint8_t(first);
+  const std::uint64_t seconds = kOnes * std::uint8_t(second);
+  for (; end - at >= 9; at += 8) {
+    std::uint64_t here;
+    std::uint64_t next;
+    std::memcpy(&here, at, 8);
+    std::memcpy(&next, at + 1, 8);
+    const std::uint64_t apart = (here ^ firsts) | (next ^ seconds);
+    if (((apart - kOnes) & ~apart & kHighs) != 0) break;
+  }
+  for (; end - at >= 2; ++at) {
+    if (at[0] == first && at[1] == second) return at;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void ReplacePair(std::string& s, std::string_view pair, char with) {
+  const char* const begin = s.data();
+  const char* const end = begin + s.size();
+  const char* hit = FindPair(begin, end, pair[0], pair[1]);
+  if (hit == nullptr) return;
+  char* out = s.data() + (hit - begin);
+  const char* in = hit;
+  for (; hit != nullptr; hit = FindPair(in, end, pair[0], pair[1])) {
+    std::memmove(out, in, std::size_t(hit - in));
+    out += hit - in;
+    *out++ = with;
+    in = hit + 2;
+  }
+  std::memmove(out, in, std::size_t(end - in));
+  s.resize(std::size_t(out + (end - in) - s.data()));
+}
 
 void ReplaceAll(std::u32string& s, std::u32string_view from, std::u32string_view to) {
   ReplaceAllIn(s, from, to);

@@ -41,6 +41,10 @@ void UnescapeControlChars(std::u32string& s);
 void ReplaceAll(std::u32string& s, std::u32string_view from, std::u32string_view to);
 void ReplaceAll(std::string& s, std::string_view from, std::string_view to);
 
+// ReplaceAll(s, pair, std::string(1, with)) for a two-character pair, in place
+// and without a search that stops at every pair[0].
+void ReplacePair(std::string& s, std::string_view pair, char with);
+
 constexpr bool IsAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 constexpr bool IsAsciiUpper(char32_t c) { return c >= U'A' && c <= U'Z'; }
 constexpr bool IsAsciiLower(char32_t c) { return c >= U'a' && c <= U'z'; }

@@ -167,9 +167,9 @@ void EpsDrawChar(std::string& eps, int x, int y, std::u32string_view text) {
 
 void EpsEndDocument(std::string& eps) {
   eps += "grestore\n%%EOF\n";
-  ReplaceAll(eps, "  ", " ");
-  ReplaceAll(eps, "\n ", "\n");
-  ReplaceAll(eps, " \n", "\n");
+  ReplacePair(eps, "  ", ' ');
+  ReplacePair(eps, "\n ", '\n');
+  ReplacePair(eps, " \n", '\n');
 }
 
 }  // namespace kbc

@@ -167,8 +167,8 @@ void SvgDrawText(std::string& svg, int x, int y, std::u32string_view text, std::
 
 void SvgEndDocument(std::string& svg) {
   svg += "</g>\n</svg>\n";
-  ReplaceAll(svg, "  ", " ");
-  ReplaceAll(svg, " \n", "\n");
+  ReplacePair(svg, "  ", ' ');
+  ReplacePair(svg, " \n", '\n');
 }
 
 }  // namespace kbc
