@@ -4,6 +4,8 @@
 #include "render/svg_document.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "core/string_ops.h"
 #include "platform/fonts.h"
@@ -15,6 +17,10 @@ namespace {
 int Channel(double value) { return int(std::floor(float(value) * 255.0f)); }
 
 Rgb8 FromRgb(double r, double g, double b) { return {Channel(r), Channel(g), Channel(b)}; }
+
+void AppendPieces(std::string& to, std::initializer_list<std::string_view> pieces) {
+  for (const std::string_view piece : pieces) to += piece;
+}
 
 Rgb8 FromGrey(double grey) { return FromRgb(grey, grey, grey); }
 
@@ -144,8 +150,10 @@ void SvgFillRect(std::string& svg, const Rect& r, double imageHeight) {
   const std::string x2 = FormatFixed(r.x + r.width, 0);
   const std::string ya = FormatFixed(imageHeight - r.y, 0);
   const std::string yb = FormatFixed(imageHeight - (r.y + r.height), 0);
-  svg += "<path stroke=\"none\" d=\"M " + x + ' ' + ya + " L " + x + ' ' + yb + " L " + x2 + ' ' + yb + " L " + x2 +
-         ' ' + ya + " L " + x + ' ' + ya + " Z\"></path>\n";
+  // Appended piece by piece: a symbol has a path per bar, and a chain of
+  // operator+ builds a temporary string at every step.
+  AppendPieces(svg, {"<path stroke=\"none\" d=\"M ", x, " ", ya, " L ", x, " ", yb, " L ", x2, " ", yb, " L ", x2, " ",
+                     ya, " L ", x, " ", ya, " Z\"></path>\n"});
 }
 
 void SvgStrokeRect(std::string& svg, const Rect& r, double tx, double ty) {
