@@ -4,6 +4,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <memory>
 #include <string_view>
 
 #include "platform/fonts.h"
@@ -14,9 +15,12 @@ namespace kbc {
 // fontconfig's listing tool: a scan of every configuration template fontconfig
 // ships, which enables none of them and costs a run without a font cache a
 // third of its time. Null whenever FcInit would load something else (no
-// configuration file, a file that fails to load, no cache folder named); the
-// caller owns the result.
-FcConfig* LoadFontConfiguration();
+// configuration file, a file that fails to load, no cache folder named).
+struct FontConfigurationDeleter {
+  void operator()(FcConfig* config) const { FcConfigDestroy(config); }
+};
+using FontConfiguration = std::unique_ptr<FcConfig, FontConfigurationDeleter>;
+FontConfiguration LoadFontConfiguration();
 
 // The font a name resolves to under `config`, consulting no cache.
 ResolvedFont ResolveUnder(FcConfig* config, std::u32string_view fontName);

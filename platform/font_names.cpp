@@ -28,9 +28,6 @@ using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
 struct ObjectSetDeleter {
   void operator()(FcObjectSet* s) const { FcObjectSetDestroy(s); }
 };
-struct ConfigDeleter {
-  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
-};
 struct StrListDeleter {
   void operator()(FcStrList* l) const { FcStrListDone(l); }
 };
@@ -95,7 +92,8 @@ std::string FacePostScriptName(const ResolvedFont& font) {
 // when the plain load declines. Null when fontconfig cannot start at all.
 FcConfig* RunConfiguration() {
   static FcConfig* const config = []() -> FcConfig* {
-    if (FcConfig* own = LoadFontConfiguration()) return own;
+    // Kept for the whole run, like FcInit's own.
+    if (FontConfiguration own = LoadFontConfiguration()) return own.release();
     return FcInit() ? FcConfigGetCurrent() : nullptr;
   }();
   return config;
@@ -114,16 +112,16 @@ ResolvedFont ResolveThroughCache(std::u32string_view fontName) {
 
 }  // namespace
 
-FcConfig* LoadFontConfiguration() {
+FontConfiguration LoadFontConfiguration() {
   // FcInit reads fontconfig's debugging flags, which print on standard output.
   if (std::getenv("FC_DEBUG")) return nullptr;
-  std::unique_ptr<FcConfig, ConfigDeleter> config(FcConfigCreate());
+  FontConfiguration config(FcConfigCreate());
   if (!config || !FcConfigParseAndLoad(config.get(), nullptr, FcTrue)) return nullptr;
   // Without a cache folder FcInit adds its defaults, with a warning.
   const std::unique_ptr<FcStrList, StrListDeleter> caches(FcConfigGetCacheDirs(config.get()));
   if (!caches || !FcStrListNext(caches.get())) return nullptr;
   if (!FcConfigBuildFonts(config.get())) return nullptr;
-  return config.release();
+  return config;
 }
 
 ResolvedFont ResolveUnder(FcConfig* config, std::u32string_view fontName) {

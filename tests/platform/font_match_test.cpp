@@ -17,11 +17,6 @@
 namespace kbc {
 namespace {
 
-struct ConfigDeleter {
-  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
-};
-using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
-
 struct Setup {
   const char* label;
   const char* userConfig;  // empty: the system's configuration as it stands
@@ -56,8 +51,8 @@ TEST_P(FontMatch, NamesResolveAsUnderFcInitsConfiguration) {
     test::WriteFile(file, GetParam().userConfig);
     setenv("FONTCONFIG_FILE", file.c_str(), 1);
   }
-  const ConfigPtr ours(LoadFontConfiguration());
-  const ConfigPtr full(FcInitLoadConfigAndFonts());
+  const FontConfiguration ours = LoadFontConfiguration();
+  const FontConfiguration full(FcInitLoadConfigAndFonts());
   unsetenv("FONTCONFIG_FILE");
   ASSERT_TRUE(ours) << "the plain load declined a working configuration";
   ASSERT_TRUE(full);
