@@ -1,11 +1,18 @@
-// Batch mode: line splitting and output names, and whole batches against
-// single runs of the same data, byte for byte, over every symbology.
+// Batch mode: line splitting and output names, whole batches against single
+// runs of the same data, byte for byte, over every symbology, and batches
+// interrupted by signals.
 #include "cli/batch.h"
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <random>
+#include <thread>
 
 #include "check/validate.h"
 #include "core/settings.h"
@@ -22,13 +29,10 @@ using test::RunKbc;
 using test::WriteFile;
 
 TEST(Batch, LinesEndAtLineFeedsWithOrWithoutCarriageReturns) {
-  const std::vector<BatchLine> lines = SplitBatchLines("a\r\n\nb\n\r\nc d\\n\nlast");
-  ASSERT_EQ(lines.size(), 4u);
-  const std::vector<std::pair<std::size_t, std::string>> expected = {{1, "a"}, {3, "b"}, {5, "c d\\n"}, {6, "last"}};
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_EQ(lines[i].number, expected[i].first);
-    EXPECT_EQ(lines[i].bytes, expected[i].second);
-  }
+  using Lines = std::vector<std::pair<std::size_t, std::string>>;
+  Lines lines;
+  for (const BatchLine& line : SplitBatchLines("a\r\n\nb\n\r\nc d\\n\nlast")) lines.emplace_back(line.number, line.bytes);
+  EXPECT_EQ(lines, (Lines{{1, "a"}, {3, "b"}, {5, "c d\\n"}, {6, "last"}}));
   EXPECT_TRUE(SplitBatchLines("").empty());
   EXPECT_EQ(SplitBatchLines("x\n").size(), 1u);
 }
@@ -150,6 +154,51 @@ TEST(Batch, RefusalsAndStandardInput) {
                                                        "/piped.svg"});
   EXPECT_EQ(piped.status, 0) << piped.err;
   EXPECT_TRUE(std::filesystem::exists(folder + "/piped-1.svg"));
+}
+
+// Interrupted at random moments by the signals that end a run: no temporary
+// file is left beside the targets, and the run ends with the signal.
+int TemporaryFilesIn(const std::string& folder) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    count += entry.path().filename().string().starts_with('.');
+  }
+  return count;
+}
+
+TEST(BatchSignals, NoTemporaryFileOutlivesAnInterruptedBatch) {
+  const std::string folder = FreshFolder("batch-signals");
+  std::string lines;
+  for (int i = 0; i < 300; ++i) lines += "590123412345\n";
+  const std::string batchFile = folder + "/in.txt";
+  WriteFile(batchFile, lines);
+  const std::string pattern = folder + "/out/code-###.png";
+  std::filesystem::create_directories(folder + "/out");
+  // Existing targets are replaced through temporary files, which are what a signal may strand.
+  const std::vector<std::string> args = {KBC_EXECUTABLE, "-type", "EAN-13", "-batch", batchFile, "-threads", "4",
+                                         "-action", "pngf", "-output", pattern};
+  ASSERT_EQ(test::RunProgram(args).status, 0);
+
+  std::mt19937 rng(24);
+  const int signals[] = {SIGTERM, SIGINT, SIGHUP};
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    const int signal = signals[attempt % 3];
+    const pid_t child = fork();
+    if (child == 0) {
+      std::vector<char*> argv;
+      for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      execv(argv[0], argv.data());
+      _exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(2000 + rng() % 40000));
+    kill(child, signal);
+    int status = 0;
+    waitpid(child, &status, 0);
+    const bool ended = (WIFSIGNALED(status) && WTERMSIG(status) == signal) || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(ended) << "attempt " << attempt << ", status " << status;
+    EXPECT_EQ(TemporaryFilesIn(folder + "/out"), 0) << "attempt " << attempt << ", signal " << signal;
+  }
 }
 
 }  // namespace

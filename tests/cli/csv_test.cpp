@@ -6,11 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <sstream>
 
 #include "cli/batch.h"
-#include "support/decoders.h"
 #include "support/output_files.h"
 #include "support/process.h"
 
@@ -83,12 +81,8 @@ TEST(Csv, ThousandRowsEachEqualToItsSingleRun) {
   EXPECT_EQ(run.err, "");
   for (const Row& row : rows) EXPECT_TRUE(std::filesystem::exists(row.path)) << row.path;
 
-  // Every row of a prefix that holds each symbology and action three times, and some at random.
-  std::vector<std::size_t> sample(60);
-  for (std::size_t i = 0; i < sample.size(); ++i) sample[i] = i;
-  std::mt19937 rng(20261208);
-  for (int k = 0; k < 20; ++k) sample.push_back(60 + rng() % (rows.size() - 60));
-  for (const std::size_t i : sample) {
+  // Every row of a prefix that holds each symbology and action three times, then every 47th.
+  for (std::size_t i = 0; i < rows.size(); i += i < 60 ? 1 : 47) {
     const Row& row = rows[i];
     const std::string single = folder + "/single/" + std::filesystem::path(row.path).filename().string();
     std::vector<std::string> args = {"-trim", "10"};
@@ -99,19 +93,6 @@ TEST(Csv, ThousandRowsEachEqualToItsSingleRun) {
     ASSERT_EQ(RunKbc(args, test::kFixedDate).status, 0) << row.cells[0] << " " << row.cells[1];
     EXPECT_TRUE(ReadFile(row.path) == ReadFile(single)) << "row " << i + 2 << ": " << row.cells[0] << " as "
                                                        << row.cells[2];
-  }
-
-  // A PNG row of four symbologies, read back: the 1-D ones by their data
-  // before the check digit the symbology adds.
-  for (const std::size_t i : {0, 3, 27, 18}) {
-    const Row& row = rows[i];
-    ASSERT_EQ(row.cells[2], "pngf");
-    SCOPED_TRACE(row.cells[0]);
-    const std::string png = test::EnlargeSmoothly(row.path);
-    ASSERT_FALSE(png.empty());
-    const auto found = test::ZxingRead(png);
-    ASSERT_FALSE(found.empty()) << "nothing read from " << png;
-    EXPECT_TRUE(found.front().bytes.starts_with(row.cells[1])) << test::Describe(found);
   }
 }
 
@@ -177,8 +158,6 @@ TEST(Csv, WholeFileRefusals) {
        "unknown column \"dat\" (column 2 of the header); did you mean \"data\"?"},
       {"column batch", "batch,data\nx,1\n", {"-action", "svgf", "-output", svg}, 2,
        "the column \"batch\" cannot be used: each row is one request"},
-      {"column csv", "data,csv\n1,x\n", {"-action", "svgf", "-output", svg}, 2,
-       "the column \"csv\" cannot be used: each row is one request"},
       {"with -batch", "data\n1\n", {"-batch", "-", "-action", "svgf", "-output", svg}, 2,
        "-csv cannot be used with -batch"},
       {"standard output", "data\n1\n", {"-action", "svgf", "-output", "-"}, 2, "-output - cannot be used with -csv"},

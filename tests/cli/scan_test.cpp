@@ -1,4 +1,5 @@
-// The pairwise argument scan and the parsing and clamping of every option.
+// The pairwise argument scan, the parsing and clamping of every option, and the
+// operating-system gate of the front end.
 #include <gtest/gtest.h>
 
 #include <string_view>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "cli/front_end.h"
+#include "cli/os_gate.h"
 #include "core/symbology.h"
 
 namespace kbc {
@@ -95,6 +97,13 @@ TEST(OptionValues, TextOptions) {
   EXPECT_EQ(Scan({"-data", "\xDB\x8E\xF0", "-x", "y"}).settings.data, U"\u20AC\u00E9\uF8FF");
   EXPECT_EQ(Scan({"-output", "/tmp//a/./b.svg", "-x", "y"}).outputPath, "/tmp/a/b.svg");
   EXPECT_EQ(Scan({"-output", "caf\xC3\xA9.svg", "-x", "y"}).outputPath, "caf\xC3\xA9.svg");  // bytes kept
+}
+
+TEST(SystemGate, VersionNumberAndThreshold) {
+  EXPECT_EQ(FormatSystemVersionNumber(10, 15, 0), 101500);
+  EXPECT_EQ(FormatSystemVersionNumber(14, 2, 1), 140201);
+  EXPECT_FALSE(SystemVersionAccepted(101499));
+  EXPECT_TRUE(SystemVersionAccepted(SystemVersionNumber()));
 }
 
 }  // namespace

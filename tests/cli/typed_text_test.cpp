@@ -1,11 +1,10 @@
-// Text typed as UTF-8: shown as typed in the documents and warnings, while
-// the 2-D symbols keep encoding the bytes themselves.
+// Text typed as UTF-8: shown as typed in the documents and warnings (the 2-D
+// symbols keep encoding the bytes themselves, as QrRoundTrip reads back).
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 
-#include "support/decoders.h"
 #include "support/output_files.h"
 #include "support/process.h"
 
@@ -21,7 +20,6 @@ TEST(TypedText, DocumentsShowTheCharactersTyped) {
     std::string expected;  // in the file's bytes
   } rows[] = {
       {{"-type", "Code-128", "-data", kCreme}, "epsf", "%%Meta: \xC2\xAB" "Code-128 " + kCreme + "\xC2\xBB"},
-      {{"-type", "QRCode", "-data", kCreme}, "epsf", "%%Meta: \xC2\xAB" "QRCode " + kCreme + "\xC2\xBB"},
       {{"-type", "Code-39", "-data", "ABC", "-disp", "Cr\xC3\xA8me"}, "svgf", "y=\"41\">&#xE8;</text>"},
   };
   for (const auto& row : rows) {
@@ -33,14 +31,6 @@ TEST(TypedText, DocumentsShowTheCharactersTyped) {
   const std::string pdf = TempDir() + "/typed.pdf";
   ASSERT_EQ(RunKbc(WithOutput({"-type", "Code-93", "-data", "Gr\xC3\xB6\xC3\x9F" "e"}, "pdff", pdf)).status, 0);
   EXPECT_NE(RunProgram({"pdfinfo", pdf}).out.find("Title:           Code-93 Gr\xC3\xB6\xC3\x9F" "e"), std::string::npos);
-}
-
-// The QR symbol holds the UTF-8 bytes, as a reader gives them back.
-TEST(TypedText, TwoDimensionalSymbolsKeepTheBytes) {
-  const std::string png = WriteSymbol("typed.png", "pngf", {}, {"-type", "QRCode", "-data", kCreme});
-  const auto read = ZxingRead(EnlargeBitmap(png));
-  ASSERT_EQ(read.size(), 1u) << Describe(read);
-  EXPECT_EQ(read[0].bytes, kCreme);
 }
 
 TEST(TypedText, BatchLinesAreReadAlike) {
