@@ -36,11 +36,8 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
       // EAN/UPC family and the add-on widths
       {"typical request: EAN-13 590123412345 is 113 by 80", kEan13, U"590123412345", U"", 0, 100, Size{113, 80}},
       {"EAN-13 trim 100 is capped at 50, at scale 150", kEan13, U"590123412345", U"", 100, 150, Size{169.5, 45}},
-      {"EAN-13 trim 0.5 truncates to 79", kEan13, U"590123412345", U"", 0.5, 100, Size{113, 79}},
       {"EAN-8 trim 50 capped at 35", kEan8, U"9638507", U"", 50, 100, Size{81, 30}},
-      {"EAN-Velocity shares EAN-8's size", kEanVelocity, U"123456", U"", 0, 100, Size{81, 65}},
       {"UPC-E", kUpcE, U"0425261", U"", 0, 100, Size{67, 80}},
-      {"ISSN trim 50 capped at 30", kIssn, U"0317847X", U"", 50, 100, Size{113, 40}},
       {"ISBN with 5-digit add-on", kIsbn, U"0306406152", U"51299", 0, 100, Size{165, 95}},
       {"ISMN trim 60 capped at 50", kIsmn, U"M230671187", U"", 60, 100, Size{113, 45}},
       // Code 128 count, fixed-width GS1 types
@@ -48,7 +45,6 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
        Size{110, 20}},
       {"9 digits count 9 symbols", kCode128, U"123456789", U"", 0, 100, Size{154, 60}},
       {"a lower-case letter: one symbol per character", kCode128, U"12a4", U"", 0, 100, Size{99, 60}},
-      {"capitals and digits: one symbol per character", kCode128, U"AB12", U"", 0, 100, Size{99, 60}},
       {"control characters are dropped from mixed data", kCode128, U"Ab\x01\x1F", U"", 0, 100, Size{77, 60}},
       {"EAN-14 trim 100 capped at 70", kEan14, U"1234567890123", U"", 100, 100, Size{154, 30}},
       // two-of-five family
@@ -65,10 +61,8 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
       {"MSI counts digits only: 12 x 4 + 19", kMsi, U"12-34", U"", 0, 100, Size{67, 48}},
       {"Pharmacode 3: two narrow bars, text wins; trim ignored", kPharmacode, U"3", U"", 100, 100, Size{7, 25}},
       {"Pharmacode 131070 (largest): 16 wide bars", kPharmacode, U"131070", U"", 0, 100, Size{78, 25}},
-      {"Pharmacode keeps the last 9 of 10 characters", kPharmacode, U"0000000003", U"", 0, 100, Size{63, 25}},
       // postal and fixed types
       {"PostNet 5 digits; trim never changes it", kPostNet, U"12345", U"", 100, 100, Size{94, 9}},
-      {"PostNet 9 digits", kPostNet, U"123456789", U"", 0, 100, Size{154, 9}},
       {"PostNet 11 digits", kPostNet, U"12345678901", U"", 0, 100, Size{184, 9}},
       {"RM4SCC 6 characters refused", kRm4scc, U"SN34RD", U"", 0, 100, kRefused},
       {"RM4SCC 7 characters, lower case counts", kRm4scc, U"Sn34rD1", U"", 0, 100, Size{136, 21}},
@@ -82,7 +76,6 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
       {"QR version 40: 185 modules", kQrCode, std::u32string(7089, U'7'), U"", 0, 100, Size{555, 555}},
       {"3000 lower-case letters fit no QR symbol", kQrCode, std::u32string(3000, U'a'), U"", 0, 100, kRefused},
       {"Micro QR 12345 is M1: 15 modules", kMicroQr, U"12345", U"", 0, 100, Size{45, 45}},
-      {"Micro QR HELLO is M2: 17 modules", kMicroQr, U"HELLO", U"", 0, 100, Size{51, 51}},
       // common refusals and the 16-bit width
       {"empty data", kEan13, U"", U"12", 0, 100, kRefused},
       {"symbology 0", kNoSymbology, U"123", U"", 0, 100, kRefused},

@@ -23,20 +23,17 @@ TEST(ShapeDataForType, PerSymbologyRow) {
       {kEan13, U" 590123 412345", U"", U"590123", U""},           // a space at index 0 is no cut point
       {kEan13, U"590-123-412345", U"", U"59012341234", U""},      // cut to 13, then filtered
       {kEan13, U"123", U"12 34", U"123", U"12"},
-      {kUpcA, U"0360002914521", U"123456", U"036000291452", U"12345"},
-      {kUpcCoupon, U"51234567890", U"81 10", U"51234567890", U"81"},
+      {kUpcA, U"036000 291452", U"123456", U"036000", U"12345"},
+      {kUpcCoupon, U"5123 4567890", U"81 10", U"5123", U"81"},
       {kIsbn, U"030640615X 5", U"51299", U"030640615X", U"51299"},
-      {kIssn, U"0317-847X", U"", U"0317847X", U""},
+      {kIssn, U"0317 847X", U"", U"0317", U""},
       {kIsmn, U"M-2306-7118-7 x", U"12", U"M230671187x", U""},
       {kEan8, U"96385074 1", U"12", U"96385074", U""},
       {kUpcE, U"0425261", U"x", U"0425261", U""},
       {kCode39, U"  ab C d  ", U"x", U"ab C d", U""},
       {kCode128, U"\u3000\u00A0\t Hello World\u2028\n", U"", U"Hello World", U""},  // platform white space
-      {kCode25, U"12-34", U"", U"1234", U""},
       {kEan14, U"1234567890123456", U"", U"12345678901234", U""},
-      {kEan18, U"12345678901234567890", U"", U"123456789012345678", U""},
       {kEanVelocity, U"12345678", U"", U"123456", U""},
-      {kEan99, U"123456789012", U"", U"1234567890", U""},
       {kPostNet, U"12345-6789", U"", U"123456789", U""},
       {kRm4scc, U"AB CD EF GH IJ KL", U"", U"ABCDEFGHIJKL", U""},
       {kPharmacode, U"12a456789012", U"", U"124567890", U""},
@@ -44,7 +41,6 @@ TEST(ShapeDataForType, PerSymbologyRow) {
       {kFim, U"a", U"", U"a", U""},
       {kFim, U"7", U"", U"", U""},
       {kQrCode, U"\\\\n-\\x-\\v", U"x", U"\\\n-\\x-\v", U""},  // no escape for the backslash itself
-      {kMicroQr, U"12345678901234567", U"", U"123456789012345", U""},
       {kIdentcode, U"563.102.430.313", U"", U"563102430", U""},
       {kDataBarExpanded, U" (01)123 ", U"keep", U"(01)123", U"keep"},
       {kTelepen, U"\u0001ABC ", U"keep", U"\u0001ABC", U"keep"},  // controls other than tab..CR stay

@@ -34,13 +34,6 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
 }
 
-TEST(SymbologyTable, TypesThatCutAtTheFirstSpace) {
-  for (SymbologyType code = 0; code <= 45; ++code) {
-    const bool cuts = code == 0 || code == 1 || code == 9 || code == 16 || code == 18 || code == 19 || code > 43;
-    EXPECT_EQ(SymbologyRowOf(code).shape.spaces, cuts ? Spaces::CutAtFirst : Spaces::Keep) << code;
-  }
-}
-
 // Random text biased towards what each shape keeps: digits, letters, the
 // printable ASCII set and a few bytes beyond it.
 std::u32string RandomData(std::mt19937& rng) {

@@ -76,8 +76,10 @@ BarcodeSettings RandomRequest(SymbologyType symbology, std::mt19937& random) {
   s.trim = random() % 101;
   // Sizes below 1 included: 0 means 12 points, and a fraction must still print.
   s.fontSize = random() % 5 == 0 ? unit() : 1 + unit() * 95;
-  static const std::u32string kFonts[] = {U"Monaco", U"Helvetica", U"DejaVu Sans", U"No Such Font"};
-  s.fontName = kFonts[random() % 4];
+  // The last name is made of characters each document must quote or escape.
+  static const std::u32string kFonts[] = {U"Monaco", U"Helvetica", U"DejaVu Sans", U"No Such Font",
+                                          U"Odd <&\"'\\()%/{}[] \u00E9\u0001 Face"};
+  s.fontName = kFonts[random() % std::size(kFonts)];
   if (random() % 4 == 0) s.displayText = DecodeMacRoman(RandomData(random, 20));
   s.colourMode = random() % 3;
   for (double& c : s.foreground) c = unit();

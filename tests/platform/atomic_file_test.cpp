@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <vector>
 
@@ -30,6 +31,15 @@ int TemporaryFilesIn(const std::string& folder) {
   int count = 0;
   for (const auto& entry : fs::directory_iterator(folder)) count += entry.path().filename().string().starts_with('.');
   return count;
+}
+
+// Whether `work` succeeds in a child process.
+bool ChildSucceeds(const std::function<bool()>& work) {
+  const pid_t child = fork();
+  if (child == 0) _exit(work() ? 0 : 1);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // Devices and FIFOs named directly are run through the built program in
@@ -92,14 +102,8 @@ TEST(AtomicFile, WritableFilesInReadOnlyFoldersAreWrittenInPlace) {
   if (geteuid() == 0) {
     ASSERT_EQ(chown(file.c_str(), nobody, nobody), 0);
     chmod(folder.c_str(), 0555);
-    const pid_t child = fork();
-    if (child == 0) {
-      const bool dropped = setgid(nobody) == 0 && setuid(nobody) == 0;
-      _exit(dropped && !WriteFileAtomically(file, kDocument) ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(ChildSucceeds(
+        [&] { return setgid(nobody) == 0 && setuid(nobody) == 0 && !WriteFileAtomically(file, kDocument); }));
   } else {
     chmod(folder.c_str(), 0555);
     EXPECT_EQ(WriteFileAtomically(file, kDocument), std::nullopt);
@@ -131,16 +135,11 @@ TEST(AtomicFile, SignalsRemoveTheTemporaryFileAndStillEndTheRun) {
 // Descriptor links are never renamed over nor made: /dev/stdout with standard
 // output closed names no file, and writing it must leave the link as it is.
 TEST(AtomicFile, DescriptorLinksAreNeverReplaced) {
-  const pid_t child = fork();
-  if (child == 0) {
+  EXPECT_TRUE(ChildSucceeds([] {
     close(STDOUT_FILENO);
-    const bool refused = WriteFileAtomically("/dev/stdout", kDocument).has_value() &&
-                         WriteFileAtomically("/proc/self/fd/1", kDocument).has_value();
-    _exit(refused ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    return WriteFileAtomically("/dev/stdout", kDocument).has_value() &&
+           WriteFileAtomically("/proc/self/fd/1", kDocument).has_value();
+  }));
   EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
 
   // Standard output on a file is written in place, through a link to the descriptor folder too.
@@ -150,13 +149,10 @@ TEST(AtomicFile, DescriptorLinksAreNeverReplaced) {
     SCOPED_TRACE(path);
     const std::string file = folder + "/stdout.txt";
     WriteFile(file, "old");
-    const pid_t writer = fork();
-    if (writer == 0) {
+    EXPECT_TRUE(ChildSucceeds([&] {
       const int fd = open(file.c_str(), O_WRONLY);
-      _exit(fd >= 0 && dup2(fd, STDOUT_FILENO) >= 0 && !WriteFileAtomically(path, kDocument) ? 0 : 1);
-    }
-    waitpid(writer, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+      return fd >= 0 && dup2(fd, STDOUT_FILENO) >= 0 && !WriteFileAtomically(path, kDocument);
+    }));
     EXPECT_EQ(test::ReadFile(file), kDocument);
     EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
     EXPECT_TRUE(fs::is_symlink(folder + "/fds"));

@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 #include <ostream>
 
 #include "support/process.h"
@@ -19,9 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Planted in place of each cache file, or done to the cache folder.
 struct Planted {
   const char* name;
-  std::function<void(const std::string& folder, const std::string& outside)> plant;
+  void (*file)(const std::string& file, const std::string& outside);
+  void (*folder)(const std::string& folder) = nullptr;
 };
 
 void PrintTo(const Planted& planted, std::ostream* out) { *out << planted.name; }
@@ -34,39 +35,25 @@ std::string Png(const std::string& cacheHome, const std::string& output) {
   return test::ReadFile(output);
 }
 
-void PlantAll(const std::string& folder, const std::function<void(const std::string&)>& plantOne) {
-  for (const char* name : {"fonts", "shapes", "glyphs"}) plantOne(folder + "/" + name);
-}
-
 const Planted kPlanted[] = {
     {"SymlinkToAFileOutside",
-     [](const std::string& folder, const std::string& outside) {
-       PlantAll(folder, [&](const std::string& file) {
-         test::WriteFile(outside + "/" + fs::path(file).filename().string(), "keep");
-         fs::create_symlink(outside + "/" + fs::path(file).filename().string(), file);
-       });
+     [](const std::string& file, const std::string& outside) {
+       const std::string target = outside + "/" + fs::path(file).filename().string();
+       test::WriteFile(target, "keep");
+       fs::create_symlink(target, file);
      }},
     {"DanglingSymlink",
-     [](const std::string& folder, const std::string& outside) {
-       PlantAll(folder, [&](const std::string& file) {
-         fs::create_symlink(outside + "/made-" + fs::path(file).filename().string(), file);
-       });
+     [](const std::string& file, const std::string& outside) {
+       fs::create_symlink(outside + "/made-" + fs::path(file).filename().string(), file);
      }},
-    {"Fifo", [](const std::string& folder,
-                const std::string&) { PlantAll(folder, [](const std::string& file) { mkfifo(file.c_str(), 0600); }); }},
-    {"Folder", [](const std::string& folder,
-                  const std::string&) { PlantAll(folder, [](const std::string& file) { fs::create_directory(file); }); }},
+    {"Fifo", [](const std::string& file, const std::string&) { mkfifo(file.c_str(), 0600); }},
+    {"Folder", [](const std::string& file, const std::string&) { fs::create_directory(file); }},
     {"OversizeSparseFile",
-     [](const std::string& folder, const std::string&) {
-       PlantAll(folder, [](const std::string& file) { fs::resize_file((test::WriteFile(file, "x"), file), 1ull << 31); });
-     }},
-    {"FolderWritableByOthers",
-     [](const std::string& folder, const std::string&) { chmod(folder.c_str(), 0777); }},
-    {"FolderOfAnotherUser",
-     [](const std::string& folder, const std::string&) {
-       if (geteuid() == 0) {
-         ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0) << folder;
-       }
+     [](const std::string& file, const std::string&) { fs::resize_file((test::WriteFile(file, "x"), file), 1ull << 31); }},
+    {"FolderWritableByOthers", nullptr, [](const std::string& folder) { chmod(folder.c_str(), 0777); }},
+    {"FolderOfAnotherUser", nullptr,
+     [](const std::string& folder) {
+       if (geteuid() == 0) { ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0) << folder; }
      }},
 };
 
@@ -83,7 +70,10 @@ TEST_P(HostileCache, OutputIsThatOfARunWithoutCaches) {
   const std::string folder = cacheHome + "/KestrovaBarCode";
   fs::create_directories(folder);
   chmod(folder.c_str(), 0700);
-  GetParam().plant(folder, outside);
+  if (GetParam().folder) GetParam().folder(folder);
+  for (const char* name : {"fonts", "shapes", "glyphs"}) {
+    if (GetParam().file) GetParam().file(folder + "/" + name, outside);
+  }
   std::vector<std::pair<std::string, std::string>> before;
   for (const auto& entry : fs::directory_iterator(outside)) before.emplace_back(entry.path(), test::ReadFile(entry.path()));
 
