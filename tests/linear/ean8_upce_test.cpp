@@ -3,10 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
-
-#include "support/zint_dump.h"
 
 namespace kbc {
 namespace {
@@ -16,7 +13,6 @@ TEST(Ean8, Digits) {
     const char* source;
     std::u32string_view data, digits;
   } rows[] = {
-      {"worked example", U"9638507", U"96385074"},
       {"a given check digit is recomputed", U"96385070", U"96385074"},
       {"worked example: EAN-Velocity keeps 6 digits, so a 0 leads", U"123456", U"01234565"},
       {"short data is padded; check 5·3 by hand", U"5", U"00000055"},
@@ -49,29 +45,14 @@ TEST(UpcE, ExpansionCheckDigitAndSets) {
   }
 }
 
-std::string JoinedParts(const EncodedSymbol& symbol) {
-  return std::accumulate(symbol.parts.begin(), symbol.parts.end(), std::string());
-}
-
-TEST(Ean8Encoding, ModulesMatchAnIndependentEncoderAndWhatIsCarried) {
-  const EncodedSymbol ean8 = Ean8Encoding(U"9638507", U"");
-  EXPECT_EQ(ean8.encoded, U"96385074");
-  EXPECT_EQ(ean8.text, U"96385074");
-  const std::string modules = JoinedParts(ean8);
-  EXPECT_EQ(modules.size(), 67u);
-  EXPECT_EQ(test::ZintModuleRows({"-b", "13", "-d", "9638507"}).at(0).substr(0, modules.size()), modules);
-
+// What is carried is what the warnings compare with the data; the golden files
+// hold the modules and text of EAN-8 9638507 and UPC-E 0425261.
+TEST(Ean8UpcEEncoding, WhatIsCarried) {
+  EXPECT_EQ(Ean8Encoding(U"9638507", U"").encoded, U"96385074");
+  EXPECT_EQ(UpcEEncoding(U"0425261", U"").encoded, U"04252614");
   const EncodedSymbol velocity = EanVelocityEncoding(U"123456", U"");
-  EXPECT_EQ(velocity.encoded, U"123456");  // as given: the warnings compare it with the data
+  EXPECT_EQ(velocity.encoded, U"123456");  // as given
   EXPECT_EQ(velocity.text, U"01234565");
-}
-
-TEST(UpcEEncoding, ModulesMatchAnIndependentEncoder) {
-  const EncodedSymbol upcE = UpcEEncoding(U"0425261", U"");
-  EXPECT_EQ(upcE.encoded, U"04252614");
-  const std::string modules = JoinedParts(upcE);
-  EXPECT_EQ(modules.size(), 51u);
-  EXPECT_EQ(test::ZintModuleRows({"-b", "37", "-d", "0425261"}).at(0).substr(0, modules.size()), modules);
 }
 
 }  // namespace

@@ -34,14 +34,10 @@ const struct {
 } kReadCases[] = {
     {"Code-39", "CODE 39-$/+%.", "CODE 39-$/+%."},
     {"Code-39", "*ABC*", "ABC"},
-    {"Code-39", "Hello, World!", "H+E+L+L+O/L W+O+R+L+D/A"},
     {"Code-39", "a@[`{~\x7F", "+A%V%K%W%P%S%T"},
     {"Code-32", "1234567", "0CSSBD"},
-    {"Code-32", "12345678", "3PRM8N"},
-    {"PZN", "1234567", "-12345678"},
     {"PZN", "12", "-00000129"},
     {"Code-93", "TEST93", "TEST93"},
-    {"Code-93", "Hello, World!", "Hello, World!"},
     {"Code-93", "a@[\\]^_`{|}~;<=>?\"#&'", "a@[\\]^_`{|}~;<=>?\"#&'"},
     {"Code-93", "A\x01" "B\tc", "A\x01" "B\tc", false},
 };

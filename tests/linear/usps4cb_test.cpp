@@ -1,5 +1,5 @@
-// The USPS 4-State Customer Barcode: its character tables, the published
-// examples, the input checks, and bars against zint.
+// The USPS 4-State Customer Barcode: the published examples, the input checks,
+// and bars against zint.
 #include "linear/usps4cb.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +13,6 @@
 
 namespace kbc {
 namespace {
-
-// Entries read from the published tables: reversal pairs from the front,
-// characters equal to their reversal from the back.
-TEST(Usps4cbTables, PublishedEntries) {
-  EXPECT_EQ(kUsps4cbFiveOf13[0], 0x001F);
-  EXPECT_EQ(kUsps4cbFiveOf13[1], 0x1F00);
-  EXPECT_EQ(kUsps4cbFiveOf13[5], 0x1D80);
-  EXPECT_EQ(kUsps4cbTwoOf13[3], 0x1400);
-  EXPECT_EQ(kUsps4cbTwoOf13[72], 0x1001);
-  EXPECT_EQ(kUsps4cbTwoOf13[77], 0x00A0);
-}
 
 // The published example tracking code with each routing form.
 TEST(Usps4cb, PublishedExamples) {
@@ -96,7 +85,7 @@ TEST(Usps4cb, BarsMatchZint) {
   std::vector<std::pair<std::string, std::string>> corpus = {
       {"99499999999999999999", "99999999999"}, {"00000000000000000000", ""}, {"00000000000000000000", "00000"}};
   constexpr std::size_t kRoutingLengths[] = {0, 5, 9, 11};
-  for (int round = 0; round < 20; ++round) {
+  for (int round = 0; round < 12; ++round) {
     std::string tracking = digits(20);
     tracking[1] = char('0' + random() % 5);
     corpus.emplace_back(tracking, digits(kRoutingLengths[round % 4]));

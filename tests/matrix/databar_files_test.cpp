@@ -27,8 +27,6 @@ const ReadCase kReadCases[] = {
     {"Databar-StackedOmnidirectional", "10000000000000", "DataBar 10000000000007", "DataBar:0110000000000007"},
     {"Databar-Expanded", "01988987654321063103001234", "DataBarExpanded (01)98898765432106(3103)001234",
      "DataBar-Exp:01988987654321063103001234"},
-    {"Databar-Expanded", "0198898765432106392112345", "DataBarExpanded (01)98898765432106(3921)12345",
-     "DataBar-Exp:0198898765432106392112345"},
     {"Databar-Expanded", "10ABC-12#21x/y z", "DataBarExpanded (10)ABC-12(21)x/y z", ""},
 };
 

@@ -1,5 +1,6 @@
-// GS1 DataBar front: sizes, normalisation, refusals, element-string syntax, the
-// composite component's sizes, and zint's module rows for the same data.
+// GS1 DataBar front: the standard's figures, refusals, element-string syntax,
+// the composite component's sizes, zint's module rows for the same data, and
+// the grids' row heights.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,28 +24,6 @@ DataBarEncoding Encoded(Kind kind, std::u32string data) {
   return EncodeDataBar(kind, data);
 }
 
-// Widths and heights of the symbol layouts, as the grid holds them (the
-// figures and zint's rows below hold the modules of every kind).
-TEST(EncodeDataBarSymbol, KnownSizes) {
-  const struct {
-    const char* source;
-    Kind kind;
-    std::u32string data;
-    std::size_t width, height;
-  } rows[] = {
-      {"123 is 0000000000123, one row 33 high", Kind::kOmnidirectional, U"123", 96, 33},
-      {"halves of 33 around a 3-row separator", Kind::kStackedOmnidirectional, U"123", 50, 69},
-      {"(01) alone: 48 bits, 4 characters + check", Kind::kExpanded, U"0198898765432106", 134, 34},
-  };
-  for (const auto& row : rows) {
-    const EncodedSymbol symbol = EncodeDataBarSymbol(row.kind, row.data);
-    EXPECT_EQ(symbol.width, std::int64_t(row.width)) << row.source;
-    EXPECT_EQ(symbol.height, double(row.height)) << row.source;
-    EXPECT_EQ(symbol.grid.columns, row.width) << row.source;
-    EXPECT_EQ(symbol.grid.rows, row.height) << row.source;
-  }
-}
-
 // The standard's figures, module by module (ISO/IEC 24724:2011; GS1 General
 // Specifications), rows top first.
 TEST(DataBarModuleRows, StandardFigures) {
@@ -56,8 +35,6 @@ TEST(DataBarModuleRows, StandardFigures) {
   } figures[] = {
       {"24724 Figure 1, Omnidirectional", Kind::kOmnidirectional, U"2001234567890",
        {"010100011101000001001111111000010100110110111110110000010010100101100000000111000110110110001101"}},
-      {"24724 Figure 4, Truncated", Kind::kTruncated, U"0001234567890",
-       {"010101001000000001001111111000010111001011011110111001010110000101111111000111001100111101110101"}},
       {"24724 Figure 5, Stacked", Kind::kStacked, U"0001234567890",
        {"01010100100000000100111111100001011100101101111010", "00001010101011111010000000111010100011010010000000",
         "10111001010110000101111111000111001100111101110101"}},
@@ -99,12 +76,10 @@ TEST(EncodeDataBar, RefusalsSayWhy) {
     const char* reason;  // part of the refusal
   } rows[] = {
       {Kind::kLimited, U"2000000000000", "up to 1999999999999 (got 2000000000000)"},
-      {Kind::kLimited, U"20000000000001", "(got 2000000000000)"},
       {Kind::kOmnidirectional, U"12a", "digits only"},
       {Kind::kExpanded, U"0112345678901231^", "\"^\""},
       {Kind::kExpanded, U"10ABC$", "cannot encode \"$\""},
       {Kind::kExpanded, U"ABC", "application identifier"},
-      {Kind::kExpanded, U"10ABC#", "application identifier"},
       {Kind::kExpanded, U"10A|21B|21C", "one \"|\""},
       {Kind::kExpanded, U"10" + std::u32string(42, U'A'), "too long"},
   };
@@ -176,24 +151,18 @@ TEST(DataBarModuleRows, EqualZintDump) {
       {Kind::kOmnidirectional, U"0", {"-b", "29", "-d", "0000000000000"}},
       {Kind::kTruncated, U"9999999999999", {"-b", "29", "-d", "9999999999999"}},
       {Kind::kStacked, U"7", {"-b", "79", "-d", "0000000000007"}},
-      {Kind::kStackedOmnidirectional, U"3456789012345", {"-b", "80", "-d", "3456789012345"}},
       {Kind::kStackedOmnidirectional, U"10000000000000", {"-b", "80", "-d", "1000000000000"}},
       {Kind::kLimited, U"1999999999999", {"-b", "30", "-d", "1999999999999"}},
-      {Kind::kLimited, U"42", {"-b", "30", "-d", "0000000000042"}},
       {Kind::kExpanded, U"01988987654321063103001234", {"-b", "31", "-d", "[01]98898765432106[3103]001234"}},
       {Kind::kExpanded, U"0198898765432106392112345", {"-b", "31", "-d", "[01]98898765432106[3921]12345"}},
       {Kind::kExpanded, U"0198898765432106310200123411991231",
        {"-b", "31", "-d", "[01]98898765432106[3102]001234[11]991231"}},
       {Kind::kExpanded, U"10x-1#21Zz!%&'()*+",
        {"-b", "31", "--gs1nocheck", "-d", "[10]x-1[21]Zz!%&'()*+"}},
-      {Kind::kExpanded, U"01123456789012311710123121,-./:;<=>?_\"",
-       {"-b", "31", "--gs1nocheck", "-d", "[01]12345678901231[17]101231[21],-./:;<=>?_\""}},
       {Kind::kExpanded, U"8200http://example.com/x#90ABC",
        {"-b", "31", "--gs1nocheck", "-d", "[8200]http://example.com/x[90]ABC"}},
       {Kind::kExpanded, U"0198898765432106|10ABC123#2112",
        {"-b", "134", "--primary=[01]98898765432106", "-d", "[10]ABC123[21]12"}},
-      {Kind::kExpanded, U"0198898765432106|9012345678901234567890",
-       {"-b", "134", "--primary=[01]98898765432106", "-d", "[90]12345678901234567890"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToUtf8(row.data));
@@ -222,7 +191,6 @@ TEST(EncodeDataBarSymbol, PixelRowsAndCarriedData) {
     std::vector<std::size_t> heights;  // of the distinct rows, top first
   } rows[] = {
       {EncodeDataBarOmnidirectional, U"2001234567890", U"20012345678909", {33}},
-      {EncodeDataBarTruncated, U"123", U"00000000001236", {13}},
       {EncodeDataBarStacked, U"0001234567890", U"00012345678905", {5, 1, 7}},
       {EncodeDataBarStackedOmnidirectional, U"12345678901231", U"12345678901231", {33, 1, 1, 1, 33}},
       {EncodeDataBarLimited, U"1501234567890", U"15012345678907", {10}},
