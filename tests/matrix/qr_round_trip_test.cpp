@@ -12,6 +12,8 @@
 namespace kbc {
 namespace {
 
+using test::ReadFile;
+
 struct RoundTrip {
   const char* type;
   std::string data;      // argument bytes as given on the command line
@@ -52,6 +54,22 @@ TEST(QrRoundTrip, EveryFileReadByteForByte) {
         EXPECT_EQ(test::RunProgram({"zbarimg", "-q", "--raw", "-Sbinary", png}).out, c.expected);
       }
     }
+  }
+}
+
+// A version-1 symbol is 87 units square; its first dark module (the finder's
+// top-left corner) sits at left 12, bottom 72 in both documents.
+TEST(QrDocuments, VersionOneSizeAndFirstModule) {
+  const std::pair<std::string, std::vector<std::string>> documents[] = {
+      {"eps", {"%%BoundingBox: 0 0 87.0000 87.0000\n", "0.0000 setgray\n12 72 15 75 QZfillrect\n"}},
+      {"svg",
+       {"viewBox=\"0 0 87.00 87.00\"",
+        ">\n<path stroke=\"none\" d=\"M 12 15 L 12 12 L 15 12 L 15 15 L 12 15 Z\"></path>\n"}},
+  };
+  for (const auto& [extension, expected] : documents) {
+    const std::string path = test::TempDir() + "/one." + extension;
+    ASSERT_EQ(test::RunKbc(test::WithOutput({"-type", "QRCode", "-data", "A"}, extension + "f", path)).status, 0);
+    for (const std::string& text : expected) EXPECT_NE(ReadFile(path).find(text), std::string::npos) << text;
   }
 }
 
