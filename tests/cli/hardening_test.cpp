@@ -32,7 +32,7 @@ const ElfProperty kProperties[] = {
 class Hardening : public testing::TestWithParam<ElfProperty> {};
 
 TEST_P(Hardening, ExecutableHasProperty) {
-  ASSERT_TRUE(test::HaveProgram("readelf")) << "readelf (binutils) is needed";
+  ASSERT_EQ(test::RunProgram({"sh", "-c", "command -v readelf"}).status, 0) << "readelf (binutils) is needed";
   const ElfProperty& property = GetParam();
   const auto run = test::RunProgram({"readelf", "--wide", property.readelfOption, KBC_EXECUTABLE});
   ASSERT_EQ(run.status, 0) << run.err;

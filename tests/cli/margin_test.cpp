@@ -41,8 +41,8 @@ TEST(Margin, EveryTargetGrowsByTheScaledMarginAndStillScans) {
     const std::string pdf = WriteSymbol("margin.pdf", "pdff", options, row.symbol);
     // At scale 50 a bitmap's module is half a pixel, which no reader reads;
     // the documents are read at any scale.
-    std::vector<std::string> images = {RasteriseSvg(svgPath), RasteriseEps(epsPath), RasterisePdf(pdf)};
-    if (row.scale != "50") images.push_back(EnlargeSmoothly(png));
+    std::vector<std::string> images = {Rasterise(svgPath), Rasterise(epsPath), Rasterise(pdf)};
+    if (row.scale != "50") images.push_back(EnlargeBitmap(png, 400, nullptr, true));
     for (const std::string& image : images) {
       const auto read = ZxingRead(image);
       ASSERT_EQ(read.size(), 1u) << where << " " << image << ": " << Describe(read);

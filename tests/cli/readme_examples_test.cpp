@@ -58,13 +58,6 @@ std::string CsvExampleFile(const std::string& readme) {
   return readme.substr(open + 7, readme.find("```", open + 7) - open - 7);
 }
 
-std::string Rasterised(const std::string& path) {
-  if (path.ends_with(".svg")) return test::RasteriseSvg(path);
-  if (path.ends_with(".pdf")) return test::RasterisePdf(path);
-  if (path.ends_with(".eps")) return test::RasteriseEps(path);
-  return test::EnlargeBitmap(path);
-}
-
 TEST(ReadmeExamples, RunAsWrittenAndScan) {
   const std::string readme = test::ReadFile(KBC_GOLDEN_DIR "/../../README.md");
   std::vector<std::string> commands = CommandsAfter(readme, "## Quick start");
@@ -87,7 +80,7 @@ TEST(ReadmeExamples, RunAsWrittenAndScan) {
   }
   for (const auto& [file, text] : kExpected) {
     SCOPED_TRACE(file);
-    const std::string png = Rasterised(folder + "/" + file);
+    const std::string png = test::Rasterise(folder + "/" + file);
     ASSERT_FALSE(png.empty());
     const auto found = test::ZxingRead(png);
     ASSERT_FALSE(found.empty()) << "nothing read from " << png;

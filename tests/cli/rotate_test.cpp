@@ -36,12 +36,6 @@ std::string Swapped(const std::string& size, const std::string& degrees) {
   return size.substr(space + 1) + ' ' + size.substr(0, space);
 }
 
-std::string Rasterised(const std::string& path, const std::string& action) {
-  if (action == "svgf") return RasteriseSvg(path);
-  if (action == "epsf") return RasteriseEps(path);
-  return RasterisePdf(path);
-}
-
 class Rotate : public testing::TestWithParam<Symbol> {};
 
 // The documents, read by both decoders; a turned bitmap is compared with the
@@ -50,12 +44,12 @@ TEST_P(Rotate, EveryDocumentIsTurnedAndScans) {
   const Symbol& symbol = GetParam();
   for (const std::string action : {"svgf", "epsf", "pdff"}) {
     const std::vector<std::string> options = {"-scale", "150", "-margin", "4"};
-    const std::string upright = Rasterised(WriteSymbol("upright." + action, action, options, symbol.args), action);
+    const std::string upright = Rasterise(WriteSymbol("upright." + action, action, options, symbol.args));
     for (const std::string degrees : {"90", "180", "270"}) {
       SCOPED_TRACE(action + " turned " + degrees);
       std::vector<std::string> turnedOptions = options;
       turnedOptions.insert(turnedOptions.end(), {"-rotate", degrees});
-      const std::string image = Rasterised(WriteSymbol("turned." + action, action, turnedOptions, symbol.args), action);
+      const std::string image = Rasterise(WriteSymbol("turned." + action, action, turnedOptions, symbol.args));
       EXPECT_EQ(Identify(image, "%w %h"), Swapped(Identify(upright, "%w %h"), degrees));
       for (const auto& read : {ZxingRead(image), ZbarRead(image)}) {
         ASSERT_EQ(read.size(), 1u) << Describe(read);

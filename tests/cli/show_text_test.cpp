@@ -50,7 +50,7 @@ TEST(ShowText, NoTextOnAnyVectorTarget) {
 TEST(ShowText, BitmapsAndPdfStillScan) {
   for (const std::string action : {"pngf", "pdff"}) {
     const std::string path = WriteSymbol("plain." + action, action, {"-showtext", "0"});
-    const std::string image = action == "pdff" ? RasterisePdf(path) : EnlargeBitmap(path);
+    const std::string image = Rasterise(path);
     const auto read = ZxingRead(image);
     ASSERT_EQ(read.size(), 1u) << action << ": " << Describe(read);
     EXPECT_EQ(read[0].text, "5901234123457") << action;

@@ -14,7 +14,7 @@ pc=$(find "$work/prefix" -name kestrova-barcode.pc)
 libdir=$(dirname "$(dirname "$pc")")
 export PKG_CONFIG_PATH="$(dirname "$pc")" LD_LIBRARY_PATH="$libdir" SOURCE_DATE_EPOCH=1796584560
 
-cc -std=c11 -D_POSIX_C_SOURCE=200809L -o "$work/pkg_config_test" "$tests/library_bytes_test.c" "$tests/c_support.c" \
+cc -std=c11 -D_POSIX_C_SOURCE=200809L -o "$work/pkg_config_test" "$tests/library_bytes_test.c" \
   $(pkg-config --cflags --libs kestrova-barcode)
 "$work/pkg_config_test" "$program" "$work/bytes"
 

@@ -2,15 +2,55 @@
    action gives the same bytes and the same warnings, refused data gives the
    command line's reason, and what the command line would not take is refused.
    Run as: library_bytes_test PROGRAM FOLDER (SOURCE_DATE_EPOCH set). */
+#include <fcntl.h>
 #include <kestrova/barcode.h>
-
+#include <spawn.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "c_support.h"
+extern char **environ;
 
-enum { kMaxOptions = 6, kMaxArguments = 2 * kMaxOptions + 6 };
+/* Reports a failed expectation; returns 1, to be added to the failures. */
+static int Fail(const char *what, const char *detail) {
+  fprintf(stderr, "FAILED: %s: %s\n", what, detail);
+  return 1;
+}
+
+/* The whole file (malloc'd, NUL after the end), or NULL. */
+static unsigned char *ReadWhole(const char *path, size_t *size) {
+  FILE *file = fopen(path, "rb");
+  if (file == NULL) return NULL;
+  fseek(file, 0, SEEK_END);
+  const long length = ftell(file);
+  rewind(file);
+  unsigned char *bytes = length < 0 ? NULL : malloc((size_t)length + 1);
+  if (bytes != NULL) {
+    *size = fread(bytes, 1, (size_t)length, file);
+    bytes[*size] = 0;
+  }
+  fclose(file);
+  return bytes;
+}
+
+/* Runs argv (NULL-terminated), stdout discarded and stderr kept in stderr_path;
+   the exit status, or -1. */
+static int Run(const char *const *argv, const char *stderr_path) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_path, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  pid_t child;
+  const int started = posix_spawn(&child, argv[0], &actions, NULL, (char *const *)argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  if (started != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+enum { kMaxOptions = 5, kMaxArguments = 2 * kMaxOptions + 6 };
 
 struct option {
   const char *name;
@@ -20,61 +60,46 @@ struct option {
 struct request_case {
   const char *label;
   struct option options[kMaxOptions];
+  int refused; /* 1: by every action; 2: for a bitmap's limits alone */
 };
 
 /* The documents first, then the bitmaps (from index 3). */
 static const char *const kActions[] = {"epsf", "svgf", "pdff", "pngf", "jpeg", "tiff"};
 
 static const struct request_case kDrawn[] = {
-    {"ean13", {{"type", "EAN-13"}, {"data", "590123412345"}, {"addon", "12"}, {"scale", "120"}}},
-    {"qr", {{"type", "QRCode"}, {"data", "Hello World"}, {"colmode", "1"}, {"fcolcomponent1", "0.8"}}},
-    {"datamatrix", {{"type", "DataMatrix"}, {"data", "123456"}, {"dpi", "300"}}},
-    {"pdf417", {{"type", "PDF417"}, {"data", "PDF417 test"}, {"trim", "20"}}},
-    {"databar", {{"type", "Databar-Omnidirectional"}, {"data", "0123456789012"}}},
-    {"code128", {{"type", "Code-128"}, {"data", "Abc123"}, {"fontsize", "14"}, {"colmode", "2"}}},
+    {"ean13", {{"type", "EAN-13"}, {"data", "590123412345"}, {"addon", "12"}, {"scale", "120"}}, 0},
+    {"qr", {{"type", "QRCode"}, {"data", "Hello World"}, {"colmode", "1"}, {"fcolcomponent1", "0.8"}}, 0},
+    {"datamatrix", {{"type", "DataMatrix"}, {"data", "123456"}, {"dpi", "300"}}, 0},
+    {"pdf417", {{"type", "PDF417"}, {"data", "PDF417 test"}, {"trim", "20"}}, 0},
+    {"databar", {{"type", "Databar-Omnidirectional"}, {"data", "0123456789012"}}, 0},
+    {"code128", {{"type", "Code-128"}, {"data", "Abc123"}, {"fontsize", "14"}, {"colmode", "2"}}, 0},
     /* A clamped value and a check digit replaced: both warned about. */
-    {"warned", {{"type", "EAN-13"}, {"data", "5901234123458"}, {"scale", "200"}}},
-};
-
-/* Refused data: the reason is the command line's error line up to its "; ". */
-struct refused_case {
-  struct request_case request;
-  int bitmaps_only; /* refused for a bitmap's limits alone */
+    {"warned", {{"type", "EAN-13"}, {"data", "5901234123458"}, {"scale", "200"}}, 0},
 };
 
 #define KBC_TEN_WORDS "Kestrova Kestrova Kestrova Kestrova Kestrova Kestrova Kestrova Kestrova Kestrova Kestrova "
 
-static const struct refused_case kRefused[] = {
-    {{"letters", {{"type", "EAN-13"}, {"data", "abc"}}}, 0},
-    {{"toolarge", {{"type", "QRCode"}, {"data", KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS},
-                   {"dpi", "2400"}, {"scale", "150"}}},
-     1},
+static const struct request_case kRefused[] = {
+    {"letters", {{"type", "EAN-13"}, {"data", "abc"}}, 1},
+    {"toolarge", {{"type", "QRCode"}, {"data", KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS KBC_TEN_WORDS},
+                  {"dpi", "2400"}, {"scale", "150"}}, 2},
 };
 
-static struct request_case With(struct request_case base, const char *name, const char *value) {
-  for (int i = 0; i < kMaxOptions; ++i) {
-    if (base.options[i].name == NULL) {
-      base.options[i].name = name;
-      base.options[i].value = value;
-      break;
-    }
-  }
-  return base;
-}
-
-static kbc_request *NewRequest(const struct request_case *request_case) {
+/* The case's options, and -output when given. */
+static kbc_request *NewRequest(const struct request_case *request_case, const char *output) {
   kbc_request *request = kbc_request_new();
   for (int i = 0; i < kMaxOptions && request_case->options[i].name != NULL; ++i) {
     if (kbc_request_set(request, request_case->options[i].name, request_case->options[i].value) != 0) {
-      test_fail(request_case->label, kbc_request_error(request));
+      Fail(request_case->label, kbc_request_error(request));
     }
   }
+  if (output != NULL && kbc_request_set(request, "output", output) != 0) Fail("output", kbc_request_error(request));
   return request;
 }
 
 /* Runs the command line with the case's options; its stderr is left in err_path. */
 static int RunProgram(const char *program, const struct request_case *request_case, const char *action,
-                      const char *err_path) {
+                      const char *output, const char *err_path) {
   const char *argv[kMaxArguments] = {program};
   char dashed[kMaxOptions][32];
   int n = 1;
@@ -85,81 +110,57 @@ static int RunProgram(const char *program, const struct request_case *request_ca
   }
   argv[n++] = "-action";
   argv[n++] = action;
+  argv[n++] = "-output";
+  argv[n++] = output;
   argv[n] = NULL;
-  return test_run(argv, err_path);
+  return Run(argv, err_path);
 }
 
-/* The command line's stderr of a drawn file: each library warning as a warning line. */
-static char *ExpectedWarnings(const char *warnings) {
-  static const char kPrefix[] = "KestrovaBarCode: warning: ";
-  char *text = calloc(sizeof kPrefix, strlen(warnings) + 1);
-  for (const char *line = warnings; *line != '\0';) {
-    const char *end = strchr(line, '\n');
-    strcat(text, kPrefix);
-    strncat(text, line, (size_t)(end - line) + 1);
-    line = end + 1;
-  }
-  return text;
-}
-
-static int CheckDrawn(const char *program, const char *folder, const struct request_case *base, const char *action) {
-  char path[512], err_path[sizeof path + 4], label[128];
+/* One case and action through the library and the command line. Drawn: the
+   same bytes, and each library warning as the program's warning line.
+   Refused: no bytes from either, and the program's one error line gives the
+   library's reason up to its "; ". */
+static int Check(const char *program, const char *folder, const struct request_case *base, const char *action) {
+  const int refused = base->refused != 0;
+  char path[512], err_path[sizeof path + 4], label[128], expected[4096] = "";
   snprintf(path, sizeof path, "%s/%s.%s", folder, base->label, action);
   snprintf(err_path, sizeof err_path, "%s.err", path);
-  snprintf(label, sizeof label, "%s %s", base->label, action);
-  const struct request_case request_case = With(*base, "output", path);
-  int failures = 0;
-
-  kbc_request *request = NewRequest(&request_case);
-  unsigned char *bytes = NULL;
-  size_t size = 0;
-  if (kbc_render(request, action, &bytes, &size) != 0) failures += test_fail(label, kbc_request_error(request));
-  if (RunProgram(program, &request_case, action, err_path) != 0) failures += test_fail(label, "the program failed");
-
-  size_t file_size = 0, err_size = 0;
-  unsigned char *file = test_read_file(path, &file_size);
-  unsigned char *err = test_read_file(err_path, &err_size);
-  if (file == NULL || bytes == NULL || file_size != size || memcmp(file, bytes, size) != 0) {
-    failures += test_fail(label, "the bytes differ from the program's file");
-  }
-  char *expected = ExpectedWarnings(kbc_request_warnings(request));
-  if (err == NULL || strcmp((const char *)err, expected) != 0) {
-    failures += test_fail(label, "the warnings differ from the program's stderr");
-    fprintf(stderr, "  program: %s  library: %s", err ? (const char *)err : "(none)\n", expected);
-  }
-  free(expected);
-  free(err);
-  free(file);
-  kbc_free(bytes);
-  kbc_request_free(request);
-  return failures;
-}
-
-static int CheckRefused(const char *program, const char *folder, const struct request_case *base, const char *action) {
-  char path[512], err_path[sizeof path + 4], label[128];
-  snprintf(path, sizeof path, "%s/%s.%s", folder, base->label, action);
-  snprintf(err_path, sizeof err_path, "%s.err", path);
-  snprintf(label, sizeof label, "refused %s %s", base->label, action);
-  const struct request_case request_case = With(*base, "output", path);
-  int failures = 0;
-
-  kbc_request *request = NewRequest(&request_case);
+  snprintf(label, sizeof label, "%s%s %s", refused ? "refused " : "", base->label, action);
+  kbc_request *request = NewRequest(base, path);
   unsigned char sentinel = 0;
-  unsigned char *bytes = &sentinel;
-  size_t size = 1;
-  if (kbc_render(request, action, &bytes, &size) != KBC_NOT_PRODUCED) failures += test_fail(label, "not refused");
-  if (bytes != NULL || size != 0) failures += test_fail(label, "bytes given for refused data");
-  if (RunProgram(program, &request_case, action, err_path) != 1) failures += test_fail(label, "the program did not fail");
-
-  size_t err_size = 0;
-  char *err = (char *)test_read_file(err_path, &err_size);
-  char expected[1024];
-  snprintf(expected, sizeof expected, "KestrovaBarCode: %s; \"%s\" ", kbc_request_error(request), path);
-  if (err == NULL || strncmp(err, expected, strlen(expected)) != 0 || strchr(err, '\n') != err + err_size - 1) {
-    failures += test_fail(label, "the reason differs from the program's error line");
+  unsigned char *bytes = refused ? &sentinel : NULL;
+  size_t size = (size_t)refused, file_size = 0, err_size = 0;
+  const int status = kbc_render(request, action, &bytes, &size);
+  const int exit_status = RunProgram(program, base, action, path, err_path);
+  unsigned char *file = ReadWhole(path, &file_size);
+  char *err = (char *)ReadWhole(err_path, &err_size);
+  int failures = 0, same_err;
+  if (refused) {
+    if (status != KBC_NOT_PRODUCED || bytes != NULL || size != 0) failures += Fail(label, "not refused");
+    if (exit_status != 1) failures += Fail(label, "the program did not fail");
+    snprintf(expected, sizeof expected, "KestrovaBarCode: %s; \"%s\" ", kbc_request_error(request), path);
+    same_err = err != NULL && strncmp(err, expected, strlen(expected)) == 0 && strchr(err, '\n') == err + err_size - 1;
+  } else {
+    if (status != 0) failures += Fail(label, kbc_request_error(request));
+    if (exit_status != 0) failures += Fail(label, "the program failed");
+    if (file == NULL || bytes == NULL || file_size != size || memcmp(file, bytes, size) != 0) {
+      failures += Fail(label, "the bytes differ from the program's file");
+    }
+    for (const char *line = kbc_request_warnings(request); *line != '\0';) {
+      const char *end = strchr(line, '\n');
+      strcat(expected, "KestrovaBarCode: warning: ");
+      strncat(expected, line, (size_t)(end - line) + 1);
+      line = end + 1;
+    }
+    same_err = err != NULL && strcmp(err, expected) == 0;
+  }
+  if (!same_err) {
+    failures += Fail(label, "the library's messages differ from the program's stderr");
     fprintf(stderr, "  program: %s  library: %s\n", err ? err : "(none)\n", expected);
   }
   free(err);
+  free(file);
+  if (bytes != &sentinel) kbc_free(bytes);
   kbc_request_free(request);
   return failures;
 }
@@ -200,7 +201,7 @@ static int CheckInvalid(void) {
     size_t size = 0;
     if (status == 0) status = kbc_render(request, call->action, &bytes, &size);
     if (status != KBC_INVALID || bytes != NULL || strstr(kbc_request_error(request), call->reason) == NULL) {
-      failures += test_fail(call->reason, kbc_request_error(request));
+      failures += Fail(call->reason, kbc_request_error(request));
     }
     kbc_free(bytes);
     kbc_request_free(request);
@@ -218,42 +219,36 @@ static int CheckSizes(void) {
   int failures = 0;
   for (size_t i = 0; i < sizeof kDrawn / sizeof *kDrawn; ++i) {
     if (strcmp(kDrawn[i].label, "datamatrix") == 0) continue; /* drawn at 300 dpi */
-    kbc_request *request = NewRequest(&kDrawn[i]);
+    kbc_request *request = NewRequest(&kDrawn[i], NULL);
     double width = 0, height = 0;
     unsigned char *png = NULL;
     size_t size = 0;
     if (kbc_check(request, &width, &height) != 0 || kbc_render(request, "pngf", &png, &size) != 0 || size < 24 ||
         BigEndian32(png + 16) != (unsigned long)width || BigEndian32(png + 20) != (unsigned long)height) {
-      failures += test_fail(kDrawn[i].label, "kbc_check's size is not the PNG's");
+      failures += Fail(kDrawn[i].label, "kbc_check's size is not the PNG's");
     }
     kbc_free(png);
     kbc_request_free(request);
   }
-  kbc_request *refused = NewRequest(&kRefused[0].request);
+  kbc_request *refused = NewRequest(&kRefused[0], NULL);
   double width = 1, height = 1;
   if (kbc_check(refused, &width, &height) != KBC_NOT_PRODUCED || width != 0 || height != 0 ||
       strstr(kbc_request_error(refused), "the data cannot be drawn as EAN-13") == NULL) {
-    failures += test_fail("check of refused data", kbc_request_error(refused));
+    failures += Fail("check of refused data", kbc_request_error(refused));
   }
   kbc_request_free(refused);
   return failures;
 }
 
 int main(int argc, char **argv) {
-  if (argc != 3) return test_fail("arguments", "library_bytes_test PROGRAM FOLDER");
+  if (argc != 3) return Fail("arguments", "library_bytes_test PROGRAM FOLDER");
   const char *program = argv[1];
   const char *folder = argv[2];
   int failures = 0;
-  for (size_t c = 0; c < sizeof kDrawn / sizeof *kDrawn; ++c) {
-    for (size_t a = 0; a < sizeof kActions / sizeof *kActions; ++a) {
-      failures += CheckDrawn(program, folder, &kDrawn[c], kActions[a]);
-    }
-  }
-  for (size_t c = 0; c < sizeof kRefused / sizeof *kRefused; ++c) {
-    for (size_t a = 0; a < sizeof kActions / sizeof *kActions; ++a) {
-      const int bitmap = a >= 3;
-      if (kRefused[c].bitmaps_only && !bitmap) continue;
-      failures += CheckRefused(program, folder, &kRefused[c].request, kActions[a]);
+  for (size_t a = 0; a < sizeof kActions / sizeof *kActions; ++a) {
+    for (size_t c = 0; c < sizeof kDrawn / sizeof *kDrawn; ++c) failures += Check(program, folder, &kDrawn[c], kActions[a]);
+    for (size_t c = 0; c < sizeof kRefused / sizeof *kRefused; ++c) {
+      if (a >= 3 || kRefused[c].refused == 1) failures += Check(program, folder, &kRefused[c], kActions[a]);
     }
   }
   failures += CheckInvalid();

@@ -7,8 +7,6 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "c_support.h"
-
 struct mixed_request {
   const char *type;
   const char *data;
@@ -27,6 +25,11 @@ static const struct mixed_request kMixed[] = {
     {"Code-39", "KBC39", "pngf"},
 };
 enum { kMixedCount = sizeof kMixed / sizeof *kMixed };
+
+static int Fail(const char *what, const char *detail) {
+  fprintf(stderr, "FAILED: %s: %s\n", what, detail);
+  return 1;
+}
 
 /* FNV-1a: a render is compared by its hash and length. */
 static uint64_t Hash(const unsigned char *bytes, size_t size) {
@@ -68,7 +71,7 @@ static void *Work(void *argument) {
 }
 
 int main(int argc, char **argv) {
-  if (argc != 3) return test_fail("arguments", "library_threads_test THREADS RENDERS_PER_THREAD");
+  if (argc != 3) return Fail("arguments", "library_threads_test THREADS RENDERS_PER_THREAD");
   const size_t threads = strtoul(argv[1], NULL, 10);
   const size_t renders = strtoul(argv[2], NULL, 10);
   /* A PDF carries its creation time: one fixed time for every render, so that
@@ -78,16 +81,16 @@ int main(int argc, char **argv) {
   int failures = 0;
   for (size_t i = 0; i < kMixedCount; ++i) {
     expected[i] = RenderHash(i);
-    if (expected[i] == 0) failures += test_fail(kMixed[i].type, "not rendered on one thread");
+    if (expected[i] == 0) failures += Fail(kMixed[i].type, "not rendered on one thread");
   }
   struct worker *workers = calloc(threads, sizeof *workers);
   for (size_t t = 0; t < threads; ++t) {
     workers[t] = (struct worker){.first = t, .renders = renders, .expected = expected};
-    if (pthread_create(&workers[t].thread, NULL, Work, &workers[t]) != 0) return test_fail("threads", "not started");
+    if (pthread_create(&workers[t].thread, NULL, Work, &workers[t]) != 0) return Fail("threads", "not started");
   }
   for (size_t t = 0; t < threads; ++t) {
     pthread_join(workers[t].thread, NULL);
-    if (workers[t].mismatches != 0) failures += test_fail("threads", "a render differs from one thread's");
+    if (workers[t].mismatches != 0) failures += Fail("threads", "a render differs from one thread's");
   }
   free(workers);
   printf("%zu threads x %zu renders: %d failures\n", threads, renders, failures);

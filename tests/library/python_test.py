@@ -10,6 +10,7 @@ import pytest
 import kestrova_barcode
 
 PROGRAM = os.environ["KBC_EXECUTABLE"]
+os.environ["SOURCE_DATE_EPOCH"] = "1796584560"  # one date in the module's documents and the program's
 ACTIONS = ["epsf", "svgf", "pdff", "pngf", "jpeg", "tiff"]
 
 DRAWN = [
@@ -25,13 +26,7 @@ def program(type, data, action, path, options):
     arguments = [PROGRAM, "-type", type, "-data", data, "-action", action, "-output", path]
     for name, value in options.items():
         arguments += ["-" + name, str(int(value) if isinstance(value, bool) else value)]
-    return subprocess.run([os.fsencode(a) if isinstance(a, str) else a for a in arguments],
-                          capture_output=True, env=dict(os.environ, SOURCE_DATE_EPOCH="1796584560"))
-
-
-@pytest.fixture(autouse=True)
-def fixed_date(monkeypatch):
-    monkeypatch.setenv("SOURCE_DATE_EPOCH", "1796584560")
+    return subprocess.run([os.fsencode(a) if isinstance(a, str) else a for a in arguments], capture_output=True)
 
 
 @pytest.mark.parametrize("action", ACTIONS)

@@ -38,8 +38,7 @@ class ReadmeLibrary : public testing::Test {
   void SetUp() override {
     if (std::string(KBC_SHARED_LIBRARY).empty()) GTEST_SKIP() << "no shared library in this build";
     readme_ = test::ReadFile(KBC_GOLDEN_DIR "/../../README.md");
-    folder_ = test::TempDir() + "/readme-library";
-    std::filesystem::create_directories(folder_);
+    folder_ = test::FreshFolder("readme-library");
   }
 
   std::string readme_;

@@ -56,7 +56,7 @@ TEST_P(FractionalScale, EveryScaleFrom100To150Reads) {
     const std::string where = "scale " + std::to_string(scale);
     const std::string path = WriteSymbol("fraction.png", "pngf", {"-scale", std::to_string(scale)}, row.symbol);
     std::string log;
-    const std::string bordered = EnlargeSmoothly(path, 400, &log);
+    const std::string bordered = EnlargeBitmap(path, 400, &log, true);
     ASSERT_FALSE(bordered.empty()) << where << log;
     bool read = false;
     std::string tried;

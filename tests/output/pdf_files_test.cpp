@@ -74,7 +74,7 @@ TEST(PdfFiles, FileAndClipboardScanWithRgbColours) {
     std::ofstream(pasted, std::ios::binary) << RunProgram(paste).out;
     for (const std::string& pdf : {file, pasted}) {
       std::string log;
-      const std::string png = RasterisePdf(pdf, &log);
+      const std::string png = Rasterise(pdf, &log);
       for (const auto& results : {ZxingRead(png), ZbarRead(png)}) {
         ASSERT_EQ(results.size(), 1u) << pdf << ": " << Describe(results) << log;
         EXPECT_EQ(results[0].text, "5901234123457") << pdf;

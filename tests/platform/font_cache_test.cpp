@@ -3,6 +3,7 @@
 // with a cold cache, a warm one and a damaged one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -18,13 +19,6 @@ namespace kbc {
 namespace {
 
 using test::WriteFile;
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
 
 TEST(FontCache, EntriesHoldOnlyUnderTheirStampAndFile) {
   const std::string dir = test::TempDir();
@@ -128,10 +122,7 @@ std::vector<std::string> LoadedLibraries(const std::vector<std::string>& args, c
 }
 
 bool Holds(const std::vector<std::string>& names, const std::string& prefix) {
-  for (const std::string& name : names) {
-    if (name.rfind(prefix, 0) == 0) return true;
-  }
-  return false;
+  return std::ranges::any_of(names, [&](const std::string& name) { return name.starts_with(prefix); });
 }
 
 // With warm caches, EPS, SVG and PNG files of a linear symbol map none of the
@@ -188,7 +179,9 @@ TEST(FontCache, OutputsDoNotDependOnTheCacheState) {
   EXPECT_EQ(png("warm.png"), coldBitmap);
 
   const std::string fonts = cacheHome + "/KestrovaBarCode/fonts";
-  WriteFile(fonts, Replaced(test::ReadFile(fonts), "=DejaVuSans", "=Tampered"));
+  std::string tampered = test::ReadFile(fonts);
+  ASSERT_NE(tampered.find("=DejaVuSans"), std::string::npos);
+  WriteFile(fonts, tampered.replace(tampered.find("=DejaVuSans"), 11, "=Tampered"));
   EXPECT_EQ(svg({}), cold) << "an entry changed since it was written fails the checksum";
   EXPECT_EQ(svg({"FC_LANG=fr"}), cold) << "another setup ignores the entry";
   WriteFile(fonts, "KestrovaBarCode fonts 2\n=garbage\n");

@@ -55,8 +55,6 @@ TEST(TextCodes, MacRomanAndUtf8RoundTrip) {
   for (int b = 0; b < 256; ++b) all.push_back(char(b));
   const std::u32string text = DecodeMacRoman(all);
   ASSERT_EQ(text.size(), 256u);
-  EXPECT_EQ(text[0xDB], U'\u20AC');
-  EXPECT_EQ(text[0xF0], U'\uF8FF');
   EXPECT_EQ(EncodeMacRoman(text), all);
   EXPECT_EQ(EncodeMacRoman(U"\u2126"), std::string("\xBD"));  // Ohm sign shares omega's byte
   EXPECT_FALSE(EncodeMacRoman(U"\u4E00").has_value());

@@ -1,6 +1,6 @@
 #include "support/decoders.h"
 
-#include <cctype>
+#include <sstream>
 
 #include "support/process.h"
 
@@ -13,16 +13,11 @@ std::string Run(const std::vector<std::string>& args, const std::string& output,
   return result.status == 0 ? output : std::string();
 }
 
+// ZXingReader prints the bytes as hexadecimal pairs separated by spaces.
 std::string HexToBytes(const std::string& hex) {
   std::string bytes;
-  for (std::size_t i = 0; i + 1 < hex.size();) {
-    if (!std::isxdigit(static_cast<unsigned char>(hex[i]))) {
-      ++i;
-      continue;
-    }
-    bytes.push_back(char(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    i += 2;
-  }
+  std::istringstream pairs(hex);
+  for (unsigned value = 0; pairs >> std::hex >> value;) bytes.push_back(char(value));
   return bytes;
 }
 
@@ -41,35 +36,25 @@ std::string Attribute(const std::string& element, const std::string& name) {
 
 }  // namespace
 
-std::string RasteriseSvg(const std::string& svgPath, std::string* log) {
-  const std::string png = svgPath + ".png";
-  return Run({"rsvg-convert", "-b", "white", "-z", "4", "-o", png, svgPath}, png, log);
+std::string Rasterise(const std::string& path, std::string* log) {
+  const std::string kind = path.substr(path.rfind('.'), 4), png = path + ".png";
+  if (kind == ".svg") return Run({"rsvg-convert", "-b", "white", "-z", "4", "-o", png, path}, png, log);
+  if (kind == ".eps") {
+    return Run({"gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-dEPSCrop", "-sDEVICE=png16m", "-r288",
+                "-sOutputFile=" + png, path},
+               png, log);
+  }
+  if (kind == ".pdf") return Run({"pdftoppm", "-r", "288", "-png", "-singlefile", path, path}, png, log);
+  return EnlargeBitmap(path, 400, log);
 }
 
-std::string RasteriseEps(const std::string& epsPath, std::string* log) {
-  const std::string png = epsPath + ".png";
-  return Run({"gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-dEPSCrop", "-sDEVICE=png16m", "-r288",
-              "-sOutputFile=" + png, epsPath},
-             png, log);
-}
-
-std::string RasterisePdf(const std::string& pdfPath, std::string* log) {
-  const std::string stem = pdfPath + ".page";
-  return Run({"pdftoppm", "-r", "288", "-png", "-singlefile", pdfPath, stem}, stem + ".png", log);
-}
-
-std::string EnlargeBitmap(const std::string& imagePath, int percent, std::string* log) {
-  const std::string png = imagePath + ".large.png";
-  return Run({"convert", imagePath, "-background", "white", "-flatten", "-scale", std::to_string(percent) + "%",
-              "-bordercolor", "white", "-border", "40", png},
-             png, log);
-}
-
-std::string EnlargeSmoothly(const std::string& imagePath, int percent, std::string* log) {
-  const std::string png = imagePath + ".smooth.png";
-  return Run({"convert", imagePath, "-background", "white", "-flatten", "-filter", "triangle", "-resize",
-              std::to_string(percent) + "%", "-bordercolor", "white", "-border", "40", png},
-             png, log);
+std::string EnlargeBitmap(const std::string& imagePath, int percent, std::string* log, bool smooth) {
+  const std::string png = imagePath + (smooth ? ".smooth.png" : ".large.png"), size = std::to_string(percent) + "%";
+  std::vector<std::string> args{"convert", imagePath, "-background", "white", "-flatten"};
+  if (smooth) args.insert(args.end(), {"-filter", "triangle", "-resize", size});
+  if (!smooth) args.insert(args.end(), {"-scale", size});
+  args.insert(args.end(), {"-bordercolor", "white", "-border", "40", png});
+  return Run(args, png, log);
 }
 
 std::vector<Decoded> ZxingRead(const std::string& imagePath, const std::vector<std::string>& options) {
@@ -78,17 +63,12 @@ std::vector<Decoded> ZxingRead(const std::string& imagePath, const std::vector<s
   args.push_back(imagePath);
   const ProcessResult result = RunProgram(args);
   std::vector<Decoded> found;
-  std::size_t start = 0;
-  while (start < result.out.size()) {
-    auto end = result.out.find('\n', start);
-    if (end == std::string::npos) end = result.out.size();
-    const std::string line = result.out.substr(start, end - start);
-    start = end + 1;
+  std::istringstream lines(result.out);
+  for (std::string line; std::getline(lines, line);) {
     if (line.starts_with("Text:")) {
-      found.emplace_back();
       std::string text = ValueAfter(line, "Text:");
       if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
-      found.back().text = text;
+      found.emplace_back().text = text;
     } else if (found.empty()) {
       continue;
     } else if (line.starts_with("Bytes:")) {
@@ -113,16 +93,13 @@ std::vector<Decoded> ZbarRead(const std::string& imagePath) {
   for (auto at = xml.find("<symbol "); at != std::string::npos; at = xml.find("<symbol ", at + 1)) {
     const auto close = xml.find("</symbol>", at);
     const std::string element = xml.substr(at, close - at);
-    Decoded decoded;
-    decoded.format = Attribute(element, "type");
-    const auto dataStart = element.find("<data");
-    const auto cdata = element.find("<![CDATA[", dataStart);
+    const auto cdata = element.find("<![CDATA[", element.find("<data"));
     const auto cdataEnd = element.find("]]>", cdata);
+    Decoded& decoded = found.emplace_back();
+    decoded.format = Attribute(element, "type");
     if (cdata != std::string::npos && cdataEnd != std::string::npos) {
-      decoded.text = element.substr(cdata + 9, cdataEnd - cdata - 9);
+      decoded.text = decoded.bytes = element.substr(cdata + 9, cdataEnd - cdata - 9);
     }
-    decoded.bytes = decoded.text;
-    found.push_back(std::move(decoded));
   }
   return found;
 }

@@ -1,7 +1,6 @@
-// Random draws from a fixed seed for the differential tests. std::mt19937's
-// output is fixed by the standard but the <random> distributions are not, so
-// the draws are made here from the raw numbers: the same cases on every
-// standard library.
+// Random draws for the differential tests, made from std::mt19937's raw numbers
+// (fixed by the standard, unlike the <random> distributions): the same cases on
+// every standard library.
 #pragma once
 
 #include <cstdint>

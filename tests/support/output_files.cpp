@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 
 #include "support/decoders.h"
 #include "support/process.h"
@@ -35,24 +34,19 @@ void ExpectGoldenFiles(std::span<const GoldenCase> cases) {
       const ProcessResult run = RunKbc(WithOutput(golden.args, action, path), kFixedDate);
       ASSERT_EQ(run.status, 0) << file << ": " << run.err;
       const std::string expectedPath = std::string(KBC_GOLDEN_DIR) + "/" + file;
-      if (regenerate) std::ofstream(expectedPath, std::ios::binary) << ReadFile(path);
+      if (regenerate) WriteFile(expectedPath, ReadFile(path));
       EXPECT_EQ(ReadFile(path), ReadFile(expectedPath)) << file;
     }
   }
 }
 
 std::string WriteAndRasterise(const std::vector<std::string>& args, const std::string& action) {
-  const std::string extension = "." + action.substr(0, 3);
-  const std::string path = TempDir() + "/read" + extension;
+  const std::string path = TempDir() + "/read." + action.substr(0, 3);
   const ProcessResult run = RunKbc(WithOutput(args, action, path));
   EXPECT_EQ(run.status, 0) << run.err;
   if (run.status != 0) return {};
   std::string log;
-  // Our bitmaps have one to three pixels per module: enlarged by pixel replication.
-  const std::string png = extension == ".svg"   ? RasteriseSvg(path, &log)
-                          : extension == ".eps" ? RasteriseEps(path, &log)
-                          : extension == ".pdf" ? RasterisePdf(path, &log)
-                                                : EnlargeBitmap(path, 400, &log);
+  const std::string png = Rasterise(path, &log);
   EXPECT_FALSE(png.empty()) << log;
   return png;
 }

@@ -22,13 +22,11 @@ struct GoldenCase {
   std::vector<std::string> args;
 };
 
-// Each case written as EPS and SVG at the fixed date must equal its files, read
-// against the layout rules by hand before they were committed.
-// KBC_REGENERATE_GOLDEN=1 rewrites them; review the diff.
+// Each case written as EPS and SVG at the fixed date must equal its files, checked
+// by hand when committed; KBC_REGENERATE_GOLDEN=1 rewrites them (review the diff).
 void ExpectGoldenFiles(std::span<const GoldenCase> cases);
 
-// The file an action ("svgf", "epsf", "pngf", "pdff") writes, as a PNG on white
-// with several pixels per module; empty, after a test failure, when a step failed.
+// The file an action writes, through Rasterise; empty, after a test failure, when a step failed.
 std::string WriteAndRasterise(const std::vector<std::string>& args, const std::string& action);
 
 // "TYPE:data" of every symbol zbarimg reports, sorted.

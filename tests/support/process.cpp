@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 extern char** environ;
 
@@ -30,11 +30,9 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
   std::vector<char*> argv;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
-  std::vector<std::string> envStore;
-  for (char** e = environ; *e; ++e) envStore.emplace_back(*e);
-  for (const auto& e : extraEnv) envStore.push_back(e);
   std::vector<char*> envp;
-  for (auto& e : envStore) envp.push_back(e.data());
+  for (char** e = environ; *e; ++e) envp.push_back(*e);
+  for (const auto& e : extraEnv) envp.push_back(const_cast<char*>(e.c_str()));
   envp.push_back(nullptr);
 
   pid_t pid = 0;
@@ -78,38 +76,24 @@ ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std
   return RunProgram(all, extraEnv);
 }
 
-bool HaveProgram(const std::string& name) {
-  return RunProgram({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
-}
-
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-namespace {
-
-// Empty when no directory could be made, so nothing is removed at exit.
-std::string MakeTempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kbc-test-XXXXXX").string();
-  return mkdtemp(pattern.data()) ? pattern : std::string();
-}
-
-void RemoveTempDir() {
-  std::error_code ignored;
-  if (!TempDir().empty()) std::filesystem::remove_all(TempDir(), ignored);
-}
-
-}  // namespace
-
 std::string TempDir() {
-  static const std::string root = MakeTempDir();
+  // Empty when no directory could be made, so nothing is removed at exit.
+  static const std::string root = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kbc-test-XXXXXX").string();
+    return mkdtemp(pattern.data()) ? pattern : std::string();
+  }();
   // Registered once root exists, so the handler runs before root is destroyed.
-  [[maybe_unused]] static const bool removedAtExit = std::atexit(RemoveTempDir) == 0;
+  [[maybe_unused]] static const bool removedAtExit = std::atexit([] {
+    std::error_code ignored;
+    if (!TempDir().empty()) std::filesystem::remove_all(TempDir(), ignored);
+  }) == 0;
   return root;
 }
 

@@ -19,9 +19,6 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
 // Runs the built KestrovaBarCode with the given arguments.
 ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {});
 
-// Whether a program can be found on PATH.
-bool HaveProgram(const std::string& name);
-
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, std::string_view bytes);
 

@@ -4,34 +4,16 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 
 #include "support/decoders.h"
 #include "support/process.h"
 
 namespace kbc::test {
-namespace {
-
-bool IsEscapeLetter(char c) { return c == 'r' || c == 'n' || c == 't' || c == 'f' || c == 'v'; }
-
-std::string BatchLine(const std::string& bytes) {
-  std::string line;
-  for (const char c : bytes) {
-    if (c == '\r') {
-      line += "\\r";
-    } else if (c == '\n') {
-      line += "\\n";
-    } else {
-      line += c;
-    }
-  }
-  return line;
-}
-
-}  // namespace
 
 std::string WithoutEscapes(std::string data) {
   for (std::size_t i = 0; i + 1 < data.size(); ++i) {
-    if (data[i] == '\\' && IsEscapeLetter(data[i + 1])) data[i] = '/';
+    if (data[i] == '\\' && std::string_view("rntfv").find(data[i + 1]) != std::string_view::npos) data[i] = '/';
   }
   return data;
 }
@@ -42,7 +24,8 @@ void ExpectRoundTrips(const std::vector<std::string>& symbol, const std::string&
   std::string batch;
   for (const RoundTripCase& c : cases) {
     ASSERT_EQ(WithoutEscapes(c.bytes), c.bytes) << c.kind << ": the data holds an escape";
-    batch += BatchLine(c.bytes) + "\n";
+    for (const char ch : c.bytes) batch += ch == '\r' ? "\\r" : ch == '\n' ? "\\n" : std::string(1, ch);
+    batch += '\n';
   }
   WriteFile(folder + "/data.txt", batch);
   std::vector<std::string> args = symbol;

@@ -12,11 +12,9 @@ struct RoundTripCase {
   std::string bytes;  // the data, and what the symbol must carry
 };
 
-// Every case one line of a batch file for one run of `symbol` ({"-type", ...}),
-// written as PNG, enlarged by pixel replication with a white border and read
-// by ZXingReader: one symbol of `format` whose raw bytes are the case's.
-// CR and LF go into the batch file as the escapes \r and \n; a backslash
-// before r, n, t, f or v would be read as an escape, so no case holds one.
+// Every case a line of one batch run of `symbol` ({"-type", ...}) as PNG, read by
+// ZXingReader as one symbol of `format` with the case's raw bytes. CR and LF go
+// in as the escapes \r and \n, so no case may hold another escape.
 void ExpectRoundTrips(const std::vector<std::string>& symbol, const std::string& format,
                       const std::vector<RoundTripCase>& cases);
 

@@ -2,6 +2,8 @@
 // placement put on a graphics context.
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,14 +16,12 @@ struct RecordedCall {
   double a = 0, b = 0, c = 0, d = 0;
   Colour colour{};
   std::u32string text;
-  double fontSize = 0;
 };
 
 class RecordingTarget final : public DrawingTarget {
  public:
   std::vector<RecordedCall> calls;
   bool antialias = true;
-  bool fontSmoothing = true;
 
   void Translate(double tx, double ty) override { Add("translate", tx, ty); }
   void Scale(double sx, double sy) override { Add("scale", sx, sy); }
@@ -30,39 +30,26 @@ class RecordingTarget final : public DrawingTarget {
   void SetFillColour(const Colour& colour) override { Add("fill", 0, 0, 0, 0, colour); }
   void SetStrokeColour(const Colour& colour) override { Add("stroke", 0, 0, 0, 0, colour); }
   void SetLineWidth(double width) override { Add("linewidth", width); }
-  void SetAntialias(bool on) override {
-    antialias = on;
-    Add("antialias", double(on));
-  }
-  void SetFontSmoothing(bool on) override {
-    fontSmoothing = on;
-    Add("smoothing", double(on));
-  }
+  void SetAntialias(bool on) override { Add("antialias", antialias = on); }
+  void SetFontSmoothing(bool on) override { Add("smoothing", on); }
   void FillRect(const Rect& r) override { Add("fillrect", r.x, r.y, r.width, r.height); }
   void StrokeRect(const Rect& r) override { Add("strokerect", r.x, r.y, r.width, r.height); }
   void StrokeSegment(Point from, Point to) override { Add("segment", from.x, from.y, to.x, to.y); }
-  void DrawText(std::u32string_view text, Point origin, std::u32string_view, double fontSize) override {
+  void DrawText(std::u32string_view text, Point origin, std::u32string_view, double) override {
     Add("text", origin.x, origin.y);
     calls.back().text = std::u32string(text);
-    calls.back().fontSize = fontSize;
   }
   TextMetrics MeasureText(std::u32string_view text, std::u32string_view, double fontSize) override {
     return {double(text.size()) * fontSize * 0.5, fontSize * 1.2};
   }
 
   void Add(std::string op, double a = 0, double b = 0, double c = 0, double d = 0, const Colour& colour = {}) {
-    RecordedCall call;
-    call.op = std::move(op);
-    call.a = a, call.b = b, call.c = c, call.d = d;
-    call.colour = colour;
-    calls.push_back(std::move(call));
+    calls.push_back({std::move(op), a, b, c, d, colour, {}});
   }
 
   std::vector<RecordedCall> Only(const std::string& op) const {
     std::vector<RecordedCall> found;
-    for (const RecordedCall& call : calls) {
-      if (call.op == op) found.push_back(call);
-    }
+    std::ranges::copy_if(calls, std::back_inserter(found), [&op](const RecordedCall& call) { return call.op == op; });
     return found;
   }
 };

@@ -16,9 +16,8 @@ std::vector<std::string> ZintModuleRows(const std::vector<std::string>& args);
 // Element widths (first element a bar) as a '1'/'0' module string.
 std::string ElementsAsModules(std::span<const std::uint8_t> elements);
 
-// The element widths of a '1'/'0' module string, from its first dark module;
-// trailing light modules are dropped. For comparing symbols whose wide elements
-// differ in width (narrow is 1, anything wider is 2 in the result).
+// The element widths of a '1'/'0' module string from its first to its last dark
+// module, narrow as 1 and anything wider as 2: for symbols whose wide elements differ.
 std::vector<std::uint8_t> NarrowWideSequence(const std::string& modules);
 
 }  // namespace kbc::test
