@@ -1,61 +1,17 @@
 #include "cli/batch.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <atomic>
-#include <chrono>
-#include <new>
-#include <thread>
-
+#include "cli/batch_pool.h"
 #include "core/string_ops.h"
-#include "platform/atomic_file.h"
 #include "platform/argument_text.h"
 
 namespace kbc {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-bool ReadAll(int fd, const std::function<void(std::string_view)>& feed) {
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n == 0) return true;
-    if (n > 0) {
-      feed({buffer, std::size_t(n)});
-    } else if (errno != EINTR) {
-      return false;
-    }
-  }
-}
-
-// The input file itself, so that no request's output replaces it.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool known = false;
-};
-
-FileIdentity IdentityOf(const std::string& path) {
-  struct stat info {};
-  if (path == "-" || stat(path.c_str(), &info) != 0) return {};
-  return {info.st_dev, info.st_ino, true};
-}
-
-bool IsSameFile(const FileIdentity& input, const std::string& path) {
-  const FileIdentity output = IdentityOf(path);
-  return input.known && output.known && input.device == output.device && input.inode == output.inode;
-}
-
 BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine) {
   BatchRequest request{batchLine.number, line.action, {}, {}, {}};
-  if (batchLine.tooLong) {
-    request.refusal.errors = {"the line is longer than " + std::to_string(kLongestBatchLine) +
-                              " bytes, more than any symbology takes; it was not read"};
+  if (batchLine.fault != BatchLineFault::None) {
+    request.refusal.errors = {BatchLineFaultReason(batchLine.fault)};
+    request.endsRun = true;
     return request;
   }
   request.path = BatchOutputPath(line.outputPath, batchLine.number);
@@ -67,65 +23,23 @@ BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine
   return request;
 }
 
-RequestResult DrawOne(BatchRequest request, const FileIdentity& input, BatchKind kind) {
-  if (!request.refusal.errors.empty()) return std::move(request.refusal);
-  if (IsSameFile(input, request.path)) {
-    return {false, {"\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten"},
-            std::move(request.refusal.warnings)};
-  }
-  RequestResult result = DrawRequest(request.action, request.path, std::move(request.settings));
-  result.warnings.insert(result.warnings.begin(), request.refusal.warnings.begin(), request.refusal.warnings.end());
-  return result;
-}
-
-// One line on a terminal, rewritten in place: lines done, rate, time left.
-class Progress {
- public:
-  Progress(TextOut& terminal, std::size_t total, std::string_view items, bool shown)
-      : terminal_(terminal), total_(total), items_(items), shown_(shown), start_(Clock::now()) {}
-
-  void Show(std::size_t done) {
-    const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
-    // Short batches finish before anyone would read a progress line.
-    if (!shown_ || seconds < 1 || done == 0) return;
-    const double rate = double(done) / seconds;
-    const auto left = std::size_t(double(total_ - done) / rate);
-    terminal_.Write("\rKestrovaBarCode: " + std::to_string(done) + "/" + std::to_string(total_) + " " + items_ + "s, " +
-                    std::to_string(std::size_t(rate)) + " per second, " + std::to_string(left) + " s left \x1b[K");
-    drawn_ = true;
-  }
-
-  void Erase() {
-    if (drawn_) terminal_.Write("\r\x1b[K");
-  }
-
- private:
-  TextOut& terminal_;
-  std::size_t total_;
-  std::string items_;
-  bool shown_;
-  Clock::time_point start_;
-  bool drawn_ = false;
-};
-
-std::size_t WorkerCount(int requested, std::size_t lines) {
-  const std::size_t wanted = requested > 0 ? std::size_t(requested) : std::max(1u, std::thread::hardware_concurrency());
-  return std::max<std::size_t>(1, std::min(wanted, lines));
-}
-
 }  // namespace
 
 void BatchLineSplitter::Feed(std::string_view bytes, std::vector<BatchLine>& lines) {
-  while (!bytes.empty()) {
+  while (!bytes.empty() && !stopped_) {
     const std::size_t end = bytes.find('\n');
     const std::string_view part = bytes.substr(0, end);
-    // One byte more than the limit is kept, for the CR that may end the line.
-    if (!tooLong_ && line_.size() + part.size() <= kLongestBatchLine + 1) {
-      line_ += part;
-    } else {
-      tooLong_ = true;
+    const BatchLineFault fault = part.find('\0') != std::string_view::npos ? BatchLineFault::NotText
+                                 // One byte more than the limit is kept, for the CR that may end the line.
+                                 : line_.size() + part.size() > kLongestBatchLine + 1 ? BatchLineFault::TooLong
+                                                                                      : BatchLineFault::None;
+    if (fault != BatchLineFault::None) {
+      lines.push_back({number_, {}, fault});
       line_.clear();
+      stopped_ = true;
+      return;
     }
+    line_ += part;
     if (end == std::string_view::npos) return;
     EndLine(lines);
     bytes.remove_prefix(end + 1);
@@ -133,20 +47,19 @@ void BatchLineSplitter::Feed(std::string_view bytes, std::vector<BatchLine>& lin
 }
 
 void BatchLineSplitter::Finish(std::vector<BatchLine>& lines) {
-  if (!line_.empty() || tooLong_) EndLine(lines);
+  if (!line_.empty()) EndLine(lines);
 }
 
 void BatchLineSplitter::EndLine(std::vector<BatchLine>& lines) {
   if (line_.ends_with('\r')) line_.pop_back();
-  tooLong_ = tooLong_ || line_.size() > kLongestBatchLine;
-  if (tooLong_) {
-    lines.push_back({number_, {}, true});
+  if (line_.size() > kLongestBatchLine) {
+    lines.push_back({number_, {}, BatchLineFault::TooLong});
+    stopped_ = true;
   } else if (!line_.empty()) {
-    lines.push_back({number_, line_, false});
+    lines.push_back({number_, line_, BatchLineFault::None});
   }
   ++number_;
   line_.clear();
-  tooLong_ = false;
 }
 
 std::vector<BatchLine> SplitBatchLines(std::string_view contents) {
@@ -155,6 +68,19 @@ std::vector<BatchLine> SplitBatchLines(std::string_view contents) {
   splitter.Feed(contents, lines);
   splitter.Finish(lines);
   return lines;
+}
+
+std::string BatchLineFaultReason(BatchLineFault fault) {
+  switch (fault) {
+    case BatchLineFault::TooLong:
+      return "the line is longer than " + std::to_string(kLongestBatchLine) +
+             " bytes, more than any symbology takes; the batch stops here";
+    case BatchLineFault::NotText:
+      return "the batch file is not a text file: the line holds a NUL byte; the batch stops here";
+    case BatchLineFault::None:
+      break;
+  }
+  return {};
 }
 
 std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
@@ -182,79 +108,38 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
   return path;
 }
 
-bool ReadBatchInput(const std::string& path, const std::function<void(std::string_view)>& feed) {
-  if (path == "-") return ReadAll(STDIN_FILENO, feed);
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool read = ReadAll(fd, feed);
-  close(fd);
-  return read;
-}
-
-int DrawBatch(std::size_t count, const std::function<BatchRequest(std::size_t)>& make, int threads,
-              const std::string& inputPath, BatchKind kind, TextOut& err) {
-  const FileIdentity input = IdentityOf(inputPath);
-  // The signal handlers that remove unfinished files stay installed for the
-  // whole batch instead of for each file.
-  const CleanupHandlers cleanup;
-  std::vector<std::size_t> numbers(count);
-  std::vector<RequestResult> results(count);
-  std::atomic<std::size_t> next = 0;
-  std::atomic<std::size_t> done = 0;
-  const auto work = [&] {
-    // After a cleanup signal the run is ending: no request starts.
-    for (std::size_t i = next++; i < count && !CleanupStarted(); i = next++) {
-      try {
-        BatchRequest request = make(i);
-        numbers[i] = request.number;
-        results[i] = DrawOne(std::move(request), input, kind);
-      } catch (const std::bad_alloc&) {
-        results[i] = {false, {"out of memory"}, {}};
-      }
-      ++done;
-    }
-  };
-  std::vector<std::jthread> workers;
-  const std::size_t workerCount = WorkerCount(threads, count);
-  for (std::size_t i = 0; i < workerCount; ++i) workers.emplace_back(work);
-
-  // Progress is shown only on a terminal; elsewhere the workers are simply awaited.
-  const bool onTerminal = err.IsTerminal();
-  Progress progress(err, count, kind.item, onTerminal);
-  while (onTerminal && done < count) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    progress.Show(done);
-  }
-  workers.clear();
-  progress.Erase();
-
-  bool allWritten = true;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string where = std::string(kind.item) + " " + std::to_string(numbers[i]) + ": ";
-    for (const std::string& error : results[i].errors) err.Write("KestrovaBarCode: " + where + OneLine(error) + '\n');
-    for (const std::string& warning : results[i].warnings) {
-      err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
-    }
-    allWritten = allWritten && results[i].written;
-  }
-  return allWritten ? kExitWritten : kExitNotProduced;
-}
-
 int RunBatch(const CommandLine& line, TextOut& err) {
-  std::vector<BatchLine> lines;
-  BatchLineSplitter splitter;
-  if (!ReadBatchInput(line.batchPath, [&](std::string_view bytes) { splitter.Feed(bytes, lines); })) {
+  BatchInput input(line.batchPath);
+  const auto cannotRead = [&] {
     err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
     return kExitNotProduced;
-  }
-  splitter.Finish(lines);
-  if (lines.empty()) {
+  };
+  if (!input.Opened()) return cannotRead();
+  BatchLineSplitter splitter;
+  std::vector<BatchLine> lines;
+  std::size_t nextLine = 0;
+  bool any = false;
+  bool ended = false;
+  // Reads on only when the lines read so far are all handed out.
+  const auto next = [&]() -> std::optional<BatchRequest> {
+    while (nextLine == lines.size()) {
+      lines.clear();
+      nextLine = 0;
+      if (ended || splitter.Stopped()) return std::nullopt;
+      if (!input.ReadPiece([&](std::string_view bytes) { splitter.Feed(bytes, lines); })) {
+        splitter.Finish(lines);
+        ended = true;
+      }
+    }
+    any = true;
+    return MakeLineRequest(line, lines[nextLine++]);
+  };
+  const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err);
+  if (input.Failed()) return cannotRead();
+  if (!any) {
     err.Write("KestrovaBarCode: warning: " + OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
-    return kExitWritten;
   }
-  return DrawBatch(
-      lines.size(), [&](std::size_t i) { return MakeLineRequest(line, lines[i]); }, line.threads, line.batchPath,
-      {"line", "batch file"}, err);
+  return status;
 }
 
 }  // namespace kbc

@@ -1,10 +1,13 @@
 #include "cli/csv_batch.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/batch_pool.h"
+#include "cli/csv_outputs.h"
 #include "cli/csv_rows.h"
 
 namespace kbc {
@@ -17,6 +20,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 std::string RunOptionReason(std::string_view name) {
   if (name == "batch" || name == "csv") return "each row is one request";
   if (name == "threads") return "the workers draw the whole file; give -threads on the command line";
+  if (name == "csvpaths") return "where the rows may write is the command line's to say";
   return {};
 }
 
@@ -59,11 +63,13 @@ std::string Cells(std::size_t count) { return std::to_string(count) + (count == 
 
 // The row's non-empty cells applied over the command line's options, as the
 // command line with them appended would read them.
-BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::string>& options, const CsvRow& row) {
+BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::string>& options,
+                            const OutputFolder& folder, const CsvRow& row) {
   BatchRequest request{row.number, OutputAction::None, {}, {}, {}};
   std::vector<std::string>& errors = request.refusal.errors;
   if (row.fault != CsvFault::None) {
     errors.push_back(CsvFaultReason(row.fault));
+    request.endsRun = CsvFaultStops(row.fault);
     return request;
   }
   if (row.cells.size() != options.size()) {
@@ -76,7 +82,11 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
   rowLine.valueWarnings.clear();
   rowLine.outputPath.clear();
   for (std::size_t i = 0; i < options.size(); ++i) {
-    if (!row.cells[i].empty()) ApplyOption(rowLine, options[i], row.cells[i]);
+    if (row.cells[i].empty()) continue;
+    if (options[i] == "-output" && !line.csvPathsAny) {
+      if (std::optional<std::string> refusal = folder.Refusal(row.cells[i])) errors.push_back(std::move(*refusal));
+    }
+    ApplyOption(rowLine, options[i], row.cells[i]);
   }
   for (auto& [option, warning] : rowLine.valueWarnings) request.refusal.warnings.push_back(std::move(warning));
   // A value the command line refuses (a -rotate of 45) refuses only its row.
@@ -102,20 +112,43 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
 }  // namespace
 
 int RunCsvBatch(const CommandLine& line, TextOut& err) {
-  std::vector<CsvRow> rows;
-  CsvRowSplitter splitter;
-  if (!ReadBatchInput(line.csvPath, [&](std::string_view bytes) { splitter.Feed(bytes, rows); })) {
+  BatchInput input(line.csvPath);
+  const auto cannotRead = [&] {
     err.Write("KestrovaBarCode: " + OneLine("cannot read the CSV file \"" + line.csvPath + "\"") + '\n');
     return kExitNotProduced;
-  }
-  splitter.Finish(rows);
+  };
+  if (!input.Opened()) return cannotRead();
+  CsvRowSplitter splitter;
+  std::vector<CsvRow> rows;
+  std::size_t nextRow = 0;
+  bool ended = false;
+  // The next row read, reading on only when the rows read so far are all handed out.
+  const auto nextRowRead = [&]() -> const CsvRow* {
+    while (nextRow == rows.size()) {
+      rows.clear();
+      nextRow = 0;
+      if (ended || splitter.Stopped()) return nullptr;
+      if (!input.ReadPiece([&](std::string_view bytes) { splitter.Feed(bytes, rows); })) {
+        splitter.Finish(rows);
+        ended = true;
+      }
+    }
+    return &rows[nextRow++];
+  };
   const auto warnEmpty = [&](std::string_view missing) {
+    if (input.Failed()) return cannotRead();
     err.Write("KestrovaBarCode: warning: " + OneLine("the CSV file \"" + line.csvPath + "\" " + std::string(missing)) +
               '\n');
     return kExitWritten;
   };
-  if (rows.empty()) return warnEmpty("has no rows");
-  const CsvColumns columns = ReadHeader(rows.front());
+  const CsvRow* header = nextRowRead();
+  if (!header) return warnEmpty("has no rows");
+  if (CsvFaultStops(header->fault)) {
+    err.Write("KestrovaBarCode: " + OneLine("the CSV file \"" + line.csvPath + "\": row 1: " +
+                                            CsvFaultReason(header->fault)) + '\n');
+    return kExitNotProduced;
+  }
+  const CsvColumns columns = ReadHeader(*header);
   if (!columns.errors.empty()) {
     for (const std::string& error : columns.errors) {
       err.Write("KestrovaBarCode: " + OneLine("the CSV file \"" + line.csvPath + "\": " + error) + '\n');
@@ -127,10 +160,27 @@ int RunCsvBatch(const CommandLine& line, TextOut& err) {
               OneLine("no -output path given, and the CSV file \"" + line.csvPath + "\" has no output column") + '\n');
     return kExitNotProduced;
   }
-  if (rows.size() == 1) return warnEmpty("has no rows after its header");
-  return DrawBatch(
-      rows.size() - 1, [&](std::size_t i) { return MakeRowRequest(line, columns.options, rows[i + 1]); },
-      line.threads, line.csvPath, {"row", "CSV file"}, err);
+  const OutputFolder folder(line.outputPath);
+  OutputClaims claims;
+  bool any = false;
+  const auto next = [&]() -> std::optional<BatchRequest> {
+    const CsvRow* row = nextRowRead();
+    if (!row) return std::nullopt;
+    any = true;
+    BatchRequest request = MakeRowRequest(line, columns.options, folder, *row);
+    // Claimed in row order, before any is drawn: the first row keeps its file.
+    if (request.refusal.errors.empty()) {
+      if (const std::optional<std::size_t> first = claims.Claim(folder.Absolute(request.path), request.number)) {
+        request.refusal.errors.push_back("the output \"" + request.path + "\" is row " + std::to_string(*first) +
+                                         "'s too; it was not written");
+      }
+    }
+    return request;
+  };
+  const int status = DrawBatch(input, next, line.threads, {"row", "CSV file"}, err);
+  if (input.Failed()) return cannotRead();
+  if (!any) return warnEmpty("has no rows after its header");
+  return status;
 }
 
 }  // namespace kbc

@@ -47,10 +47,23 @@ void CsvRowSplitter::EndRow(std::vector<CsvRow>& rows) {
   cells_.clear();
   blank_ = true;
   fault_ = CsvFault::None;
+  rowBytes_ = 0;
+}
+
+void CsvRowSplitter::Stop(CsvFault fault, std::vector<CsvRow>& rows) {
+  rows.push_back({number_, {}, fault});
+  cells_.clear();
+  cell_.clear();
+  stopped_ = true;
 }
 
 void CsvRowSplitter::Feed(std::string_view bytes, std::vector<CsvRow>& rows) {
   for (const char c : bytes) {
+    if (stopped_) return;
+    if (c == '\0' || ++rowBytes_ > kLongestCsvRow) {
+      Stop(c == '\0' ? CsvFault::NotText : CsvFault::LongRow, rows);
+      return;
+    }
     switch (state_) {
       case State::Quoted:
         if (c == '"') {
@@ -96,6 +109,7 @@ void CsvRowSplitter::Feed(std::string_view bytes, std::vector<CsvRow>& rows) {
 }
 
 void CsvRowSplitter::Finish(std::vector<CsvRow>& rows) {
+  if (stopped_) return;
   if (state_ == State::Quoted) {
     fault_ = CsvFault::OpenQuote;
     blank_ = false;
@@ -112,6 +126,8 @@ std::vector<CsvRow> SplitCsvRows(std::string_view contents) {
   return rows;
 }
 
+bool CsvFaultStops(CsvFault fault) { return fault == CsvFault::LongRow || fault == CsvFault::NotText; }
+
 std::string CsvFaultReason(CsvFault fault) {
   switch (fault) {
     case CsvFault::LongCell:
@@ -121,6 +137,11 @@ std::string CsvFaultReason(CsvFault fault) {
       return "the row has more than " + std::to_string(kMostCsvCells) + " cells; it was not read";
     case CsvFault::OpenQuote:
       return "a quoted cell is not closed before the end of the file; the row was not read";
+    case CsvFault::LongRow:
+      return "the row is longer than " + std::to_string(kLongestCsvRow) +
+             " bytes, more than any request takes; the file stops here";
+    case CsvFault::NotText:
+      return "the CSV file is not a text file: the row holds a NUL byte; the file stops here";
     case CsvFault::None:
       break;
   }

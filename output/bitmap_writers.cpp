@@ -139,6 +139,18 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
   return rendering;
 }
 
+}  // namespace
+
+std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check) {
+  if (!check.image) return 0;
+  const PixelSize pixels = PixelsFor(check.image->width, check.image->height, settings.dpi);
+  // A bitmap too large to draw is refused before anything is allocated.
+  if (!(pixels.wide >= 1 && pixels.high >= 1) || !pixels.Fits()) return 0;
+  return std::size_t(pixels.wide * pixels.high);
+}
+
+namespace {
+
 // PNG and JPEG hold RGB: the caller's record takes the converted colours too.
 FileRendering RenderRgbBitmap(BarcodeSettings& settings, const DataCheck& check, float width, float height,
                               const BitmapKind& kind) {

@@ -3,6 +3,7 @@
 // same bytes for the same request.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,6 +36,10 @@ FileRendering RenderEpsBytes(BarcodeSettings& settings, const DataCheck& check, 
                              float height);
 FileRendering RenderSvgBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
 FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+// The pixels of the bitmap a PNG, JPEG or TIFF writer draws for the request:
+// 0 when it draws none (the data cannot be drawn, or the bitmap is too large).
+std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check);
+
 FileRendering RenderPngBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
 FileRendering RenderJpegBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
 FileRendering RenderTiffBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);

@@ -48,7 +48,10 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
 }
 
 RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
-  PreparedRequest prepared = PrepareRequest(action, std::move(settings));
+  return DrawPreparedRequest(action, path, PrepareRequest(action, std::move(settings)));
+}
+
+RequestResult DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
   const WriteStatus status = CallWriter(action, path, prepared.settings, prepared.check);
   RequestResult result;
   if (!status.ok) {
@@ -59,6 +62,11 @@ RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeS
   result.warnings = std::move(prepared.warnings);
   if (!status.warning.empty()) result.warnings.push_back(status.warning);
   return result;
+}
+
+std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
+  const bool bitmap = action == OutputAction::Png || action == OutputAction::Jpeg || action == OutputAction::Tiff;
+  return bitmap ? BitmapPixelCount(prepared.settings, prepared.check) : 0;
 }
 
 RenderedRequest RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {

@@ -3,6 +3,7 @@
 // memory (the library). Both go through PrepareRequest.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,11 @@ struct RequestResult {
 // Draws the request with the action's writer into path, and says what went
 // wrong or what was encoded differently.
 RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings);
+RequestResult DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared);
+
+// The pixels of the bitmap the action's writer draws for the request; 0 for
+// the actions that draw none.
+std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared);
 
 // A file action's bytes in memory: what DrawRequest would write to path (whose
 // last component is the EPS title). No bytes, with the reason, when the file

@@ -162,12 +162,12 @@ std::optional<std::int16_t> QuarterTurnsOf(std::u32string_view value) {
 }
 
 // Every option ApplyOption reads, for naming the nearest to a misspelt one.
-constexpr std::array<std::string_view, 33> kOptionNames = {
+constexpr std::array<std::string_view, 34> kOptionNames = {
     "-action", "-type", "-data", "-addon", "-scale", "-trim", "-disp", "-antialiasoff", "-fontsmoothoff",
     "-fontname", "-fontsize", "-colmode", "-fcolcomponent1", "-fcolcomponent2", "-fcolcomponent3",
     "-fcolcomponent4", "-fcolcomponent5", "-bcolcomponent1", "-bcolcomponent2", "-bcolcomponent3",
     "-bcolcomponent4", "-bcolcomponent5", "-coltrans", "-gs1", "-showtext", "-dpi", "-batch", "-threads",
-    "-output", "-margin", "-rotate", "-csv", "-quietzones",
+    "-output", "-margin", "-rotate", "-csv", "-quietzones", "-csvpaths",
 };
 
 }  // namespace
@@ -317,6 +317,12 @@ bool ApplyOption(CommandLine& line, std::string_view option, std::string_view ra
     line.batchPath = rawValue == "-" ? std::string(rawValue) : StandardizeOutputPath(rawValue);
   } else if (option == "-csv") {
     line.csvPath = rawValue == "-" ? std::string(rawValue) : StandardizeOutputPath(rawValue);
+  } else if (option == "-csvpaths") {
+    line.csvPathsAny = rawValue == "any";
+    Note(line.valueRefusals, option,
+         rawValue == "any" || rawValue == "inside"
+             ? std::string()
+             : "-csvpaths " + Shown(value) + " is no path rule: give inside (the default) or any");
   } else if (option == "-threads") {
     line.threads = IntegerOption(line, option, value, 1, 64);
   } else if (option == "-output") {

@@ -25,6 +25,9 @@ struct CommandLine {
   // -csv: a CSV file whose every row after the first is one request ("-" standard input).
   std::string csvPath;
   int threads = 0;  // -threads: workers of a batch or CSV file; 0 one per processor
+  // -csvpaths any: a CSV row's output cell may name any path; otherwise it
+  // must stay inside the folder of -output (or the working folder).
+  bool csvPathsAny = false;
   // Option values not taken as typed (clamped, or partly or not at all a
   // number), as warnings; one per option, for its last value.
   std::vector<std::pair<std::string, std::string>> valueWarnings;

@@ -66,17 +66,18 @@ TEST(Csv, ThousandRowsEachEqualToItsSingleRun) {
   for (std::size_t i = 0; i < 1000; ++i) {
     const Symbol& symbol = kSymbols[i % std::size(kSymbols)];
     const std::size_t number = i + 2;  // the header is row 1
-    const std::string own = i % 100 == 0 ? folder + "/own-" + std::to_string(number) : "";
+    // Output cells are relative to the working folder, the run's folder here.
+    const std::string own = i % 100 == 0 ? "own-" + std::to_string(number) : "";
     Row row{{symbol.type, symbol.data(i), kActions[i % std::size(kActions)], i % 7 == 0 ? "150" : "",
              i % 11 == 0 ? "90" : "", own},
-            own.empty() ? BatchOutputPath(pattern, number) : own};
+            own.empty() ? BatchOutputPath(pattern, number) : folder + "/" + own};
     for (std::size_t c = 0; c < row.cells.size(); ++c) csv += (c ? "," : "") + Cell(row.cells[c]);
     csv += "\r\n";
     rows.push_back(std::move(row));
   }
   WriteFile(folder + "/rows.csv", csv);
   const auto run = RunKbc({"-trim", "10", "-csv", folder + "/rows.csv", "-threads", "2", "-output", pattern},
-                          test::kFixedDate);
+                          test::kFixedDate, folder);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   for (const Row& row : rows) EXPECT_TRUE(std::filesystem::exists(row.path)) << row.path;
@@ -182,12 +183,11 @@ TEST(Csv, WholeFileRefusals) {
 TEST(Csv, AloneOwnFileAndStandardInput) {
   const std::string folder = FreshFolder("csv-alone");
   const std::string input = folder + "/in.csv";
-  const std::string contents = "type,data,action,output\nEAN-8,9638507,svgf," + folder + "/alone.svg\n" +
-                               "EAN-8,9638507,svgf," + input + "\n";
+  const std::string contents = "type,data,action,output\nEAN-8,9638507,svgf,alone.svg\nEAN-8,9638507,svgf,in.csv\n";
   WriteFile(input, contents);
-  const auto alone = RunKbc({"-csv", input});
+  const auto alone = RunKbc({"-csv", input}, {}, folder);
   EXPECT_EQ(alone.status, 1);
-  EXPECT_EQ(alone.err, "KestrovaBarCode: row 3: \"" + input + "\" is the CSV file itself; it was not overwritten\n");
+  EXPECT_EQ(alone.err, "KestrovaBarCode: row 3: \"in.csv\" is the CSV file itself; it was not overwritten\n");
   EXPECT_TRUE(std::filesystem::exists(folder + "/alone.svg"));
   EXPECT_EQ(ReadFile(input), contents);
 

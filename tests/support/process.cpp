@@ -15,7 +15,8 @@ extern char** environ;
 
 namespace kbc::test {
 
-ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
+ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv,
+                         const std::string& workingFolder) {
   ProcessResult result;
   int outPipe[2], errPipe[2];
   // Close-on-exec: the child keeps only its dup2 copies, so nothing it starts holds our pipes open.
@@ -26,6 +27,7 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
   posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+  if (!workingFolder.empty()) posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
 
   std::vector<char*> argv;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -70,10 +72,11 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
   return result;
 }
 
-ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv) {
+ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv,
+                     const std::string& workingFolder) {
   std::vector<std::string> all{KBC_EXECUTABLE};
   all.insert(all.end(), args.begin(), args.end());
-  return RunProgram(all, extraEnv);
+  return RunProgram(all, extraEnv, workingFolder);
 }
 
 std::string ReadFile(const std::string& path) {

@@ -13,11 +13,14 @@ struct ProcessResult {
   std::string err;
 };
 
-// args[0] is the program; extraEnv entries ("NAME=value") are added to the environment.
-ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {});
+// args[0] is the program; extraEnv entries ("NAME=value") are added to the
+// environment; it runs in workingFolder when one is given.
+ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {},
+                         const std::string& workingFolder = {});
 
 // Runs the built KestrovaBarCode with the given arguments.
-ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {});
+ProcessResult RunKbc(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {},
+                     const std::string& workingFolder = {});
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, std::string_view bytes);

@@ -1,0 +1,239 @@
+#include "cli/batch_pool.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <new>
+#include <thread>
+#include <vector>
+
+#include "platform/atomic_file.h"
+
+namespace kbc {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kPieceBytes = 65536;
+
+RequestResult DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget) {
+  if (!request.refusal.errors.empty()) return std::move(request.refusal);
+  if (input.IsInput(request.path)) {
+    return {false, {"\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten"},
+            std::move(request.refusal.warnings)};
+  }
+  PreparedRequest prepared = PrepareRequest(request.action, std::move(request.settings));
+  const PixelBudget::Share share(budget, BitmapPixels(request.action, prepared));
+  RequestResult result = DrawPreparedRequest(request.action, request.path, std::move(prepared));
+  result.warnings.insert(result.warnings.begin(), request.refusal.warnings.begin(), request.refusal.warnings.end());
+  return result;
+}
+
+// One line on a terminal, rewritten in place: requests done, rate, and for a
+// file of known size how much is read and the time left.
+class Progress {
+ public:
+  Progress(TextOut& terminal, std::string_view items, bool shown)
+      : terminal_(terminal), items_(items), shown_(shown), start_(Clock::now()) {}
+
+  void Show(std::size_t done, std::optional<double> fraction) {
+    const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
+    // Short batches finish before anyone would read a progress line.
+    if (!shown_ || seconds < 1 || done == 0) return;
+    std::string line = "\rKestrovaBarCode: " + std::to_string(done) + " " + items_ + "s, " +
+                       std::to_string(std::size_t(double(done) / seconds)) + " per second";
+    if (fraction && *fraction > 0) {
+      line += ", " + std::to_string(int(*fraction * 100)) + "% read, " +
+              std::to_string(std::size_t(seconds / *fraction - seconds)) + " s left";
+    }
+    terminal_.Write(line + " \x1b[K");
+    drawn_ = true;
+  }
+
+  void Erase() {
+    if (drawn_) terminal_.Write("\r\x1b[K");
+  }
+
+ private:
+  TextOut& terminal_;
+  std::string items_;
+  bool shown_;
+  Clock::time_point start_;
+  bool drawn_ = false;
+};
+
+std::size_t WorkerCount(int requested) {
+  return requested > 0 ? std::size_t(requested) : std::max(1u, std::thread::hardware_concurrency());
+}
+
+// Requests between the oldest not yet reported and the newest read. A slot's
+// request is taken by a worker and replaced by its result.
+struct Slot {
+  std::size_t number = 0;
+  BatchRequest request;
+  RequestResult result;
+  bool done = false;
+};
+
+}  // namespace
+
+BatchInput::BatchInput(const std::string& path) {
+  if (path == "-") {
+    fd_ = STDIN_FILENO;
+  } else {
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    owned_ = fd_ >= 0;
+  }
+  struct stat info {};
+  if (fd_ >= 0 && fstat(fd_, &info) == 0) {
+    device_ = info.st_dev;
+    inode_ = info.st_ino;
+    identified_ = true;
+    if (S_ISREG(info.st_mode)) size_ = std::uint64_t(info.st_size);
+  }
+}
+
+BatchInput::~BatchInput() {
+  if (owned_) close(fd_);
+}
+
+bool BatchInput::ReadPiece(const std::function<void(std::string_view)>& feed) {
+  if (fd_ < 0 || failed_) return false;
+  char buffer[kPieceBytes];
+  for (;;) {
+    const ssize_t n = read(fd_, buffer, sizeof buffer);
+    if (n > 0) {
+      read_ += std::uint64_t(n);
+      feed({buffer, std::size_t(n)});
+      return true;
+    }
+    if (n == 0) return false;
+    if (errno != EINTR) {
+      failed_ = true;
+      return false;
+    }
+  }
+}
+
+std::optional<double> BatchInput::FractionRead() const {
+  if (size_ == 0) return std::nullopt;
+  return std::min(1.0, double(read_) / double(size_));
+}
+
+bool BatchInput::IsInput(const std::string& path) const {
+  struct stat info {};
+  return identified_ && stat(path.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_;
+}
+
+int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
+              BatchKind kind, TextOut& err) {
+  // The signal handlers that remove unfinished files stay installed for the
+  // whole batch instead of for each file.
+  const CleanupHandlers cleanup;
+  const std::size_t workerCount = WorkerCount(threads);
+  // Enough requests ahead that a slow one does not idle the other workers.
+  std::vector<Slot> slots(std::max<std::size_t>(64, 8 * workerCount));
+  PixelBudget budget(kBatchPixelBudget);
+  std::mutex mutex;
+  std::condition_variable queuedOrClosed;
+  std::condition_variable finished;
+  // Requests numbered in input order: [reported, taken) are being drawn,
+  // [taken, read) wait for a worker.
+  std::size_t reported = 0;
+  std::size_t taken = 0;
+  std::size_t read = 0;
+  bool closed = false;
+
+  const auto work = [&] {
+    std::unique_lock lock(mutex);
+    for (;;) {
+      queuedOrClosed.wait(lock, [&] { return taken < read || closed; });
+      if (taken == read) return;
+      Slot& slot = slots[taken++ % slots.size()];
+      // A request that ends the run is reported, not drawn.
+      if (slot.done) continue;
+      BatchRequest request = std::move(slot.request);
+      lock.unlock();
+      RequestResult result;
+      try {
+        // After a cleanup signal the run is ending: no request starts.
+        result = CleanupStarted() ? RequestResult{} : DrawOne(std::move(request), input, kind, budget);
+      } catch (const std::bad_alloc&) {
+        result = {false, {"out of memory"}, {}};
+      }
+      lock.lock();
+      slot.result = std::move(result);
+      slot.done = true;
+      finished.notify_one();
+    }
+  };
+  std::vector<std::jthread> workers;
+  for (std::size_t i = 0; i < workerCount; ++i) workers.emplace_back(work);
+
+  const bool onTerminal = err.IsTerminal();
+  Progress progress(err, kind.item, onTerminal);
+  bool allWritten = true;
+  // Reports the oldest request once it is done; false while it is not.
+  const auto reportOldest = [&](std::unique_lock<std::mutex>& lock) {
+    Slot& slot = slots[reported % slots.size()];
+    if (reported == read || !slot.done) return false;
+    const RequestResult result = std::move(slot.result);
+    const std::size_t number = slot.number;
+    slot = {};
+    ++reported;
+    lock.unlock();
+    const std::string where = std::string(kind.item) + " " + std::to_string(number) + ": ";
+    for (const std::string& error : result.errors) err.Write("KestrovaBarCode: " + where + OneLine(error) + '\n');
+    for (const std::string& warning : result.warnings) {
+      err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
+    }
+    allWritten = allWritten && result.written;
+    lock.lock();
+    return true;
+  };
+  const auto waitForOldest = [&](std::unique_lock<std::mutex>& lock) {
+    if (reportOldest(lock)) return;
+    finished.wait_for(lock, std::chrono::milliseconds(100));
+    const std::size_t done = reported;
+    lock.unlock();
+    progress.Show(done, input.FractionRead());
+    lock.lock();
+  };
+
+  for (bool more = true; more && !CleanupStarted();) {
+    std::optional<BatchRequest> request = next();
+    if (!request) break;
+    more = !request->endsRun;
+    std::unique_lock lock(mutex);
+    while (read - reported == slots.size()) waitForOldest(lock);
+    Slot& slot = slots[read % slots.size()];
+    slot.number = request->number;
+    if (more) {
+      slot.request = std::move(*request);
+    } else {
+      slot.result = std::move(request->refusal);
+      slot.done = true;
+    }
+    ++read;
+    queuedOrClosed.notify_one();
+    while (reportOldest(lock)) {
+    }
+  }
+  {
+    std::unique_lock lock(mutex);
+    closed = true;
+    queuedOrClosed.notify_all();
+    while (reported < read) waitForOldest(lock);
+  }
+  workers.clear();
+  progress.Erase();
+  return allWritten ? kExitWritten : kExitNotProduced;
+}
+
+}  // namespace kbc
