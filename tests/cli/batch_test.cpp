@@ -156,6 +156,58 @@ TEST(Batch, RefusalsAndStandardInput) {
   EXPECT_TRUE(std::filesystem::exists(folder + "/piped-1.svg"));
 }
 
+struct EndlessInput {
+  const char* name;
+  const char* command;  // writes the input to standard output
+  const char* option;
+  const char* message;
+};
+
+// An input that is no text file, or a line that never ends, stops the run at
+// once with one message naming where: it is never searched to its end.
+TEST(Batch, InputsThatAreNoTextStopTheRun) {
+  const std::string folder = FreshFolder("endless");
+  const EndlessInput inputs[] = {
+      {"zeros as batch", "cat /dev/zero", "-batch", "line 1: the batch file is not a text file"},
+      {"zeros as CSV", "cat /dev/zero", "-csv", "row 1: the CSV file is not a text file"},
+      {"random as batch", "cat /dev/urandom", "-batch", "the batch file is not a text file"},
+      {"random as CSV", "cat /dev/urandom", "-csv", "the CSV file is not a text file"},
+      {"endless line", "yes 1 | tr -d '\\n'", "-batch", "line 1: the line is longer than 14178 bytes"},
+      {"endless row", "yes 1, | tr -d '\\n'", "-csv", "row 1: the row is longer than"},
+      {"NUL after drawn lines", "printf '9638507\\n9638507\\n96\\000'", "-batch", "line 3: the batch file is not"},
+  };
+  for (const EndlessInput& input : inputs) {
+    SCOPED_TRACE(input.name);
+    // The timeout only ends a run that failed to stop by itself.
+    const std::string command = std::string(input.command) + " | timeout 60 " + KBC_EXECUTABLE +
+                                " -type EAN-8 " + input.option + " - -action svgf -output " + folder + "/x.svg";
+    const auto run = test::RunProgram({"sh", "-c", command});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(input.message), std::string::npos) << run.err;
+    EXPECT_TRUE(run.err.ends_with("stops here\n")) << run.err;
+  }
+  EXPECT_TRUE(std::filesystem::exists(folder + "/x-2.svg")) << "lines before the NUL are drawn";
+}
+
+// The input read from standard input is guarded like a named one.
+TEST(Batch, StandardInputIsNeverOverwritten) {
+  const std::string folder = FreshFolder("stdin-own");
+  const std::string csv = "type,data,output\nEAN-8,9638507,in.csv\n";
+  WriteFile(folder + "/in.csv", csv);
+  WriteFile(folder + "/list-1.txt", "9638507\n");
+  const auto csvRun = test::RunProgram(
+      {"sh", "-c", std::string(KBC_EXECUTABLE) + " -csv - -action svgf < in.csv"}, {}, folder);
+  EXPECT_EQ(csvRun.status, 1);
+  EXPECT_NE(csvRun.err.find("is the CSV file itself"), std::string::npos) << csvRun.err;
+  EXPECT_EQ(ReadFile(folder + "/in.csv"), csv);
+  const auto batchRun = test::RunProgram(
+      {"sh", "-c", std::string(KBC_EXECUTABLE) + " -type EAN-8 -batch - -action svgf -output list.txt < list-1.txt"},
+      {}, folder);
+  EXPECT_EQ(batchRun.status, 1);
+  EXPECT_NE(batchRun.err.find("is the batch file itself"), std::string::npos) << batchRun.err;
+  EXPECT_EQ(ReadFile(folder + "/list-1.txt"), "9638507\n");
+}
+
 // Interrupted at random moments by the signals that end a run: no temporary
 // file is left beside the targets, and the run ends with the signal.
 int TemporaryFilesIn(const std::string& folder) {

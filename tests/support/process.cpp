@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -33,7 +35,13 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   std::vector<char*> envp;
-  for (char** e = environ; *e; ++e) envp.push_back(*e);
+  for (char** e = environ; *e; ++e) {
+    const std::string_view entry(*e);
+    const auto replaced = [&](const std::string& extra) {
+      return entry.substr(0, entry.find('=') + 1) == extra.substr(0, extra.find('=') + 1);
+    };
+    if (std::none_of(extraEnv.begin(), extraEnv.end(), replaced)) envp.push_back(*e);
+  }
   for (const auto& e : extraEnv) envp.push_back(const_cast<char*>(e.c_str()));
   envp.push_back(nullptr);
 
@@ -67,7 +75,9 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
     }
   }
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage {};
+  wait4(pid, &status, 0, &usage);
+  result.peakKilobytes = usage.ru_maxrss;
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }

@@ -11,10 +11,11 @@ struct ProcessResult {
   int status = -1;  // exit status, or -1 when it did not exit normally
   std::string out;
   std::string err;
+  long peakKilobytes = 0;  // the most memory the process held (its peak resident set)
 };
 
 // args[0] is the program; extraEnv entries ("NAME=value") are added to the
-// environment; it runs in workingFolder when one is given.
+// environment, in place of any of the same name; it runs in workingFolder when one is given.
 ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv = {},
                          const std::string& workingFolder = {});
 
