@@ -118,20 +118,30 @@ int RunBatch(const CommandLine& line, TextOut& err) {
   BatchLineSplitter splitter;
   std::vector<BatchLine> lines;
   std::size_t nextLine = 0;
-  bool any = false;
   bool ended = false;
+  const auto readPiece = [&] {
+    if (!input.ReadPiece([&](std::string_view bytes) { splitter.Feed(bytes, lines); })) {
+      splitter.Finish(lines);
+      ended = true;
+    }
+  };
+  readPiece();
+  // A NUL byte in the first piece marks a binary file: refused whole, before
+  // any line is drawn, rather than drawn until the NUL.
+  if (!lines.empty() && lines.back().fault == BatchLineFault::NotText) {
+    err.Write("KestrovaBarCode: line " + std::to_string(lines.back().number) + ": " +
+              BatchLineFaultReason(BatchLineFault::NotText) + '\n');
+    return kExitNotProduced;
+  }
+  const bool any = !lines.empty();
   // Reads on only when the lines read so far are all handed out.
   const auto next = [&]() -> std::optional<BatchRequest> {
     while (nextLine == lines.size()) {
       lines.clear();
       nextLine = 0;
       if (ended || splitter.Stopped()) return std::nullopt;
-      if (!input.ReadPiece([&](std::string_view bytes) { splitter.Feed(bytes, lines); })) {
-        splitter.Finish(lines);
-        ended = true;
-      }
+      readPiece();
     }
-    any = true;
     return MakeLineRequest(line, lines[nextLine++]);
   };
   const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err);

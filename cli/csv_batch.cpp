@@ -148,6 +148,14 @@ int RunCsvBatch(const CommandLine& line, TextOut& err) {
                                             CsvFaultReason(header->fault)) + '\n');
     return kExitNotProduced;
   }
+  // A NUL byte in the first piece marks a binary file, whose header would
+  // only be noise: refused whole, before any row is drawn.
+  if (!rows.empty() && rows.back().fault == CsvFault::NotText) {
+    err.Write("KestrovaBarCode: " + OneLine("the CSV file \"" + line.csvPath + "\": row " +
+                                            std::to_string(rows.back().number) + ": " +
+                                            CsvFaultReason(CsvFault::NotText)) + '\n');
+    return kExitNotProduced;
+  }
   const CsvColumns columns = ReadHeader(*header);
   if (!columns.errors.empty()) {
     for (const std::string& error : columns.errors) {

@@ -15,6 +15,8 @@ std::string WithoutEscapes(std::string data) {
   for (std::size_t i = 0; i + 1 < data.size(); ++i) {
     if (data[i] == '\\' && std::string_view("rntfv").find(data[i + 1]) != std::string_view::npos) data[i] = '/';
   }
+  // No text file, and so no batch file, holds a NUL byte.
+  std::ranges::replace(data, '\0', '\x01');
   return data;
 }
 

@@ -18,7 +18,8 @@ struct RoundTripCase {
 void ExpectRoundTrips(const std::vector<std::string>& symbol, const std::string& format,
                       const std::vector<RoundTripCase>& cases);
 
-// The data with each backslash that an escape letter follows replaced by `/`.
+// The data as a batch line carries it: each backslash that an escape letter
+// follows replaced by `/`, and each NUL byte by 0x01.
 std::string WithoutEscapes(std::string data);
 
 }  // namespace kbc::test
