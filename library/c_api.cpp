@@ -82,10 +82,8 @@ int kbc_request_set(kbc_request* request, const char* option, const char* value)
       return Fail(request, KBC_INVALID, "unknown option \"" + std::string(name) + "\"");
     }
     if (!changed.valueRefusals.empty()) return Fail(request, KBC_INVALID, changed.valueRefusals.front().second);
+    if (!changed.unknownType.empty()) return Fail(request, KBC_INVALID, kbc::UnknownTypeReason(changed.unknownType));
     request->line = std::move(changed);
-    if (name == "type" && !request->line.unknownType.empty()) {
-      return Fail(request, KBC_INVALID, kbc::UnknownTypeReason(request->line.unknownType));
-    }
     return 0;
   });
 }

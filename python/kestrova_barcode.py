@@ -7,8 +7,11 @@ writes for the same options.
     png = kestrova_barcode.render("QRCode", "Hello", action="pngf", scale=150)
 
 Keyword options are the command line's option names without the dash, their
-values read as the command line reads them. Separate calls may run on
-separate threads at once.
+values read as the command line reads them. The type, the data and every
+value are str (encoded as UTF-8), bytes (passed as given), int or float (bool
+as 1 or 0); any other value raises TypeError, and one holding a NUL character
+raises ValueError, as no command-line argument can hold one. Separate calls
+may run on separate threads at once.
 """
 import ctypes
 import os
@@ -57,13 +60,21 @@ def _load():
 _lib = _load()
 
 
-def _text(value):
-    """An option value as the command line would get it: typed text as UTF-8, bytes as given."""
-    if isinstance(value, bytes):
-        return value
+def _text(what, value):
+    """A value as the command line would get it: text as UTF-8, bytes as
+    given, a number as its digits. The library reads C strings, so a NUL would
+    silently end the value where no command-line argument could hold one."""
     if isinstance(value, bool):
         value = int(value)
-    return str(value).encode("utf-8")
+    if isinstance(value, str):
+        value = value.encode("utf-8")
+    elif isinstance(value, (int, float)):
+        value = str(value).encode("ascii")
+    elif not isinstance(value, bytes):
+        raise TypeError(f"{what} takes str, bytes, int or float, not {type(value).__name__}")
+    if b"\0" in value:
+        raise ValueError(f"{what} holds a NUL character, which no command-line argument can")
+    return value
 
 
 class _Request:
@@ -75,7 +86,7 @@ class _Request:
             raise MemoryError("no request could be made")
         try:
             for name, value in [("type", type), ("data", data)] + list(options.items()):
-                self._call(_lib.kbc_request_set, name.encode("ascii"), _text(value))
+                self._call(_lib.kbc_request_set, _text("an option name", name), _text(name, value))
         except BaseException:
             self.close()
             raise
@@ -87,7 +98,7 @@ class _Request:
     def render(self, action):
         bytes_out = ctypes.c_void_p()
         size = ctypes.c_size_t()
-        self._call(_lib.kbc_render, action.encode("ascii"), ctypes.byref(bytes_out), ctypes.byref(size))
+        self._call(_lib.kbc_render, _text("action", action), ctypes.byref(bytes_out), ctypes.byref(size))
         try:
             return ctypes.string_at(bytes_out, size.value)
         finally:

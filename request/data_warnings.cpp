@@ -72,7 +72,10 @@ std::optional<std::string> DataChangeWarning(std::u32string_view given, const Sh
   std::u32string_view data = shaped.data;
   std::u32string dropped = shaping.dropped;
   std::u32string cutOff = shaping.cutOff;
-  if (!row.replacesCheckDigit) dropped += RemovedCharacters(data, encoded);
+  // An element string loses its brackets by design; only what shaping cut
+  // off it is a loss.
+  const bool readsGs1 = shaped.gs1 == 1 && HasGs1Mode(shaped.symbology);
+  if (!row.replacesCheckDigit && !readsGs1) dropped += RemovedCharacters(data, encoded);
   // Digits beyond the symbol's length and its check digit (Code 32 takes nine
   // of the ten digits it accepts) are lost to the symbol.
   if (row.replacesCheckDigit && !encoded.empty() && data.size() > encoded.size() &&

@@ -18,7 +18,7 @@ namespace kbc {
 // user gave was replaced by a different computed one: names the loss and says
 // what is encoded instead. Nothing when the data cannot be drawn at all (that
 // error is reported on its own) or when only zero padding, a missing check
-// digit or separators made the difference.
+// digit, separators or the brackets of a GS1 element string made the difference.
 // `check` is the data check of the shaped settings.
 std::optional<std::string> DataChangeWarning(std::u32string_view given, const ShapingReport& shaping,
                                              const BarcodeSettings& shaped, const DataCheck& check);

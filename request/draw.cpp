@@ -32,10 +32,7 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   // The request's one check and encoding, shared by the warnings and the writer.
   DataCheck check = CheckBarcodeData(settings);
   // Judged before the writer converts the colours for its output.
-  // An element string loses its brackets by design: that is no data change.
-  const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
-  const std::optional<std::string> dataWarning =
-      readsGs1 ? std::nullopt : DataChangeWarning(given, shaping, settings, check);
+  const std::optional<std::string> dataWarning = DataChangeWarning(given, shaping, settings, check);
   const std::optional<std::string> addOnWarning = AddOnChangeWarning(givenAddOn, shaping, settings);
   const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
   const std::optional<std::string> modelWarning = ColourModelWarning(settings, action);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/near_names.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
 #include "platform/argument_text.h"
@@ -106,39 +107,6 @@ std::int32_t FlagOption(CommandLine& line, std::string_view option, std::u32stri
   const std::int32_t read = IntegerValueOf(value);
   NoteValue(line, option, ReadsWholeInteger(value) ? std::string() : ReadAs(option, value, read));
   return read > 0 ? 1 : 0;
-}
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-// Edits (insert, delete, replace) between two names, letter case aside.
-std::size_t NameDistance(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t replaced = diagonal + (AsciiLower(a[i - 1]) == AsciiLower(b[j - 1]) ? 0 : 1);
-      diagonal = row[j];
-      row[j] = std::min({replaced, row[j] + 1, row[j - 1] + 1});
-    }
-  }
-  return row[b.size()];
-}
-
-// The name nearest to one that named nothing: the same name in other letter
-// case, else one within two edits; empty when none is that near.
-template <typename Names>
-std::string_view NearestName(std::string_view typed, const Names& names) {
-  constexpr std::size_t kFarthest = 2;
-  std::string_view nearest;
-  std::size_t best = kFarthest + 1;
-  for (const std::string_view name : names) {
-    if (name.empty()) continue;
-    const std::size_t distance = NameDistance(typed, name);
-    if (distance < best) best = distance, nearest = name;
-  }
-  return nearest;
 }
 
 // `unknown -type "Ean13"; did you mean "EAN-13"?`

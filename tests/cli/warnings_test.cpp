@@ -18,6 +18,13 @@ struct WarningRow {
   std::string action = "svgf";
 };
 
+// Twenty-six element strings of 94 characters: 109 beyond Data Matrix's 2,335.
+std::string LongElementString() {
+  std::string elements;
+  for (int i = 0; i < 26; ++i) elements += "[91]" + std::string(90, '1');
+  return elements;
+}
+
 TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
   const WarningRow rows[] = {
       {"cut at a space", {"-type", "ISBN", "-data", "ISBN 978-0-306-40615-7"},
@@ -27,6 +34,10 @@ TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
        "dropped \"ab\"; encoded \"0000000012348\" instead"},
       {"zero padding is no change", {"-type", "EAN-13", "-data", "1234"}, ""},
       {"cut at the length limit", {"-type", "MicroQR", "-data", "1234567890123456"}, "cut off \"6\""},
+      {"a GS1 element string cut at the length limit", {"-type", "DataMatrix", "-gs1", "1", "-data", LongElementString()},
+       "cut off \"111111111111111[91]111111111111111111111\"... (109 characters)"},
+      {"the brackets of a GS1 element string are no change",
+       {"-type", "Databar-Expanded", "-gs1", "1", "-data", "[01]98898765432106[3202]012345"}, ""},
       {"a character Code 128 cannot hold (Mac OS Roman \\x8E is e-acute)", {"-type", "Code-128", "-data", "Caf\x8E"},
        "dropped \"\xC3\xA9\"; encoded \"Caf\" instead"},
       {"e-acute typed as UTF-8", {"-type", "Code-128", "-data", "Caf\xC3\xA9"},

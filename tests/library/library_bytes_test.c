@@ -1,6 +1,7 @@
 /* The library against the command line: for the same options every file
    action gives the same bytes and the same warnings, refused data gives the
-   command line's reason, and what the command line would not take is refused.
+   command line's reason, and what the command line would not take is refused,
+   leaving the request as it was.
    Run as: library_bytes_test PROGRAM FOLDER (SOURCE_DATE_EPOCH set). */
 #include <fcntl.h>
 #include <kestrova/barcode.h>
@@ -209,6 +210,57 @@ static int CheckInvalid(void) {
   return failures;
 }
 
+/* A refused set leaves the request as it was: the render after it gives the
+   bytes of the render before it. A NULL value stands for a bogus name of
+   10 MB, which is refused without a suggestion. */
+struct refused_set {
+  struct option option;
+  const char *ending; /* how the reason ends */
+};
+
+static const struct refused_set kRefusedSets[] = {
+    {{"type", "QRcod"}, "unknown -type \"QRcod\"; did you mean \"QRCode\"?"},
+    {{"type", NULL}, "xxxxxxxx\""},
+    {{"rotate", "45"}, "give 0, 90, 180 or 270 (degrees clockwise)"},
+    {{"colour", "red"}, "unknown option \"colour\""},
+    {{"action", "pngf"}, "\"action\" is no option of a request"},
+};
+
+static int EndsWith(const char *text, const char *ending) {
+  const size_t length = strlen(text), end_length = strlen(ending);
+  return length >= end_length && strcmp(text + length - end_length, ending) == 0;
+}
+
+static int CheckRefusedSetsChangeNothing(void) {
+  static const struct request_case kBase = {"base", {{"type", "Code-128"}, {"data", "Abc123"}, {"rotate", "90"}}, 0};
+  const size_t long_size = 10u << 20;
+  char *long_name = malloc(long_size + 1);
+  if (long_name == NULL) return Fail("refused sets", "no memory for the long name");
+  memset(long_name, 'x', long_size);
+  long_name[long_size] = '\0';
+  int failures = 0;
+  for (size_t i = 0; i < sizeof kRefusedSets / sizeof *kRefusedSets; ++i) {
+    const struct refused_set *set = &kRefusedSets[i];
+    kbc_request *request = NewRequest(&kBase, NULL);
+    unsigned char *before = NULL, *after = NULL;
+    size_t before_size = 0, after_size = 0;
+    const int rendered = kbc_render(request, "svgf", &before, &before_size);
+    const int status = kbc_request_set(request, set->option.name, set->option.value ? set->option.value : long_name);
+    if (status != KBC_INVALID || !EndsWith(kbc_request_error(request), set->ending)) {
+      failures += Fail(set->ending, kbc_request_error(request));
+    }
+    if (rendered != 0 || kbc_render(request, "svgf", &after, &after_size) != 0 || after_size != before_size ||
+        memcmp(before, after, before_size) != 0) {
+      failures += Fail(set->ending, "the refused set changed the request");
+    }
+    kbc_free(before);
+    kbc_free(after);
+    kbc_request_free(request);
+  }
+  free(long_name);
+  return failures;
+}
+
 static unsigned long BigEndian32(const unsigned char *bytes) {
   return (unsigned long)bytes[0] << 24 | (unsigned long)bytes[1] << 16 | (unsigned long)bytes[2] << 8 | bytes[3];
 }
@@ -252,6 +304,7 @@ int main(int argc, char **argv) {
     }
   }
   failures += CheckInvalid();
+  failures += CheckRefusedSetsChangeNothing();
   failures += CheckSizes();
   printf("%d failures\n", failures);
   return failures == 0 ? 0 : 1;

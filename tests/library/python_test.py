@@ -64,6 +64,24 @@ def test_refusals_carry_the_reason(type, data, action, options, reason):
     assert refused.value.reason.startswith(reason)
 
 
+# A C string ends at NUL, and str() would make "None" data: each is refused
+# before the library sees it.
+@pytest.mark.parametrize("type,data,action,options,error", [
+    ("QRCode", "PAY 100\x00.00", "svgf", {}, ValueError),
+    ("QRCode", b"PAY 100\x00.00", "svgf", {}, ValueError),
+    ("QRCode\x00", "x", "svgf", {}, ValueError),
+    ("QRCode", "x", "svgf\x00", {}, ValueError),
+    ("QRCode", "x", "svgf", {"scale\x00": 150}, ValueError),
+    ("QRCode", None, "svgf", {}, TypeError),
+    (None, "x", "svgf", {}, TypeError),
+    ("QRCode", "x", "svgf", {"scale": [150]}, TypeError),
+    ("QRCode", bytearray(b"x"), "svgf", {}, TypeError),
+])
+def test_values_no_argument_could_hold_are_refused(type, data, action, options, error):
+    with pytest.raises(error):
+        kestrova_barcode.render(type, data, action=action, **options)
+
+
 def test_refused_reason_is_the_programs_error_line(tmp_path):
     path = str(tmp_path / "refused.svg")
     with pytest.raises(kestrova_barcode.BarcodeError) as refused:

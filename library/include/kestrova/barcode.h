@@ -32,8 +32,8 @@ void kbc_request_free(kbc_request *request);
  * command line reads it, with the same clamps. "output" names the file the
  * bytes stand for: its last component is the EPS title. The command line's
  * "action", "batch", "csv" and "threads" are not options of a request. A
- * value the command line refuses (a "rotate" other than 0, 90, 180 or 270)
- * gives KBC_INVALID and leaves the request as it was. */
+ * value the command line refuses (an unknown "type", a "rotate" other than
+ * 0, 90, 180 or 270) gives KBC_INVALID and leaves the request as it was. */
 int kbc_request_set(kbc_request *request, const char *option, const char *value);
 
 /* The reason for the request's last failure, as the command line's error
