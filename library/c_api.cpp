@@ -26,7 +26,7 @@ struct kbc_request {
 namespace {
 
 // Options of a run rather than of one barcode: the render names its action.
-constexpr std::array<std::string_view, 4> kRunOptions = {"action", "batch", "csv", "threads"};
+constexpr std::array<std::string_view, 5> kRunOptions = {"action", "batch", "csv", "csvpaths", "threads"};
 
 int Fail(kbc_request* request, int status, std::string_view reason) {
   request->error = kbc::OneLine(reason);
