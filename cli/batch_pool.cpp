@@ -143,21 +143,21 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
   std::mutex mutex;
   std::condition_variable queuedOrClosed;
   std::condition_variable finished;
-  // Requests numbered in input order: [reported, taken) are being drawn,
-  // [taken, read) wait for a worker.
+  // Requests numbered in input order: [reported, taken) are being drawn or
+  // wait to be reported, [taken, drawable) wait for a worker. A last request
+  // that ends the run is read but never drawable.
   std::size_t reported = 0;
   std::size_t taken = 0;
+  std::size_t drawable = 0;
   std::size_t read = 0;
   bool closed = false;
 
   const auto work = [&] {
     std::unique_lock lock(mutex);
     for (;;) {
-      queuedOrClosed.wait(lock, [&] { return taken < read || closed; });
-      if (taken == read) return;
+      queuedOrClosed.wait(lock, [&] { return taken < drawable || closed; });
+      if (taken == drawable) return;
       Slot& slot = slots[taken++ % slots.size()];
-      // A request that ends the run is reported, not drawn.
-      if (slot.done) continue;
       BatchRequest request = std::move(slot.request);
       lock.unlock();
       RequestResult result;
@@ -216,6 +216,7 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
     slot.number = request->number;
     if (more) {
       slot.request = std::move(*request);
+      drawable = read + 1;
     } else {
       slot.result = std::move(request->refusal);
       slot.done = true;

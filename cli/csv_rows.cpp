@@ -42,6 +42,7 @@ void CsvRowSplitter::EndRow(std::vector<CsvRow>& rows) {
   if (bareReturn_) cell_.pop_back();
   bareReturn_ = false;
   EndCell();
+  if (fault_ != CsvFault::None) cells_.clear();
   if (!blank_ || fault_ != CsvFault::None) rows.push_back({number_, std::move(cells_), fault_});
   ++number_;
   cells_.clear();
