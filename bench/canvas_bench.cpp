@@ -28,7 +28,7 @@ BarcodeSettings Ean13Settings() {
 
 void DrawEan13(DrawingTarget& target) {
   BarcodeSettings settings = Ean13Settings();
-  RenderBarcode(&target, settings, 0, 0);
+  RenderBarcode(target, settings, 0, 0);
 }
 
 void DrawQr40(DrawingTarget& target) {
@@ -36,7 +36,7 @@ void DrawQr40(DrawingTarget& target) {
   settings.symbology = kQrCode;
   settings.data = std::u32string(7089, U'7');
   settings.placementMode = kPlaceAtOrigin;
-  RenderBarcode(&target, settings, 0, 0);
+  RenderBarcode(target, settings, 0, 0);
 }
 
 void Raster(benchmark::State& state, void (*draw)(DrawingTarget&), int width, int height, PixelFormat format,

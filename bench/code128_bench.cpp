@@ -4,7 +4,8 @@
 
 #include "core/symbology.h"
 #include "linear/code128.h"
-#include "dispatch/render_barcode.h"
+#include "check/validate.h"
+#include "render/draw_list_targets.h"
 
 namespace kbc {
 namespace {
@@ -31,10 +32,9 @@ void BM_Code128Documents(benchmark::State& state) {
   settings.placementMode = kPlaceAtOrigin;
   for (auto _ : state) {
     std::string epsText, svgText;
-    BarcodeSettings copy = settings;
-    copy.epsText = &epsText;
-    copy.svgText = &svgText;
-    RenderBarcode(nullptr, copy, 0, 0);
+    const DataCheck check = CheckBarcodeData(settings);
+    AppendEpsDrawing(check.layout, settings, epsText);
+    AppendSvgDrawing(check.layout, settings, svgText);
     benchmark::DoNotOptimize(epsText.data());
     benchmark::DoNotOptimize(svgText.data());
   }

@@ -2,7 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/symbology.h"
-#include "dispatch/render_barcode.h"
+#include "check/validate.h"
+#include "render/draw_list_targets.h"
 
 namespace kbc {
 namespace {
@@ -14,10 +15,9 @@ void RenderDocuments(benchmark::State& state, bool eps, bool svg) {
   settings.placementMode = kPlaceAtOrigin;
   for (auto _ : state) {
     std::string epsText, svgText;
-    BarcodeSettings copy = settings;
-    copy.epsText = eps ? &epsText : nullptr;
-    copy.svgText = svg ? &svgText : nullptr;
-    RenderBarcode(nullptr, copy, 0, 0);
+    const DataCheck check = CheckBarcodeData(settings);
+    if (eps) AppendEpsDrawing(check.layout, settings, epsText);
+    if (svg) AppendSvgDrawing(check.layout, settings, svgText);
     benchmark::DoNotOptimize(epsText.data());
     benchmark::DoNotOptimize(svgText.data());
   }

@@ -11,7 +11,7 @@ namespace {
 // Widths are 16-bit signed counts downstream: a wider symbol cannot be drawn.
 constexpr std::int64_t kMaxWidth = std::numeric_limits<std::int16_t>::max();
 
-DataCheck Refused(std::string why) { return {std::nullopt, std::move(why), {}}; }
+DataCheck Refused(std::string why) { return {std::nullopt, std::move(why), {}, {}}; }
 
 // Under -gs1 1 the symbologies with a GS1 mode read an element string; every
 // other one ignores the option.
@@ -24,7 +24,26 @@ EncodedSymbol Encode(const SymbologyRow& row, const BarcodeSettings& settings) {
   return row.encode(settings.data, settings.addon);
 }
 
+// The symbol's marks, laid out by its renderer with showText as the request
+// gives it.
+DrawList LayoutSymbol(const SymbologyRow& row, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  DrawList list;
+  const std::int16_t showText = ShowsText(settings) ? 1 : 0;
+  if (settings.showText == showText) {
+    row.render(list, settings, symbol);
+  } else {
+    BarcodeSettings shown = settings;
+    shown.showText = showText;
+    row.render(list, shown, symbol);
+  }
+  return list;
+}
+
 }  // namespace
+
+bool ShowsText(const BarcodeSettings& settings) {
+  return SymbologyRowOf(settings.symbology).printsText && settings.textOff == 0;
+}
 
 DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
   if (!IsSymbology(settings.symbology)) return Refused("no barcode type given");
@@ -51,7 +70,8 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
   const SideMargins m = MarginsFor(settings);
   const double width = double(symbol.width) + m.left + m.right;
   const Rect image{0, 0, width * factor, (height + m.top + m.bottom) * factor};
-  return {image, {}, std::move(symbol)};
+  DrawList layout = LayoutSymbol(row, settings, symbol);
+  return {image, {}, std::move(symbol), std::move(layout)};
 }
 
 std::optional<Rect> ValidateBarcodeData(const BarcodeSettings& settings) { return CheckBarcodeData(settings).image; }

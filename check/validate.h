@@ -6,19 +6,24 @@
 #include <optional>
 #include <string>
 
+#include "core/draw_list.h"
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "core/types.h"
 
 namespace kbc {
 
-// The image rectangle at origin (0, 0), already multiplied by scale / 100, and
-// the encoded symbol; or why the data cannot be drawn.
+// The image rectangle at origin (0, 0), already multiplied by scale / 100, the
+// encoded symbol and its layout; or why the data cannot be drawn.
 struct DataCheck {
   std::optional<Rect> image;
   std::string refusal;   // set when there is no image
   EncodedSymbol symbol;  // the request's one encoding; empty when refused
+  DrawList layout;       // the request's one layout, which every target walks; empty when refused
 };
+
+// Whether the request's symbol prints its human-readable text.
+bool ShowsText(const BarcodeSettings& settings);
 
 DataCheck CheckBarcodeData(const BarcodeSettings& settings);
 

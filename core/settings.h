@@ -37,8 +37,6 @@ struct BarcodeSettings {
   // bytes get them back from it.
   bool dataUtf8 = false;
   std::u32string addon;
-  std::string* epsText = nullptr;  // UTF-8 EPS document text
-  std::string* svgText = nullptr;  // UTF-8 SVG document text
   std::u32string displayText;
   std::u32string fontName = U"Monaco";
   double fontSize = 10.0;

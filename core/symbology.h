@@ -21,7 +21,7 @@
 namespace kbc {
 
 struct BarcodeSettings;
-class DrawingTarget;
+struct DrawList;
 
 enum Symbology : SymbologyType {
   kNoSymbology = 0,
@@ -120,9 +120,9 @@ struct QuietZone {
 // the reason it cannot be drawn. Pure: the same data gives the same symbol.
 using Encoder = EncodedSymbol (*)(std::u32string_view data, std::u32string_view addon);
 
-// A renderer draws one encoded symbol: on the target when there is one, and
-// always into the documents the settings point at.
-using Renderer = void (*)(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+// A renderer lays out one encoded symbol: its size and marks, which every
+// target then walks. It reads showText as ShowsText gives it.
+using Renderer = void (*)(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 struct SymbologyRow {
   std::string_view name;  // as -type takes it, and as metadata shows it

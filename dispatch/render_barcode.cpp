@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/symbology.h"
+#include "render/draw_list_targets.h"
 
 namespace kbc {
 namespace {
@@ -22,11 +23,6 @@ void DrawCropMarks(DrawingTarget& target, double w, double h) {
 }
 
 }  // namespace
-
-void DrawCheckedSymbol(DrawingTarget* target, const BarcodeSettings& settings, const DataCheck& check) {
-  if (!check.image) return;
-  SymbologyRowOf(settings.symbology).render(target, settings, check.symbol);
-}
 
 float ScaleFactor(double scale) { return static_cast<float>(std::trunc(scale)) / 100.0f; }
 
@@ -61,57 +57,52 @@ Placement PlacementFor(std::int16_t mode, bool drawable, double W, double H, dou
   }
 }
 
-void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width, float height) {
+void RenderBarcode(DrawingTarget& target, const BarcodeSettings& settings, float width, float height) {
   RenderBarcode(target, settings, CheckBarcodeData(settings), width, height);
 }
 
-void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, const DataCheck& check, float width,
+void RenderBarcode(DrawingTarget& target, const BarcodeSettings& settings, const DataCheck& check, float width,
                    float height) {
   const std::optional<Rect>& image = check.image;
-  settings.showText = SymbologyRowOf(settings.symbology).printsText && settings.textOff == 0 ? 1 : 0;
   const float k = ScaleFactor(settings.scale);
   const double w = image ? image->width : 0;
   const double h = image ? image->height : 0;
   const Placement p = PlacementFor(settings.placementMode, image.has_value(), width, height, w, h, k);
-  if (target != nullptr) {
-    target->Translate(p.tx, p.ty);
-    target->Scale(p.sx, p.sy);
-    target->SaveState();
-  }
+  target.Translate(p.tx, p.ty);
+  target.Scale(p.sx, p.sy);
+  target.SaveState();
   if (!image) {
     DrawPlaceholder(target, settings);
-    if (target != nullptr) target->RestoreState();
+    target.RestoreState();
     return;
   }
-  DrawCheckedSymbol(target, settings, check);
-  if (target == nullptr) return;
+  DrawOnTarget(check.layout, settings, target);
 
   // Crop marks are drawn unscaled around the scaled symbol.
-  target->RestoreState();
-  target->SaveState();
+  target.RestoreState();
+  target.SaveState();
   const float inverse = 100.0f / static_cast<float>(std::trunc(settings.scale));
-  target->Scale(inverse, inverse);
-  if (settings.placementMode == kPlaceCentredWithCropMarks || settings.placementMode == kPlaceCentredWithCropMarksYUp) DrawCropMarks(*target, w, h);
-  target->RestoreState();
+  target.Scale(inverse, inverse);
+  if (settings.placementMode == kPlaceCentredWithCropMarks || settings.placementMode == kPlaceCentredWithCropMarksYUp) DrawCropMarks(target, w, h);
+  target.RestoreState();
 }
 
-void DrawPlaceholder(DrawingTarget* target, const BarcodeSettings& settings) {
-  if (target == nullptr) return;
+void DrawPlaceholder(DrawingTarget& target, const BarcodeSettings& settings) {
   static constexpr std::u32string_view kMessage = U"No BarCode Image";
-  target->SaveState();
-  target->Translate(0, 0);
+  target.SaveState();
+  target.Translate(0, 0);
   const float inverse = 100.0f / static_cast<float>(std::trunc(settings.scale));
-  target->Scale(inverse, -inverse);
-  const TextMetrics metrics = target->MeasureText(kMessage, U"Helvetica", 14);
+  target.Scale(inverse, -inverse);
+  const TextMetrics metrics = target.MeasureText(kMessage, U"Helvetica", 14);
   const float tw = static_cast<float>(metrics.width);
   const float th = static_cast<float>(metrics.height);
   const Colour red{ColourSpace::Rgb, {1, 0, 0, 0}, 1};
-  target->SetFillColour(red);
-  target->SetStrokeColour(red);
+  target.SetFillColour(red);
+  target.SetStrokeColour(red);
   const double x = 100 - tw / 2;
   const double y = std::nearbyint(th / 2) + (25 - th / 2 - 50);
-  target->DrawText(kMessage, {x, y}, U"Helvetica", 14);
-  target->RestoreState();
+  target.DrawText(kMessage, {x, y}, U"Helvetica", 14);
+  target.RestoreState();
 }
 
 }  // namespace kbc

@@ -1,4 +1,5 @@
-// The single entry through which every writer draws a barcode.
+// The single entry through which the raster and PDF writers draw a barcode on
+// their drawing target.
 #pragma once
 
 #include <cstdint>
@@ -9,11 +10,6 @@
 #include "render/drawing_target.h"
 
 namespace kbc {
-
-// Draws the checked symbol of the settings' symbology at the target's current
-// transform: its renderer with the check's encoded symbol. Nothing when the
-// check refused the data.
-void DrawCheckedSymbol(DrawingTarget* target, const BarcodeSettings& settings, const DataCheck& check);
 
 // Translation and scale applied to a target before the renderer runs.
 struct Placement {
@@ -30,16 +26,15 @@ Placement PlacementFor(std::int16_t placementMode, bool drawable, double W, doub
 // The scale factor: scale truncated to an integer, divided by 100.
 float ScaleFactor(double scale);
 
-// Places and scales the drawing of the checked request on the target (when
-// there is one), calls the symbology's renderer, or draws the placeholder when
-// the data cannot be drawn. Sets showText in the caller's record.
-void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, const DataCheck& check, float width,
+// Places and scales the checked request's layout on the target and draws it,
+// or draws the placeholder when the data cannot be drawn.
+void RenderBarcode(DrawingTarget& target, const BarcodeSettings& settings, const DataCheck& check, float width,
                    float height);
 
 // The same for a request not checked yet: checks it, then renders it.
-void RenderBarcode(DrawingTarget* target, BarcodeSettings& settings, float width, float height);
+void RenderBarcode(DrawingTarget& target, const BarcodeSettings& settings, float width, float height);
 
 // The red "No BarCode Image" message, centred on the 200 × 50 fallback box.
-void DrawPlaceholder(DrawingTarget* target, const BarcodeSettings& settings);
+void DrawPlaceholder(DrawingTarget& target, const BarcodeSettings& settings);
 
 }  // namespace kbc

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "check/validate.h"
-#include "dispatch/render_barcode.h"
+#include "render/draw_list_targets.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/mac_roman.h"
 #include "platform/utf8.h"
@@ -71,9 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DataCheck check = CheckBarcodeData(settings);
 
   std::string eps, svg;
-  settings.epsText = &eps;
-  settings.svgText = &svg;
-  RenderBarcode(nullptr, settings, 0, 0);
+  if (check.image) {
+    AppendEpsDrawing(check.layout, settings, eps);
+    AppendSvgDrawing(check.layout, settings, svg);
+  }
 
   if (!check.image) {
     Require(eps.empty() && svg.empty(), "refused data gives no document");

@@ -123,12 +123,12 @@ EncodedSymbol IsmnEncoding(std::u32string_view data, std::u32string_view addon) 
 
 // The main bars end 15 units below the top of the image, which holds the
 // number's line above them.
-void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderBookNumber(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(settings.symbology);
   const BookSymbol book = BookSymbolOf(settings.symbology);
   const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
   const int addOnTop = CappedHeight(book.addOnBase, rule.trimCap, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   DrawEan13Body(frame, symbol, height - 15, addOnTop);
   if (settings.showText == 1) {
     const std::u32string line =
@@ -136,7 +136,6 @@ void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, co
     BeginTextGroup(frame, BookUpperLineSizeFactor(line.size(), !symbol.addOn.empty()) * settings.fontSize);
     DrawTextItem(frame, 0, height - 11, line);
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -7,7 +7,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 
 namespace kbc {
 
@@ -34,6 +34,6 @@ EncodedSymbol IsbnEncoding(std::u32string_view data, std::u32string_view addon);
 EncodedSymbol IsmnEncoding(std::u32string_view data, std::u32string_view addon);
 
 // The three draw alike; the word of the upper line is the symbology's name.
-void RenderBookNumber(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderBookNumber(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

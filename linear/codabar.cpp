@@ -49,17 +49,16 @@ EncodedSymbol CodabarEncoding(std::u32string_view data, std::u32string_view) {
 
 // No quiet zone: the first bar at x 0, the image ending with the last gap.
 // The default text shows the start and stop letters.
-void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderCodabar(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   constexpr double kBarBottom = 16;
   const double height = ImageHeight(kCodabar, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, 0, symbol.elements, kBarBottom, height);
   if (settings.showText == 1) {
     const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 5, 7, 7);
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

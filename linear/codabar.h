@@ -8,7 +8,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -45,6 +45,6 @@ ElementWidths CodabarElements(std::u32string_view characters);
 // The symbol carries the data with the start "A" and stop "B" it adds, in
 // capitals as warnings quote them; its text shows them in lower case.
 EncodedSymbol CodabarEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderCodabar(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderCodabar(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

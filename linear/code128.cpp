@@ -94,21 +94,20 @@ void DrawCode128Text(LinearFrame& frame, std::u32string_view text, bool small) {
   }
 }
 
-void DrawSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol,
+void DrawSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol,
                 std::u32string_view text) {
   const HeightRule rule = HeightRuleFor(settings.symbology);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, kFirstElementX, symbol.elements, kBarBottom, height);
   DrawCode128Text(frame, text, symbol.variant == kCode128SmallText);
-  EndLinearFrame(frame);
 }
 
-void RenderFixedLength(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol,
+void RenderFixedLength(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol,
                        std::u32string_view applicationIdentifier) {
   std::u32string text = U"(" + std::u32string(applicationIdentifier) + U") ";
   text += settings.displayText.empty() ? symbol.text : settings.displayText;
-  DrawSymbol(target, settings, symbol, text);
+  DrawSymbol(list, settings, symbol, text);
 }
 
 }  // namespace
@@ -183,16 +182,16 @@ EncodedSymbol Ean18Encoding(std::u32string_view data, std::u32string_view) {
   return FixedLengthEncoding(data, U"00", 18);
 }
 
-void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  DrawSymbol(target, settings, symbol, settings.displayText.empty() ? symbol.text : settings.displayText);
+void RenderCode128(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  DrawSymbol(list, settings, symbol, settings.displayText.empty() ? symbol.text : settings.displayText);
 }
 
-void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  RenderFixedLength(target, settings, symbol, U"01");
+void RenderEan14(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderFixedLength(list, settings, symbol, U"01");
 }
 
-void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  RenderFixedLength(target, settings, symbol, U"00");
+void RenderEan18(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderFixedLength(list, settings, symbol, U"00");
 }
 
 }  // namespace kbc

@@ -12,7 +12,7 @@
 #include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -104,9 +104,9 @@ EncodedSymbol Ean18Encoding(std::u32string_view data, std::u32string_view addon)
 EncodedSymbol Code128EncodedSymbol(const Code128Symbol& symbol, std::u32string text, int layout);
 
 // Code-128 and EAN-128 (either form): the display text, or else the symbol's text.
-void RenderCode128(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderCode128(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 // The application identifier in parentheses, then the display text or the digits.
-void RenderEan14(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
-void RenderEan18(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderEan14(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderEan18(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

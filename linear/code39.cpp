@@ -100,10 +100,10 @@ EncodedSymbol Code32Encoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-void RenderNineElementSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderNineElementSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
   const double height = ImageHeight(settings.symbology, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, 0, symbol.elements, kBarBottom, height);
   if (settings.showText == 1) {
     BeginTextGroup(frame, settings.fontSize);
@@ -111,7 +111,6 @@ void RenderNineElementSymbol(DrawingTarget* target, const BarcodeSettings& setti
       DrawTextItem(frame, kTextX + kTextPitch * int(i), kTextBaseline, text.substr(i, 1));
     }
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

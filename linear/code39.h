@@ -13,7 +13,7 @@
 #include "core/table_checks.h"
 #include "core/settings.h"
 #include "core/types.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -113,6 +113,6 @@ EncodedSymbol Code32Encoding(std::u32string_view data, std::u32string_view addon
 // Code 39, Code 32, PZN and Code 93: no quiet zone, the elements from x 0 with
 // bars from 16 up to the image height, and the display text or the symbol's
 // text (when shown) one character every 7 units from x 5, baseline 7.
-void RenderNineElementSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderNineElementSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -8,7 +8,7 @@
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
 #include "core/table_checks.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {

@@ -58,12 +58,11 @@ EncodedSymbol EanCouponEncoding(std::u32string_view data, std::u32string_view) {
   return PrefixedEan13Encoding(kEanCouponPrefix, data);
 }
 
-void RenderPrefixedEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderPrefixedEan13(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(settings.symbology);
   const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   DrawEan13Body(frame, symbol, height, height);
-  EndLinearFrame(frame);
 }
 
 EncodedSymbol UpcCouponEncoding(std::u32string_view data, std::u32string_view addon) {
@@ -74,14 +73,13 @@ EncodedSymbol UpcCouponEncoding(std::u32string_view data, std::u32string_view ad
   return symbol;
 }
 
-void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderUpcCoupon(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(kUpcCoupon);
   const int height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   DrawUpcABody(frame, symbol, height, height);
   FillElements(frame, kSecondCodeX, symbol.elements, kSecondCodeBarBottom, height);
   DrawSecondCodeText(frame, symbol.addOn);
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

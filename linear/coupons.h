@@ -7,7 +7,7 @@
 
 #include "core/settings.h"
 #include "linear/code128.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 
 namespace kbc {
 
@@ -24,10 +24,10 @@ Code128Symbol EncodeUpcCouponSecondCode(std::u32string_view addonDigits);
 // EAN-99 and EAN-Coupon carry the data as given and draw their 13 digits.
 EncodedSymbol Ean99Encoding(std::u32string_view data, std::u32string_view addon);
 EncodedSymbol EanCouponEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderPrefixedEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderPrefixedEan13(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 // The UPC-A symbol's parts, then the second code's elements; its digits as the add-on.
 EncodedSymbol UpcCouponEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderUpcCoupon(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderUpcCoupon(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

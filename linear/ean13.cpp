@@ -199,22 +199,21 @@ EncodedSymbol UpcAEncoding(std::u32string_view data, std::u32string_view addon) 
 namespace {
 
 // EAN-13 and UPC-A differ only in their body; frame, heights and add-on are shared.
-void RenderRetailSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol,
+void RenderRetailSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol,
                         void (*drawBody)(LinearFrame&, const EncodedSymbol&, double, int)) {
   const FamilyHeights heights = HeightsFor(settings);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), heights.height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), heights.height);
   drawBody(frame, symbol, heights.height, heights.addOnTop);
-  EndLinearFrame(frame);
 }
 
 }  // namespace
 
-void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  RenderRetailSymbol(target, settings, symbol, DrawEan13Body);
+void RenderEan13(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderRetailSymbol(list, settings, symbol, DrawEan13Body);
 }
 
-void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  RenderRetailSymbol(target, settings, symbol, DrawUpcABody);
+void RenderUpcA(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  RenderRetailSymbol(list, settings, symbol, DrawUpcABody);
 }
 
 }  // namespace kbc

@@ -8,7 +8,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -59,7 +59,7 @@ void DrawUpcABody(LinearFrame& frame, const EncodedSymbol& symbol, double barTop
 EncodedSymbol Ean13Encoding(std::u32string_view data, std::u32string_view addon);
 EncodedSymbol UpcAEncoding(std::u32string_view data, std::u32string_view addon);
 
-void RenderEan13(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
-void RenderUpcA(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderEan13(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderUpcA(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -102,11 +102,11 @@ EncodedSymbol UpcEEncoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderEan8(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(settings.symbology);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
   const std::u32string_view d(symbol.text);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   // Guards reach down to 5, digit bars to 10.
   std::vector<PatternSpan> spans;
   for (std::size_t i = 0; i < symbol.parts.size(); ++i) spans.push_back({symbol.parts[i], i % 2 == 0 ? 5.0 : 10.0, height});
@@ -119,14 +119,13 @@ void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings, const En
     for (int i = 0; i < 4; ++i) DrawTextItem(frame, 11 + 7 * i, 1, d.substr(std::size_t(i), 1));
     for (int i = 0; i < 4; ++i) DrawTextItem(frame, 43 + 7 * i, 1, d.substr(std::size_t(4 + i), 1));
   }
-  EndLinearFrame(frame);
 }
 
-void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderUpcE(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const HeightRule rule = HeightRuleFor(kUpcE);
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
   const std::u32string_view d(symbol.text);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   // The guards reach down to 6, the digit bars to 10.
   std::vector<PatternSpan> spans;
   for (std::size_t i = 0; i < symbol.parts.size(); ++i) spans.push_back({symbol.parts[i], i == 1 ? 10.0 : 6.0, height});
@@ -140,7 +139,6 @@ void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings, const En
     BeginTextGroup(frame, settings.fontSize);
     for (int i = 0; i < 6; ++i) DrawTextItem(frame, 13 + 7 * i, 1, d.substr(std::size_t(1 + i), 1));
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -6,7 +6,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 
 namespace kbc {
 
@@ -33,12 +33,12 @@ std::u32string ExpandUpcE(std::u32string_view sevenDigits);
 // the halves). EAN-8 carries the digits, EAN-Velocity the data as given.
 EncodedSymbol Ean8Encoding(std::u32string_view data, std::u32string_view addon);
 EncodedSymbol EanVelocityEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderEan8(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderEan8(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 // The seven digits and the check digit as text and as carried; the parts are
 // the start guard, the six digits' modules and the end guard. Number systems
 // other than 0 and 1 are refused.
 EncodedSymbol UpcEEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderUpcE(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderUpcE(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -49,16 +49,15 @@ EncodedSymbol IdentcodeEncoding(std::u32string_view data, std::u32string_view) {
 
 // A given display text only switches the grouping off. The text is set small,
 // 7 units apart.
-void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderIdentcode(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const std::u32string_view text = settings.displayText.empty() ? symbol.text : symbol.encoded;
   const double height = ImageHeight(kIdentcode, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, kFirstX, symbol.elements, kBarBottom, height);
   if (settings.showText == 1) {
     BeginTextGroup(frame, 0.7 * settings.fontSize);
     DrawSpacedCharacters(frame, text, 7, 7, 4);
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

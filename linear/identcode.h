@@ -7,7 +7,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 
 namespace kbc {
 
@@ -24,6 +24,6 @@ std::u32string GroupedIdentcode(std::u32string_view twelveDigits);
 // Interleaved 2 of 5 elements of the twelve digits, which it carries; its
 // text is the grouped number.
 EncodedSymbol IdentcodeEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderIdentcode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderIdentcode(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -63,16 +63,15 @@ EncodedSymbol MsiEncoding(std::u32string_view data, std::u32string_view) {
 }
 
 // No quiet zone.
-void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderMsi(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const TextRoomLayout layout = LayoutWithTextRoom(kMsi, settings, symbol.textRoom);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), layout.height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), layout.height);
   FillElements(frame, 0, symbol.elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {
     const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 5, 12, 2);
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -9,7 +9,7 @@
 #include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -38,6 +38,6 @@ ElementWidths MsiElements(std::string_view bits);
 // Carries the data's digits and shows the data as given. The image ends with
 // the stop's last bar, its space outside.
 EncodedSymbol MsiEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderMsi(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderMsi(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

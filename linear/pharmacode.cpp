@@ -52,20 +52,19 @@ EncodedSymbol PharmacodeEncoding(std::u32string_view data, std::u32string_view) 
 
 // No quiet zone. With text the image is 25 high and at least 7 units per
 // character wide; without, 12 high with the bars from 0, and as wide as the bars.
-void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderPharmacode(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const bool withText = settings.showText == 1;
   const double fullHeight = ImageHeight(kPharmacode, settings.trim);
   const double height = withText ? fullHeight : fullHeight - symbol.textRoom;
   const double barBottom = withText ? symbol.textRoom : 0;
   const double width = double(withText ? symbol.width : symbol.widthWithoutText);
-  LinearFrame frame = BeginLinearFrame(target, settings, width, height);
+  LinearFrame frame = BeginLinearFrame(list, settings, width, height);
   FillElements(frame, 0, symbol.elements, barBottom, height);
   if (withText) {
     const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 0, 7, 1);
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

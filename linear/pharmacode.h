@@ -6,7 +6,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -25,6 +25,6 @@ ElementWidths PharmacodeElements(std::string_view bars);
 // The elements of the digits' value; the image at least 7 units per digit wide
 // for the text under the bars, which is the data as given.
 EncodedSymbol PharmacodeEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderPharmacode(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderPharmacode(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -192,33 +192,30 @@ EncodedSymbol FimEncoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-void RenderPostNet(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderPostNet(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const PostNetGeometry& g = settings.showText == 1 ? kPostNetWithText : kPostNetPlain;
   std::vector<BarExtent> extents;
   for (const std::uint8_t bar : symbol.elements) extents.push_back(bar == '1' ? g.tall : g.shortBar);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), g.height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), g.height);
   FillSpacedBars(frame, 0, 1, kPostNetPitch, extents);
   DrawPostalText(frame, 5, 20, 15);
-  EndLinearFrame(frame);
 }
 
-void RenderRm4scc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderRm4scc(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const double height = settings.showText == 1 ? kRm4sccTextHeight : kRm4sccPlainHeight;
   std::vector<BarExtent> extents;
   for (const std::uint8_t state : symbol.elements) extents.push_back(Rm4sccExtent(char(state), height));
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillSpacedBars(frame, 0, 2, kRm4sccPitch, extents);
   DrawPostalText(frame, 5, 20, 16);
-  EndLinearFrame(frame);
 }
 
 // Never any text.
-void RenderFim(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  const LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), kFimHeight);
+void RenderFim(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), kFimHeight);
   for (std::size_t k = 0; k < symbol.elements.size(); ++k) {
     if (symbol.elements[k] == '1') FillBar(frame, Rect{kFimFirstX + kFimPitch * double(k), 0, kFimBarWidth, kFimHeight});
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

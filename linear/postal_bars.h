@@ -10,7 +10,7 @@
 #include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 
 namespace kbc {
 
@@ -90,8 +90,8 @@ EncodedSymbol PostNetEncoding(std::u32string_view data, std::u32string_view addo
 EncodedSymbol Rm4sccEncoding(std::u32string_view data, std::u32string_view addon);
 EncodedSymbol FimEncoding(std::u32string_view data, std::u32string_view addon);
 
-void RenderPostNet(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
-void RenderRm4scc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
-void RenderFim(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderPostNet(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderRm4scc(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderFim(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

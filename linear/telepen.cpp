@@ -56,16 +56,15 @@ EncodedSymbol TelepenEncoding(std::u32string_view data, std::u32string_view) {
 
 // No quiet zone: the image ends with the stop's last space. The default text
 // is the data as given, one character every 7 units.
-void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderTelepen(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const TextRoomLayout layout = LayoutWithTextRoom(kTelepen, settings, symbol.textRoom);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), layout.height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), layout.height);
   FillElements(frame, 0, symbol.elements, layout.barBottom, layout.height);
   if (settings.showText == 1) {
     const std::u32string_view text = settings.displayText.empty() ? symbol.text : settings.displayText;
     BeginTextGroup(frame, settings.fontSize);
     DrawSpacedCharacters(frame, text, 0, 7, 1);
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -9,7 +9,7 @@
 #include "core/encoded_symbol.h"
 #include "core/table_checks.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -67,6 +67,6 @@ ElementWidths TelepenElements(std::u32string_view characters);
 
 // The symbol carries its characters (digit pairs packed); its text is the data as given.
 EncodedSymbol TelepenEncoding(std::u32string_view data, std::u32string_view addon);
-void RenderTelepen(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderTelepen(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

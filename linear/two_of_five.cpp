@@ -135,36 +135,33 @@ EncodedSymbol ItfSccEncoding(std::u32string_view data, std::u32string_view) {
 
 // The text pitch (15) is wider than a digit (14), so the characters drift
 // right of their digits along the symbol.
-void RenderCode25(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderCode25(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const double height = ImageHeight(kCode25, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, kCode25QuietZone, symbol.elements, kBarBottom, height);
   DrawSpacedText(frame, TextOr(settings, symbol.text), settings.fontSize, 11, 15, kTextBaseline);
-  EndLinearFrame(frame);
 }
 
 // The digits small under their pairs.
-void RenderInterleaved(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderInterleaved(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const double height = ImageHeight(settings.symbology, settings.trim);
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), height);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, kInterleavedFirstX, symbol.elements, kBarBottom, height);
   DrawSpacedText(frame, TextOr(settings, symbol.text), 0.9 * settings.fontSize, 12, 9, kTextBaseline);
-  EndLinearFrame(frame);
 }
 
 // The bearer frame touches the bars above and below and stands 22 units clear
 // of them left and right; the text always shows the 14 digits.
-void RenderItfScc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderItfScc(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   constexpr double kFirstX = 32;
   constexpr double kBarBottom = 26;
   constexpr double kBarTop = 90;
-  LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), kItfSccHeight);
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), kItfSccHeight);
   StrokeBearerRect(frame, Rect{5, 21, 295, 74});
   DrawItfSccMark(frame, 11);
   DrawItfSccMark(frame, 289);
   FillElements(frame, kFirstX, symbol.elements, kBarBottom, kBarTop);
   DrawSpacedText(frame, symbol.text, settings.fontSize, 45, 16, 7);
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -9,7 +9,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 #include "render/linear_frame.h"
 
 namespace kbc {
@@ -79,9 +79,9 @@ EncodedSymbol Interleaved25Encoding(std::u32string_view data, std::u32string_vie
 EncodedSymbol Itf14Encoding(std::u32string_view data, std::u32string_view addon);
 EncodedSymbol ItfSccEncoding(std::u32string_view data, std::u32string_view addon);
 
-void RenderCode25(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderCode25(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 // Interleaved-25 and ITF-14.
-void RenderInterleaved(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
-void RenderItfScc(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderInterleaved(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderItfScc(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -205,12 +205,11 @@ EncodedSymbol Usps4cbEncoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-void RenderUsps4cb(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  const LinearFrame frame = BeginLinearFrame(target, settings, double(symbol.width), kImageHeight);
+void RenderUsps4cb(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), kImageHeight);
   std::vector<BarExtent> extents;
   for (const std::uint8_t letter : symbol.elements) extents.push_back(LetterExtent(char(letter)));
   FillSpacedBars(frame, kFirstBarX, 2, 4, extents);
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

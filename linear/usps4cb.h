@@ -10,7 +10,7 @@
 
 #include "core/encoded_symbol.h"
 #include "core/settings.h"
-#include "render/drawing_target.h"
+#include "core/draw_list.h"
 
 namespace kbc {
 
@@ -84,6 +84,6 @@ Usps4cbBars Usps4cbEncode(std::u32string_view data);
 EncodedSymbol Usps4cbEncoding(std::u32string_view data, std::u32string_view addon);
 
 // No text whatever showText says.
-void RenderUsps4cb(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol);
+void RenderUsps4cb(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

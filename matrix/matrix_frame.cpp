@@ -6,7 +6,7 @@
 
 namespace kbc {
 
-void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+void RenderMatrixSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const ModuleGrid& grid = symbol.grid;
   std::vector<double> rowHeights = grid.rowHeights;
   rowHeights.resize(grid.rows, grid.moduleHeight);
@@ -21,7 +21,7 @@ void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, 
   }
   // Colours, background and both documents are begun exactly as for the
   // linear symbols; only the drawing between differs.
-  const LinearFrame frame = BeginLinearFrame(target, settings, double(grid.columns) * grid.moduleWidth, height);
+  const LinearFrame frame = BeginLinearFrame(list, settings, double(grid.columns) * grid.moduleWidth, height);
   if (grid.columns > 0) {
     // A version-40 QR symbol has 185 × 185 modules: the index needs more than 16 bits.
     for (std::size_t i = 0; i < grid.modules.size(); ++i) {
@@ -32,7 +32,6 @@ void RenderMatrixSymbol(DrawingTarget* target, const BarcodeSettings& settings, 
       FillBar(frame, Rect{double(x) * grid.moduleWidth, rowBottoms[y], grid.moduleWidth, rowHeights[y]});
     }
   }
-  EndLinearFrame(frame);
 }
 
 }  // namespace kbc

@@ -87,9 +87,6 @@ PixelFormat TiffFormatFor(std::uint32_t colourMode) {
 
 FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
                            PixelFormat format, const BitmapKind& kind) {
-  BarcodeSettings copy = settings;
-  copy.epsText = nullptr;
-  copy.svgText = nullptr;
   FileRendering rendering;
   rendering.fileType = kind.fileType;
   rendering.creator = FourCharCode("prvw");
@@ -97,15 +94,15 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
   const double pointsWide = image ? image->width : width;
   const double pointsHigh = image ? image->height : height;
   // A turned image has its sides swapped; messages give the file's own size.
-  const bool turned = image && copy.quarterTurns != 0;
-  const PixelSize upright = PixelsFor(pointsWide, pointsHigh, copy.dpi);
-  const PixelSize pixels = turned && copy.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
+  const bool turned = image && settings.quarterTurns != 0;
+  const PixelSize upright = PixelsFor(pointsWide, pointsHigh, settings.dpi);
+  const PixelSize pixels = turned && settings.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
-    rendering.reason = DataRefusal(copy, check);
+    rendering.reason = DataRefusal(settings, check);
     return rendering;
   }
   if (!pixels.Fits()) {
-    rendering.reason = TooLarge(pixels, pointsWide, pointsHigh, copy.dpi);
+    rendering.reason = TooLarge(pixels, pointsWide, pointsHigh, settings.dpi);
     return rendering;
   }
 
@@ -113,26 +110,26 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
   RasterCanvas canvas(int(upright.wide), int(upright.high), format);
   // A resolution draws the same symbol finer: every unit, text included, is
   // dpi / 72 pixels wide.
-  if (copy.dpi > 0) {
-    PlaceAtResolution(canvas, copy, image, upright);
-  } else if (ScaleFactor(copy.scale) != 1.0f) {
+  if (settings.dpi > 0) {
+    PlaceAtResolution(canvas, settings, image, upright);
+  } else if (ScaleFactor(settings.scale) != 1.0f) {
     // Modules then share edges inside pixels: filled as one area, same-colour
     // neighbours leave no light seam between them.
     canvas.SetJoinedFills(true);
   }
-  RenderBarcode(&canvas, copy, check, width, height);
+  RenderBarcode(canvas, settings, check, width, height);
   if (turned) {
     const TurnedPixels turnedPixels =
-        TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), copy.quarterTurns);
+        TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), settings.quarterTurns);
     rendering.bytes = kind.encode(
-        {turnedPixels.width, turnedPixels.height, canvas.Format(), turnedPixels.pixels, copy.dpi}, rendering.reason);
+        {turnedPixels.width, turnedPixels.height, canvas.Format(), turnedPixels.pixels, settings.dpi}, rendering.reason);
   } else {
     rendering.bytes =
-        kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), copy.dpi}, rendering.reason);
+        kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), settings.dpi}, rendering.reason);
   }
   if (!rendering.bytes) return rendering;
   if (!image) {
-    rendering.reason = DataRefusal(copy, check);
+    rendering.reason = DataRefusal(settings, check);
   } else if (canvas.TextLackedFont()) {
     rendering.warning = kNoFontWarning;
   }

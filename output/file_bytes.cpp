@@ -6,9 +6,9 @@ FileRendering RenderFileBytes(OutputAction action, BarcodeSettings& settings, co
                               std::string_view path) {
   switch (action) {
     case OutputAction::Eps:
-      return RenderEpsBytes(settings, check, path, 0, 0);
+      return RenderEpsBytes(settings, check, path);
     case OutputAction::Svg:
-      return RenderSvgBytes(settings, check, 0, 0);
+      return RenderSvgBytes(settings, check);
     case OutputAction::Pdf:
       return RenderPdfBytes(settings, check, 0, 0);
     case OutputAction::Png:

@@ -28,13 +28,13 @@ struct FileRendering {
 };
 
 // `check` is the request's one data check (CheckBarcodeData of these settings).
-// width and height are the fallback image size when the data cannot be drawn
-// (the command line passes 0 and 0). The PDF, PNG and JPEG renders convert the
+// width and height are the fallback image size of the placeholder that PDF and
+// bitmaps draw when the data cannot be drawn (the command line passes 0 and 0);
+// EPS and SVG draw none. The PDF, PNG and JPEG renders convert the
 // settings' colours to RGB, as their files hold them. `path` serves only as
 // the EPS title, by its last component.
-FileRendering RenderEpsBytes(BarcodeSettings& settings, const DataCheck& check, std::string_view path, float width,
-                             float height);
-FileRendering RenderSvgBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderEpsBytes(const BarcodeSettings& settings, const DataCheck& check, std::string_view path);
+FileRendering RenderSvgBytes(const BarcodeSettings& settings, const DataCheck& check);
 FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
 // The pixels of the bitmap a PNG, JPEG or TIFF writer draws for the request:
 // 0 when it draws none (the data cannot be drawn, or the bitmap is too large).

@@ -20,14 +20,12 @@ WriteStatus WriteRendering(const std::string& path, const FileRendering& renderi
 
 }  // namespace
 
-WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                         float height) {
-  return WriteRendering(path, RenderEpsBytes(settings, check, path, width, height));
+WriteStatus WriteEpsFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check) {
+  return WriteRendering(path, RenderEpsBytes(settings, check, path));
 }
 
-WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                         float height) {
-  return WriteRendering(path, RenderSvgBytes(settings, check, width, height));
+WriteStatus WriteSvgFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check) {
+  return WriteRendering(path, RenderSvgBytes(settings, check));
 }
 
 WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,

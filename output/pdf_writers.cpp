@@ -51,7 +51,7 @@ std::optional<std::string> RenderPdf(BarcodeSettings& settings, const DataCheck&
     canvas.Translate(turn.tx, turn.ty);
     canvas.RotateQuarterTurns(turn.anticlockwise);
   }
-  RenderBarcode(&canvas, settings, check, width, height);
+  RenderBarcode(canvas, settings, check, width, height);
   lackedFont = canvas.TextLackedFont();
   return canvas.Finish(error);
 }
@@ -64,8 +64,6 @@ FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, 
   settings.colourMode = copy.colourMode;
   settings.foreground = copy.foreground;
   settings.background = copy.background;
-  copy.epsText = nullptr;
-  copy.svgText = nullptr;
 
   FileRendering rendering;
   rendering.fileType = FourCharCode("PDF ");
@@ -80,8 +78,6 @@ FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, 
 WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   // The record's own colour mode: the canvas turns grey and CMYK into their RGB equivalents.
   BarcodeSettings copy = settings;
-  copy.epsText = nullptr;
-  copy.svgText = nullptr;
 
   std::string error;
   bool lackedFont = false;

@@ -1,4 +1,4 @@
-// The EPS and SVG documents: rendered without a drawing target.
+// The EPS and SVG documents: the request's layout walked into document text.
 #include <string_view>
 
 #include "core/symbology.h"
@@ -8,7 +8,7 @@
 #include "output/refusal.h"
 #include "platform/path.h"
 #include "platform/utf8.h"
-#include "dispatch/render_barcode.h"
+#include "render/draw_list_targets.h"
 
 namespace kbc {
 namespace {
@@ -34,14 +34,10 @@ FileRendering Document(std::string text, const BarcodeSettings& settings, const 
 
 }  // namespace
 
-FileRendering RenderEpsBytes(BarcodeSettings& settings, const DataCheck& check, std::string_view path, float width,
-                             float height) {
-  BarcodeSettings copy = settings;
+FileRendering RenderEpsBytes(const BarcodeSettings& settings, const DataCheck& check, std::string_view path) {
   std::string eps;
-  copy.epsText = &eps;
-  copy.svgText = nullptr;
-  RenderBarcode(nullptr, copy, check, width, height);
-  if (!eps.empty()) {
+  if (check.image) {
+    AppendEpsDrawing(check.layout, settings, eps);
     // A file name may hold control characters; the title must stay one line.
     std::u32string title = FromUtf8(LastPathComponent(path));
     EscapeControlChars(title);
@@ -51,12 +47,9 @@ FileRendering RenderEpsBytes(BarcodeSettings& settings, const DataCheck& check, 
   return Document(std::move(eps), settings, check, FourCharCode("EPSF"));
 }
 
-FileRendering RenderSvgBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  BarcodeSettings copy = settings;
+FileRendering RenderSvgBytes(const BarcodeSettings& settings, const DataCheck& check) {
   std::string svg;
-  copy.epsText = nullptr;
-  copy.svgText = &svg;
-  RenderBarcode(nullptr, copy, check, width, height);
+  if (check.image) AppendSvgDrawing(check.layout, settings, svg);
   return Document(std::move(svg), settings, check, FourCharCode("SVGf"));
 }
 

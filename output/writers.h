@@ -23,13 +23,11 @@ struct WriteStatus {
 };
 
 // `check` is the request's one data check (CheckBarcodeData of these settings):
-// the writer sizes its file from it and draws its encoded symbol. width and
-// height are the fallback image size when the data cannot be drawn (the command
-// line passes 0 and 0).
-WriteStatus WriteEpsFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height);
-WriteStatus WriteSvgFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height);
+// the writer sizes its file from it and walks its layout. For PDF and
+// bitmaps, width and height are the fallback image size of the placeholder
+// drawn when the data cannot be drawn (the command line passes 0 and 0).
+WriteStatus WriteEpsFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check);
+WriteStatus WriteSvgFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check);
 WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
                           float height);
 WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,

@@ -1,6 +1,6 @@
-// The routine shape shared by every linear renderer: colours and background,
-// documents begun and ended, bars and text items put on all present targets
-// (the drawing target when there is one, and the EPS and SVG documents).
+// The routine shape shared by every renderer: the symbol's size, its bars and
+// its text items laid out into the request's draw list, which every target
+// then walks (render/draw_list_targets.h).
 #pragma once
 
 #include <cstdint>
@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/draw_list.h"
 #include "core/settings.h"
 #include "core/types.h"
-#include "render/drawing_target.h"
 
 namespace kbc {
 
@@ -18,27 +18,19 @@ namespace kbc {
 using ModulePattern = std::string_view;
 
 struct LinearFrame {
-  DrawingTarget* target = nullptr;
+  DrawList* list = nullptr;
   const BarcodeSettings* settings = nullptr;
-  double width = 0;          // image width W in units
-  double height = 0;         // image height H in units
-  double groupFontSize = 0;  // font size of the current text group
+  double width = 0;   // image width W in units
+  double height = 0;  // image height H in units
 };
 
-// Sets the colours, fills the background when it is opaque, applies the
-// antialias and font-smoothing switches, and begins both documents with the
-// image rectangle (0, 0, width, height).
-LinearFrame BeginLinearFrame(DrawingTarget* target, const BarcodeSettings& settings, double width, double height);
+// Starts the list of a symbol of this size (margins not included).
+LinearFrame BeginLinearFrame(DrawList& list, const BarcodeSettings& settings, double width, double height);
 
-// Switches antialiasing and font smoothing back on and ends both documents.
-void EndLinearFrame(const LinearFrame& frame);
-
-// One bar rectangle on every present target.
+// One bar rectangle.
 void FillBar(const LinearFrame& frame, const Rect& bar);
 
-// A bearer rectangle outlined with a line 10 units wide on every present
-// target (the line centred on the rectangle's edges). The SVG path is drawn
-// unflipped and moved to where the flipped rectangle belongs.
+// A bearer rectangle outlined with a line 10 units wide, centred on its edges.
 void StrokeBearerRect(const LinearFrame& frame, const Rect& bearer);
 
 // One pattern of a run of patterns, with the bottom and top of its bars.
@@ -92,9 +84,9 @@ TextRoomLayout LayoutWithTextRoom(SymbologyType symbology, const BarcodeSettings
 
 // Starts a group of text items drawn at one font size (EPS gets a font change;
 // the SVG text keeps the full font size).
-void BeginTextGroup(LinearFrame& frame, double fontSize);
+void BeginTextGroup(const LinearFrame& frame, double fontSize);
 
-// One text item with its baseline at whole-number (x, y); in SVG at H − y.
+// One text item with its baseline at whole-number (x, y).
 void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view text);
 
 // One text item per character, the first at firstX and each next pitch further.

@@ -29,6 +29,7 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   // the characters they spell.
   if (settings.dataUtf8 && TakesBytes(settings.symbology)) settings.data = DecodeMacRoman(ToUtf8(settings.data));
   const ShapingReport shaping = ShapeDataForType(settings);
+  settings.showText = ShowsText(settings) ? 1 : 0;
   // The request's one check and encoding, shared by the warnings and the writer.
   DataCheck check = CheckBarcodeData(settings);
   // Judged before the writer converts the colours for its output.

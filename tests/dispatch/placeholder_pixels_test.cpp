@@ -22,7 +22,7 @@ TEST(PlaceholderPixels, CentredAndUnscaled) {
     settings.scale = scale;
     settings.placementMode = kPlaceAtOrigin;
     RasterCanvas canvas(200, 50, PixelFormat::Rgb);
-    RenderBarcode(&canvas, settings, 200, 50);
+    RenderBarcode(canvas, settings, 200, 50);
     int left = 200, right = -1, top = 50, bottom = -1;
     for (int i = 0; i < 200 * 50; ++i) {
       const auto p = canvas.PixelAt(i % 200, i / 200);

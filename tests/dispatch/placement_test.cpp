@@ -43,18 +43,6 @@ BarcodeSettings Ean13(std::int16_t mode) {
   return s;
 }
 
-// The placeholder's pixels are checked on a bitmap; the documents get nothing.
-TEST(RenderBarcode, UndrawableDataWritesNoDocument) {
-  BarcodeSettings s = InitSettings();
-  s.placementMode = kPlaceAtOrigin;
-  std::string eps, svg;
-  s.epsText = &eps;
-  s.svgText = &svg;
-  RenderBarcode(nullptr, s, 0, 0);
-  EXPECT_TRUE(eps.empty());
-  EXPECT_TRUE(svg.empty());
-}
-
 TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
   BarcodeSettings s = Ean13(3);
   s.opaqueBackground = 1;
@@ -62,7 +50,7 @@ TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
   s.colourMode = 3;  // unknown modes draw in grey from components 1 and 2
   s.foreground = {0.2, 0.9, 0, 0, 0};
   RecordingTarget target;
-  RenderBarcode(&target, s, 0, 0);
+  RenderBarcode(target, s, 0, 0);
   const auto colours = target.Only("fill");
   EXPECT_EQ(colours[1].colour.space, ColourSpace::Grey);
   EXPECT_EQ(colours[1].colour.c[0], 0.2);
@@ -74,7 +62,7 @@ TEST(LinearFrame, BackgroundColoursAndSwitchesOnTheTarget) {
 
   RecordingTarget transparent;
   BarcodeSettings t = Ean13(3);
-  RenderBarcode(&transparent, t, 0, 0);
+  RenderBarcode(transparent, t, 0, 0);
   EXPECT_NE(transparent.Only("fillrect").front().a, 0);  // no background: the first rectangle is a bar at x 11
 }
 

@@ -82,7 +82,7 @@ TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
       const Rect& image = *check.image;
       ++drawn;
       test::RecordingTarget target;
-      DrawCheckedSymbol(&target, settings, check);
+      DrawOnTarget(check.layout, settings, target);
       const auto fills = target.Only("fillrect");
       ASSERT_FALSE(fills.empty()) << row.name;
       // The opaque background comes first and is the image the check sized.

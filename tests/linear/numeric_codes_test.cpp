@@ -113,7 +113,7 @@ TEST(NumericCodes, GivenDisplayTextUngroupsIdentcode) {
   BarcodeSettings settings = InitSettings();
   settings.data = U"12345678901", settings.displayText = U"XYZ", settings.showText = 1;
   test::RecordingTarget identcode;
-  RenderIdentcode(&identcode, settings, IdentcodeEncoding(settings.data, U""));
+  test::RenderOnto(identcode, RenderIdentcode, settings, IdentcodeEncoding(settings.data, U""));
   std::u32string shown;
   for (const test::RecordedCall& call : identcode.Only("text")) shown += call.text;
   EXPECT_EQ(shown, U"123456789016");

@@ -142,7 +142,7 @@ TEST(PostalBars, GeometryWithText) {
     BarcodeSettings s = InitSettings();
     s.data = row.data, s.showText = 1, s.displayText = U"ABC", s.opaqueBackground = 1;
     test::RecordingTarget target;
-    row.render(&target, s, row.encode(row.data, U""));
+    test::RenderOnto(target, row.render, s, row.encode(row.data, U""));
     std::vector<Box> rects;
     for (const test::RecordedCall& call : target.Only("fillrect")) rects.push_back({call.a, call.b, call.c, call.d});
     std::vector<double> textX;

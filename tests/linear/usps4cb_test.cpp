@@ -104,7 +104,7 @@ TEST(Usps4cb, RendererDrawsNoText) {
   BarcodeSettings s = InitSettings();
   s.data = U"01234567094987654321", s.showText = 1, s.displayText = U"123", s.opaqueBackground = 1;
   test::RecordingTarget target;
-  RenderUsps4cb(&target, s, Usps4cbEncoding(s.data, U""));
+  test::RenderOnto(target, RenderUsps4cb, s, Usps4cbEncoding(s.data, U""));
   EXPECT_TRUE(target.Only("text").empty());
   EXPECT_EQ(target.Only("fillrect").size(), 66u);  // the background and 65 bars
 }

@@ -44,7 +44,7 @@ TEST(DataBarImage, CheckedSizeIsDrawnSize) {
     SCOPED_TRACE(ToUtf8(settings.data));
     const DataCheck check = CheckBarcodeData(settings);
     test::RecordingTarget target;
-    DrawCheckedSymbol(&target, settings, check);
+    if (check.image) DrawOnTarget(check.layout, settings, target);
     const std::vector<test::RecordedCall> fills = target.Only("fillrect");
     if (!check.image) {
       EXPECT_TRUE(fills.empty());

@@ -34,7 +34,7 @@ TEST(RenderMatrixSymbol, ModulePlacement) {
     BarcodeSettings settings = InitSettings();
     EncodedSymbol symbol;
     symbol.grid = row.grid;
-    RenderMatrixSymbol(&target, settings, symbol);
+    test::RenderOnto(target, RenderMatrixSymbol, settings, symbol);
     std::vector<std::array<double, 4>> drawn;
     for (const test::RecordedCall& fill : target.Only("fillrect")) drawn.push_back({fill.a, fill.b, fill.c, fill.d});
     EXPECT_EQ(drawn, row.modules) << row.source;

@@ -112,8 +112,8 @@ struct Format {
 
 const std::vector<Format>& Formats() {
   static const std::vector<Format> formats = {
-      {"svg", [](const std::string& p, BarcodeSettings& s) { return WriteSvgFile(p, s, CheckBarcodeData(s), 0, 0); }},
-      {"eps", [](const std::string& p, BarcodeSettings& s) { return WriteEpsFile(p, s, CheckBarcodeData(s), 0, 0); }},
+      {"svg", [](const std::string& p, BarcodeSettings& s) { return WriteSvgFile(p, s, CheckBarcodeData(s)); }},
+      {"eps", [](const std::string& p, BarcodeSettings& s) { return WriteEpsFile(p, s, CheckBarcodeData(s)); }},
       {"pdf", [](const std::string& p, BarcodeSettings& s) { return WritePdfFile(p, s, CheckBarcodeData(s), 0, 0); }},
       {"png", [](const std::string& p, BarcodeSettings& s) { return WritePngFile(p, s, CheckBarcodeData(s), 0, 0); }},
       {"jpg", [](const std::string& p, BarcodeSettings& s) { return WriteJpegFile(p, s, CheckBarcodeData(s), 0, 0); }},

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/draw_list.h"
+#include "core/symbology.h"
+#include "render/draw_list_targets.h"
 #include "render/drawing_target.h"
 
 namespace kbc::test {
@@ -53,5 +56,13 @@ class RecordingTarget final : public DrawingTarget {
     return found;
   }
 };
+
+// What a renderer's layout puts on a target, walked as the writers walk it.
+inline void RenderOnto(DrawingTarget& target, Renderer render, const BarcodeSettings& settings,
+                       const EncodedSymbol& symbol) {
+  DrawList list;
+  render(list, settings, symbol);
+  DrawOnTarget(list, settings, target);
+}
 
 }  // namespace kbc::test
