@@ -24,22 +24,21 @@ EncodedSymbol Encode(const SymbologyRow& row, const BarcodeSettings& settings) {
   return row.encode(settings.data, settings.addon);
 }
 
-// The symbol's marks, laid out by its renderer with showText as the request
-// gives it.
-DrawList LayoutSymbol(const SymbologyRow& row, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+}  // namespace
+
+DrawList LayoutSymbol(const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   DrawList list;
+  const Renderer render = SymbologyRowOf(settings.symbology).render;
   const std::int16_t showText = ShowsText(settings) ? 1 : 0;
   if (settings.showText == showText) {
-    row.render(list, settings, symbol);
+    render(list, settings, symbol);
   } else {
     BarcodeSettings shown = settings;
     shown.showText = showText;
-    row.render(list, shown, symbol);
+    render(list, shown, symbol);
   }
   return list;
 }
-
-}  // namespace
 
 bool ShowsText(const BarcodeSettings& settings) {
   return SymbologyRowOf(settings.symbology).printsText && settings.textOff == 0;
@@ -70,7 +69,7 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
   const SideMargins m = MarginsFor(settings);
   const double width = double(symbol.width) + m.left + m.right;
   const Rect image{0, 0, width * factor, (height + m.top + m.bottom) * factor};
-  DrawList layout = LayoutSymbol(row, settings, symbol);
+  DrawList layout = LayoutSymbol(settings, symbol);
   return {image, {}, std::move(symbol), std::move(layout)};
 }
 

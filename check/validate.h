@@ -25,6 +25,10 @@ struct DataCheck {
 // Whether the request's symbol prints its human-readable text.
 bool ShowsText(const BarcodeSettings& settings);
 
+// The encoded symbol's layout by its symbology's renderer, with showText as
+// ShowsText gives it. The data check lays out each request once.
+DrawList LayoutSymbol(const BarcodeSettings& settings, const EncodedSymbol& symbol);
+
 DataCheck CheckBarcodeData(const BarcodeSettings& settings);
 
 // The image rectangle alone; nothing when the data cannot be drawn. The

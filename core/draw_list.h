@@ -4,7 +4,9 @@
 // the raster canvas and PDF pages each walk it (render/draw_list_targets.h).
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -25,17 +27,25 @@ struct DrawList {
   struct TextSize {
     double fontSize = 0;
   };
-  // One line of text with its baseline origin at whole units.
+  // One line of text with its baseline origin at whole units; its characters
+  // are `length` of `characters` from `start`, so that a mark is a plain
+  // value, copied as bytes when the list grows.
   struct Text {
     int x = 0;
     int y = 0;
-    std::u32string text;
+    std::size_t start = 0;
+    std::size_t length = 0;
   };
   using Mark = std::variant<Bar, Bearer, TextSize, Text>;
 
   double width = 0;
   double height = 0;
   std::vector<Mark> marks;
+  std::u32string characters;  // of every text mark, one after another
+
+  std::u32string_view TextOf(const Text& text) const {
+    return std::u32string_view(characters).substr(text.start, text.length);
+  }
 };
 
 }  // namespace kbc

@@ -23,6 +23,8 @@ void RenderMatrixSymbol(DrawList& list, const BarcodeSettings& settings, const E
   // linear symbols; only the drawing between differs.
   const LinearFrame frame = BeginLinearFrame(list, settings, double(grid.columns) * grid.moduleWidth, height);
   if (grid.columns > 0) {
+    // Room for every module to be dark, rather than a pass to count them.
+    list.marks.reserve(grid.modules.size());
     // A version-40 QR symbol has 185 × 185 modules: the index needs more than 16 bits.
     for (std::size_t i = 0; i < grid.modules.size(); ++i) {
       if (grid.modules[i] != '1') continue;

@@ -148,24 +148,23 @@ std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& c
 
 namespace {
 
-// PNG and JPEG hold RGB: the caller's record takes the converted colours too.
-FileRendering RenderRgbBitmap(BarcodeSettings& settings, const DataCheck& check, float width, float height,
+// PNG and JPEG hold RGB.
+FileRendering RenderRgbBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
                               const BitmapKind& kind) {
-  ConvertColoursToRgb(settings);
-  return RenderBitmap(settings, check, width, height, PixelFormat::Rgb, kind);
+  return RenderBitmap(WithRgbColours(settings), check, width, height, PixelFormat::Rgb, kind);
 }
 
 }  // namespace
 
-FileRendering RenderPngBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+FileRendering RenderPngBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   return RenderRgbBitmap(settings, check, width, height, {EncodePng, FourCharCode("PNGf")});
 }
 
-FileRendering RenderJpegBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+FileRendering RenderJpegBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   return RenderRgbBitmap(settings, check, width, height, {EncodeJpeg, FourCharCode("JPEG")});
 }
 
-FileRendering RenderTiffBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+FileRendering RenderTiffBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   return RenderBitmap(settings, check, width, height, TiffFormatFor(settings.colourMode),
                       {EncodeTiff, FourCharCode("TIFF")});
 }

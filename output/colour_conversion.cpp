@@ -14,10 +14,12 @@ ColourComponents AsRgb(std::uint32_t colourMode, const ColourComponents& compone
 
 }  // namespace
 
-void ConvertColoursToRgb(BarcodeSettings& settings) {
-  settings.foreground = AsRgb(settings.colourMode, settings.foreground);
-  settings.background = AsRgb(settings.colourMode, settings.background);
-  settings.colourMode = kColourRgb;
+BarcodeSettings WithRgbColours(const BarcodeSettings& settings) {
+  BarcodeSettings rgb = settings;
+  rgb.foreground = AsRgb(settings.colourMode, settings.foreground);
+  rgb.background = AsRgb(settings.colourMode, settings.background);
+  rgb.colourMode = kColourRgb;
+  return rgb;
 }
 
 }  // namespace kbc

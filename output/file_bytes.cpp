@@ -2,7 +2,7 @@
 
 namespace kbc {
 
-FileRendering RenderFileBytes(OutputAction action, BarcodeSettings& settings, const DataCheck& check,
+FileRendering RenderFileBytes(OutputAction action, const BarcodeSettings& settings, const DataCheck& check,
                               std::string_view path) {
   switch (action) {
     case OutputAction::Eps:

@@ -35,18 +35,18 @@ struct FileRendering {
 // the EPS title, by its last component.
 FileRendering RenderEpsBytes(const BarcodeSettings& settings, const DataCheck& check, std::string_view path);
 FileRendering RenderSvgBytes(const BarcodeSettings& settings, const DataCheck& check);
-FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderPdfBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
 // The pixels of the bitmap a PNG, JPEG or TIFF writer draws for the request:
 // 0 when it draws none (the data cannot be drawn, or the bitmap is too large).
 std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check);
 
-FileRendering RenderPngBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
-FileRendering RenderJpegBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
-FileRendering RenderTiffBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderPngBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderJpegBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
+FileRendering RenderTiffBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 // The file of a file action at the command line's fallback size 0 × 0; the
 // clipboard and no action make no file.
-FileRendering RenderFileBytes(OutputAction action, BarcodeSettings& settings, const DataCheck& check,
+FileRendering RenderFileBytes(OutputAction action, const BarcodeSettings& settings, const DataCheck& check,
                               std::string_view path);
 
 }  // namespace kbc

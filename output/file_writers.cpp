@@ -28,27 +28,27 @@ WriteStatus WriteSvgFile(const std::string& path, const BarcodeSettings& setting
   return WriteRendering(path, RenderSvgBytes(settings, check));
 }
 
-WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WritePdfFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                          float height) {
   return WriteRendering(path, RenderPdfBytes(settings, check, width, height));
 }
 
-WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WritePngFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                          float height) {
   return WriteRendering(path, RenderPngBytes(settings, check, width, height));
 }
 
-WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WriteJpegFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                           float height) {
   return WriteRendering(path, RenderJpegBytes(settings, check, width, height));
 }
 
-WriteStatus WriteActionFile(OutputAction action, const std::string& path, BarcodeSettings& settings,
+WriteStatus WriteActionFile(OutputAction action, const std::string& path, const BarcodeSettings& settings,
                             const DataCheck& check) {
   return WriteRendering(path, RenderFileBytes(action, settings, check, path));
 }
 
-WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WriteTiffFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                           float height) {
   return WriteRendering(path, RenderTiffBytes(settings, check, width, height));
 }

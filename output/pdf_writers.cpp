@@ -37,7 +37,7 @@ std::string NotDrawable(const BarcodeSettings& settings, const DataCheck& check,
 
 // Renders the request on one page; the PDF bytes, or nothing with `error` set.
 // `lackedFont` tells whether text was left out for want of any font.
-std::optional<std::string> RenderPdf(BarcodeSettings& settings, const DataCheck& check,
+std::optional<std::string> RenderPdf(const BarcodeSettings& settings, const DataCheck& check,
                                      const std::optional<PdfDocumentInfo>& info, float width, float height,
                                      std::string& error, bool& lackedFont) {
   const std::optional<Rect>& image = check.image;
@@ -58,12 +58,8 @@ std::optional<std::string> RenderPdf(BarcodeSettings& settings, const DataCheck&
 
 }  // namespace
 
-FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  BarcodeSettings copy = settings;
-  ConvertColoursToRgb(copy);
-  settings.colourMode = copy.colourMode;
-  settings.foreground = copy.foreground;
-  settings.background = copy.background;
+FileRendering RenderPdfBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+  const BarcodeSettings copy = WithRgbColours(settings);
 
   FileRendering rendering;
   rendering.fileType = FourCharCode("PDF ");
@@ -75,16 +71,14 @@ FileRendering RenderPdfBytes(BarcodeSettings& settings, const DataCheck& check, 
   return rendering;
 }
 
-WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height) {
+WriteStatus CopyToPasteboard(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
   // The record's own colour mode: the canvas turns grey and CMYK into their RGB equivalents.
-  BarcodeSettings copy = settings;
-
   std::string error;
   bool lackedFont = false;
-  const std::optional<std::string> pdf = RenderPdf(copy, check, std::nullopt, width, height, error, lackedFont);
+  const std::optional<std::string> pdf = RenderPdf(settings, check, std::nullopt, width, height, error, lackedFont);
   if (!pdf) return WriteStatus::Failure(error + "; nothing was put on the clipboard");
   if (!CopyPdfToClipboard(*pdf, error)) return WriteStatus::Failure(error);
-  if (!check.image) return WriteStatus::Failure(NotDrawable(copy, check, "the clipboard"));
+  if (!check.image) return WriteStatus::Failure(NotDrawable(settings, check, "the clipboard"));
   return lackedFont ? WriteStatus::SuccessWith(std::string(kNoFontWarning)) : WriteStatus::Success();
 }
 

@@ -28,18 +28,18 @@ struct WriteStatus {
 // drawn when the data cannot be drawn (the command line passes 0 and 0).
 WriteStatus WriteEpsFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check);
 WriteStatus WriteSvgFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check);
-WriteStatus WritePdfFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WritePdfFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                           float height);
-WriteStatus WritePngFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WritePngFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                           float height);
-WriteStatus WriteJpegFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WriteJpegFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                           float height);
-WriteStatus WriteTiffFile(const std::string& path, BarcodeSettings& settings, const DataCheck& check, float width,
+WriteStatus WriteTiffFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
                           float height);
 // The file of a file action, at the command line's fallback size 0 × 0, as
 // the Write*File function of that action writes it.
-WriteStatus WriteActionFile(OutputAction action, const std::string& path, BarcodeSettings& settings,
+WriteStatus WriteActionFile(OutputAction action, const std::string& path, const BarcodeSettings& settings,
                             const DataCheck& check);
-WriteStatus CopyToPasteboard(BarcodeSettings& settings, const DataCheck& check, float width, float height);
+WriteStatus CopyToPasteboard(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 }  // namespace kbc

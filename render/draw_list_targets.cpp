@@ -55,10 +55,17 @@ void DrawOnTarget(const DrawList& list, const BarcodeSettings& settings, Drawing
       },
       [&](const DrawList::TextSize& size) { fontSize = size.fontSize; },
       [&](const DrawList::Text& text) {
-        target.DrawText(text.text, Point{double(text.x), double(text.y)}, settings.fontName, fontSize);
+        target.DrawText(list.TextOf(text), Point{double(text.x), double(text.y)}, settings.fontName, fontSize);
       },
   };
-  for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
+  for (const DrawList::Mark& mark : list.marks) {
+    // Bars are nearly every mark of a 2-D symbol.
+    if (const auto* bar = std::get_if<DrawList::Bar>(&mark)) {
+      target.FillRect(bar->rect);
+    } else {
+      std::visit(draw, mark);
+    }
+  }
   target.SetAntialias(true);
   target.SetFontSmoothing(true);
 }
@@ -83,7 +90,7 @@ void AppendEpsDrawing(const DrawList& list, const BarcodeSettings& settings, std
         EpsSetLineWidth(eps, 1);
       },
       [&](const DrawList::TextSize& size) { EpsSetFont(eps, settings.fontName, size.fontSize); },
-      [&](const DrawList::Text& text) { EpsDrawChar(eps, text.x, text.y, text.text); },
+      [&](const DrawList::Text& text) { EpsDrawChar(eps, text.x, text.y, list.TextOf(text)); },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
   EpsEndDocument(eps);
@@ -115,7 +122,7 @@ void AppendSvgDrawing(const DrawList& list, const BarcodeSettings& settings, std
       [&](const DrawList::TextSize&) {},
       // Every SVG text element carries the request's full font size.
       [&](const DrawList::Text& text) {
-        SvgDrawText(svg, text.x, int(height - text.y), text.text, settings.fontName, settings.fontSize);
+        SvgDrawText(svg, text.x, int(height - text.y), list.TextOf(text), settings.fontName, settings.fontSize);
       },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);

@@ -10,8 +10,6 @@ LinearFrame BeginLinearFrame(DrawList& list, const BarcodeSettings& settings, do
   return LinearFrame{&list, &settings, width, height};
 }
 
-void FillBar(const LinearFrame& frame, const Rect& bar) { frame.list->marks.emplace_back(DrawList::Bar{bar}); }
-
 void StrokeBearerRect(const LinearFrame& frame, const Rect& bearer) {
   frame.list->marks.emplace_back(DrawList::Bearer{bearer});
 }
@@ -75,7 +73,9 @@ void BeginTextGroup(const LinearFrame& frame, double fontSize) {
 }
 
 void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view text) {
-  frame.list->marks.emplace_back(DrawList::Text{x, y, std::u32string(text)});
+  DrawList& list = *frame.list;
+  list.marks.emplace_back(DrawList::Text{x, y, list.characters.size(), text.size()});
+  list.characters += text;
 }
 
 void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline) {

@@ -27,8 +27,8 @@ struct LinearFrame {
 // Starts the list of a symbol of this size (margins not included).
 LinearFrame BeginLinearFrame(DrawList& list, const BarcodeSettings& settings, double width, double height);
 
-// One bar rectangle.
-void FillBar(const LinearFrame& frame, const Rect& bar);
+// One bar rectangle. Inline: a 2-D symbol lays out thousands.
+inline void FillBar(const LinearFrame& frame, const Rect& bar) { frame.list->marks.emplace_back(DrawList::Bar{bar}); }
 
 // A bearer rectangle outlined with a line 10 units wide, centred on its edges.
 void StrokeBearerRect(const LinearFrame& frame, const Rect& bearer);

@@ -13,7 +13,7 @@ namespace kbc {
 namespace {
 
 // The command line gives no target size: 0 × 0 is the fallback image size.
-WriteStatus CallWriter(OutputAction action, const std::string& path, BarcodeSettings& settings,
+WriteStatus CallWriter(OutputAction action, const std::string& path, const BarcodeSettings& settings,
                        const DataCheck& check) {
   if (action == OutputAction::None) return WriteStatus::Failure("no output type given");
   if (action == OutputAction::Clipboard) return CopyToPasteboard(settings, check, 0, 0);
