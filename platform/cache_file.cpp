@@ -7,12 +7,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <utility>
 
 #include "platform/atomic_file.h"
+#include "platform/user_folders.h"
 
 namespace kbc {
 namespace {
@@ -101,15 +101,8 @@ std::string SumLine(std::string_view body) {
 }
 
 std::string CacheFilePath(std::string_view name) {
-  std::string folder;
-  if (const char* base = std::getenv("XDG_CACHE_HOME"); base && *base) {
-    folder = base;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    folder = std::string(home) + "/.cache";
-  } else {
-    return {};
-  }
-  return folder + "/KestrovaBarCode/" + std::string(name);
+  const std::string base = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
+  return base.empty() ? base : base + "/KestrovaBarCode/" + std::string(name);
 }
 
 std::string FileStamp(const std::string& path) {

@@ -24,7 +24,8 @@
 
 namespace kbc {
 
-// The path of a cache file, or empty when neither XDG_CACHE_HOME nor HOME is set.
+// The path of a cache file, or empty when neither XDG_CACHE_HOME nor HOME is an
+// absolute path.
 std::string CacheFilePath(std::string_view name);
 
 // Modification time, inode and size of a file ("-" when it cannot be read):
