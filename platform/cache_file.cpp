@@ -47,7 +47,9 @@ SplitPath Split(const std::string& path) {
 
 // The cache folder opened when it can be trusted: a folder itself (not a link
 // to one) of the effective user, which neither group nor others may write.
-Descriptor OpenTrustedFolder(const std::string& folder) {
+// A trailing slash would make open follow a link whatever O_NOFOLLOW says.
+Descriptor OpenTrustedFolder(std::string folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   Descriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (fd.get() < 0 || fstat(fd.get(), &info) != 0 || info.st_uid != geteuid() || (info.st_mode & 022) != 0) {
