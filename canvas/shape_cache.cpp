@@ -94,7 +94,7 @@ ShapeCache::~ShapeCache() {
 
 void ShapeCache::Load() {
   loaded_ = true;
-  file_ = MapCacheFile(path_, kHeader, kMaxBytes);
+  file_ = LoadCacheText(path_, kHeader, kMaxBytes);
   if (!file_.readable || !StampHolds(file_.stamp)) return;
   // The first line of a key is its newest.
   stored_.Build(file_.text, file_.entries, KeyEnd);

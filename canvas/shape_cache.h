@@ -62,7 +62,7 @@ class ShapeCache {
 
   std::string path_;
   bool loaded_ = false;
-  CacheText file_;                                                 // the file as mapped
+  CacheText file_;                                                 // the file as read
   CacheIndex stored_;                                              // key words -> run words, in file_
   std::map<std::string, std::string, std::less<>> addedRuns_;      // key words -> run words
   std::vector<std::string> added_;                                 // whole lines, newest last

@@ -3,7 +3,7 @@
 // rewrites that line as the checksum of what follows, and the readers proper
 // see every mutation. The file is written to a folder of the fuzzing process's
 // own, made 0700 as the caches require, and read back through the readers' own
-// opening and mapping.
+// opening and reading.
 #pragma once
 
 #include <stdlib.h>

@@ -1,18 +1,17 @@
 #include "platform/cache_file.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <utility>
 
 #include "platform/atomic_file.h"
+#include "platform/user_folders.h"
 
 namespace kbc {
 namespace {
@@ -47,7 +46,9 @@ SplitPath Split(const std::string& path) {
 
 // The cache folder opened when it can be trusted: a folder itself (not a link
 // to one) of the effective user, which neither group nor others may write.
-Descriptor OpenTrustedFolder(const std::string& folder) {
+// A trailing slash would make open follow a link whatever O_NOFOLLOW says.
+Descriptor OpenTrustedFolder(std::string folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   Descriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (fd.get() < 0 || fstat(fd.get(), &info) != 0 || info.st_uid != geteuid() || (info.st_mode & 022) != 0) {
@@ -67,6 +68,33 @@ void MakeFolders(const std::string& folder) {
   for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
     mkdir(folder.substr(0, slash).c_str(), 0700);
   }
+}
+
+FileBytes ReadTrustedFile(const std::string& path, std::size_t maxBytes) {
+  FileBytes bytes;
+  if (path.empty()) return bytes;
+  const SplitPath split = Split(path);
+  const Descriptor folder = OpenTrustedFolder(split.folder);
+  if (folder.get() < 0) return bytes;
+  // Never waits on a FIFO or a device, never follows a link out of the folder.
+  const Descriptor fd(openat(folder.get(), split.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  struct stat info {};
+  if (fd.get() < 0 || fstat(fd.get(), &info) != 0 || !IsTrustedFile(info, maxBytes) || info.st_size == 0) {
+    return bytes;
+  }
+  const auto size = std::size_t(info.st_size);
+  auto data = std::make_unique_for_overwrite<char[]>(size);
+  // Files are only ever replaced whole: one that ends early is being changed
+  // in place by someone else, and is not used.
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t n = read(fd.get(), data.get() + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return bytes;
+    done += std::size_t(n);
+  }
+  bytes.data = std::move(data);
+  bytes.size = size;
+  return bytes;
 }
 
 }  // namespace
@@ -101,15 +129,8 @@ std::string SumLine(std::string_view body) {
 }
 
 std::string CacheFilePath(std::string_view name) {
-  std::string folder;
-  if (const char* base = std::getenv("XDG_CACHE_HOME"); base && *base) {
-    folder = base;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    folder = std::string(home) + "/.cache";
-  } else {
-    return {};
-  }
-  return folder + "/KestrovaBarCode/" + std::string(name);
+  const std::string base = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
+  return base.empty() ? base : base + "/KestrovaBarCode/" + std::string(name);
 }
 
 std::string FileStamp(const std::string& path) {
@@ -171,39 +192,6 @@ std::string_view NextLine(std::string_view text, std::size_t& start) {
   return line;
 }
 
-
-MappedFile::MappedFile(const std::string& path, std::size_t maxBytes) {
-  if (path.empty()) return;
-  const SplitPath split = Split(path);
-  const Descriptor folder = OpenTrustedFolder(split.folder);
-  if (folder.get() < 0) return;
-  // Never waits on a FIFO or a device, never follows a link out of the folder.
-  const Descriptor fd(openat(folder.get(), split.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  struct stat info {};
-  if (fd.get() < 0 || fstat(fd.get(), &info) != 0 || !IsTrustedFile(info, maxBytes) || info.st_size == 0) return;
-  void* data = mmap(nullptr, std::size_t(info.st_size), PROT_READ, MAP_PRIVATE, fd.get(), 0);
-  if (data != MAP_FAILED) {
-    data_ = data;
-    size_ = std::size_t(info.st_size);
-  }
-}
-
-MappedFile::~MappedFile() {
-  if (data_) munmap(data_, size_);
-}
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-  if (this != &other) {
-    if (data_) munmap(data_, size_);
-    data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-  }
-  return *this;
-}
-
 CacheText ParseCacheText(std::string_view text, std::string_view header) {
   CacheText cache;
   cache.text = text;
@@ -218,22 +206,22 @@ CacheText ParseCacheText(std::string_view text, std::string_view header) {
   return cache;
 }
 
-CacheText MapCacheFile(const std::string& path, std::string_view header, std::size_t maxBytes) {
-  MappedFile file(path, maxBytes);
+CacheText LoadCacheText(const std::string& path, std::string_view header, std::size_t maxBytes) {
+  FileBytes file = ReadTrustedFile(path, maxBytes);
   CacheText cache = ParseCacheText(file.text(), header);
-  cache.file = std::move(file);  // the mapping moves, its text stays where it is
+  cache.file = std::move(file);  // the bytes move, their text stays where it is
   return cache;
 }
 
 CacheText ReadCacheText(const std::string& path, std::string_view header, std::string_view stamp,
                         std::size_t maxBytes) {
-  CacheText cache = MapCacheFile(path, header, maxBytes);
+  CacheText cache = LoadCacheText(path, header, maxBytes);
   if (cache.stamp != stamp) cache.entries = cache.text.size();
   return cache;
 }
 
 std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header, std::size_t maxBytes) {
-  const CacheText cache = MapCacheFile(path, header, maxBytes);
+  const CacheText cache = LoadCacheText(path, header, maxBytes);
   if (!cache.readable) return std::nullopt;
   CacheContents contents{cache.stamp, {}};
   for (std::size_t start = cache.entries; start < cache.text.size();) {

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <string>
@@ -24,7 +25,8 @@
 
 namespace kbc {
 
-// The path of a cache file, or empty when neither XDG_CACHE_HOME nor HOME is set.
+// The path of a cache file, or empty when neither XDG_CACHE_HOME nor HOME is an
+// absolute path.
 std::string CacheFilePath(std::string_view name);
 
 // Modification time, inode and size of a file ("-" when it cannot be read):
@@ -86,38 +88,28 @@ struct CacheContents {
 };
 std::optional<CacheContents> ReadCacheFile(const std::string& path, std::string_view header, std::size_t maxBytes);
 
-// A cache file mapped read-only, empty when it is not one to trust (above) or
-// larger than `maxBytes`. A run reads a few lines
-// of cache files of tens of kilobytes: mapping one costs a page fault where
-// reading it would copy every page. Cache files are only ever replaced whole
-// (renamed over), never rewritten in place, so a mapping keeps seeing the file
-// as it was when mapped.
-class MappedFile {
- public:
-  MappedFile() = default;
-  MappedFile(const std::string& path, std::size_t maxBytes);
-  ~MappedFile();
-  MappedFile(MappedFile&& other) noexcept;
-  MappedFile& operator=(MappedFile&& other) noexcept;
-
-  std::string_view text() const { return {static_cast<const char*>(data_), size_}; }
-
- private:
-  void* data_ = nullptr;
-  std::size_t size_ = 0;
+// A cache file's bytes, read whole when it is one to trust (above) no larger
+// than `maxBytes`, else none. Read rather than mapped: another process may cut
+// the file short while a run holds it, and touching a mapping's pages past the
+// new end would kill the run with SIGBUS. A file is at most tens of
+// kilobytes, so copying it costs microseconds.
+struct FileBytes {
+  std::unique_ptr<char[]> data;  // on the heap, so that views into it survive moves
+  std::size_t size = 0;
+  std::string_view text() const { return {data.get(), size}; }
 };
 
-// A cache file mapped whole, for caches that index its entry lines in place:
+// A cache file read whole, for caches that index its entry lines in place:
 // they start at `entries` (text.size() when the file is stale, missing or unreadable).
 struct CacheText {
-  MappedFile file;
+  FileBytes file;
   std::string_view text;  // in `file`
   std::string stamp;
   std::size_t entries = 0;
   bool readable = false;  // the file has the header, a checksum that holds and a stamp line
 };
 // With the header given; the stamp is whatever the file holds.
-CacheText MapCacheFile(const std::string& path, std::string_view header, std::size_t maxBytes);
+CacheText LoadCacheText(const std::string& path, std::string_view header, std::size_t maxBytes);
 // The same over text already read (empty `file`), as the fuzz targets give it.
 CacheText ParseCacheText(std::string_view text, std::string_view header);
 // With the header and the stamp given: any other stamp makes the file stale.

@@ -1,4 +1,4 @@
-// Entry lines of a mapped cache file found by their key in place, without a
+// Entry lines of a cache file's text found by their key in place, without a
 // copy or an allocation per line: an open-addressing table of line offsets.
 // A run looks up a few dozen keys among a few hundred lines, so building the
 // index is most of the cost. Keys of one cache share long beginnings (a font

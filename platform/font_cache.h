@@ -14,7 +14,8 @@
 
 namespace kbc {
 
-// ${XDG_CACHE_HOME:-$HOME/.cache}/KestrovaBarCode/fonts, or empty without either variable.
+// ${XDG_CACHE_HOME:-$HOME/.cache}/KestrovaBarCode/fonts, or empty when neither
+// variable is an absolute path.
 std::string FontCachePath();
 
 // What the resolution of a font name depends on besides the name, as text.

@@ -3,23 +3,49 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
+#include "platform/user_folders.h"
+
 namespace kbc {
 namespace {
 
+// The home folder of a password entry, or empty. The reentrant lookups are
+// used because batch workers and library callers standardise paths at once,
+// and getpwnam's shared entry would hand one thread another's fields.
+template <typename Lookup>
+std::string EntryHome(Lookup lookup) {
+  constexpr std::size_t kLargestBuffer = std::size_t(1) << 20;
+  const long suggested = sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(suggested > 0 ? std::size_t(suggested) : 1024);
+  for (;;) {
+    passwd entry{};
+    passwd* found = nullptr;
+    const int error = lookup(&entry, buffer.data(), buffer.size(), &found);
+    if (error == ERANGE && buffer.size() < kLargestBuffer) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    return error == 0 && found && found->pw_dir ? std::string(found->pw_dir) : std::string();
+  }
+}
+
+// A bare ~ follows HOME as a shell's does: whoever moves HOME means their files to go there.
 std::string HomeOf(std::string_view user) {
   if (user.empty()) {
-    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
-    if (const char* home = std::getenv("HOME")) return home;
-    return {};
+    if (std::string home = AbsolutePathVariable("HOME"); !home.empty()) return home;
+    return EntryHome([](passwd* entry, char* buffer, std::size_t size, passwd** found) {
+      return getpwuid_r(getuid(), entry, buffer, size, found);
+    });
   }
   const std::string name(user);
-  if (const passwd* entry = getpwnam(name.c_str()); entry && entry->pw_dir) return entry->pw_dir;
-  return {};
+  return EntryHome([&name](passwd* entry, char* buffer, std::size_t size, passwd** found) {
+    return getpwnam_r(name.c_str(), entry, buffer, size, found);
+  });
 }
 
 std::string ExpandTilde(std::string_view path) {

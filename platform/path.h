@@ -7,9 +7,11 @@
 
 namespace kbc {
 
-// Expands a leading ~ or ~user, turns // and /./ into /, drops a trailing /
-// (but keeps "/"), and in absolute paths resolves .. against the real parent
-// directory where it exists (lexically otherwise). Relative paths keep their ..
+// Expands a leading ~ (from HOME when it is absolute, else from the user's
+// password entry) or ~user, leaving an unknown user's ~ as it is; turns // and
+// /./ into /, drops a trailing / (but keeps "/"), and in absolute paths
+// resolves .. against the real parent directory where it exists (lexically
+// otherwise). Relative paths keep their ..
 std::string StandardizeOutputPath(std::string_view path);
 
 // The last path component ("code.svg" of "/tmp/code.svg").

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
+#include "platform/user_folders.h"
 #include "platform/utf8.h"
 
 namespace kbc {
@@ -53,17 +53,8 @@ std::string AsUtf8(const std::string& value) {
 }  // namespace
 
 std::string PreferencesPath() {
-  // A relative XDG_CONFIG_HOME is invalid and ignored, as the base-directory rules say.
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string base;
-  if (config && config[0] == '/') {
-    base = config;
-  } else if (const char* home = std::getenv("HOME"); home && home[0] != '\0') {
-    base = std::string(home) + "/.config";
-  } else {
-    return {};
-  }
-  return base + "/KestrovaBarCode/preferences";
+  const std::string base = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
+  return base.empty() ? base : base + "/KestrovaBarCode/preferences";
 }
 
 std::optional<std::string> PreferenceValueIn(std::string_view fileText, std::string_view key) {

@@ -13,7 +13,8 @@ namespace kbc {
 // file or the key is absent, or the file is not a regular file.
 bool ReadPreferenceString(std::string_view key, std::string& out);
 
-// Where the preferences file lives; empty when neither variable gives a place.
+// Where the preferences file lives; empty when neither XDG_CONFIG_HOME nor HOME
+// is an absolute path.
 std::string PreferencesPath();
 
 // The value of `key` in the text of a preferences file. The key is the text

@@ -61,11 +61,15 @@ TEST(CsvOutputs, CellsStayInsideTheFolderOfOutput) {
       const std::string row = "row " + std::to_string(i + 2) + ": ";
       const bool written = any || cell.written;
       EXPECT_EQ(result.err.find(row) == std::string::npos, written) << cell.name << "\n" << result.err;
-      if (!written) EXPECT_NE(result.err.find("-csvpaths any allows any path"), std::string::npos) << cell.name;
+      if (!written) {
+        EXPECT_NE(result.err.find("-csvpaths any allows any path"), std::string::npos) << cell.name;
+      }
     }
     EXPECT_EQ(result.status, any ? 0 : 1) << result.err;
     // Refused cells leave the outside untouched, the file behind a link included.
-    if (!any) EXPECT_EQ(ReadFile(base + "/outside/far.svg"), "precious");
+    if (!any) {
+      EXPECT_EQ(ReadFile(base + "/outside/far.svg"), "precious");
+    }
   }
   EXPECT_TRUE(fs::exists(base + "/outside/g.svg")) << "~ is HOME under -csvpaths any";
 }

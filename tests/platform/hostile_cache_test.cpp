@@ -1,7 +1,7 @@
 // Cache files planted by someone else: links, FIFOs, folders, oversize files,
-// a folder of another user, damaged bytes. A run with any of them writes the
-// same PNG as a run without caches, does not hang, and writes nothing outside
-// the cache folder.
+// a folder of another user, a folder that is a link, damaged bytes. A run with
+// any of them writes the same PNG as a run without caches, does not hang, and
+// writes nothing outside the cache folder.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 struct Planted {
   const char* name;
   void (*file)(const std::string& file, const std::string& outside);
-  void (*folder)(const std::string& folder) = nullptr;
+  void (*folder)(const std::string& folder, const std::string& outside) = nullptr;
 };
 
 void PrintTo(const Planted& planted, std::ostream* out) { *out << planted.name; }
@@ -50,10 +50,18 @@ const Planted kPlanted[] = {
     {"Folder", [](const std::string& file, const std::string&) { fs::create_directory(file); }},
     {"OversizeSparseFile",
      [](const std::string& file, const std::string&) { fs::resize_file((test::WriteFile(file, "x"), file), 1ull << 31); }},
-    {"FolderWritableByOthers", nullptr, [](const std::string& folder) { chmod(folder.c_str(), 0777); }},
+    {"FolderWritableByOthers", nullptr,
+     [](const std::string& folder, const std::string&) { chmod(folder.c_str(), 0777); }},
     {"FolderOfAnotherUser", nullptr,
-     [](const std::string& folder) {
+     [](const std::string& folder, const std::string&) {
        if (geteuid() == 0) { ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0) << folder; }
+     }},
+    // A folder of the user's own that holds files of the caches' names.
+    {"FolderIsALinkToAnotherFolder", nullptr,
+     [](const std::string& folder, const std::string& outside) {
+       for (const char* name : {"fonts", "shapes", "glyphs"}) test::WriteFile(outside + "/" + name, "keep");
+       fs::remove(folder);
+       fs::create_symlink(outside, folder);
      }},
 };
 
@@ -70,7 +78,7 @@ TEST_P(HostileCache, OutputIsThatOfARunWithoutCaches) {
   const std::string folder = cacheHome + "/KestrovaBarCode";
   fs::create_directories(folder);
   chmod(folder.c_str(), 0700);
-  if (GetParam().folder) GetParam().folder(folder);
+  if (GetParam().folder) GetParam().folder(folder, outside);
   for (const char* name : {"fonts", "shapes", "glyphs"}) {
     if (GetParam().file) GetParam().file(folder + "/" + name, outside);
   }

@@ -35,12 +35,14 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   std::vector<char*> envp;
+  // getenv takes the first entry of a name: an extra one must replace the inherited one.
   for (char** e = environ; *e; ++e) {
     const std::string_view entry(*e);
-    const auto replaced = [&](const std::string& extra) {
-      return entry.substr(0, entry.find('=') + 1) == extra.substr(0, extra.find('=') + 1);
-    };
-    if (std::none_of(extraEnv.begin(), extraEnv.end(), replaced)) envp.push_back(*e);
+    const std::string_view name = entry.substr(0, entry.find('=') + 1);
+    const bool replaced = !name.empty() && std::ranges::any_of(extraEnv, [name](const std::string& extra) {
+      return extra.starts_with(name);
+    });
+    if (!replaced) envp.push_back(*e);
   }
   for (const auto& e : extraEnv) envp.push_back(const_cast<char*>(e.c_str()));
   envp.push_back(nullptr);
