@@ -52,24 +52,21 @@ DataCheck CheckBarcodeData(const BarcodeSettings& settings) {
   EncodedSymbol symbol = Encode(row, settings);
   if (!symbol.refusal.empty()) return Refused(std::move(symbol.refusal));
 
-  // Without text a symbol that leaves room for it is as low and narrow as its bars.
-  const bool plain = settings.textOff != 0 && symbol.textRoom > 0;
-  const HeightRule rule = HeightRuleFor(settings.symbology);
-  const double ruled = plain ? CappedHeight(rule.baseHeight - symbol.textRoom, rule.trimCap, settings.trim)
-                             : ImageHeight(settings.symbology, settings.trim);
-  const double height = std::trunc(symbol.height ? *symbol.height : ruled);
-  if (plain && symbol.widthWithoutText > 0) symbol.width = symbol.widthWithoutText;
-  if (!(height >= 1)) return Refused("the trim leaves no height to draw");
-  if (symbol.width < 1) return Refused("the symbol has no width to draw");
+  // Without text a symbol that leaves room for it is as narrow as its bars.
+  if (settings.textOff != 0 && symbol.textRoom > 0 && symbol.widthWithoutText > 0) {
+    symbol.width = symbol.widthWithoutText;
+  }
   if (symbol.width > kMaxWidth) {
     return Refused("the symbol would be " + std::to_string(symbol.width) + " units wide; at most " +
                    std::to_string(kMaxWidth) + " can be drawn");
   }
+  // The image is the size the layout gives, widened by the margins.
+  DrawList layout = LayoutSymbol(settings, symbol);
+  if (!(layout.height >= 1)) return Refused("the trim leaves no height to draw");
+  if (!(layout.width >= 1)) return Refused("the symbol has no width to draw");
   const double factor = settings.scale / 100;
   const SideMargins m = MarginsFor(settings);
-  const double width = double(symbol.width) + m.left + m.right;
-  const Rect image{0, 0, width * factor, (height + m.top + m.bottom) * factor};
-  DrawList layout = LayoutSymbol(settings, symbol);
+  const Rect image{0, 0, (layout.width + m.left + m.right) * factor, (layout.height + m.top + m.bottom) * factor};
   return {image, {}, std::move(symbol), std::move(layout)};
 }
 
