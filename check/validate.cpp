@@ -1,6 +1,5 @@
 #include "check/validate.h"
 
-#include <cmath>
 #include <limits>
 
 #include "core/symbology.h"
