@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,9 +76,7 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::vector
     }
   }
   int status = 0;
-  rusage usage {};
-  wait4(pid, &status, 0, &usage);
-  result.peakKilobytes = usage.ru_maxrss;
+  waitpid(pid, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }

@@ -11,7 +11,6 @@ struct ProcessResult {
   int status = -1;  // exit status, or -1 when it did not exit normally
   std::string out;
   std::string err;
-  long peakKilobytes = 0;  // the most memory the process held (its peak resident set)
 };
 
 // args[0] is the program; extraEnv entries ("NAME=value") are added to the
