@@ -9,6 +9,7 @@
 #include "core/near_names.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
+#include "output/output_formats.h"
 #include "platform/argument_text.h"
 #include "platform/number_text.h"
 #include "platform/path.h"
@@ -16,16 +17,6 @@
 
 namespace kbc {
 namespace {
-
-constexpr std::array<std::pair<std::string_view, OutputAction>, 7> kActionWords = {{
-    {"clip", OutputAction::Clipboard},
-    {"epsf", OutputAction::Eps},
-    {"jpeg", OutputAction::Jpeg},
-    {"pdff", OutputAction::Pdf},
-    {"pngf", OutputAction::Png},
-    {"svgf", OutputAction::Svg},
-    {"tiff", OutputAction::Tiff},
-}};
 
 template <typename T>
 T Clamp(T value, T low, T high) {
@@ -118,7 +109,7 @@ std::string UnknownWordReason(std::string_view option, const std::string& typed,
 
 std::string UnknownActionReason(const std::string& typed) {
   std::vector<std::string_view> words;
-  for (const auto& [word, action] : kActionWords) words.push_back(word);
+  for (const OutputFormat& format : OutputFormats()) words.push_back(format.word);
   return UnknownWordReason("-action", typed, NearestName(typed, words));
 }
 
@@ -209,15 +200,13 @@ bool IsComplete(const CommandLine& line) {
 }
 
 std::string_view ActionWord(OutputAction action) {
-  for (const auto& [word, code] : kActionWords) {
-    if (code == action) return word;
-  }
-  return {};
+  const OutputFormat* format = OutputFormatOf(action);
+  return format == nullptr ? std::string_view() : format->word;
 }
 
 OutputAction ActionFromWord(std::u32string_view word) {
-  for (const auto& [candidate, action] : kActionWords) {
-    if (std::ranges::equal(candidate, word, [](char a, char32_t b) { return char32_t(a) == b; })) return action;
+  for (const OutputFormat& format : OutputFormats()) {
+    if (std::ranges::equal(format.word, word, [](char a, char32_t b) { return char32_t(a) == b; })) return format.action;
   }
   return OutputAction::None;
 }
