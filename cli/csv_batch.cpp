@@ -9,6 +9,7 @@
 #include "cli/batch_pool.h"
 #include "cli/csv_outputs.h"
 #include "cli/csv_rows.h"
+#include "request/option_table.h"
 
 namespace kbc {
 namespace {
@@ -18,10 +19,8 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Options of the whole run rather than of one request.
 std::string RunOptionReason(std::string_view name) {
-  if (name == "batch" || name == "csv") return "each row is one request";
-  if (name == "threads") return "the workers draw the whole file; give -threads on the command line";
-  if (name == "csvpaths") return "where the rows may write is the command line's to say";
-  return {};
+  const OptionRow* row = OptionRowOf("-" + std::string(name));
+  return row != nullptr && row->scope == OptionScope::Run ? std::string(row->runReason) : std::string();
 }
 
 // The options the header's columns name, with their dash; the errors, one per

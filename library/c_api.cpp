@@ -3,7 +3,6 @@
 #include "kestrova/barcode.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -15,6 +14,7 @@
 
 #include "output/refusal.h"
 #include "request/draw.h"
+#include "request/option_table.h"
 #include "request/options.h"
 
 struct kbc_request {
@@ -24,9 +24,6 @@ struct kbc_request {
 };
 
 namespace {
-
-// Options of a run rather than of one barcode: the render names its action.
-constexpr std::array<std::string_view, 5> kRunOptions = {"action", "batch", "csv", "csvpaths", "threads"};
 
 int Fail(kbc_request* request, int status, std::string_view reason) {
   request->error = kbc::OneLine(reason);
@@ -73,8 +70,10 @@ int kbc_request_set(kbc_request* request, const char* option, const char* value)
   return Guarded(request, [&] {
     if (option == nullptr || value == nullptr) return Fail(request, KBC_INVALID, "no option or no value given");
     const std::string_view name = option;
-    for (const std::string_view runOption : kRunOptions) {
-      if (name == runOption) return Fail(request, KBC_INVALID, "\"" + std::string(name) + "\" is no option of a request");
+    // Options of a run rather than of one barcode; the render names its action.
+    if (const kbc::OptionRow* row = kbc::OptionRowOf("-" + std::string(name));
+        row != nullptr && row->scope != kbc::OptionScope::Request) {
+      return Fail(request, KBC_INVALID, "\"" + std::string(name) + "\" is no option of a request");
     }
     // A refused value leaves the request as it was.
     kbc::CommandLine changed = request->line;

@@ -5,7 +5,6 @@
 #include "core/symbology.h"
 #include "output/colour_conversion.h"
 #include "output/file_bytes.h"
-#include "output/file_codes.h"
 #include "output/refusal.h"
 #include "output/page_size.h"
 #include "platform/image_encoders.h"
@@ -22,11 +21,6 @@ constexpr double kMaxSide = 65500;
 constexpr double kMaxPixels = double(1 << 26);
 
 using Encoder = std::optional<std::string> (*)(const BitmapView&, std::string&);
-
-struct BitmapKind {
-  Encoder encode;
-  std::uint32_t fileType;
-};
 
 // Pixels per point: 1 without -dpi.
 double PixelsPerPoint(int dpi) { return dpi > 0 ? dpi / 72.0 : 1.0; }
@@ -86,10 +80,8 @@ PixelFormat TiffFormatFor(std::uint32_t colourMode) {
 }
 
 FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
-                           PixelFormat format, const BitmapKind& kind) {
+                           PixelFormat format, Encoder encode) {
   FileRendering rendering;
-  rendering.fileType = kind.fileType;
-  rendering.creator = FourCharCode("prvw");
   const std::optional<Rect>& image = check.image;
   const double pointsWide = image ? image->width : width;
   const double pointsHigh = image ? image->height : height;
@@ -121,11 +113,11 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
   if (turned) {
     const TurnedPixels turnedPixels =
         TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), settings.quarterTurns);
-    rendering.bytes = kind.encode(
+    rendering.bytes = encode(
         {turnedPixels.width, turnedPixels.height, canvas.Format(), turnedPixels.pixels, settings.dpi}, rendering.reason);
   } else {
     rendering.bytes =
-        kind.encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), settings.dpi}, rendering.reason);
+        encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), settings.dpi}, rendering.reason);
   }
   if (!rendering.bytes) return rendering;
   if (!image) {
@@ -150,23 +142,22 @@ namespace {
 
 // PNG and JPEG hold RGB.
 FileRendering RenderRgbBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
-                              const BitmapKind& kind) {
-  return RenderBitmap(WithRgbColours(settings), check, width, height, PixelFormat::Rgb, kind);
+                              Encoder encode) {
+  return RenderBitmap(WithRgbColours(settings), check, width, height, PixelFormat::Rgb, encode);
 }
 
 }  // namespace
 
 FileRendering RenderPngBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  return RenderRgbBitmap(settings, check, width, height, {EncodePng, FourCharCode("PNGf")});
+  return RenderRgbBitmap(settings, check, width, height, EncodePng);
 }
 
 FileRendering RenderJpegBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  return RenderRgbBitmap(settings, check, width, height, {EncodeJpeg, FourCharCode("JPEG")});
+  return RenderRgbBitmap(settings, check, width, height, EncodeJpeg);
 }
 
 FileRendering RenderTiffBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  return RenderBitmap(settings, check, width, height, TiffFormatFor(settings.colourMode),
-                      {EncodeTiff, FourCharCode("TIFF")});
+  return RenderBitmap(settings, check, width, height, TiffFormatFor(settings.colourMode), EncodeTiff);
 }
 
 }  // namespace kbc

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,9 +19,7 @@ namespace kbc {
 struct FileRendering {
   std::optional<std::string> bytes;
   std::string reason;
-  std::string warning;         // what a drawn file lacks
-  std::uint32_t fileType = 0;  // the HFS codes a written file carries
-  std::uint32_t creator = 0;
+  std::string warning;  // what a drawn file lacks
 
   bool Drawn() const { return bytes.has_value() && reason.empty(); }
 };

@@ -3,7 +3,6 @@
 #include "check/validate.h"
 #include "output/colour_conversion.h"
 #include "output/file_bytes.h"
-#include "output/file_codes.h"
 #include "output/metadata.h"
 #include "output/refusal.h"
 #include "output/page_size.h"
@@ -62,8 +61,6 @@ FileRendering RenderPdfBytes(const BarcodeSettings& settings, const DataCheck& c
   const BarcodeSettings copy = WithRgbColours(settings);
 
   FileRendering rendering;
-  rendering.fileType = FourCharCode("PDF ");
-  rendering.creator = FourCharCode("prvw");
   bool lackedFont = false;
   rendering.bytes = RenderPdf(copy, check, DocumentInfoFor(copy), width, height, rendering.reason, lackedFont);
   if (rendering.bytes && !check.image) rendering.reason = DataRefusal(copy, check);

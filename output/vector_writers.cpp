@@ -3,7 +3,6 @@
 
 #include "core/symbology.h"
 #include "output/file_bytes.h"
-#include "output/file_codes.h"
 #include "output/metadata.h"
 #include "output/refusal.h"
 #include "platform/path.h"
@@ -19,16 +18,13 @@ void ReplaceFirst(std::string& text, std::string_view placeholder, std::string_v
   if (const auto at = text.find(placeholder); at != std::string::npos) text.replace(at, placeholder.size(), value);
 }
 
-FileRendering Document(std::string text, const BarcodeSettings& settings, const DataCheck& check,
-                       std::uint32_t type) {
+FileRendering Document(std::string text, const BarcodeSettings& settings, const DataCheck& check) {
   FileRendering rendering;
   if (text.empty()) {
     rendering.reason = DataRefusal(settings, check);
   } else {
     rendering.bytes = std::move(text);
   }
-  rendering.fileType = type;
-  rendering.creator = FourCharCode("QZTX");
   return rendering;
 }
 
@@ -44,13 +40,13 @@ FileRendering RenderEpsBytes(const BarcodeSettings& settings, const DataCheck& c
     ReplaceFirst(eps, "\u00ABEPSFileName\u00BB", ToUtf8(title));
     ReplaceFirst(eps, "\u00ABEPSMetaData\u00BB", ToUtf8(BuildEpsMetadata(settings)));
   }
-  return Document(std::move(eps), settings, check, FourCharCode("EPSF"));
+  return Document(std::move(eps), settings, check);
 }
 
 FileRendering RenderSvgBytes(const BarcodeSettings& settings, const DataCheck& check) {
   std::string svg;
   if (check.image) AppendSvgDrawing(check.layout, settings, svg);
-  return Document(std::move(svg), settings, check, FourCharCode("SVGf"));
+  return Document(std::move(svg), settings, check);
 }
 
 }  // namespace kbc

@@ -1,5 +1,5 @@
-// The seven output writers. Each draws the request once and either writes its
-// file whole (or not at all) or reports why it could not.
+// The output writers: each draws the request once and either writes its file
+// whole (or not at all), or pastes it, or reports why it could not.
 #pragma once
 
 #include <string>
@@ -23,23 +23,13 @@ struct WriteStatus {
 };
 
 // `check` is the request's one data check (CheckBarcodeData of these settings):
-// the writer sizes its file from it and walks its layout. For PDF and
-// bitmaps, width and height are the fallback image size of the placeholder
-// drawn when the data cannot be drawn (the command line passes 0 and 0).
-WriteStatus WriteEpsFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check);
-WriteStatus WriteSvgFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check);
-WriteStatus WritePdfFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height);
-WriteStatus WritePngFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height);
-WriteStatus WriteJpegFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height);
-WriteStatus WriteTiffFile(const std::string& path, const BarcodeSettings& settings, const DataCheck& check, float width,
-                          float height);
-// The file of a file action, at the command line's fallback size 0 × 0, as
-// the Write*File function of that action writes it.
+// the writer sizes its file from it and walks its layout.
+// The file of a file action, as OutputFormatOf(action) renders it at the
+// command line's fallback size 0 × 0, with the action's file codes.
 WriteStatus WriteActionFile(OutputAction action, const std::string& path, const BarcodeSettings& settings,
                             const DataCheck& check);
+// The request pasted as PDF. width and height are the fallback image size of
+// the placeholder drawn when the data cannot be drawn (the command line passes 0 and 0).
 WriteStatus CopyToPasteboard(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 }  // namespace kbc

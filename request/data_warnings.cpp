@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/symbology.h"
+#include "output/output_formats.h"
 #include "platform/utf8.h"
 
 namespace kbc {
@@ -113,31 +114,14 @@ std::optional<std::string> AddOnChangeWarning(std::u32string_view given, const S
 }
 
 std::optional<std::string> ColourModelWarning(const BarcodeSettings& settings, OutputAction action) {
-  if (settings.colourMode != kColourCmyk) return std::nullopt;
-  std::string output;
-  switch (action) {
-    case OutputAction::Pdf:
-    case OutputAction::Clipboard:
-      output = "PDF";
-      break;
-    case OutputAction::Png:
-      output = "PNG";
-      break;
-    case OutputAction::Jpeg:
-      output = "JPEG";
-      break;
-    case OutputAction::Svg:
-      output = "SVG";
-      break;
-    default:
-      return std::nullopt;  // EPS and TIFF keep CMYK
-  }
-  return output + " output holds RGB colours only: the CMYK colours were converted to RGB";
+  const OutputFormat* format = OutputFormatOf(action);
+  if (settings.colourMode != kColourCmyk || format == nullptr || format->rgbOnlyName.empty()) return std::nullopt;
+  return std::string(format->rgbOnlyName) + " output holds RGB colours only: the CMYK colours were converted to RGB";
 }
 
 std::optional<std::string> InvisibleBarsWarning(const BarcodeSettings& settings, OutputAction action) {
-  // EPS has no alpha and SVG draws its bars opaque.
-  if (action == OutputAction::Eps || action == OutputAction::Svg || action == OutputAction::None) return std::nullopt;
+  const OutputFormat* format = OutputFormatOf(action);
+  if (format == nullptr || !format->barsTakeAlpha) return std::nullopt;
   const std::size_t alpha = AlphaIndex(settings.colourMode);
   if (settings.foreground[alpha] > 0) return std::nullopt;
   return "the bar colour is fully transparent, so the image shows no bars; give -fcolcomponent" +

@@ -3,6 +3,7 @@
 #include "core/symbology.h"
 #include "dispatch/render_barcode.h"
 #include "output/file_bytes.h"
+#include "output/output_formats.h"
 #include "output/writers.h"
 #include "platform/mac_roman.h"
 #include "platform/utf8.h"
@@ -63,8 +64,8 @@ RequestResult DrawPreparedRequest(OutputAction action, const std::string& path, 
 }
 
 std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
-  const bool bitmap = action == OutputAction::Png || action == OutputAction::Jpeg || action == OutputAction::Tiff;
-  return bitmap ? BitmapPixelCount(prepared.settings, prepared.check) : 0;
+  const OutputFormat* format = OutputFormatOf(action);
+  return format != nullptr && format->bitmap ? BitmapPixelCount(prepared.settings, prepared.check) : 0;
 }
 
 RenderedRequest RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {

@@ -22,6 +22,7 @@
 
 #include "check/validate.h"
 #include "core/symbology.h"
+#include "output/output_formats.h"
 #include "output/writers.h"
 #include "platform/mac_roman.h"
 #include "platform/utf8.h"
@@ -110,15 +111,18 @@ struct Format {
   Writer write;
 };
 
+// Every file action, through the command line's writer.
 const std::vector<Format>& Formats() {
-  static const std::vector<Format> formats = {
-      {"svg", [](const std::string& p, BarcodeSettings& s) { return WriteSvgFile(p, s, CheckBarcodeData(s)); }},
-      {"eps", [](const std::string& p, BarcodeSettings& s) { return WriteEpsFile(p, s, CheckBarcodeData(s)); }},
-      {"pdf", [](const std::string& p, BarcodeSettings& s) { return WritePdfFile(p, s, CheckBarcodeData(s), 0, 0); }},
-      {"png", [](const std::string& p, BarcodeSettings& s) { return WritePngFile(p, s, CheckBarcodeData(s), 0, 0); }},
-      {"jpg", [](const std::string& p, BarcodeSettings& s) { return WriteJpegFile(p, s, CheckBarcodeData(s), 0, 0); }},
-      {"tif", [](const std::string& p, BarcodeSettings& s) { return WriteTiffFile(p, s, CheckBarcodeData(s), 0, 0); }},
-  };
+  static const std::vector<Format> formats = [] {
+    std::vector<Format> files;
+    for (const OutputFormat& format : OutputFormats()) {
+      if (format.render == nullptr) continue;
+      files.push_back({std::string(format.extension), [action = format.action](const std::string& p, BarcodeSettings& s) {
+                         return WriteActionFile(action, p, s, CheckBarcodeData(s));
+                       }});
+    }
+    return files;
+  }();
   return formats;
 }
 

@@ -1,0 +1,308 @@
+#include "request/option_table.h"
+
+#include <algorithm>
+#include <array>
+#include <type_traits>
+
+#include "core/string_ops.h"
+#include "core/symbology.h"
+#include "platform/number_text.h"
+#include "request/option_values.h"
+
+namespace kbc {
+namespace {
+
+// The field a member pointer names, in the request's settings or in the command line itself.
+template <typename Field>
+Field& FieldOf(CommandLine& line, Field BarcodeSettings::*field) {
+  return line.settings.*field;
+}
+
+template <typename Field>
+Field& FieldOf(CommandLine& line, Field CommandLine::*field) {
+  return line.*field;
+}
+
+template <auto Field>
+void SetNumber(CommandLine& line, const OptionValue& value) {
+  auto& field = FieldOf(line, Field);
+  field = static_cast<std::remove_reference_t<decltype(field)>>(value.number);
+}
+
+template <auto Field>
+void SetText(CommandLine& line, const OptionValue& value) {
+  FieldOf(line, Field) = value.argument.text;
+}
+
+template <auto Field>
+void SetPath(CommandLine& line, const OptionValue& value) {
+  FieldOf(line, Field) = value.path;
+}
+
+void SetAction(CommandLine& line, const OptionValue& value) {
+  line.action = ActionFromWord(value.argument.text);
+  line.settings.placementMode = line.action == OutputAction::None ? kPlaceCentredYDown : kPlaceAtOrigin;
+  line.unknownAction = line.action == OutputAction::None ? std::string(value.raw) : std::string();
+}
+
+void SetType(CommandLine& line, const OptionValue& value) {
+  line.settings.symbology = SymbologyFromName(value.argument.text);
+  line.unknownType = line.settings.symbology == kNoSymbology ? std::string(value.raw) : std::string();
+}
+
+void SetData(CommandLine& line, const OptionValue& value) {
+  line.settings.data = value.argument.text;
+  line.settings.dataUtf8 = value.argument.utf8;
+  UnescapeControlChars(line.settings.data);
+}
+
+// A negative size stands for the smallest, 1 point.
+void SetFontSize(CommandLine& line, const OptionValue& value) {
+  const std::u32string& text = value.argument.text;
+  const double size = DoubleValueOf(text);
+  line.settings.fontSize = size < 0 ? 1.0 : std::min(size, 96.0);
+  const double used = line.settings.fontSize;
+  NoteValue(line, value.option, ValueWarning(value.option, text, ReadsWholeDecimal(text), size, 0, 96, used));
+}
+
+template <ColourComponents BarcodeSettings::*Colour, std::size_t Component>
+void SetComponent(CommandLine& line, const OptionValue& value) {
+  (line.settings.*Colour)[Component] = value.number;
+}
+
+// Degrees clockwise as quarter turns; any other value is refused.
+void SetRotation(CommandLine& line, const OptionValue& value) {
+  const std::u32string& text = value.argument.text;
+  const std::int32_t degrees = IntegerValueOf(text);
+  const bool quarter = ReadsWholeInteger(text) && degrees >= 0 && degrees < 360 && degrees % 90 == 0;
+  line.settings.quarterTurns = quarter ? std::int16_t(degrees / 90) : 0;
+  NoteRefusal(line, value.option,
+              quarter ? std::string()
+                      : "-rotate " + Shown(text) + " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)");
+}
+
+void SetCsvPaths(CommandLine& line, const OptionValue& value) {
+  line.csvPathsAny = value.raw == "any";
+  NoteRefusal(line, value.option,
+              value.raw == "any" || value.raw == "inside"
+                  ? std::string()
+                  : "-csvpaths " + Shown(value.argument.text) + " is no path rule: give inside (the default) or any");
+}
+
+constexpr auto kForeground = &BarcodeSettings::foreground;
+constexpr auto kBackground = &BarcodeSettings::background;
+
+constexpr std::array<OptionRow, 34> kOptionRows = {{
+    {.name = "-action",
+     .reading = OptionReading::Special,
+     .set = SetAction,
+     .usage = "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
+              "\"pngf\", \"svgf\", or \"tiff\".",
+     .scope = OptionScope::Render},
+    {.name = "-type",
+     .reading = OptionReading::Special,
+     .set = SetType,
+     .usage = "Barcode symbology to use. Valid values are EAN-13, EAN-8, EAN-128, EAN-14, EAN-18, EAN-99, "
+              "EAN-Coupon, EAN-Velocity UPC-A, UPC-E, Code-128, Code-93, Code-39, Code-32, Code-25, UPC-Coupon, "
+              "Codabar, ISSN, ISBN, ISMN, PostNet, RM4SCC, Pharmacode, CIP, PZN, MSI, ITF-SCC, ITF-14, "
+              "Interleaved-25, QRCode, MicroQR, PDF417, Identcode, DataMatrix, USPS4CB, FIM, "
+              "Databar-Omnidirectional, Databar-Truncated, Databar-Stacked, Databar-StackedOmnidirectional, "
+              "Databar-Limited, Databar-Expanded, Telepen."},
+    {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
+    {.name = "-addon",
+     .reading = OptionReading::Text,
+     .set = SetText<&BarcodeSettings::addon>,
+     .usage = "Secondary addon barcode data."},
+    {.name = "-scale",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&BarcodeSettings::scale>,
+     .low = 50,
+     .high = 150,
+     .usage = "Scaling factor as a percentage where 100 is standard."},
+    {.name = "-trim",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&BarcodeSettings::trim>,
+     .low = 0,
+     .high = 100,
+     .usage = "Trim level to reduce height where 0 is standard."},
+    {.name = "-disp",
+     .reading = OptionReading::Text,
+     .set = SetText<&BarcodeSettings::displayText>,
+     .usage = "Override displayed text."},
+    {.name = "-antialiasoff",
+     .reading = OptionReading::Switch,
+     .set = SetNumber<&BarcodeSettings::antialiasOff>,
+     .usage = "Disable Anti-Aliasing of graphic image where 1 is to disable."},
+    {.name = "-fontsmoothoff",
+     .reading = OptionReading::Switch,
+     .set = SetNumber<&BarcodeSettings::fontSmoothOff>,
+     .usage = "Disable smoothening of text where 1 is to disable."},
+    {.name = "-fontname",
+     .reading = OptionReading::Text,
+     .set = SetText<&BarcodeSettings::fontName>,
+     .usage = "Set name of displayed font."},
+    {.name = "-fontsize",
+     .reading = OptionReading::Special,
+     .set = SetFontSize,
+     .usage = "Set size of displayed font."},
+    {.name = "-colmode",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&BarcodeSettings::colourMode>,
+     .low = 0,
+     .high = 2,
+     .usage = "Set Colour Mode where 0 is Greyscale, 1 is RGB, or 2 is CMYK."},
+    {.name = "-fcolcomponent1",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kForeground, 0>,
+     .usage = "Set Foreground Colour Component 1 where Level (0-1) of Grey in Greyscale, Red in RGB, or Cyan in CMYK."},
+    {.name = "-fcolcomponent2",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kForeground, 1>,
+     .usage = "Set Foreground Colour Component 2 where Level (0-1) of N/A in Greyscale, Green in RGB, or Magenta in "
+              "CMYK."},
+    {.name = "-fcolcomponent3",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kForeground, 2>,
+     .usage = "Set Foreground Colour Component 3 where Level (0-1) of N/A in Greyscale, Blue in RGB, or Yellow in "
+              "CMYK."},
+    {.name = "-fcolcomponent4",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kForeground, 3>,
+     .usage = "Set Foreground Colour Component 4 where Level (0-1) of N/A in Greyscale, N/A in RGB, or Black in CMYK."},
+    {.name = "-fcolcomponent5",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kForeground, 4>,
+     .usage = "Set Foreground Colour Component 5 where Level (0-1) of N/A in Greyscale, N/A in RGB, or N/A in CMYK."},
+    {.name = "-bcolcomponent1",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kBackground, 0>,
+     .usage = "Set Background Colour Component 1 where Level (0-1) of Grey in Greyscale, Red in RGB, or Cyan in CMYK."},
+    {.name = "-bcolcomponent2",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kBackground, 1>,
+     .usage = "Set Background Colour Component 2 where Level (0-1) of N/A in Greyscale, Green in RGB, or Magenta in "
+              "CMYK."},
+    {.name = "-bcolcomponent3",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kBackground, 2>,
+     .usage = "Set Background Colour Component 3 where Level (0-1) of N/A in Greyscale, Blue in RGB, or Yellow in "
+              "CMYK."},
+    {.name = "-bcolcomponent4",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kBackground, 3>,
+     .usage = "Set Background Colour Component 4 where Level (0-1) of N/A in Greyscale, N/A in RGB, or Black in CMYK."},
+    {.name = "-bcolcomponent5",
+     .reading = OptionReading::Unit,
+     .set = SetComponent<kBackground, 4>,
+     .usage = "Set Background Colour Component 5 where Level (0-1) of N/A in Greyscale, N/A in RGB, or N/A in CMYK."},
+    {.name = "-coltrans",
+     .reading = OptionReading::Flag,
+     .set = SetNumber<&BarcodeSettings::opaqueBackground>,
+     .usage = "Set Colour Transparency where 0 is transparent background and 1 is selected colour background."},
+    {.name = "-gs1",
+     .reading = OptionReading::Flag,
+     .set = SetNumber<&BarcodeSettings::gs1>,
+     .help = {.place = 2,
+              .text = "1 reads EAN-128, Databar-Expanded, QRCode and DataMatrix data as a GS1 element string.",
+              .example = "KestrovaBarCode -type EAN-128 -gs1 1 -data '(01)09501101530003(10)ABC123' -action svgf "
+                         "-output ship.svg"}},
+    {.name = "-showtext",
+     .reading = OptionReading::Flag,
+     .set = [](CommandLine& line, const OptionValue& value) { line.settings.textOff = value.number == 0 ? 1 : 0; },
+     .help = {.place = 10,
+              .text = "0 draws no human-readable text; MSI, Telepen and Pharmacode then lose the room of their text "
+                      "line.",
+              .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -showtext 0 -action svgf -output bare.svg"}},
+    {.name = "-dpi",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&BarcodeSettings::dpi>,
+     .low = 72,
+     .high = 2400,
+     .help = {.place = 1,
+              .text = "Bitmap resolution in pixels per inch (72-2400) for PNG, JPEG and TIFF; the file records it.",
+              .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -dpi 300 -action pngf -output label.png"}},
+    {.name = "-batch",
+     .reading = OptionReading::Path,
+     .set = SetPath<&CommandLine::batchPath>,
+     .help = {.place = 3,
+              .text = "A file whose every line is the data of one barcode (- reads standard input); the #### in "
+                      "-output is replaced by the line number.",
+              .example = "KestrovaBarCode -type EAN-13 -batch numbers.txt -action pngf -output label-####.png"},
+     .scope = OptionScope::Run,
+     .runReason = "each row is one request"},
+    {.name = "-threads",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&CommandLine::threads>,
+     .low = 1,
+     .high = 64,
+     .help = {.place = 6,
+              .text = "Workers of a batch or CSV file (1-64); one per processor when not given.",
+              .example = "KestrovaBarCode -type QRCode -batch urls.txt -threads 2 -action svgf -output qr-####.svg"},
+     .scope = OptionScope::Run,
+     .runReason = "the workers draw the whole file; give -threads on the command line"},
+    {.name = "-output",
+     .reading = OptionReading::Path,
+     .set = SetPath<&CommandLine::outputPath>,
+     .usage = "Output file path and name for graphic image file",
+     .help = {.place = 11,
+              .heading = "-output -",
+              .text = "Sends the file to standard output, the same bytes; not with clip, -batch or -csv.",
+              .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -action pngf -output - > label.png"}},
+    {.name = "-margin",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&BarcodeSettings::margin>,
+     .low = 0,
+     .high = 1000,
+     .help = {.place = 7,
+              .text = "Points of background added on every side (0-1000), scaled like the symbol; filled under "
+                      "-coltrans 1.",
+              .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -margin 10 -action pngf -output lot.png"}},
+    {.name = "-rotate",
+     .reading = OptionReading::Special,
+     .set = SetRotation,
+     .help = {.place = 8,
+              .text = "Turns the image clockwise by 0, 90, 180 or 270 degrees on every target; other values are "
+                      "refused.",
+              .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -rotate 90 -action pngf -output side.png",
+              .blankLineAfter = false}},
+    {.name = "-csv",
+     .reading = OptionReading::Path,
+     .set = SetPath<&CommandLine::csvPath>,
+     .help = {.place = 4,
+              .text = "A CSV file (- reads standard input) whose header row names options without the dash and "
+                      "whose every other row is one request; the command line's options are the defaults, a row's "
+                      "non-empty cells override them, and rows without an output cell are numbered into -output by "
+                      "their row (the header is row 1).",
+              .example = "KestrovaBarCode -csv labels.csv -action pngf -output label-####.png"},
+     .scope = OptionScope::Run,
+     .runReason = "each row is one request"},
+    {.name = "-quietzones",
+     .reading = OptionReading::Flag,
+     .set = SetNumber<&BarcodeSettings::quietZones>,
+     .help = {.place = 9,
+              .text = "1 adds each symbology's standard quiet zone where its drawing lacks it (Code 39: 10 modules "
+                      "each side);\nbackground like -margin, and added to it.",
+              .example = "KestrovaBarCode -type Code-39 -data PART-42 -quietzones 1 -coltrans 1 -action svgf "
+                         "-output part.svg"}},
+    {.name = "-csvpaths",
+     .reading = OptionReading::Special,
+     .set = SetCsvPaths,
+     .help = {.place = 5,
+              .text = "inside (the default): a CSV row's output cell must be a relative path that stays inside the "
+                      "folder of -output, or the working folder; any: a row may write anywhere. Two rows never "
+                      "write one file.",
+              .example = "KestrovaBarCode -csv labels.csv -csvpaths any -action pngf -output label-####.png"},
+     .scope = OptionScope::Run,
+     .runReason = "where the rows may write is the command line's to say"},
+}};
+
+}  // namespace
+
+std::span<const OptionRow> OptionRows() { return kOptionRows; }
+
+const OptionRow* OptionRowOf(std::string_view name) {
+  const auto row = std::ranges::find(kOptionRows, name, &OptionRow::name);
+  return row == kOptionRows.end() ? nullptr : &*row;
+}
+
+}  // namespace kbc
