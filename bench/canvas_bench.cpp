@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "core/symbology.h"
-#include "platform/image_encoders.h"
 #include "canvas/pdf_canvas.h"
 #include "canvas/raster_canvas.h"
+#include "core/symbology.h"
 #include "dispatch/render_barcode.h"
+#include "image_encoders/image_encoders.h"
 
 namespace kbc {
 namespace {

@@ -18,7 +18,7 @@
 #include "canvas/glyph_cache.h"
 #include "canvas/harfbuzz_library.h"
 #include "canvas/shape_cache.h"
-#include "platform/fonts.h"
+#include "fonts/fonts.h"
 
 namespace kbc {
 

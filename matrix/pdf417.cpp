@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "matrix/pdf417_patterns.h"
-#include "platform/mac_roman.h"
+#include "text/mac_roman.h"
 
 namespace kbc {
 namespace {

@@ -1,17 +1,17 @@
 // The bytes of PNG, JPEG and TIFF files: one pixel per point, exactly the scaled symbol.
 #include <cmath>
 
+#include "canvas/raster_canvas.h"
+#include "canvas/turned_pixels.h"
 #include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/render_barcode.h"
+#include "image_encoders/image_encoders.h"
 #include "output/colour_conversion.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
-#include "output/refusal.h"
 #include "output/page_size.h"
-#include "platform/image_encoders.h"
-#include "canvas/raster_canvas.h"
-#include "canvas/turned_pixels.h"
-#include "dispatch/render_barcode.h"
+#include "output/refusal.h"
 
 namespace kbc {
 namespace {

@@ -1,8 +1,8 @@
 // The file writers: a rendering written whole, or not at all.
+#include "files/atomic_file.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
 #include "output/writers.h"
-#include "platform/atomic_file.h"
 
 namespace kbc {
 namespace {

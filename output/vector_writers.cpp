@@ -2,13 +2,13 @@
 #include <string_view>
 
 #include "core/symbology.h"
+#include "files/path.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
 #include "output/metadata.h"
 #include "output/refusal.h"
-#include "platform/path.h"
-#include "platform/utf8.h"
 #include "render/draw_list_targets.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/symbology.h"
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -4,10 +4,10 @@
 #include "dispatch/render_barcode.h"
 #include "output/file_bytes.h"
 #include "output/writers.h"
-#include "platform/mac_roman.h"
-#include "platform/utf8.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -9,10 +9,10 @@
 #include "core/near_names.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
-#include "platform/argument_text.h"
-#include "platform/number_text.h"
-#include "platform/path.h"
-#include "platform/utf8.h"
+#include "files/path.h"
+#include "text/argument_text.h"
+#include "text/number_text.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

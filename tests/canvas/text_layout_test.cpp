@@ -3,9 +3,9 @@
 // preferences files read as key=value lines.
 #include <gtest/gtest.h>
 
-#include "platform/fonts.h"
-#include "platform/preferences.h"
-#include "platform/utf8.h"
+#include "files/preferences.h"
+#include "fonts/fonts.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "platform/fonts.h"
 #include "canvas/raster_canvas.h"
 #include "dispatch/render_barcode.h"
+#include "fonts/fonts.h"
 
 namespace kbc {
 namespace {

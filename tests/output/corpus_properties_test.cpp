@@ -23,9 +23,9 @@
 #include "check/validate.h"
 #include "core/symbology.h"
 #include "output/writers.h"
-#include "platform/mac_roman.h"
-#include "platform/utf8.h"
 #include "support/process.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 
 namespace kbc::test {
 namespace {
