@@ -5,8 +5,8 @@
 #include <string>
 
 #include "canvas/raster_canvas.h"
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
 #include "image_encoders/image_encoders.h"
 #include "matrix/qr_code.h"

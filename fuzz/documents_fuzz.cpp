@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "check/validate.h"
+#include "dispatch/data_check.h"
 #include "fuzz/fuzz_input.h"
 #include "render/draw_list_targets.h"
 #include "text/mac_roman.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "check/validate.h"
+#include "dispatch/data_check.h"
 #include "fuzz/fuzz_input.h"
 #include "text/mac_roman.h"
 

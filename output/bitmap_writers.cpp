@@ -3,8 +3,8 @@
 
 #include "canvas/raster_canvas.h"
 #include "canvas/turned_pixels.h"
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
 #include "image_encoders/image_encoders.h"
 #include "output/colour_conversion.h"

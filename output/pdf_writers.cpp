@@ -1,7 +1,7 @@
 // The PDF file's bytes and the clipboard PDF: one page the size of the symbol.
 #include "canvas/pdf_canvas.h"
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
 #include "files/preferences.h"
 #include "output/colour_conversion.h"

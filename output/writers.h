@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/types.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 

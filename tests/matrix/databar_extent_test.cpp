@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
 #include "support/recording_target.h"
 #include "text/utf8.h"

@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "output/writers.h"
 #include "support/process.h"
 #include "text/mac_roman.h"

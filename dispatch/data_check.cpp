@@ -1,4 +1,4 @@
-#include "check/validate.h"
+#include "dispatch/data_check.h"
 
 #include <limits>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <tuple>
 
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 namespace {
