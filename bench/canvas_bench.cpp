@@ -9,7 +9,9 @@
 #include "canvas/raster_canvas.h"
 #include "core/symbology.h"
 #include "dispatch/render_barcode.h"
-#include "image_encoders/image_encoders.h"
+#include "image_encoders/jpeg_encoder.h"
+#include "image_encoders/png_encoder.h"
+#include "image_encoders/tiff_encoder.h"
 
 namespace kbc {
 namespace {

@@ -8,7 +8,7 @@
 #include "core/symbology.h"
 #include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
-#include "image_encoders/image_encoders.h"
+#include "image_encoders/png_encoder.h"
 #include "matrix/qr_code.h"
 #include "render/draw_list_targets.h"
 

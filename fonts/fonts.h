@@ -1,11 +1,9 @@
 // The font service: font names resolved through fontconfig and FreeType, once
-// per name and run, and text lines measured and shaped with HarfBuzz.
+// per name and run.
 #pragma once
 
 #include <string>
 #include <string_view>
-
-#include "core/types.h"
 
 namespace kbc {
 
@@ -30,8 +28,5 @@ const std::string& PostScriptFontName(std::u32string_view fontName);
 // The requested name cleaned to what a PostScript name can hold, at most 127
 // characters ("Helvetica" if empty).
 std::string SanitizePostScriptName(std::u32string_view fontName);
-
-// Width and line height (ascent + descent + leading) of a text line.
-TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize);
 
 }  // namespace kbc

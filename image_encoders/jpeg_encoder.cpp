@@ -6,7 +6,7 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
-#include "image_encoders/image_encoders.h"
+#include "image_encoders/jpeg_encoder.h"
 #include "platform/library_names.h"
 #include "platform/shared_library.h"
 

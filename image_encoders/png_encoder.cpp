@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "image_encoders/image_encoders.h"
+#include "image_encoders/png_encoder.h"
 
 namespace kbc {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "image_encoders/image_encoders.h"
+#include "image_encoders/tiff_encoder.h"
 #include "platform/library_names.h"
 #include "platform/shared_library.h"
 

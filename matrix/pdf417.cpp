@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "matrix/pdf417_compaction.h"
 #include "matrix/pdf417_patterns.h"
 #include "text/mac_roman.h"
 

@@ -1,5 +1,9 @@
 #include "output/file_bytes.h"
 
+#include "output/bitmap_writers.h"
+#include "output/pdf_writers.h"
+#include "output/vector_writers.h"
+
 namespace kbc {
 
 FileRendering RenderFileBytes(OutputAction action, const BarcodeSettings& settings, const DataCheck& check,

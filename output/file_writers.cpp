@@ -1,8 +1,11 @@
 // The file writers: a rendering written whole, or not at all.
 #include "files/atomic_file.h"
+#include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
-#include "output/writers.h"
+#include "output/file_writers.h"
+#include "output/pdf_writers.h"
+#include "output/vector_writers.h"
 
 namespace kbc {
 namespace {

@@ -7,10 +7,11 @@
 #include "output/colour_conversion.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
+#include "output/file_writers.h"
 #include "output/metadata.h"
 #include "output/page_size.h"
+#include "output/pdf_writers.h"
 #include "output/refusal.h"
-#include "output/writers.h"
 #include "platform/clipboard.h"
 #include "text/utf8.h"
 

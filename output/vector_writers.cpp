@@ -7,6 +7,7 @@
 #include "output/file_codes.h"
 #include "output/metadata.h"
 #include "output/refusal.h"
+#include "output/vector_writers.h"
 #include "render/draw_list_targets.h"
 #include "text/utf8.h"
 

@@ -2,8 +2,10 @@
 
 #include "core/symbology.h"
 #include "dispatch/render_barcode.h"
+#include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
-#include "output/writers.h"
+#include "output/file_writers.h"
+#include "output/pdf_writers.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
 #include "text/mac_roman.h"

@@ -3,8 +3,8 @@
 // preferences files read as key=value lines.
 #include <gtest/gtest.h>
 
+#include "canvas/text_layout.h"
 #include "files/preferences.h"
-#include "fonts/fonts.h"
 #include "text/utf8.h"
 
 namespace kbc {

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "canvas/raster_canvas.h"
+#include "canvas/text_layout.h"
 #include "dispatch/render_barcode.h"
-#include "fonts/fonts.h"
 
 namespace kbc {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "image_encoders/image_encoders.h"
+#include "image_encoders/png_encoder.h"
 #include "support/draws.h"
 
 namespace kbc {

@@ -22,7 +22,7 @@
 
 #include "core/symbology.h"
 #include "dispatch/data_check.h"
-#include "output/writers.h"
+#include "output/file_writers.h"
 #include "support/process.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"

@@ -1,4 +1,4 @@
-// The seven output writers. Each draws the request once and either writes its
+// The six file writers. Each draws the request once and either writes its
 // file whole (or not at all) or reports why it could not.
 #pragma once
 
@@ -40,6 +40,5 @@ WriteStatus WriteTiffFile(const std::string& path, const BarcodeSettings& settin
 // the Write*File function of that action writes it.
 WriteStatus WriteActionFile(OutputAction action, const std::string& path, const BarcodeSettings& settings,
                             const DataCheck& check);
-WriteStatus CopyToPasteboard(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 }  // namespace kbc
