@@ -5,11 +5,13 @@
 
 #include <string>
 
-#include "core/symbology.h"
-#include "platform/image_encoders.h"
 #include "canvas/pdf_canvas.h"
 #include "canvas/raster_canvas.h"
+#include "core/symbology.h"
 #include "dispatch/render_barcode.h"
+#include "image_encoders/jpeg_encoder.h"
+#include "image_encoders/png_encoder.h"
+#include "image_encoders/tiff_encoder.h"
 
 namespace kbc {
 namespace {

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "linear/code128.h"
-#include "check/validate.h"
 #include "render/draw_list_targets.h"
 
 namespace kbc {

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "core/symbology.h"
-#include "check/validate.h"
-#include "matrix/qr_code.h"
-#include "platform/image_encoders.h"
 #include "canvas/raster_canvas.h"
+#include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
+#include "image_encoders/png_encoder.h"
+#include "matrix/qr_code.h"
 #include "render/draw_list_targets.h"
 
 namespace kbc {

@@ -8,7 +8,7 @@
 
 #include "canvas/raster_canvas.h"
 #include "canvas/shape_cache.h"
-#include "platform/font_cache.h"
+#include "fonts/font_cache.h"
 
 namespace kbc {
 namespace {

@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/symbology.h"
-#include "check/validate.h"
+#include "dispatch/data_check.h"
 #include "render/draw_list_targets.h"
 
 namespace kbc {

@@ -12,7 +12,7 @@
 #include <new>
 #include <utility>
 
-#include "platform/cache_file.h"
+#include "caches/cache_file.h"
 
 namespace kbc {
 namespace {

@@ -14,9 +14,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "caches/cache_file.h"
+#include "caches/cache_index.h"
 #include "canvas/shape_cache.h"
-#include "platform/cache_file.h"
-#include "platform/cache_index.h"
 
 namespace kbc {
 

@@ -5,8 +5,8 @@
 #include <new>
 #include <utility>
 
-#include "platform/cache_file.h"
-#include "platform/utf8.h"
+#include "caches/cache_file.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

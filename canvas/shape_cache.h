@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/cache_file.h"
-#include "platform/cache_index.h"
+#include "caches/cache_file.h"
+#include "caches/cache_index.h"
 
 namespace kbc {
 

@@ -1,6 +1,6 @@
 #include "canvas/text_layout.h"
 
-#include "platform/cache_file.h"
+#include "caches/cache_file.h"
 
 namespace kbc {
 

@@ -18,7 +18,8 @@
 #include "canvas/glyph_cache.h"
 #include "canvas/harfbuzz_library.h"
 #include "canvas/shape_cache.h"
-#include "platform/fonts.h"
+#include "core/types.h"
+#include "fonts/fonts.h"
 
 namespace kbc {
 
@@ -112,5 +113,8 @@ class FontLibrary {
   GlyphCache glyphs_;
   std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> faces_;
 };
+
+// Width and line height (ascent + descent + leading) of a text line.
+TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize);
 
 }  // namespace kbc

@@ -2,7 +2,7 @@
 
 #include "cli/batch_pool.h"
 #include "core/string_ops.h"
-#include "platform/argument_text.h"
+#include "text/argument_text.h"
 
 namespace kbc {
 namespace {

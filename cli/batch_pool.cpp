@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace kbc {
 namespace {

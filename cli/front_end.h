@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text_out.h"
 #include "request/draw.h"
 #include "request/options.h"
+#include "text/text_out.h"
 
 namespace kbc {
 

@@ -27,10 +27,7 @@ enum PlacementMode : std::int16_t {
   kPlaceCentredWithCropMarksYUp = 5,
 };
 
-// Copied by value into every stage. The two output documents are not part of the
-// value: copies share them through the pointers, so a renderer working on a copy
-// appends to the documents its caller owns. A null pointer means the document is
-// not wanted (the bitmap and PDF writers draw on a canvas only).
+// Copied by value into every stage.
 struct BarcodeSettings {
   std::u32string data;
   // The data was typed as UTF-8: the symbologies that take the argument's own

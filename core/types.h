@@ -6,7 +6,7 @@
 
 namespace kbc {
 
-// Symbology code 1..43 (see registry.h); 0 means none.
+// Symbology code 1..43 (named in core/symbology.h); 0 means none.
 using SymbologyType = std::uint32_t;
 
 // Four-character codes of the output actions, as 32-bit big-endian numbers.

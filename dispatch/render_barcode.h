@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "render/drawing_target.h"
 
 namespace kbc {

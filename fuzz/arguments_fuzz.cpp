@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "check/validate.h"
 #include "cli/front_end.h"
 #include "cli/usage.h"
+#include "dispatch/data_check.h"
 #include "fuzz/fuzz_input.h"
 
 namespace kbc::fuzz {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "caches/cache_index.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/cache_index.h"
 
 namespace kbc::fuzz {
 namespace {

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/cache_file.h"
+#include "caches/cache_file.h"
 
 namespace kbc::fuzz {
 

@@ -16,7 +16,7 @@
 #include "canvas/pdf_canvas.h"
 #include "canvas/raster_canvas.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/mac_roman.h"
+#include "text/mac_roman.h"
 
 namespace kbc::fuzz {
 namespace {

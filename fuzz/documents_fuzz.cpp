@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "check/validate.h"
-#include "render/draw_list_targets.h"
+#include "dispatch/data_check.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/mac_roman.h"
-#include "platform/utf8.h"
+#include "render/draw_list_targets.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 
 namespace kbc::fuzz {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "fonts/font_cache.h"
+#include "fonts/fonts.h"
 #include "fuzz/cache_input.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/font_cache.h"
-#include "platform/fonts.h"
 
 namespace kbc::fuzz {
 namespace {

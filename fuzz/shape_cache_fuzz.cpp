@@ -12,7 +12,7 @@
 #include "canvas/shape_cache.h"
 #include "fuzz/cache_input.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace kbc::fuzz {
 namespace {

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "check/validate.h"
+#include "dispatch/data_check.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/mac_roman.h"
+#include "text/mac_roman.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kbc;

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "core/symbology.h"
 #include "core/string_ops.h"
+#include "core/symbology.h"
 #include "linear/ean13.h"
 #include "linear/ean_tables.h"
-#include "platform/utf8.h"
 #include "render/linear_frame.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

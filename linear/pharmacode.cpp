@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/symbology.h"
-#include "platform/number_text.h"
+#include "text/number_text.h"
 
 namespace kbc {
 

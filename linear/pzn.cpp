@@ -2,7 +2,7 @@
 
 #include "core/string_ops.h"
 #include "linear/code39.h"
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace kbc {
 

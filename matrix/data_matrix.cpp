@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "platform/library_names.h"
-#include "platform/mac_roman.h"
 #include "platform/shared_library.h"
+#include "text/mac_roman.h"
 
 namespace kbc {
 namespace {

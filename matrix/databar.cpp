@@ -12,7 +12,7 @@
 #include "matrix/databar_syntax.h"
 #include "platform/library_names.h"
 #include "platform/shared_library.h"
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/string_ops.h"
 #include "core/table_checks.h"
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -19,8 +19,7 @@ void RenderMatrixSymbol(DrawList& list, const BarcodeSettings& settings, const E
     top -= rowHeights[y];
     rowBottoms[y] = top;
   }
-  // Colours, background and both documents are begun exactly as for the
-  // linear symbols; only the drawing between differs.
+  // The list is begun exactly as for the linear symbols; only the marks differ.
   const LinearFrame frame = BeginLinearFrame(list, settings, double(grid.columns) * grid.moduleWidth, height);
   if (grid.columns > 0) {
     // Room for every module to be dark, rather than a pass to count them.

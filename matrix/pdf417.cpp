@@ -5,8 +5,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "matrix/pdf417_compaction.h"
 #include "matrix/pdf417_patterns.h"
-#include "platform/mac_roman.h"
+#include "text/mac_roman.h"
 
 namespace kbc {
 namespace {

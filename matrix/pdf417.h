@@ -1,5 +1,5 @@
-// PDF417 (ISO/IEC 15438): the data cut into text, numeric and byte segments and
-// compacted into codewords, the error-correction level and the columns and
+// PDF417 (ISO/IEC 15438): the data compacted into codewords
+// (matrix/pdf417_compaction.h), the error-correction level and the columns and
 // rows chosen from the data's length, Reed-Solomon error correction over
 // GF(929), and the rows laid out with their row indicators.
 #pragma once
@@ -15,23 +15,6 @@
 #include "core/encoded_symbol.h"
 
 namespace kbc {
-
-// What a segment of the data is compacted as.
-enum class Pdf417Mode : char { kText = 'T', kNumeric = 'N', kByte = 'B' };
-
-struct Pdf417Segment {
-  Pdf417Mode mode;
-  std::size_t begin;  // byte index of the first byte
-  std::size_t end;    // one past the last byte
-};
-
-// The data's segments after the digit-run scan and the three merge passes.
-std::vector<Pdf417Segment> Pdf417Segments(std::span<const std::uint8_t> bytes);
-
-// The length descriptor and the data codewords (before padding and error
-// correction); nothing when the data needs more than 926 of them or has more
-// than 5420 bytes.
-std::optional<std::vector<int>> Pdf417DataCodewords(std::span<const std::uint8_t> bytes);
 
 // The Reed-Solomon codewords of the level (2^(level+1) of them), in the order
 // they follow the data.

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "matrix/pdf417.h"
+#include "matrix/pdf417_compaction.h"
 
 namespace kbc {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "platform/mac_roman.h"
 #include "platform/library_names.h"
 #include "platform/shared_library.h"
+#include "text/mac_roman.h"
 
 namespace kbc {
 namespace {

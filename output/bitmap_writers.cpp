@@ -1,16 +1,20 @@
 // The bytes of PNG, JPEG and TIFF files: one pixel per point, exactly the scaled symbol.
 #include <cmath>
 
-#include "check/validate.h"
+#include "canvas/raster_canvas.h"
+#include "canvas/turned_pixels.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
+#include "dispatch/render_barcode.h"
+#include "image_encoders/jpeg_encoder.h"
+#include "image_encoders/png_encoder.h"
+#include "image_encoders/tiff_encoder.h"
+#include "output/bitmap_writers.h"
 #include "output/colour_conversion.h"
 #include "output/file_bytes.h"
 #include "output/refusal.h"
 #include "output/page_size.h"
-#include "platform/image_encoders.h"
-#include "canvas/raster_canvas.h"
-#include "canvas/turned_pixels.h"
-#include "dispatch/render_barcode.h"
+#include "output/refusal.h"
 
 namespace kbc {
 namespace {

@@ -1,6 +1,9 @@
 #include "output/file_bytes.h"
 
 #include "output/output_formats.h"
+#include "output/bitmap_writers.h"
+#include "output/pdf_writers.h"
+#include "output/vector_writers.h"
 
 namespace kbc {
 

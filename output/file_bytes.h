@@ -3,14 +3,13 @@
 // same bytes for the same request.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/types.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 
@@ -23,23 +22,6 @@ struct FileRendering {
 
   bool Drawn() const { return bytes.has_value() && reason.empty(); }
 };
-
-// `check` is the request's one data check (CheckBarcodeData of these settings).
-// width and height are the fallback image size of the placeholder that PDF and
-// bitmaps draw when the data cannot be drawn (the command line passes 0 and 0);
-// EPS and SVG draw none. The PDF, PNG and JPEG renders convert the
-// settings' colours to RGB, as their files hold them. `path` serves only as
-// the EPS title, by its last component.
-FileRendering RenderEpsBytes(const BarcodeSettings& settings, const DataCheck& check, std::string_view path);
-FileRendering RenderSvgBytes(const BarcodeSettings& settings, const DataCheck& check);
-FileRendering RenderPdfBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
-// The pixels of the bitmap a PNG, JPEG or TIFF writer draws for the request:
-// 0 when it draws none (the data cannot be drawn, or the bitmap is too large).
-std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check);
-
-FileRendering RenderPngBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
-FileRendering RenderJpegBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
-FileRendering RenderTiffBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height);
 
 // The file of a file action at the command line's fallback size 0 × 0; the
 // clipboard and no action make no file.

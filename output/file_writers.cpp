@@ -1,9 +1,9 @@
 // The file writer: a rendering written whole, or not at all.
+#include "files/atomic_file.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
+#include "output/file_writers.h"
 #include "output/output_formats.h"
-#include "output/writers.h"
-#include "platform/atomic_file.h"
 
 namespace kbc {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/symbology.h"
 #include "core/string_ops.h"
-#include "platform/argument_text.h"
-#include "platform/mac_roman.h"
+#include "core/symbology.h"
+#include "text/argument_text.h"
+#include "text/mac_roman.h"
 
 namespace kbc {
 namespace {

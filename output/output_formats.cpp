@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "output/bitmap_writers.h"
+#include "output/pdf_writers.h"
+#include "output/vector_writers.h"
+
 namespace kbc {
 namespace {
 

@@ -1,17 +1,18 @@
 // The PDF file's bytes and the clipboard PDF: one page the size of the symbol.
+#include "canvas/pdf_canvas.h"
 #include "core/symbology.h"
-#include "check/validate.h"
+#include "dispatch/data_check.h"
+#include "dispatch/render_barcode.h"
+#include "files/preferences.h"
 #include "output/colour_conversion.h"
 #include "output/file_bytes.h"
+#include "output/file_writers.h"
 #include "output/metadata.h"
-#include "output/refusal.h"
 #include "output/page_size.h"
-#include "output/writers.h"
+#include "output/pdf_writers.h"
+#include "output/refusal.h"
 #include "platform/clipboard.h"
-#include "canvas/pdf_canvas.h"
-#include "platform/preferences.h"
-#include "platform/utf8.h"
-#include "dispatch/render_barcode.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "check/validate.h"
 #include "core/settings.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 

@@ -2,12 +2,13 @@
 #include <string_view>
 
 #include "core/symbology.h"
+#include "files/path.h"
 #include "output/file_bytes.h"
 #include "output/metadata.h"
 #include "output/refusal.h"
-#include "platform/path.h"
-#include "platform/utf8.h"
+#include "output/vector_writers.h"
 #include "render/draw_list_targets.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -1,6 +1,7 @@
-// The drawing target a renderer paints on when it has a graphics context: a
-// raster canvas (PNG, JPEG, TIFF) or a PDF page (file or clipboard). Renderers
-// always also append to the EPS and SVG documents; those have no target.
+// The drawing target a request's draw list is walked onto (DrawOnTarget in
+// render/draw_list_targets.h): a raster canvas (PNG, JPEG, TIFF) or a PDF page
+// (file or clipboard). The EPS and SVG documents have no target: their own
+// walks append the list as document text.
 //
 // Coordinates follow the usual 2-D graphics model: user space has its origin at
 // the lower left of the page with y upwards; Translate and Scale concatenate onto

@@ -8,9 +8,9 @@
 #include <ctime>
 
 #include "core/string_ops.h"
-#include "platform/fonts.h"
-#include "platform/utf8.h"
+#include "fonts/fonts.h"
 #include "render/number_format.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

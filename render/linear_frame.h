@@ -82,8 +82,7 @@ struct TextRoomLayout {
 };
 TextRoomLayout LayoutWithTextRoom(SymbologyType symbology, const BarcodeSettings& settings, double textRoom);
 
-// Starts a group of text items drawn at one font size (EPS gets a font change;
-// the SVG text keeps the full font size).
+// Starts a group of text items drawn at one font size (a TextSize mark).
 void BeginTextGroup(const LinearFrame& frame, double fontSize);
 
 // One text item with its baseline at whole-number (x, y).

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/string_ops.h"
-#include "platform/fonts.h"
+#include "fonts/fonts.h"
 #include "render/number_format.h"
 
 namespace kbc {

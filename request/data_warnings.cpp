@@ -5,7 +5,7 @@
 
 #include "core/symbology.h"
 #include "output/output_formats.h"
-#include "platform/utf8.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

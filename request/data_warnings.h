@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/types.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 

@@ -2,13 +2,17 @@
 
 #include "core/symbology.h"
 #include "dispatch/render_barcode.h"
+#include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
 #include "output/output_formats.h"
-#include "output/writers.h"
-#include "platform/mac_roman.h"
-#include "platform/utf8.h"
+#include "output/file_writers.h"
+#include "output/pdf_writers.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/types.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 

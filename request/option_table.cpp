@@ -6,7 +6,7 @@
 
 #include "core/string_ops.h"
 #include "core/symbology.h"
-#include "platform/number_text.h"
+#include "text/number_text.h"
 #include "request/option_values.h"
 
 namespace kbc {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/argument_text.h"
+#include "text/argument_text.h"
 #include "request/options.h"
 
 namespace kbc {

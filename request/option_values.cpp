@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "platform/number_text.h"
-#include "platform/utf8.h"
+#include "text/number_text.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

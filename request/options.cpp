@@ -6,8 +6,10 @@
 #include "core/near_names.h"
 #include "core/symbology.h"
 #include "output/output_formats.h"
-#include "platform/argument_text.h"
-#include "platform/path.h"
+#include "files/path.h"
+#include "text/argument_text.h"
+#include "text/number_text.h"
+#include "text/utf8.h"
 #include "request/option_table.h"
 #include "request/option_values.h"
 

@@ -3,9 +3,9 @@
 // preferences files read as key=value lines.
 #include <gtest/gtest.h>
 
-#include "platform/fonts.h"
-#include "platform/preferences.h"
-#include "platform/utf8.h"
+#include "canvas/text_layout.h"
+#include "files/preferences.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

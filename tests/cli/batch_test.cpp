@@ -14,9 +14,9 @@
 #include <random>
 #include <thread>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "support/output_files.h"
 #include "support/process.h"
 

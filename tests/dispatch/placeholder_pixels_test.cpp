@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "platform/fonts.h"
 #include "canvas/raster_canvas.h"
+#include "canvas/text_layout.h"
 #include "dispatch/render_barcode.h"
 
 namespace kbc {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "check/validate.h"
 #include "core/settings.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
 #include "support/recording_target.h"
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "core/symbology.h"
-#include "platform/utf8.h"
 #include "support/recording_target.h"
 #include "support/zint_dump.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

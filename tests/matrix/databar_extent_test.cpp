@@ -6,11 +6,11 @@
 #include <random>
 #include <string>
 
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
-#include "platform/utf8.h"
 #include "support/recording_target.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

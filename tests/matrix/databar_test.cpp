@@ -10,8 +10,8 @@
 #include "core/symbology.h"
 #include "matrix/databar.h"
 #include "matrix/databar_syntax.h"
-#include "platform/utf8.h"
 #include "support/zint_dump.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "matrix/pdf417.h"
+#include "matrix/pdf417_compaction.h"
 #include "matrix/pdf417_patterns.h"
 
 namespace kbc {

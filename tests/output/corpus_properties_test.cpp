@@ -20,13 +20,15 @@
 #include <string>
 #include <vector>
 
-#include "check/validate.h"
 #include "core/symbology.h"
+#include "dispatch/data_check.h"
+#include "output/file_writers.h"
 #include "output/output_formats.h"
-#include "output/writers.h"
-#include "platform/mac_roman.h"
-#include "platform/utf8.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 #include "support/process.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 
 namespace kbc::test {
 namespace {

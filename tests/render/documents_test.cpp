@@ -1,7 +1,7 @@
 // EPS and SVG primitives: formats, escaping, colour snapping and clean-up.
 #include <gtest/gtest.h>
 
-#include "platform/fonts.h"
+#include "fonts/fonts.h"
 #include "render/eps_document.h"
 #include "render/svg_document.h"
 

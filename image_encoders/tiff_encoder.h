@@ -1,0 +1,15 @@
+// A bitmap encoded as TIFF file contents, in memory.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "image_encoders/bitmap_view.h"
+
+namespace kbc {
+
+// Lossless (deflate). RGB; CMYK as separated ink with the CMYK ink set, 0 no ink;
+// grey with 0 black.
+std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& error);
+
+}  // namespace kbc
