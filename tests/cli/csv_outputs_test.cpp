@@ -1,7 +1,5 @@
 // Where a CSV file's rows may write: output cells confined to the folder of
 // -output unless -csvpaths any, and no two requests of a run on one file.
-#include "cli/csv_outputs.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -113,17 +111,6 @@ TEST(CsvOutputs, DuplicateOutputsRefusedAfterTheFirst) {
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(ReadFile(folder + "/same.svg"), ReadFile(folder + "/first.svg"));
   }
-}
-
-// Every spelling of one file is one claim; distinct files are distinct claims.
-TEST(CsvOutputs, ClaimsByAbsoluteSpelling) {
-  const OutputFolder folder("labels/#.png");
-  OutputClaims claims;
-  EXPECT_EQ(claims.Claim(folder.Absolute("labels/a.png"), 2), std::nullopt);
-  EXPECT_EQ(claims.Claim(folder.Absolute("labels//./x/../a.png"), 3), 2u);
-  EXPECT_EQ(claims.Claim(folder.Absolute(fs::current_path().string() + "/labels/a.png"), 4), 2u);
-  EXPECT_EQ(claims.Claim(folder.Absolute("labels/A.png"), 5), std::nullopt);
-  EXPECT_EQ(claims.Claim(folder.Absolute("labels/a.png/"), 6), 2u);
 }
 
 }  // namespace
