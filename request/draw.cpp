@@ -1,14 +1,11 @@
 #include "request/draw.h"
 
 #include "core/symbology.h"
-#include "dispatch/render_barcode.h"
 #include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
-#include "output/output_formats.h"
 #include "output/file_writers.h"
+#include "output/output_formats.h"
 #include "output/pdf_writers.h"
-#include "text/mac_roman.h"
-#include "text/utf8.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
 #include "text/mac_roman.h"
@@ -17,12 +14,20 @@
 namespace kbc {
 namespace {
 
-// The command line gives no target size: 0 × 0 is the fallback image size.
-WriteStatus CallWriter(OutputAction action, const std::string& path, const BarcodeSettings& settings,
-                       const DataCheck& check) {
-  if (action == OutputAction::None) return WriteStatus::Failure("no output type given");
-  if (action == OutputAction::Clipboard) return CopyToPasteboard(settings, check, 0, 0);
+Status CallWriter(OutputAction action, const std::string& path, const BarcodeSettings& settings,
+                  const DataCheck& check) {
+  if (action == OutputAction::None) return Refusal("no output type given");
+  if (action == OutputAction::Clipboard) return CopyToPasteboard(settings, check);
   return WriteActionFile(action, path, settings, check);
+}
+
+// The request's own warnings come before what the writer adds.
+template <class T>
+Result<T> WithWarnings(Result<T> result, std::vector<std::string> warnings) {
+  if (!result) return result;
+  warnings.insert(warnings.end(), result.warnings.begin(), result.warnings.end());
+  result.warnings = std::move(warnings);
+  return result;
 }
 
 }  // namespace
@@ -50,21 +55,12 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   return {std::move(settings), std::move(check), std::move(warnings)};
 }
 
-RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+Status DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   return DrawPreparedRequest(action, path, PrepareRequest(action, std::move(settings)));
 }
 
-RequestResult DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
-  const WriteStatus status = CallWriter(action, path, prepared.settings, prepared.check);
-  RequestResult result;
-  if (!status.ok) {
-    result.errors.push_back(status.message);
-    return result;
-  }
-  result.written = true;
-  result.warnings = std::move(prepared.warnings);
-  if (!status.warning.empty()) result.warnings.push_back(status.warning);
-  return result;
+Status DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
+  return WithWarnings(CallWriter(action, path, prepared.settings, prepared.check), std::move(prepared.warnings));
 }
 
 std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
@@ -72,19 +68,9 @@ std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
   return format != nullptr && format->bitmap ? BitmapPixelCount(prepared.settings, prepared.check) : 0;
 }
 
-RenderedRequest RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+Result<std::string> RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   PreparedRequest prepared = PrepareRequest(action, std::move(settings));
-  FileRendering rendering = RenderFileBytes(action, prepared.settings, prepared.check, path);
-  RenderedRequest result;
-  if (!rendering.Drawn()) {
-    result.error = std::move(rendering.reason);
-    return result;
-  }
-  result.bytes = std::move(rendering.bytes);
-  result.warnings = std::move(prepared.warnings);
-  if (!rendering.warning.empty()) result.warnings.push_back(std::move(rendering.warning));
-  return result;
+  return WithWarnings(RenderFileBytes(action, prepared.settings, prepared.check, path), std::move(prepared.warnings));
 }
-
 
 }  // namespace kbc
