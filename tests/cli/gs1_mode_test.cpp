@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "linear/gs1_element_string.h"
 #include "support/decoders.h"
 #include "support/gs1_samples.h"
 #include "support/output_files.h"
@@ -26,6 +27,11 @@ const ReadBack kReadBacks[] = {
     {"EAN-128", "(01)09501101530003(17)250101(10)ABC123(21)XYZ", "]C1",
      "01095011015300031725010110ABC123\x1D" "21XYZ"},
     {"EAN-128", "[10]ABC[01]09501101530003[21]X", "]C1", "10ABC\x1D" "010950110153000321X"},
+    {"QRCode", "(01)09501101530003(17)250101(10)ABC123(21)XYZ", "]Q3",
+     "01095011015300031725010110ABC123\x1D" "21XYZ"},
+    {"QRCode", "[10]ABC[01]09501101530003[21]X", "]Q3", "10ABC\x1D" "010950110153000321X"},
+    // (235) is of variable length; GS1 QR Code carries it last.
+    {"QRCode", "(01)09501101530003(235)ABC(10)X", "]Q3", "01095011015300031" "0X\x1D" "235ABC"},
     {"DataMatrix", "(01)09501101530003(17)250101(10)ABC123(21)XYZ", "]d2",
      "01095011015300031725010110ABC123\x1D" "21XYZ"},
     // ZXingReader prints DataBar Expanded with the AIs in parentheses.
@@ -54,6 +60,22 @@ TEST(Gs1Mode, RandomElementStringsReadBackAsEan128) {
     const auto read = test::ZxingRead(png);
     ASSERT_EQ(read.size(), 1u) << test::Describe(read);
     EXPECT_EQ(read[0].identifier, "]C1");
+  }
+}
+
+// libzint places the GS separators of GS1 QR Code by its own table of
+// predefined lengths: they must fall where ours puts them in every other symbol.
+TEST(Gs1Mode, RandomElementStringsReadBackAsQrCodeWithOurSeparators) {
+  std::mt19937 random(test::kGs1SampleSeed + 1);
+  for (int i = 0; i < 40; ++i) {
+    const std::string element = test::RandomElementString(random);
+    SCOPED_TRACE(element);
+    const std::string png = test::WriteAndRasterise({"-type", "QRCode", "-gs1", "1", "-data", element}, "pngf");
+    const auto read = test::ZxingRead(png);
+    ASSERT_EQ(read.size(), 1u) << test::Describe(read);
+    EXPECT_EQ(read[0].identifier, "]Q3");
+    const Gs1ElementString parsed = ParseGs1ElementString(std::u32string(element.begin(), element.end()));
+    EXPECT_EQ(read[0].bytes, Gs1JoinedFields(parsed.fields, '\x1D'));
   }
 }
 
