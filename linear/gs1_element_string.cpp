@@ -74,10 +74,11 @@ std::string ComponentRefusal(const std::string& ai, const Gs1Component& format, 
   return {};
 }
 
-// Why the field is not valid data of its AI; empty when it is. The data is
-// cut into the AI's components in order: fixed ones take their length, the
+}  // namespace
+
+// The data is cut into the AI's components in order: fixed ones take their length, the
 // variable one (always last) the rest, optional ones nothing once it ends.
-std::string FieldRefusal(const Gs1Field& field) {
+std::string Gs1FieldRefusal(const Gs1Field& field) {
   const std::optional<Gs1AiFormat> format = FindGs1Ai(field.ai);
   if (!format) return Named(field.ai) + " is not a GS1 application identifier";
   const std::span<const Gs1Component> components(format->components.data(), format->componentCount);
@@ -106,8 +107,6 @@ std::string FieldRefusal(const Gs1Field& field) {
   }
   return {};
 }
-
-}  // namespace
 
 char Gs1CheckDigit(std::string_view digits) {
   int sum = 0;
@@ -147,7 +146,7 @@ Gs1ElementString ParseGs1ElementString(std::u32string_view text) {
       if (text[i] > 0x7E) return refuse(Named(field.ai) + " cannot hold a character outside ASCII");
       field.data.push_back(char(text[i]));
     }
-    if (std::string why = FieldRefusal(field); !why.empty()) return refuse(std::move(why));
+    if (std::string why = Gs1FieldRefusal(field); !why.empty()) return refuse(std::move(why));
     result.fields.push_back(std::move(field));
     at = next;
   }

@@ -26,6 +26,9 @@ struct Gs1ElementString {
 // its length and character set, check digits and dates right.
 Gs1ElementString ParseGs1ElementString(std::u32string_view text);
 
+// Why the field is not valid data of its AI ("AI (nn) ..."); empty when it is.
+std::string Gs1FieldRefusal(const Gs1Field& field);
+
 // The characters a symbol carries: AIs and data without brackets, FNC1 after
 // every field of variable length but the last, and nowhere else (no leading FNC1).
 std::vector<int> Gs1EncodedCharacters(const std::vector<Gs1Field>& fields);

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "linear/gs1_digital_link.h"
 #include "linear/gs1_element_string.h"
 #include "matrix/data_matrix.h"
 #include "matrix/qr_code.h"
@@ -58,9 +59,20 @@ std::optional<DataMatrixSymbol> Gs1DataMatrixSymbol(std::string_view joined) {
   return DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(withFnc1.data()), withFnc1.size()}, '\x1D');
 }
 
+// A GS1 Digital Link URI is checked, then encoded as the plain URI it is:
+// scanners resolve it as a web address, so it carries no FNC1.
+std::optional<EncodedSymbol> DigitalLinkSymbol(std::u32string_view data, EncodedSymbol (*encodePlain)(
+                                                   std::u32string_view, std::u32string_view)) {
+  if (!IsGs1DigitalLink(data)) return std::nullopt;
+  const Gs1ElementString parsed = ParseGs1DigitalLink(data);
+  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
+  return encodePlain(data, {});
+}
+
 }  // namespace
 
 EncodedSymbol EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view) {
+  if (std::optional<EncodedSymbol> link = DigitalLinkSymbol(elementString, EncodeQrCode)) return std::move(*link);
   const Gs1ElementString parsed = ParseGs1ElementString(elementString);
   if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
   std::variant<QrSymbol, std::string> symbol = Gs1QrSymbol(parsed.fields);
@@ -71,6 +83,7 @@ EncodedSymbol EncodeGs1QrCode(std::u32string_view elementString, std::u32string_
 }
 
 EncodedSymbol EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view) {
+  if (std::optional<EncodedSymbol> link = DigitalLinkSymbol(elementString, EncodeDataMatrix)) return std::move(*link);
   const Gs1ElementString parsed = ParseGs1ElementString(elementString);
   if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
   const std::optional<DataMatrixSymbol> symbol = Gs1DataMatrixSymbol(Gs1JoinedFields(parsed.fields, '\x1D'));
