@@ -8,7 +8,9 @@ namespace kbc {
 namespace {
 
 BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine) {
-  BatchRequest request{batchLine.number, line.action, {}, {}, {}};
+  BatchRequest request;
+  request.number = batchLine.number;
+  request.action = line.action;
   if (batchLine.fault != BatchLineFault::None) {
     request.errors = {BatchLineFaultReason(batchLine.fault)};
     request.endsRun = true;

@@ -64,7 +64,8 @@ std::string Cells(std::size_t count) { return std::to_string(count) + (count == 
 // command line with them appended would read them.
 BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::string>& options,
                             const OutputFolder& folder, const CsvRow& row) {
-  BatchRequest request{row.number, OutputAction::None, {}, {}, {}};
+  BatchRequest request;
+  request.number = row.number;
   std::vector<std::string>& errors = request.errors;
   if (row.fault != CsvFault::None) {
     errors.push_back(CsvFaultReason(row.fault));

@@ -1,15 +1,20 @@
 #include "linear/gs1_element_string.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
 
 #include "linear/gs1_ai_table.h"
+#include "linear/gs1_component_checks.h"
 
 namespace kbc {
 namespace {
 
-// GS1 General Specifications, Figure 7.11-1 (set 82) and 7.11-2 (set 39).
+// GS1 General Specifications, Figure 7.11-1 (set 82), 7.11-2 (set 39) and
+// 7.11-3 (set 64, base64url with its padding).
 constexpr std::string_view kSet82Punctuation = "!\"%&'()*+,-./:;<=>?_";
 constexpr std::string_view kSet39Punctuation = "#-/";
+constexpr std::string_view kSet64Punctuation = "-_";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
@@ -21,6 +26,8 @@ bool InCharacters(char c, Gs1Characters characters) {
       return IsDigit(c);
     case Gs1Characters::Set39:
       return IsDigit(c) || IsUpper(c) || kSet39Punctuation.find(c) != std::string_view::npos;
+    case Gs1Characters::Set64:
+      return IsDigit(c) || IsUpper(c) || IsLower(c) || kSet64Punctuation.find(c) != std::string_view::npos;
     case Gs1Characters::Set82:
       break;
   }
@@ -33,66 +40,73 @@ std::string_view CharactersName(Gs1Characters characters) {
       return "digits only";
     case Gs1Characters::Set39:
       return "digits, capitals and # - /";
+    case Gs1Characters::Set64:
+      return "digits, letters, - and _ (base64url)";
     case Gs1Characters::Set82:
       break;
   }
   return "digits, letters and !\"%&'()*+,-./:;<=>?_";
 }
 
-int TwoDigits(std::string_view s, std::size_t at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); }
-
-// YYMMDD; GS1 reads YY within a sliding century, so every YY is a year and
-// only February needs the leap-year rule (a YY divisible by 4 is a leap year
-// in every century the sliding window can pick but 2100, far enough away).
-bool IsDate(std::string_view yymmdd, bool zeroDay) {
-  const int year = TwoDigits(yymmdd, 0);
-  const int month = TwoDigits(yymmdd, 2);
-  const int day = TwoDigits(yymmdd, 4);
-  if (month < 1 || month > 12) return false;
-  if (day == 0) return zeroDay;
-  constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && day == 29) return year % 4 == 0;
-  return day <= kDays[month - 1];
-}
-
 std::string Named(const std::string& ai) { return "AI (" + ai + ")"; }
 
-// Why the field is not valid data of its AI; empty when it is.
-std::string FieldRefusal(const Gs1Field& field) {
-  const std::optional<Gs1AiFormat> format = FindGs1Ai(field.ai);
-  if (!format) return Named(field.ai) + " is not a GS1 application identifier";
-  const std::size_t length = field.data.size();
-  if (length < format->minLength || length > format->maxLength) {
-    const std::string wanted = format->minLength == format->maxLength
-                                   ? std::to_string(format->minLength)
-                                   : std::to_string(format->minLength) + " to " + std::to_string(format->maxLength);
-    return Named(field.ai) + " takes " + wanted + " characters (got " + std::to_string(length) + ")";
-  }
-  for (std::size_t i = 0; i < length; ++i) {
-    const bool leadingDigit = i < format->leadingDigits;
-    const Gs1Characters characters = leadingDigit ? Gs1Characters::Digits : format->characters;
-    if (!InCharacters(field.data[i], characters)) {
-      return Named(field.ai) + " cannot hold \"" + std::string(1, field.data[i]) + "\"; " +
-             (leadingDigit ? "its first " + std::to_string(format->leadingDigits) + " characters are digits"
-                           : "it takes " + std::string(CharactersName(characters)));
+std::string Lengths(std::size_t low, std::size_t high) {
+  return low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high);
+}
+
+// Set 64 data may end in up to two "=" of padding.
+std::string_view WithoutPadding(std::string_view data, Gs1Characters characters) {
+  for (int i = 0; i < 2 && characters == Gs1Characters::Set64 && data.ends_with('='); ++i) data.remove_suffix(1);
+  return data;
+}
+
+// Why the component is not valid data of its AI; empty when it is.
+std::string ComponentRefusal(const std::string& ai, const Gs1Component& format, std::string_view component) {
+  for (const char c : WithoutPadding(component, format.characters)) {
+    if (!InCharacters(c, format.characters)) {
+      return Named(ai) + " cannot hold \"" + std::string(1, c) + "\"; it takes " +
+             std::string(CharactersName(format.characters));
     }
   }
-  if (format->meaning == Gs1Meaning::CheckDigit) {
-    const std::string_view checked = std::string_view(field.data).substr(0, format->checkedDigits);
-    const char expected = Gs1CheckDigit(checked.substr(0, checked.size() - 1));
-    if (checked.back() != expected) {
-      return Named(field.ai) + " check digit is " + std::string(1, checked.back()) + ", it should be " +
-             std::string(1, expected);
-    }
-  }
-  const bool date = format->meaning == Gs1Meaning::Date || format->meaning == Gs1Meaning::DateOrZeroDay;
-  if (date && !IsDate(std::string_view(field.data).substr(0, 6), format->meaning == Gs1Meaning::DateOrZeroDay)) {
-    return Named(field.ai) + " date " + field.data.substr(0, 6) + " is not a date YYMMDD";
+  for (const Gs1Check check : format.checks) {
+    if (std::string why = Gs1CheckRefusal(check, component); !why.empty()) return Named(ai) + " " + why;
   }
   return {};
 }
 
 }  // namespace
+
+// The data is cut into the AI's components in order: fixed ones take their length, the
+// variable one (always last) the rest, optional ones nothing once it ends.
+std::string Gs1FieldRefusal(const Gs1Field& field) {
+  const std::optional<Gs1AiFormat> format = FindGs1Ai(field.ai);
+  if (!format) return Named(field.ai) + " is not a GS1 application identifier";
+  const std::span<const Gs1Component> components(format->components.data(), format->componentCount);
+  std::size_t shortest = 0;
+  std::size_t longest = 0;
+  for (const Gs1Component& c : components) {
+    shortest += c.optional ? 0 : c.minLength;
+    longest += c.maxLength;
+  }
+  const std::string_view data = field.data;
+  if (data.size() < shortest || data.size() > longest) {
+    return Named(field.ai) + " takes " + Lengths(shortest, longest) + " characters (got " +
+           std::to_string(data.size()) + ")";
+  }
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < components.size(); ++i) {
+    const Gs1Component& c = components[i];
+    if (at == data.size() && c.optional) break;
+    const std::string_view part = data.substr(at, c.maxLength);
+    if (part.size() < c.minLength) {
+      return Named(field.ai) + " takes " + Lengths(c.minLength, c.maxLength) + " characters in its part " +
+             std::to_string(i + 1) + " (got " + std::to_string(part.size()) + ")";
+    }
+    if (std::string why = ComponentRefusal(field.ai, c, part); !why.empty()) return why;
+    at += part.size();
+  }
+  return {};
+}
 
 char Gs1CheckDigit(std::string_view digits) {
   int sum = 0;
@@ -128,7 +142,7 @@ Result<std::vector<Gs1Field>> ParseGs1ElementString(std::u32string_view text) {
       if (text[i] > 0x7E) return refuse(Named(field.ai) + " cannot hold a character outside ASCII");
       field.data.push_back(char(text[i]));
     }
-    if (std::string why = FieldRefusal(field); !why.empty()) return refuse(std::move(why));
+    if (std::string why = Gs1FieldRefusal(field); !why.empty()) return refuse(std::move(why));
     fields.push_back(std::move(field));
     at = next;
   }

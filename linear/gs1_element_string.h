@@ -24,6 +24,9 @@ inline constexpr int kGs1Fnc1 = -1;
 // not valid GS1 data.
 Result<std::vector<Gs1Field>> ParseGs1ElementString(std::u32string_view text);
 
+// Why the field is not valid data of its AI ("AI (nn) ..."); empty when it is.
+std::string Gs1FieldRefusal(const Gs1Field& field);
+
 // The characters a symbol carries: AIs and data without brackets, FNC1 after
 // every field of variable length but the last, and nowhere else (no leading FNC1).
 std::vector<int> Gs1EncodedCharacters(const std::vector<Gs1Field>& fields);

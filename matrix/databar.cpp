@@ -1,42 +1,17 @@
 #include "matrix/databar.h"
 
-#include <zint.h>
-
 #include <algorithm>
 #include <array>
-#include <memory>
 
 #include "core/string_ops.h"
 #include "linear/ean_tables.h"
 #include "linear/gs1_element_string.h"
 #include "matrix/databar_syntax.h"
-#include "platform/library_names.h"
-#include "platform/shared_library.h"
+#include "matrix/zint_library.h"
 #include "text/utf8.h"
 
 namespace kbc {
 namespace {
-
-// libzint links libpng and zlib of its own: opened only by the runs that draw
-// a DataBar symbol, it costs the others nothing.
-struct ZintLibrary {
-  SharedLibrary library{kZintLibrary};
-  decltype(ZBarcode_Create)* create = nullptr;
-  decltype(ZBarcode_Encode)* encode = nullptr;
-  decltype(ZBarcode_Delete)* release = nullptr;
-  bool usable = library.Bind(create, "ZBarcode_Create") && library.Bind(encode, "ZBarcode_Encode") &&
-                library.Bind(release, "ZBarcode_Delete");
-};
-
-const ZintLibrary& Zint() {
-  static const ZintLibrary library;
-  return library;
-}
-
-struct ZintSymbolDelete {
-  void operator()(zint_symbol* symbol) const { Zint().release(symbol); }
-};
-using ZintSymbolHandle = std::unique_ptr<zint_symbol, ZintSymbolDelete>;
 
 constexpr std::size_t kNumericDigits = 13;
 constexpr std::size_t kExpandedCharacters = 70;
@@ -66,21 +41,6 @@ constexpr std::array<KindLayout, 6> kLayouts = {{
 }};
 
 const KindLayout& LayoutOf(DataBarKind kind) { return kLayouts[std::size_t(kind) - 1]; }
-
-// The library's message without its "Error NNN: " prefix.
-std::string ZintMessage(const zint_symbol& symbol) {
-  const std::string_view text = symbol.errtxt;
-  const std::size_t colon = text.find(": ");
-  return std::string(colon == text.npos ? text : text.substr(colon + 2));
-}
-
-std::string ZintRow(const zint_symbol& symbol, int row, std::size_t width) {
-  std::string modules(width, '0');
-  for (std::size_t x = 0; x < width; ++x) {
-    if ((symbol.encoded_data[row][x >> 3] >> (x & 7)) & 1) modules[x] = '1';
-  }
-  return modules;
-}
 
 // Runs the library on data (the linear part) and, for a composite, its
 // component; the rows come back top first.

@@ -1,92 +1,55 @@
 #include "matrix/gs1_matrix.h"
 
-#include <dmtx.h>
-#include <qrencode.h>
-
-#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/symbology.h"
+#include "linear/gs1_digital_link.h"
 #include "linear/gs1_element_string.h"
 #include "matrix/data_matrix.h"
 #include "matrix/qr_code.h"
-#include "platform/library_names.h"
-#include "platform/shared_library.h"
+#include "matrix/zint_library.h"
 
 namespace kbc {
 namespace {
 
-// libqrencode's input interface, the one that can set FNC1 first; opened on
-// demand like the rest of the library (see platform/shared_library.h).
-struct QrInputLibrary {
-  SharedLibrary library{kQrencodeLibrary};
-  decltype(QRinput_new2)* create = nullptr;
-  decltype(QRinput_append)* append = nullptr;
-  decltype(QRinput_setFNC1First)* setFnc1First = nullptr;
-  decltype(QRcode_encodeInput)* encode = nullptr;
-  decltype(QRinput_free)* freeInput = nullptr;
-  decltype(QRcode_free)* freeCode = nullptr;
-  bool usable = library.Bind(create, "QRinput_new2") && library.Bind(append, "QRinput_append") &&
-                library.Bind(setFnc1First, "QRinput_setFNC1First") && library.Bind(encode, "QRcode_encodeInput") &&
-                library.Bind(freeInput, "QRinput_free") && library.Bind(freeCode, "QRcode_free");
-};
+constexpr int kQrLevelL = 1;  // libzint's option_1 for level L, as plain QR Code uses
 
-const QrInputLibrary& QrInput() {
-  static const QrInputLibrary library;
-  return library;
+// The element string in the bracketed form libzint's GS1 mode reads. Its own
+// AI checks are off: ours ran already, and its table is older than ours. It
+// still places FNC1 first and GS after each variable-length field but the
+// last, by a table that takes AIs 23x for predefined length: (235) is of
+// variable length, so it goes last, where it needs no GS. The order of element
+// strings carries no meaning.
+std::string ZintGs1Input(const std::vector<Gs1Field>& fields) {
+  std::string input;
+  std::string last;
+  for (const Gs1Field& field : fields) (field.ai.starts_with("23") ? last : input) += "[" + field.ai + "]" + field.data;
+  return input + last;
 }
 
-struct QrInputFree {
-  void operator()(QRinput* input) const { QrInput().freeInput(input); }
-};
-struct QrCodeFree {
-  void operator()(QRcode* code) const { QrInput().freeCode(code); }
-};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Digit runs long enough to pay for their own segment header go in numeric
-// mode (10 bits per 3 digits); the rest in 8-bit mode, where GS stands for FNC1
-// (ISO/IEC 18004, 7.4.8.2).
-constexpr std::size_t kShortestNumericRun = 8;
-
-bool AppendSegments(const QrInputLibrary& qr, QRinput* input, std::string_view joined) {
-  for (std::size_t at = 0; at < joined.size();) {
-    std::size_t end = at;
-    while (end < joined.size() && IsDigit(joined[end])) ++end;
-    const bool numeric = end - at >= kShortestNumericRun;
-    if (!numeric) {
-      end = at;
-      while (end < joined.size()) {
-        std::size_t run = end;
-        while (run < joined.size() && IsDigit(joined[run])) ++run;
-        if (run - end >= kShortestNumericRun) break;
-        end = run == end ? end + 1 : run;
-      }
-    }
-    std::string segment(joined.substr(at, end - at));
-    if (qr.append(input, numeric ? QR_MODE_NUM : QR_MODE_8, int(segment.size()),
-                  reinterpret_cast<const unsigned char*>(segment.data())) != 0) {
-      return false;
-    }
-    at = end;
+// The symbol, or libzint's reason for refusing it.
+Result<QrSymbol> Gs1QrSymbol(const std::vector<Gs1Field>& fields) {
+  if (!Zint().usable) return Refusal("GS1 QR Code needs libzint, which could not be opened");
+  const ZintSymbolHandle symbol(Zint().create());
+  if (!symbol) return Refusal("GS1 QR Code could not be encoded (out of memory)");
+  symbol->symbology = BARCODE_QRCODE;
+  symbol->input_mode = GS1_MODE | GS1NOCHECK_MODE;
+  symbol->option_1 = kQrLevelL;
+  const std::string input = ZintGs1Input(fields);
+  const int status =
+      Zint().encode(symbol.get(), reinterpret_cast<const unsigned char*>(input.data()), int(input.size()));
+  if (status >= ZINT_ERROR) return Refusal("GS1 QR Code cannot encode this data: " + ZintMessage(*symbol));
+  if (symbol->width <= 0 || symbol->rows != symbol->width) return Refusal("GS1 QR Code could not be encoded");
+  QrSymbol qr;
+  qr.width = symbol->width;
+  const std::size_t width = std::size_t(qr.width);
+  qr.modules.reserve(width * width);
+  for (int row = 0; row < symbol->rows; ++row) {
+    for (const char module : ZintRow(*symbol, row, width)) qr.modules.push_back(module == '1');
   }
-  return true;
-}
-
-std::optional<QrSymbol> Gs1QrSymbol(std::string_view joined) {
-  const QrInputLibrary& qr = QrInput();
-  if (!qr.usable || joined.empty()) return std::nullopt;
-  const std::unique_ptr<QRinput, QrInputFree> input(qr.create(0, QR_ECLEVEL_L));
-  if (!input || qr.setFnc1First(input.get()) != 0 || !AppendSegments(qr, input.get(), joined)) return std::nullopt;
-  const std::unique_ptr<QRcode, QrCodeFree> code(qr.encode(input.get()));
-  if (!code || code->width <= 0) return std::nullopt;
-  QrSymbol symbol;
-  symbol.width = code->width;
-  const std::size_t count = std::size_t(code->width) * std::size_t(code->width);
-  symbol.modules.resize(count);
-  for (std::size_t i = 0; i < count; ++i) symbol.modules[i] = code->data[i] & 1u;
-  return symbol;
+  return qr;
 }
 
 std::optional<DataMatrixSymbol> Gs1DataMatrixSymbol(std::string_view joined) {
@@ -96,23 +59,29 @@ std::optional<DataMatrixSymbol> Gs1DataMatrixSymbol(std::string_view joined) {
   return DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(withFnc1.data()), withFnc1.size()}, '\x1D');
 }
 
+// A GS1 Digital Link URI is checked, then encoded as the plain URI it is:
+// scanners resolve it as a web address, so it carries no FNC1.
+Result<EncodedSymbol> DigitalLinkSymbol(std::u32string_view data, Encoder encodePlain) {
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1DigitalLink(data);
+  if (!parsed) return Refusal(parsed.refusal);
+  return encodePlain(data, {});
+}
+
 }  // namespace
 
 Result<EncodedSymbol> EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view) {
+  if (IsGs1DigitalLink(elementString)) return DigitalLinkSymbol(elementString, EncodeQrCode);
   const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
   if (!parsed) return Refusal(parsed.refusal);
-  const std::optional<QrSymbol> symbol = Gs1QrSymbol(Gs1JoinedFields(*parsed, '\x1D'));
-  // libqrencode 4.1.1 rejects its own FNC1-first header (a zero-length entry), so
-  // every GS1 QR Code fails there until it is built another way.
-  if (!symbol) {
-    return Refusal("GS1 QR Code cannot be made with this libqrencode (it refuses FNC1 in first position)");
-  }
+  const Result<QrSymbol> symbol = Gs1QrSymbol(*parsed);
+  if (!symbol) return Refusal(symbol.refusal);
   EncodedSymbol encoded = QrEncodedSymbol(*symbol, QrVariant::kQrCode);
   encoded.encoded = elementString;
   return encoded;
 }
 
 Result<EncodedSymbol> EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view) {
+  if (IsGs1DigitalLink(elementString)) return DigitalLinkSymbol(elementString, EncodeDataMatrix);
   const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
   if (!parsed) return Refusal(parsed.refusal);
   const std::optional<DataMatrixSymbol> symbol = Gs1DataMatrixSymbol(Gs1JoinedFields(*parsed, '\x1D'));

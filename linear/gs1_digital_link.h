@@ -1,0 +1,21 @@
+// GS1 Digital Link URIs (GS1 Digital Link standard 1.x, section 4): a primary
+// key in the path, its qualifiers in GS1's order, and AI query attributes, each
+// value checked as the same AI in an element string.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "linear/gs1_element_string.h"
+
+namespace kbc {
+
+// Whether the data is read as a Digital Link URI rather than an element string.
+bool IsGs1DigitalLink(std::u32string_view data);
+
+// The URI's AIs and their decoded values, key first, or why it is not a valid
+// GS1 Digital Link URI (naming the part).
+Result<std::vector<Gs1Field>> ParseGs1DigitalLink(std::u32string_view uri);
+
+}  // namespace kbc
