@@ -11,6 +11,9 @@ WriteStatus WriteActionFile(OutputAction action, const std::string& path, const 
                             const DataCheck& check) {
   const FileRendering rendering = RenderFileBytes(action, settings, check, path);
   if (!rendering.bytes) return WriteStatus::Failure(rendering.reason + "; \"" + path + "\" was not written");
+  if (settings.strict && rendering.reason.empty() && !rendering.warning.empty()) {
+    return WriteStatus::Failure(rendering.warning);
+  }
   if (const auto failure = WriteFileAtomically(path, *rendering.bytes)) return WriteStatus::Failure(*failure);
   // Only a file action renders bytes, so the action has its row.
   const OutputFormat& format = *OutputFormatOf(action);

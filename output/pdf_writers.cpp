@@ -75,6 +75,7 @@ WriteStatus CopyToPasteboard(const BarcodeSettings& settings, const DataCheck& c
   bool lackedFont = false;
   const std::optional<std::string> pdf = RenderPdf(settings, check, std::nullopt, width, height, error, lackedFont);
   if (!pdf) return WriteStatus::Failure(error + "; nothing was put on the clipboard");
+  if (lackedFont && settings.strict && check.image) return WriteStatus::Failure(std::string(kNoFontWarning));
   if (!CopyPdfToClipboard(*pdf, error)) return WriteStatus::Failure(error);
   if (!check.image) return WriteStatus::Failure(NotDrawable(settings, check, "the clipboard"));
   return lackedFont ? WriteStatus::SuccessWith(std::string(kNoFontWarning)) : WriteStatus::Success();

@@ -11,8 +11,6 @@
 #include "text/utf8.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
-#include "text/mac_roman.h"
-#include "text/utf8.h"
 
 namespace kbc {
 namespace {
@@ -55,6 +53,7 @@ RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeS
 }
 
 RequestResult DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
+  if (prepared.settings.strict && !prepared.warnings.empty()) return {false, std::move(prepared.warnings), {}};
   const WriteStatus status = CallWriter(action, path, prepared.settings, prepared.check);
   RequestResult result;
   if (!status.ok) {
@@ -74,10 +73,14 @@ std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
 
 RenderedRequest RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   PreparedRequest prepared = PrepareRequest(action, std::move(settings));
-  FileRendering rendering = RenderFileBytes(action, prepared.settings, prepared.check, path);
   RenderedRequest result;
-  if (!rendering.Drawn()) {
-    result.error = std::move(rendering.reason);
+  if (prepared.settings.strict && !prepared.warnings.empty()) {
+    result.error = std::move(prepared.warnings.front());
+    return result;
+  }
+  FileRendering rendering = RenderFileBytes(action, prepared.settings, prepared.check, path);
+  if (!rendering.Drawn() || (prepared.settings.strict && !rendering.warning.empty())) {
+    result.error = std::move(rendering.Drawn() ? rendering.warning : rendering.reason);
     return result;
   }
   result.bytes = std::move(rendering.bytes);
