@@ -18,27 +18,25 @@ namespace {
 
 constexpr int kQrSide = 555;
 
-using Encoder = std::optional<std::string> (*)(const BitmapView&, std::string&);
+using Encoder = Result<std::string> (*)(const BitmapView&);
 
 BarcodeSettings Ean13Settings() {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kEan13;
   settings.data = U"590123412345";
-  settings.placementMode = kPlaceAtOrigin;
   return settings;
 }
 
 void DrawEan13(DrawingTarget& target) {
   BarcodeSettings settings = Ean13Settings();
-  RenderBarcode(target, settings, 0, 0);
+  RenderBarcode(target, settings, *CheckBarcodeData(settings));
 }
 
 void DrawQr40(DrawingTarget& target) {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kQrCode;
   settings.data = std::u32string(7089, U'7');
-  settings.placementMode = kPlaceAtOrigin;
-  RenderBarcode(target, settings, 0, 0);
+  RenderBarcode(target, settings, *CheckBarcodeData(settings));
 }
 
 void Raster(benchmark::State& state, void (*draw)(DrawingTarget&), int width, int height, PixelFormat format,
@@ -46,8 +44,7 @@ void Raster(benchmark::State& state, void (*draw)(DrawingTarget&), int width, in
   for (auto _ : state) {
     RasterCanvas canvas(width, height, format);
     draw(canvas);
-    std::string error;
-    if (encode) benchmark::DoNotOptimize(encode({width, height, format, canvas.Pixels()}, error));
+    if (encode) benchmark::DoNotOptimize(encode({width, height, format, canvas.Pixels()}));
     benchmark::DoNotOptimize(canvas.Pixels().data());
   }
 }
@@ -56,8 +53,7 @@ void Pdf(benchmark::State& state, void (*draw)(DrawingTarget&), double width, do
   for (auto _ : state) {
     PdfCanvas canvas(width, height);
     draw(canvas);
-    std::string error;
-    benchmark::DoNotOptimize(canvas.Finish(error));
+    benchmark::DoNotOptimize(canvas.Finish());
   }
 }
 

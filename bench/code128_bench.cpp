@@ -29,12 +29,11 @@ void BM_Code128Documents(benchmark::State& state) {
   BarcodeSettings settings = InitSettings();
   settings.symbology = kCode128;
   settings.data = LongText();
-  settings.placementMode = kPlaceAtOrigin;
   for (auto _ : state) {
     std::string epsText, svgText;
     const DataCheck check = CheckBarcodeData(settings);
-    AppendEpsDrawing(check.layout, settings, epsText);
-    AppendSvgDrawing(check.layout, settings, svgText);
+    AppendEpsDrawing(check->layout, settings, epsText);
+    AppendSvgDrawing(check->layout, settings, svgText);
     benchmark::DoNotOptimize(epsText.data());
     benchmark::DoNotOptimize(svgText.data());
   }

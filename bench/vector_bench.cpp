@@ -12,12 +12,11 @@ void RenderDocuments(benchmark::State& state, bool eps, bool svg) {
   BarcodeSettings settings = InitSettings();
   settings.data = U"590123412345";
   settings.addon = U"12345";
-  settings.placementMode = kPlaceAtOrigin;
   for (auto _ : state) {
     std::string epsText, svgText;
     const DataCheck check = CheckBarcodeData(settings);
-    if (eps) AppendEpsDrawing(check.layout, settings, epsText);
-    if (svg) AppendSvgDrawing(check.layout, settings, svgText);
+    if (eps) AppendEpsDrawing(check->layout, settings, epsText);
+    if (svg) AppendSvgDrawing(check->layout, settings, svgText);
     benchmark::DoNotOptimize(epsText.data());
     benchmark::DoNotOptimize(svgText.data());
   }

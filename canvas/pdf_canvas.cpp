@@ -67,15 +67,11 @@ void PdfCanvas::SetDocumentInfo(const PdfDocumentInfo& info) {
   for (const auto& [key, value] : entries) lib_->pdfSurfaceSetMetadata(surface_, key, value->c_str());
 }
 
-std::optional<std::string> PdfCanvas::Finish(std::string& error) {
+Result<std::string> PdfCanvas::Finish() {
   if (!lib_) {
-    error = std::string("cairo (") + kCairoLibrary + "), which writes PDF documents, could not be opened";
-    return std::nullopt;
+    return Refusal(std::string("cairo (") + kCairoLibrary + "), which writes PDF documents, could not be opened");
   }
-  if (!cairo_) {
-    error = "the PDF document was already finished";
-    return std::nullopt;
-  }
+  if (!cairo_) return Refusal("the PDF document was already finished");
   FlushFills();
   cairo_status_t status = lib_->status(cairo_);
   lib_->destroy(cairo_);
@@ -83,8 +79,7 @@ std::optional<std::string> PdfCanvas::Finish(std::string& error) {
   lib_->surfaceFinish(surface_);
   if (status == CAIRO_STATUS_SUCCESS) status = lib_->surfaceStatus(surface_);
   if (status != CAIRO_STATUS_SUCCESS) {
-    error = std::string("cairo could not make the PDF: ") + lib_->statusToString(status);
-    return std::nullopt;
+    return Refusal(std::string("cairo could not make the PDF: ") + lib_->statusToString(status));
   }
   return std::move(bytes_);
 }

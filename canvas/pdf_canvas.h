@@ -18,6 +18,7 @@
 
 #include "canvas/cairo_library.h"
 #include "canvas/text_layout.h"
+#include "core/result.h"
 #include "render/drawing_target.h"
 
 namespace kbc {
@@ -41,9 +42,9 @@ class PdfCanvas final : public DrawingTarget {
 
   void SetDocumentInfo(const PdfDocumentInfo& info);
 
-  // Ends the page and the document: the PDF bytes, or nothing when cairo failed
-  // (the reason is then in `error`). The canvas draws nothing afterwards.
-  std::optional<std::string> Finish(std::string& error);
+  // Ends the page and the document: the PDF bytes, or why cairo made none.
+  // The canvas draws nothing afterwards.
+  Result<std::string> Finish();
   // Whether some text was not drawn because no font at all could be loaded.
   bool TextLackedFont() const { return textLackedFont_; }
 

@@ -10,7 +10,7 @@ namespace {
 BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine) {
   BatchRequest request{batchLine.number, line.action, {}, {}, {}};
   if (batchLine.fault != BatchLineFault::None) {
-    request.refusal.errors = {BatchLineFaultReason(batchLine.fault)};
+    request.errors = {BatchLineFaultReason(batchLine.fault)};
     request.endsRun = true;
     return request;
   }

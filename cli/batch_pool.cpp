@@ -22,16 +22,29 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kPieceBytes = 65536;
 
-RequestResult DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget) {
-  if (!request.refusal.errors.empty()) return std::move(request.refusal);
+// A request refused before it is drawn: its errors, each made one line of
+// stderr, and its warnings.
+Status Refused(BatchRequest& request) {
+  std::string lines;
+  for (const std::string& error : request.errors) lines += (lines.empty() ? "" : "\n") + OneLine(error);
+  Status refused = Refusal(std::move(lines));
+  refused.warnings = std::move(request.warnings);
+  return refused;
+}
+
+// The request drawn, or why not, with the request's own warnings first.
+Status DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget) {
+  if (!request.errors.empty()) return Refused(request);
+  Status result = Done{};
   if (input.IsInput(request.path)) {
-    return {false, {"\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten"},
-            std::move(request.refusal.warnings)};
+    result = Refusal("\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten");
+  } else {
+    PreparedRequest prepared = PrepareRequest(request.action, std::move(request.settings));
+    const PixelBudget::Share share(budget, BitmapPixels(request.action, prepared));
+    result = DrawPreparedRequest(request.action, request.path, std::move(prepared));
+    result.refusal = OneLine(result.refusal);
   }
-  PreparedRequest prepared = PrepareRequest(request.action, std::move(request.settings));
-  const PixelBudget::Share share(budget, BitmapPixels(request.action, prepared));
-  RequestResult result = DrawPreparedRequest(request.action, request.path, std::move(prepared));
-  result.warnings.insert(result.warnings.begin(), request.refusal.warnings.begin(), request.refusal.warnings.end());
+  result.warnings.insert(result.warnings.begin(), request.warnings.begin(), request.warnings.end());
   return result;
 }
 
@@ -81,7 +94,7 @@ std::size_t WorkerCount(int requested) {
 struct Slot {
   std::size_t number = 0;
   BatchRequest request;
-  RequestResult result;
+  Status result = Done{};
   bool done = false;
 };
 
@@ -164,12 +177,12 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       Slot& slot = slots[taken++ % slots.size()];
       BatchRequest request = std::move(slot.request);
       lock.unlock();
-      RequestResult result;
+      // After a cleanup signal the run is ending: no request starts, and none is reported.
+      Status result = Refusal("");
       try {
-        // After a cleanup signal the run is ending: no request starts.
-        result = CleanupStarted() ? RequestResult{} : DrawOne(std::move(request), input, kind, budget);
+        if (!CleanupStarted()) result = DrawOne(std::move(request), input, kind, budget);
       } catch (const std::bad_alloc&) {
-        result = {false, {"out of memory"}, {}};
+        result = Refusal("out of memory");
       }
       lock.lock();
       slot.result = std::move(result);
@@ -187,17 +200,21 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
   const auto reportOldest = [&](std::unique_lock<std::mutex>& lock) {
     Slot& slot = slots[reported % slots.size()];
     if (reported == read || !slot.done) return false;
-    const RequestResult result = std::move(slot.result);
+    const Status result = std::move(slot.result);
     const std::size_t number = slot.number;
     slot = {};
     ++reported;
     lock.unlock();
     const std::string where = std::string(kind.item) + " " + std::to_string(number) + ": ";
-    for (const std::string& error : result.errors) err.Write("KestrovaBarCode: " + where + OneLine(error) + '\n');
+    for (std::size_t start = 0; start < result.refusal.size();) {
+      const std::size_t end = std::min(result.refusal.find('\n', start), result.refusal.size());
+      err.Write("KestrovaBarCode: " + where + result.refusal.substr(start, end - start) + '\n');
+      start = end + 1;
+    }
     for (const std::string& warning : result.warnings) {
       err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
     }
-    allWritten = allWritten && result.written;
+    allWritten = allWritten && bool(result);
     lock.lock();
     return true;
   };
@@ -224,7 +241,7 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       slot.request = std::move(*request);
       drawable = read + 1;
     } else {
-      slot.result = std::move(request->refusal);
+      slot.result = Refused(*request);
       slot.done = true;
     }
     ++read;

@@ -54,8 +54,10 @@ struct BatchRequest {
   OutputAction action = OutputAction::None;
   std::string path;
   BarcodeSettings settings;
-  // Errors: the request is not drawn. Warnings come before the drawing's.
-  RequestResult refusal;
+  // Why the request is not drawn, one line each; and warnings, which come
+  // before the drawing's.
+  std::vector<std::string> errors;
+  std::vector<std::string> warnings;
   // The input cannot be read past this request: its errors are the last
   // message and the run ends with status 1.
   bool endsRun = false;

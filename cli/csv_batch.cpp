@@ -65,7 +65,7 @@ std::string Cells(std::size_t count) { return std::to_string(count) + (count == 
 BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::string>& options,
                             const OutputFolder& folder, const CsvRow& row) {
   BatchRequest request{row.number, OutputAction::None, {}, {}, {}};
-  std::vector<std::string>& errors = request.refusal.errors;
+  std::vector<std::string>& errors = request.errors;
   if (row.fault != CsvFault::None) {
     errors.push_back(CsvFaultReason(row.fault));
     request.endsRun = CsvFaultStops(row.fault);
@@ -83,12 +83,12 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
   for (std::size_t i = 0; i < options.size(); ++i) {
     if (row.cells[i].empty()) continue;
     if (options[i] == "-output" && !line.csvPathsAny) {
-      if (std::optional<std::string> refusal = folder.Refusal(row.cells[i])) errors.push_back(std::move(*refusal));
+      if (Status admitted = folder.Admits(row.cells[i]); !admitted) errors.push_back(std::move(admitted.refusal));
     }
     ApplyOption(rowLine, options[i], row.cells[i]);
   }
   // Under -strict (the command line's or the row's own) a warning refuses its row.
-  std::vector<std::string>& warnings = rowLine.settings.strict ? errors : request.refusal.warnings;
+  std::vector<std::string>& warnings = rowLine.settings.strict ? errors : request.warnings;
   for (auto& [option, warning] : rowLine.valueWarnings) warnings.push_back(std::move(warning));
   // A value the command line refuses (a -rotate of 45) refuses only its row.
   for (auto& [option, refusal] : rowLine.valueRefusals) errors.push_back(std::move(refusal));
@@ -178,9 +178,9 @@ int RunCsvBatch(const CommandLine& line, TextOut& err) {
     any = true;
     BatchRequest request = MakeRowRequest(line, columns.options, folder, *row);
     // Claimed in row order, before any is drawn: the first row keeps its file.
-    if (request.refusal.errors.empty()) {
+    if (request.errors.empty()) {
       if (const std::optional<std::size_t> first = claims.Claim(folder.Absolute(request.path), request.number)) {
-        request.refusal.errors.push_back("the output \"" + request.path + "\" is row " + std::to_string(*first) +
+        request.errors.push_back("the output \"" + request.path + "\" is row " + std::to_string(*first) +
                                          "'s too; it was not written");
       }
     }

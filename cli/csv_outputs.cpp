@@ -70,18 +70,18 @@ std::string OutputFolder::Absolute(std::string_view path) const {
   return absolute.empty() ? "/" : absolute;
 }
 
-std::optional<std::string> OutputFolder::Refusal(std::string_view cell) const {
+Status OutputFolder::Admits(std::string_view cell) const {
   const std::string rule = "; a CSV file's output cells stay inside \"" + lexical_ + "\" (-csvpaths any allows any path)";
   const std::string shown = "the output \"" + std::string(cell) + "\"";
-  if (cell.starts_with('/')) return shown + " is an absolute path" + rule;
-  if (cell.starts_with('~')) return shown + " starts with ~" + rule;
-  if (!IsInside(Absolute(cell), lexical_)) return shown + " leads out of the folder" + rule;
+  if (cell.starts_with('/')) return Refusal(shown + " is an absolute path" + rule);
+  if (cell.starts_with('~')) return Refusal(shown + " starts with ~" + rule);
+  if (!IsInside(Absolute(cell), lexical_)) return Refusal(shown + " leads out of the folder" + rule);
   // Followed as the writer's system calls follow it: a .. after a link climbs
   // from where the link leads.
   if (!IsInside(RealPrefix(workingFolder_ + "/" + std::string(cell)), real_)) {
-    return shown + " leads out of the folder through a symbolic link" + rule;
+    return Refusal(shown + " leads out of the folder through a symbolic link" + rule);
   }
-  return std::nullopt;
+  return Done{};
 }
 
 std::optional<std::size_t> OutputClaims::Claim(const std::string& absolutePath, std::size_t number) {

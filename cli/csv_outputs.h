@@ -13,6 +13,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "core/result.h"
+
 namespace kbc {
 
 class OutputFolder {
@@ -20,8 +22,8 @@ class OutputFolder {
   // The folder of the -output pattern (the working folder when it has none or
   // is empty), taken as the run starts.
   explicit OutputFolder(std::string_view outputPattern);
-  // Why a row's output cell may not be written, or nothing when it may.
-  std::optional<std::string> Refusal(std::string_view cell) const;
+  // Whether a row's output cell may be written, or why not.
+  Status Admits(std::string_view cell) const;
   // The path as one absolute spelling: the working folder before a relative
   // one, "." and ".." and repeated slashes taken out.
   std::string Absolute(std::string_view path) const;

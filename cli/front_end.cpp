@@ -103,22 +103,22 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   if (batch) return RunBatch(line, err);
   if (csv) return RunCsvBatch(line, err);
   if (toStdout) {
-    const RenderedRequest rendered = RenderRequest(line.action, line.outputPath, settings);
-    if (!rendered.bytes) {
-      Report(err, rendered.error + "; nothing was written to standard output");
+    const Result<std::string> rendered = RenderRequest(line.action, line.outputPath, settings);
+    if (!rendered) {
+      Report(err, rendered.refusal + "; nothing was written to standard output");
       return kExitNotProduced;
     }
     for (const std::string& warning : rendered.warnings) Warn(err, warning);
-    if (!out.Write(*rendered.bytes)) {
+    if (!out.Write(*rendered)) {
       Report(err, "the file could not be written to standard output");
       return kExitNotProduced;
     }
     return kExitWritten;
   }
-  const RequestResult result = DrawRequest(line.action, line.outputPath, settings);
-  for (const std::string& error : result.errors) Report(err, error);
-  for (const std::string& warning : result.warnings) Warn(err, warning);
-  return result.written ? kExitWritten : kExitNotProduced;
+  const Status drawn = DrawRequest(line.action, line.outputPath, settings);
+  if (!drawn) Report(err, drawn.refusal);
+  for (const std::string& warning : drawn.warnings) Warn(err, warning);
+  return drawn ? kExitWritten : kExitNotProduced;
 }
 
 int RunCommandLine(int argc, char** argv) {

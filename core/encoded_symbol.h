@@ -1,7 +1,8 @@
 // What a symbology's encoder makes of one request's shaped data: the symbol's
-// size and everything its renderer draws, or why nothing can be drawn. A request
-// is encoded once; the data check sizes the image from this record and every
-// output draws the same record, handed to it const.
+// size and everything its renderer draws. Encoders answer Result<EncodedSymbol>,
+// refused when nothing can be drawn. A request is encoded once; the data check
+// sizes the image from this record and every output draws the same record,
+// handed to it const.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/result.h"
 
 namespace kbc {
 
@@ -27,7 +30,6 @@ struct ModuleGrid {
 struct EncodedSymbol {
   std::int64_t width = 0;        // image width in units
   std::optional<double> height;  // image height of symbols that size themselves
-  std::string refusal;           // set when the data cannot be drawn; nothing else is then
 
   // The data as the symbol carries it: filtered, padded, completed with check
   // digits where the symbology replaces a given one. Warnings compare it with
@@ -46,12 +48,6 @@ struct EncodedSymbol {
   // it where the text alone set the width (0: the same width).
   int textRoom = 0;
   std::int64_t widthWithoutText = 0;
-
-  static EncodedSymbol Refused(std::string why) {
-    EncodedSymbol refused;
-    refused.refusal = std::move(why);
-    return refused;
-  }
 };
 
 }  // namespace kbc

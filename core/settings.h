@@ -15,18 +15,6 @@ using ColourComponents = std::array<double, 5>;
 
 enum ColourModeCode : std::uint32_t { kColourGrey = 0, kColourRgb = 1, kColourCmyk = 2 };
 
-// Where RenderBarcode puts the symbol on its target. The command line uses
-// kPlaceAtOrigin; the others serve callers that give a target size and want
-// the symbol centred, drawn for a y-down target, or framed by crop marks.
-enum PlacementMode : std::int16_t {
-  kPlaceCentredYDown = 0,
-  kPlaceCentredWithCropMarks = 1,
-  kPlaceAtOriginYDown = 2,
-  kPlaceAtOrigin = 3,
-  kPlaceCentred = 4,
-  kPlaceCentredWithCropMarksYUp = 5,
-};
-
 // Copied by value into every stage.
 struct BarcodeSettings {
   std::u32string data;
@@ -55,7 +43,6 @@ struct BarcodeSettings {
   std::int16_t quarterTurns = 0;
   // -quietzones 1: each symbology's standard quiet zone where its drawing lacks it.
   std::int16_t quietZones = 0;
-  std::int16_t placementMode = kPlaceCentredYDown;
   // Bitmap resolution from -dpi (72..2400): the image is drawn that many pixels
   // per inch and the file records it. 0: one pixel per point, nothing recorded.
   std::int32_t dpi = 0;

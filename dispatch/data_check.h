@@ -13,14 +13,16 @@
 
 namespace kbc {
 
-// The image rectangle at origin (0, 0), already multiplied by scale / 100, the
-// encoded symbol and its layout; or why the data cannot be drawn.
-struct DataCheck {
-  std::optional<Rect> image;
-  std::string refusal;   // set when there is no image
-  EncodedSymbol symbol;  // the request's one encoding; empty when refused
-  DrawList layout;       // the request's one layout, which every target walks; empty when refused
+// A request that can be drawn: its one encoding, its one layout, which every
+// target walks, and the image they make.
+struct CheckedSymbol {
+  Rect image;  // at origin (0, 0), already multiplied by scale / 100
+  EncodedSymbol symbol;
+  DrawList layout;
 };
+
+// The checked symbol, or why the data cannot be drawn.
+using DataCheck = Result<CheckedSymbol>;
 
 // Whether the request's symbol prints its human-readable text.
 bool ShowsText(const BarcodeSettings& settings);

@@ -171,22 +171,22 @@ int WriteAll(int fd, std::string_view bytes) {
 
 // Into an existing file through its own path, as cp writes: devices and FIFOs
 // (whose readers get the bytes), and files that cannot be replaced.
-std::optional<std::string> WriteInPlace(const std::string& path, std::string_view bytes, int extraFlags) {
+Status WriteInPlace(const std::string& path, std::string_view bytes, int extraFlags) {
   const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | extraFlags);
-  if (fd < 0) return Describe(path, errno);
+  if (fd < 0) return Refusal(Describe(path, errno));
   const int error = WriteAll(fd, bytes);
   const int closed = close(fd) == 0 ? 0 : errno;
-  if (error != 0 || closed != 0) return Describe(path, error != 0 ? error : closed);
-  return std::nullopt;
+  if (error != 0 || closed != 0) return Refusal(Describe(path, error != 0 ? error : closed));
+  return Done{};
 }
 
 // The temporary file beside `target`, written, then renamed over it.
-std::optional<std::string> ReplaceAtomically(const std::string& path, const std::string& target,
-                                             const struct stat* existing, std::string_view bytes) {
+Status ReplaceAtomically(const std::string& path, const std::string& target, const struct stat* existing,
+                         std::string_view bytes) {
   const auto slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  if (name.empty()) return Describe(path, EISDIR);
+  if (name.empty()) return Refusal(Describe(path, EISDIR));
   TemporaryFile temporary(folder, AT_FDCWD, name, existing ? (existing->st_mode & 07777) : NewFileMode());
   if (temporary.Fd() < 0) {
     const int error = temporary.Error();
@@ -194,14 +194,14 @@ std::optional<std::string> ReplaceAtomically(const std::string& path, const std:
     if (existing && (error == EACCES || error == EPERM) && access(target.c_str(), W_OK) == 0) {
       return WriteInPlace(target, bytes, O_TRUNC);
     }
-    return Describe(path, error);
+    return Refusal(Describe(path, error));
   }
   // The umask trims the mode a file is made with; a replaced file keeps its own exactly.
   fchmod(temporary.Fd(), existing ? (existing->st_mode & 07777) : NewFileMode());
   int error = WriteAll(temporary.Fd(), bytes);
   if (error == 0) error = temporary.CloseAndRename(name);
-  if (error == 0) return std::nullopt;
-  return Describe(path, error);
+  if (error == 0) return Done{};
+  return Refusal(Describe(path, error));
 }
 
 // A new file made whole before it has a name: an unnamed file in the target's
@@ -298,17 +298,19 @@ std::string TemporaryNameFor(std::string_view name) {
   return "." + std::string(name.substr(0, keep)) + ".XXXXXX";
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   struct stat existing {};
   if (stat(path.c_str(), &existing) != 0) {
-    if (errno != ENOENT) return Describe(path, errno);
+    if (errno != ENOENT) return Refusal(Describe(path, errno));
     const ResolvedPath resolved = FinalTarget(path);
-    if (resolved.throughDescriptors) return Describe(path, "it leads through a process's descriptors to no file");
+    if (resolved.throughDescriptors) {
+      return Refusal(Describe(path, "it leads through a process's descriptors to no file"));
+    }
     const std::string& target = resolved.path;
-    if (CreateUnnamedThenLink(target, bytes)) return std::nullopt;
+    if (CreateUnnamedThenLink(target, bytes)) return Done{};
     return ReplaceAtomically(path, target, nullptr, bytes);
   }
-  if (S_ISDIR(existing.st_mode)) return Describe(path, "it is a folder");
+  if (S_ISDIR(existing.st_mode)) return Refusal(Describe(path, "it is a folder"));
   if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes, 0);
   // A file reached through a process's descriptors (/dev/stdout, /dev/fd/N) is
   // one the caller opened for us: replacing it would leave that descriptor on

@@ -25,11 +25,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
+
 namespace kbc {
 
-// Nothing on success; otherwise one line naming the path and the system error.
+// Refused with one line naming the path and the system error.
 // An existing file keeps its permissions; a new one gets 0666 less the umask.
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
+Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The name of the temporary file for a target named `name` (no folder):
 // ".name.XXXXXX", the X's to be replaced, the copy of the name shortened (never inside a

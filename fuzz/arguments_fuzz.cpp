@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BarcodeSettings shaped = line.settings;
   ShapeDataForType(shaped);
   const DataCheck check = CheckBarcodeData(shaped);
-  fuzz::Require(check.image.has_value() != !check.refusal.empty(), "the check gives an image or a reason");
+  fuzz::Require(check.value.has_value() == check.refusal.empty(), "the check gives an image or a reason");
 
   // Only a command line that makes no request runs whole: a ready one would
   // write wherever its -output points (and -batch or -csv would read its file).

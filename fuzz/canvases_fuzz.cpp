@@ -162,8 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   fuzz::Require(raster.Pixels().size() == std::size_t(width) * std::size_t(height) * std::size_t(raster.Channels()),
                 "the bitmap keeps its size");
-  std::string error;
-  const auto document = pdf.Finish(error);
-  fuzz::Require(document.has_value() && document->starts_with("%PDF-"), "the PDF finishes: " + error);
+  const Result<std::string> document = pdf.Finish();
+  fuzz::Require(document && document->starts_with("%PDF-"), "the PDF finishes: " + document.refusal);
   return 0;
 }

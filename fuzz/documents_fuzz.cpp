@@ -30,7 +30,6 @@ BarcodeSettings RandomSettings(FuzzInput& input) {
   s.opaqueBackground = input.Byte() % 2;
   s.antialiasOff = input.Byte() % 2;
   s.fontSmoothOff = input.Byte() % 2;
-  s.placementMode = kPlaceAtOrigin;
   s.fontName = DecodeMacRoman(input.Bytes(12));
   s.displayText = DecodeMacRoman(input.Bytes(24));
   s.addon = DecodeMacRoman(input.Bytes(12));
@@ -71,12 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DataCheck check = CheckBarcodeData(settings);
 
   std::string eps, svg;
-  if (check.image) {
-    AppendEpsDrawing(check.layout, settings, eps);
-    AppendSvgDrawing(check.layout, settings, svg);
+  if (check) {
+    AppendEpsDrawing(check->layout, settings, eps);
+    AppendSvgDrawing(check->layout, settings, svg);
   }
 
-  if (!check.image) {
+  if (!check) {
     Require(eps.empty() && svg.empty(), "refused data gives no document");
     return 0;
   }
@@ -87,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(svg.ends_with("</svg>\n") || svg.ends_with("</svg>"), "the SVG is closed");
 
   // Sizes are written narrowed to single precision with two or four decimals.
-  const Rect& image = *check.image;
+  const Rect& image = check->image;
   Require(std::abs(fuzz::NumberAfter(svg, "\twidth=\"") - image.width) < 0.01, "SVG width = checked width");
   Require(std::abs(fuzz::NumberAfter(svg, "\theight=\"") - image.height) < 0.01, "SVG height = checked height");
   Require(std::abs(fuzz::NumberAfter(eps, "%%BoundingBox: 0 0 ") - image.width) < 0.01, "EPS width = checked width");

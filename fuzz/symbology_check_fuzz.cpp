@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DataCheck check = CheckBarcodeData(settings);
   fuzz::Require(settings.data == shaped.data && settings.addon == shaped.addon, "the check leaves the data alone");
 
-  if (!check.image) {
+  if (!check) {
     fuzz::Require(!check.refusal.empty(), "a refusal says why");
     return 0;
   }
-  const Rect& image = *check.image;
+  const Rect& image = check->image;
   fuzz::Require(std::isfinite(image.width) && std::isfinite(image.height), "the image size is finite");
   fuzz::Require(image.width > 0 && image.height > 0, "the image has an area");
   fuzz::Require(image.width <= 32767 * 1.5, "the width stays within 16 bits of units");

@@ -97,26 +97,20 @@ bool Compress(const JpegLibrary& lib, const BitmapView& bitmap, JumpingErrors* e
 
 }  // namespace
 
-std::optional<std::string> EncodeJpeg(const BitmapView& bitmap, std::string& error) {
+Result<std::string> EncodeJpeg(const BitmapView& bitmap) {
   if (bitmap.format != PixelFormat::Rgb) {
-    error = "JPEG images are written from RGB bitmaps only";
-    return std::nullopt;
+    return Refusal("JPEG images are written from RGB bitmaps only");
   }
   const JpegLibrary& lib = Jpeg();
   if (!lib.usable) {
-    error = std::string("libjpeg (") + kJpegLibrary + "), which writes JPEG files, could not be opened";
-    return std::nullopt;
+    return Refusal(std::string("libjpeg (") + kJpegLibrary + "), which writes JPEG files, could not be opened");
   }
   JumpingErrors errors{};
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   const bool ok = Compress(lib, bitmap, &errors, &buffer, &size);
-  std::optional<std::string> bytes;
-  if (ok) {
-    bytes.emplace(reinterpret_cast<const char*>(buffer), size);
-  } else {
-    error = std::string("libjpeg: ") + errors.message;
-  }
+  Result<std::string> bytes = ok ? Result<std::string>(std::string(reinterpret_cast<const char*>(buffer), size))
+                                 : Refusal(std::string("libjpeg: ") + errors.message);
   std::free(buffer);
   return bytes;
 }

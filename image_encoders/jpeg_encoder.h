@@ -4,12 +4,13 @@
 #include <optional>
 #include <string>
 
+#include "core/result.h"
 #include "image_encoders/bitmap_view.h"
 
 namespace kbc {
 
 // Quality 100 with every component at full resolution (no chroma subsampling),
 // so bar edges stay sharp; RGB bitmaps only.
-std::optional<std::string> EncodeJpeg(const BitmapView& bitmap, std::string& error);
+Result<std::string> EncodeJpeg(const BitmapView& bitmap);
 
 }  // namespace kbc

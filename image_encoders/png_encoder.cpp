@@ -229,13 +229,12 @@ bool Deflate(z_stream& stream, const Bytef* row, std::size_t size, int flush, st
 
 // The zlib stream of the filtered rows, or nothing when zlib fails: raw
 // deflate data between the header and checksum zlib would write.
-std::optional<std::string> CompressRows(const BitmapView& bitmap, const PngRows& rows, std::string& error) {
+Result<std::string> CompressRows(const BitmapView& bitmap, const PngRows& rows) {
   const std::size_t rowBytes = rows.rowBytes;
   const int windowBits = WindowBits((rowBytes + 1) * std::size_t(bitmap.height));
   z_stream stream{};
   if (deflateInit2(&stream, kLevel, Z_DEFLATED, -windowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK) {
-    error = "zlib could not start compressing";
-    return std::nullopt;
+    return Refusal("zlib could not start compressing");
   }
   const std::unique_ptr<z_stream, DeflateEnd> guard(&stream);
 
@@ -268,14 +267,12 @@ std::optional<std::string> CompressRows(const BitmapView& bitmap, const PngRows&
     const std::size_t rowSize = last ? 0 : rowBytes + 1;
     if (!last && segmentFed > 0 && segmentFed + rowSize > segmentLimit) {
       if (!Deflate(stream, nullptr, 0, Z_FULL_FLUSH, out, compressed)) {
-        error = "zlib could not compress the image";
-        return std::nullopt;
+        return Refusal("zlib could not compress the image");
       }
       segmentFed = 0;
     }
     if (!Deflate(stream, row, rowSize, last ? Z_FINISH : Z_NO_FLUSH, out, compressed)) {
-      error = "zlib could not compress the image";
-      return std::nullopt;
+      return Refusal("zlib could not compress the image");
     }
     segmentFed += rowSize;
   }
@@ -285,19 +282,15 @@ std::optional<std::string> CompressRows(const BitmapView& bitmap, const PngRows&
 
 }  // namespace
 
-std::optional<std::string> EncodePng(const BitmapView& bitmap, std::string& error) {
-  if (bitmap.format != PixelFormat::Rgb) {
-    error = "PNG images are written from RGB bitmaps only";
-    return std::nullopt;
-  }
+Result<std::string> EncodePng(const BitmapView& bitmap) {
+  if (bitmap.format != PixelFormat::Rgb) return Refusal("PNG images are written from RGB bitmaps only");
   if (bitmap.width <= 0 || bitmap.height <= 0 ||
       bitmap.pixels.size() < std::size_t(bitmap.width) * std::size_t(bitmap.height) * 3) {
-    error = "the bitmap has no pixels to write";
-    return std::nullopt;
+    return Refusal("the bitmap has no pixels to write");
   }
   const PngRows rows = IndexedRows(bitmap);
-  const std::optional<std::string> compressed = CompressRows(bitmap, rows, error);
-  if (!compressed) return std::nullopt;
+  const Result<std::string> compressed = CompressRows(bitmap, rows);
+  if (!compressed) return compressed;
 
   std::string png(kSignature);
   png.reserve(compressed->size() + rows.palette.size() + 100);

@@ -4,11 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "core/result.h"
 #include "image_encoders/bitmap_view.h"
 
 namespace kbc {
 
 // 8-bit RGB without alpha; RGB bitmaps only.
-std::optional<std::string> EncodePng(const BitmapView& bitmap, std::string& error);
+Result<std::string> EncodePng(const BitmapView& bitmap);
 
 }  // namespace kbc

@@ -129,11 +129,10 @@ void SetColourTags(const TiffLibrary& lib, TIFF* tiff, PixelFormat format) {
 
 }  // namespace
 
-std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& error) {
+Result<std::string> EncodeTiff(const BitmapView& bitmap) {
   const TiffLibrary& lib = Tiff();
   if (!lib.usable) {
-    error = std::string("libtiff (") + kTiffLibrary + "), which writes TIFF files, could not be opened";
-    return std::nullopt;
+    return Refusal(std::string("libtiff (") + kTiffLibrary + "), which writes TIFF files, could not be opened");
   }
   MemoryFile file;
   std::unique_ptr<TIFFOpenOptions, OptionsFreer> options(lib.openOptionsAlloc());
@@ -170,8 +169,7 @@ std::optional<std::string> EncodeTiff(const BitmapView& bitmap, std::string& err
     }
   }
   if (!ok || !file.error.empty()) {
-    error = file.error.empty() ? "libtiff could not write the image" : file.error;
-    return std::nullopt;
+    return Refusal(file.error.empty() ? "libtiff could not write the image" : file.error);
   }
   return std::move(file.bytes);
 }

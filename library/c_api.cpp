@@ -110,16 +110,16 @@ int kbc_render(kbc_request* request, const char* action, unsigned char** bytes, 
     if (line.settings.strict && !line.valueWarnings.empty()) {
       return Fail(request, KBC_NOT_PRODUCED, line.valueWarnings.front().second);
     }
-    kbc::RenderedRequest rendered = kbc::RenderRequest(line.action, line.outputPath, line.settings);
-    if (!rendered.bytes) return Fail(request, KBC_NOT_PRODUCED, rendered.error);
+    const kbc::Result<std::string> rendered = kbc::RenderRequest(line.action, line.outputPath, line.settings);
+    if (!rendered) return Fail(request, KBC_NOT_PRODUCED, rendered.refusal);
     // Allocated with malloc, so that kbc_free is free: a C caller may hand
     // the buffer to code that frees it.
-    auto* buffer = static_cast<unsigned char*>(std::malloc(std::max<std::size_t>(rendered.bytes->size(), 1)));
+    auto* buffer = static_cast<unsigned char*>(std::malloc(std::max<std::size_t>(rendered->size(), 1)));
     if (buffer == nullptr) return Fail(request, KBC_NOT_PRODUCED, "out of memory");
-    std::memcpy(buffer, rendered.bytes->data(), rendered.bytes->size());
+    std::memcpy(buffer, rendered->data(), rendered->size());
     NoteWarnings(request, line, rendered.warnings);
     *bytes = buffer;
-    *size = rendered.bytes->size();
+    *size = rendered->size();
     return 0;
   });
 }
@@ -133,10 +133,10 @@ int kbc_check(kbc_request* request, double* width, double* height) {
     kbc::ApplyOption(line, "-action", "svgf");  // any file action: the size does not depend on it
     if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
     const kbc::PreparedRequest prepared = kbc::PrepareRequest(line.action, line.settings);
-    if (!prepared.check.image) {
-      return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check));
+    if (!prepared.check) {
+      return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check.refusal));
     }
-    const kbc::Rect placed = kbc::Turned(*prepared.check.image, prepared.settings.quarterTurns);
+    const kbc::Rect placed = kbc::Turned(prepared.check->image, prepared.settings.quarterTurns);
     *width = placed.width;
     *height = placed.height;
     return 0;

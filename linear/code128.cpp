@@ -60,11 +60,11 @@ std::u32string CharactersTaken(CodeSet codeSet, std::u32string_view data) {
 
 // Free text: the characters of the data as given are shown, even those the
 // symbol could not take.
-EncodedSymbol FreeTextEncoding(std::u32string_view data, bool fnc1) {
+Result<EncodedSymbol> FreeTextEncoding(std::u32string_view data, bool fnc1) {
   const CodeSet codeSet = ChooseCodeSet(data);
   std::u32string taken = CharactersTaken(codeSet, data);
   // Start, check and stop alone would read as no data at all.
-  if (taken.empty()) return EncodedSymbol::Refused("Code-128 data has no character it can encode");
+  if (taken.empty()) return Refusal("Code-128 data has no character it can encode");
   EncodedSymbol symbol = Code128EncodedSymbol(EncodeInCodeSet(codeSet, data, fnc1), std::u32string(data),
                                               codeSet == CodeSet::C ? kCode128SmallText : kCode128FullSizeText);
   symbol.encoded = std::move(taken);
@@ -170,15 +170,15 @@ EncodedSymbol Code128EncodedSymbol(const Code128Symbol& values, std::u32string t
   return symbol;
 }
 
-EncodedSymbol Code128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, false); }
+Result<EncodedSymbol> Code128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, false); }
 
-EncodedSymbol Ean128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, true); }
+Result<EncodedSymbol> Ean128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, true); }
 
-EncodedSymbol Ean14Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean14Encoding(std::u32string_view data, std::u32string_view) {
   return FixedLengthEncoding(data, U"01", 14);
 }
 
-EncodedSymbol Ean18Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean18Encoding(std::u32string_view data, std::u32string_view) {
   return FixedLengthEncoding(data, U"00", 18);
 }
 

@@ -94,10 +94,10 @@ enum Code128TextLayout : int { kCode128FullSizeText = 0, kCode128SmallText = 1 }
 
 // The symbol between quiet zones of 10 units; the elements start to stop, the
 // text layout as the variant. The GS1 forms' text is their printed number.
-EncodedSymbol Code128Encoding(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol Ean128Encoding(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol Ean14Encoding(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol Ean18Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Code128Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Ean128Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Ean14Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Ean18Encoding(std::u32string_view data, std::u32string_view addon);
 
 // The symbol of a Code128Symbol's values, its text and layout, for the forms
 // that pick their symbol characters elsewhere.

@@ -68,7 +68,7 @@ UpcEDigits PrepareUpcE(std::u32string_view data) {
   return upcE;
 }
 
-EncodedSymbol Ean8Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean8Encoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol;
   symbol.width = 81;
   symbol.encoded = Ean8Digits(data);
@@ -79,19 +79,19 @@ EncodedSymbol Ean8Encoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-EncodedSymbol EanVelocityEncoding(std::u32string_view data, std::u32string_view addon) {
-  EncodedSymbol symbol = Ean8Encoding(data, addon);
+Result<EncodedSymbol> EanVelocityEncoding(std::u32string_view data, std::u32string_view addon) {
+  EncodedSymbol symbol = *Ean8Encoding(data, addon);
   symbol.encoded = data;
   return symbol;
 }
 
 // UPC-E suppresses zeros of number systems 0 and 1 only: the other number
 // systems have no UPC-E form, and a symbol carrying one reads as nothing.
-EncodedSymbol UpcEEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> UpcEEncoding(std::u32string_view data, std::u32string_view) {
   const UpcEDigits upcE = PrepareUpcE(data);
   const std::u32string_view d(upcE.digits);
   if (d.front() != U'0' && d.front() != U'1') {
-    return EncodedSymbol::Refused("UPC-E exists only for number systems 0 and 1 (the data starts with " +
+    return Refusal("UPC-E exists only for number systems 0 and 1 (the data starts with " +
                                   ToUtf8(d.substr(0, 1)) + ")");
   }
   EncodedSymbol symbol;

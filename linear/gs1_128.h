@@ -15,15 +15,14 @@ namespace kbc {
 inline constexpr std::size_t kGs1_128MostDataCharacters = 48;
 
 struct Gs1_128Symbol {
-  std::vector<int> values;  // start, FNC1, data, check, stop; empty when refused
+  std::vector<int> values;  // start, FNC1, data, check, stop
   std::u32string text;      // the element string as GS1 prints it
-  std::string refusal;
 };
 
-Gs1_128Symbol EncodeGs1_128(std::u32string_view elementString);
+Result<Gs1_128Symbol> EncodeGs1_128(std::u32string_view elementString);
 
 // EAN-128 under -gs1 1: drawn as EAN-128 is, its text the element string as
 // GS1 prints it, set small from the left edge as the fixed-length forms print theirs.
-EncodedSymbol Gs1_128Encoding(std::u32string_view elementString, std::u32string_view addon);
+Result<EncodedSymbol> Gs1_128Encoding(std::u32string_view elementString, std::u32string_view addon);
 
 }  // namespace kbc

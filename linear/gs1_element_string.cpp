@@ -104,13 +104,9 @@ char Gs1CheckDigit(std::string_view digits) {
   return char('0' + (10 - sum % 10) % 10);
 }
 
-Gs1ElementString ParseGs1ElementString(std::u32string_view text) {
-  Gs1ElementString result;
-  const auto refuse = [&result](std::string why) {
-    result.fields.clear();
-    result.refusal = std::move(why);
-    return result;
-  };
+Result<std::vector<Gs1Field>> ParseGs1ElementString(std::u32string_view text) {
+  std::vector<Gs1Field> fields;
+  const auto refuse = [](std::string why) { return Refusal(std::move(why)); };
   if (text.empty() || (text.front() != U'(' && text.front() != U'[')) {
     return refuse("GS1 data must begin with an application identifier in parentheses, such as (01)");
   }
@@ -133,10 +129,10 @@ Gs1ElementString ParseGs1ElementString(std::u32string_view text) {
       field.data.push_back(char(text[i]));
     }
     if (std::string why = FieldRefusal(field); !why.empty()) return refuse(std::move(why));
-    result.fields.push_back(std::move(field));
+    fields.push_back(std::move(field));
     at = next;
   }
-  return result;
+  return fields;
 }
 
 std::vector<int> Gs1EncodedCharacters(const std::vector<Gs1Field>& fields) {

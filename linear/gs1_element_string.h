@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
+
 namespace kbc {
 
 struct Gs1Field {
@@ -17,14 +19,10 @@ struct Gs1Field {
 // One encoded character: a data character, or FNC1.
 inline constexpr int kGs1Fnc1 = -1;
 
-struct Gs1ElementString {
-  std::vector<Gs1Field> fields;
-  std::string refusal;  // why the element string is not valid GS1 data; empty when it is
-};
-
 // Reads and checks the element string: every AI in the table, every field of
-// its length and character set, check digits and dates right.
-Gs1ElementString ParseGs1ElementString(std::u32string_view text);
+// its length and character set, check digits and dates right; or why it is
+// not valid GS1 data.
+Result<std::vector<Gs1Field>> ParseGs1ElementString(std::u32string_view text);
 
 // The characters a symbol carries: AIs and data without brackets, FNC1 after
 // every field of variable length but the last, and nowhere else (no leading FNC1).

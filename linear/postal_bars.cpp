@@ -167,17 +167,17 @@ std::string_view FimPattern(std::u32string_view data) {
 }
 
 // The image ends at the right edge of the last bar.
-EncodedSymbol PostNetEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> PostNetEncoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol = WithBarStates(PostNetDigits(data), EncodePostNet(data));
   symbol.width = std::int64_t(kPostNetPitch) * std::int64_t(symbol.elements.size() - 1) + 1;
   return symbol;
 }
 
 // The image ends two units after the stop bar.
-EncodedSymbol Rm4sccEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Rm4sccEncoding(std::u32string_view data, std::u32string_view) {
   std::u32string characters = Rm4sccCharacters(data);
   if (characters.size() < kRm4sccMinimumCharacters) {
-    return EncodedSymbol::Refused("RM4SCC needs at least 7 letters or digits (got " +
+    return Refusal("RM4SCC needs at least 7 letters or digits (got " +
                                   std::to_string(characters.size()) + ")");
   }
   EncodedSymbol symbol = WithBarStates(std::move(characters), EncodeRm4scc(data));
@@ -185,8 +185,8 @@ EncodedSymbol Rm4sccEncoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-EncodedSymbol FimEncoding(std::u32string_view data, std::u32string_view) {
-  if (data.size() != 1 || FimPattern(data).empty()) return EncodedSymbol::Refused("FIM needs one of the letters A, B, C or D");
+Result<EncodedSymbol> FimEncoding(std::u32string_view data, std::u32string_view) {
+  if (data.size() != 1 || FimPattern(data).empty()) return Refusal("FIM needs one of the letters A, B, C or D");
   EncodedSymbol symbol = WithBarStates(std::u32string(data), FimPattern(data));
   symbol.width = std::int64_t(kFimWidth);
   return symbol;

@@ -29,10 +29,10 @@ std::optional<std::u32string> PznDigits(std::u32string_view data) {
 
 std::u32string PznSymbolText(std::u32string_view eightDigits) { return U"*-" + std::u32string(eightDigits) + U"*"; }
 
-EncodedSymbol PznEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> PznEncoding(std::u32string_view data, std::u32string_view) {
   std::optional<std::u32string> digits = PznDigits(data);
   if (!digits) {
-    return EncodedSymbol::Refused("PZN " + ToUtf8(PznNumber(data)) +
+    return Refusal("PZN " + ToUtf8(PznNumber(data)) +
                                   " has no valid check digit (its weighted sum leaves 10 modulo 11); check the number");
   }
   EncodedSymbol symbol;

@@ -103,7 +103,7 @@ ElementWidths InterleavedElements(std::u32string_view evenDigits, const TwoOfFiv
   return elements;
 }
 
-EncodedSymbol Code25Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Code25Encoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol;
   symbol.encoded = data;
   symbol.text = data;
@@ -112,19 +112,19 @@ EncodedSymbol Code25Encoding(std::u32string_view data, std::u32string_view) {
   return symbol;
 }
 
-EncodedSymbol Interleaved25Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Interleaved25Encoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol = InterleavedSymbol(EvenDigits(data));
   symbol.encoded = symbol.text;
   return symbol;
 }
 
-EncodedSymbol Itf14Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Itf14Encoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol = InterleavedSymbol(FourteenDigits(data));
   symbol.encoded = data;
   return symbol;
 }
 
-EncodedSymbol ItfSccEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> ItfSccEncoding(std::u32string_view data, std::u32string_view) {
   EncodedSymbol symbol;
   symbol.encoded = data;
   symbol.text = FourteenDigits(data);

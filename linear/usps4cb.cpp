@@ -184,19 +184,19 @@ Usps4cbBars Usps4cbEncode(std::u32string_view data) {
   return Usps4cbEncodeCodes(data.substr(0, split), data.substr(split));
 }
 
-EncodedSymbol Usps4cbEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Usps4cbEncoding(std::u32string_view data, std::u32string_view) {
   if (!IsDrawnLength(data.size())) {
-    return EncodedSymbol::Refused("USPS4CB needs 20, 25, 29 or 31 digits (got " + std::to_string(data.size()) + ")");
+    return Refusal("USPS4CB needs 20, 25, 29 or 31 digits (got " + std::to_string(data.size()) + ")");
   }
   Usps4cbBars bars = Usps4cbEncode(data);
   switch (bars.status) {
     case Usps4cbStatus::kOk:
       break;
     case Usps4cbStatus::kSecondDigitAbove4:
-      return EncodedSymbol::Refused("the second digit of a USPS4CB tracking code must be 0 to 4 (got " +
+      return Refusal("the second digit of a USPS4CB tracking code must be 0 to 4 (got " +
                                     std::string(1, char(data[1])) + ")");
     default:
-      return EncodedSymbol::Refused("USPS4CB data must be digits only");
+      return Refusal("USPS4CB data must be digits only");
   }
   EncodedSymbol symbol;
   symbol.width = std::int64_t(kImageWidth);

@@ -101,13 +101,13 @@ EncodedSymbol DataMatrixEncodedSymbol(const DataMatrixSymbol& symbol) {
   return encoded;
 }
 
-EncodedSymbol EncodeDataMatrix(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataMatrix(std::u32string_view data, std::u32string_view) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);
-  if (!bytes) return EncodedSymbol::Refused("Data Matrix data must be Mac OS Roman text");
+  if (!bytes) return Refusal("Data Matrix data must be Mac OS Roman text");
   const std::optional<DataMatrixSymbol> symbol =
       DataMatrixEncode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
   if (!symbol) {
-    return EncodedSymbol::Refused("the data is too long for any Data Matrix symbol (" + std::to_string(bytes->size()) +
+    return Refusal("the data is too long for any Data Matrix symbol (" + std::to_string(bytes->size()) +
                                   " bytes; the largest holds 3116 digits or 1558 other characters)");
   }
   EncodedSymbol encoded = DataMatrixEncodedSymbol(*symbol);

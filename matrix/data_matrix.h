@@ -33,6 +33,6 @@ EncodedSymbol DataMatrixEncodedSymbol(const DataMatrixSymbol& symbol);
 
 // The rows' encoder (Data Matrix and CIP): the symbol of the text taken as Mac
 // OS Roman, or why there is none.
-EncodedSymbol EncodeDataMatrix(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataMatrix(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

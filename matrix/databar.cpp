@@ -67,12 +67,6 @@ constexpr std::array<KindLayout, 6> kLayouts = {{
 
 const KindLayout& LayoutOf(DataBarKind kind) { return kLayouts[std::size_t(kind) - 1]; }
 
-DataBarEncoding Refusal(std::string why) {
-  DataBarEncoding refused;
-  refused.refusal = std::move(why);
-  return refused;
-}
-
 // The library's message without its "Error NNN: " prefix.
 std::string ZintMessage(const zint_symbol& symbol) {
   const std::string_view text = symbol.errtxt;
@@ -90,7 +84,7 @@ std::string ZintRow(const zint_symbol& symbol, int row, std::size_t width) {
 
 // Runs the library on data (the linear part) and, for a composite, its
 // component; the rows come back top first.
-DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const std::string& component) {
+Result<DataBarSymbol> RunZint(const KindLayout& layout, const std::string& data, const std::string& component) {
   if (!Zint().usable) return Refusal("GS1 DataBar symbols need libzint, which could not be opened");
   const ZintSymbolHandle symbol(Zint().create());
   if (!symbol) return Refusal(std::string(layout.name) + " could not be encoded (out of memory)");
@@ -121,8 +115,7 @@ DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const
   if (symbol->width <= 0 || rows < layout.rowCount || (firstLinearRow == 0) != component.empty()) {
     return Refusal(std::string(layout.name) + " could not be encoded");
   }
-  DataBarEncoding encoding;
-  DataBarSymbol& result = encoding.symbol;
+  DataBarSymbol result;
   // DataBar Limited ends in 5 light modules of right guard that our layout
   // leaves to the quiet zone.
   result.width = layout.width != 0 ? layout.width : std::size_t(symbol->width);
@@ -134,10 +127,10 @@ DataBarEncoding RunZint(const KindLayout& layout, const std::string& data, const
       result.heights.push_back(row + 1 == firstLinearRow ? kCompositeSeparatorHeight : kCompositeRowHeight);
     }
   }
-  return encoding;
+  return result;
 }
 
-DataBarEncoding EncodeNumeric(const KindLayout& layout, DataBarKind kind, std::u32string_view data) {
+Result<DataBarSymbol> EncodeNumeric(const KindLayout& layout, DataBarKind kind, std::u32string_view data) {
   if (data.size() != kNumericDigits || !std::ranges::all_of(data, IsAsciiDigit)) {
     return Refusal(std::string(layout.name) + " takes digits only, at most 13 (got \"" + ToUtf8(data) + "\")");
   }
@@ -166,21 +159,21 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
   }
 }
 
-DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data) {
+Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data) {
   if (int(kind) < 1 || int(kind) > int(kLayouts.size())) return Refusal("no such GS1 DataBar kind");
   const KindLayout& layout = LayoutOf(kind);
   if (kind != DataBarKind::kExpanded) return EncodeNumeric(layout, kind, data);
-  const BracketedElements elements = BracketElementString(data);
-  if (!elements.refusal.empty()) return Refusal(elements.refusal);
-  return RunZint(layout, elements.linear, elements.composite);
+  const Result<BracketedElements> elements = BracketElementString(data);
+  if (!elements) return Refusal(elements.refusal);
+  return RunZint(layout, elements->linear, elements->composite);
 }
 
-EncodedSymbol EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data) {
+Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data) {
   std::u32string normalised(data);
   NormaliseDataBarData(kind, normalised);
-  const DataBarEncoding encoding = EncodeDataBar(kind, normalised);
-  if (!encoding.refusal.empty()) return EncodedSymbol::Refused(encoding.refusal);
-  const DataBarSymbol& bars = encoding.symbol;
+  const Result<DataBarSymbol> encoding = EncodeDataBar(kind, normalised);
+  if (!encoding) return Refusal(encoding.refusal);
+  const DataBarSymbol& bars = *encoding;
   EncodedSymbol symbol;
   ModuleGrid& grid = symbol.grid;
   grid.columns = bars.width;
@@ -196,34 +189,34 @@ EncodedSymbol EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data) {
   return symbol;
 }
 
-EncodedSymbol EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view) {
   return EncodeDataBarSymbol(DataBarKind::kOmnidirectional, data);
 }
 
-EncodedSymbol EncodeDataBarTruncated(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarTruncated(std::u32string_view data, std::u32string_view) {
   return EncodeDataBarSymbol(DataBarKind::kTruncated, data);
 }
 
-EncodedSymbol EncodeDataBarStacked(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32string_view) {
   return EncodeDataBarSymbol(DataBarKind::kStacked, data);
 }
 
-EncodedSymbol EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view) {
   return EncodeDataBarSymbol(DataBarKind::kStackedOmnidirectional, data);
 }
 
-EncodedSymbol EncodeDataBarLimited(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view) {
   return EncodeDataBarSymbol(DataBarKind::kLimited, data);
 }
 
-EncodedSymbol EncodeDataBarExpanded(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view) {
   return EncodeDataBarSymbol(DataBarKind::kExpanded, data);
 }
 
-EncodedSymbol EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view) {
-  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
-  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
-  return EncodeDataBarSymbol(DataBarKind::kExpanded, Gs1DataBarData(parsed.fields));
+Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view) {
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
+  if (!parsed) return Refusal(parsed.refusal);
+  return EncodeDataBarSymbol(DataBarKind::kExpanded, Gs1DataBarData(*parsed));
 }
 
 }  // namespace kbc

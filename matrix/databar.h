@@ -33,11 +33,6 @@ struct DataBarSymbol {
   std::vector<int> heights;
 };
 
-struct DataBarEncoding {
-  DataBarSymbol symbol;  // empty when refused
-  std::string refusal;   // why the data cannot be encoded, in words a user can act on
-};
-
 // The data as the symbol carries it: the numeric kinds take 13 digits (shorter
 // data gains leading zeros, a 14th digit, the check digit, is dropped); Expanded
 // takes at most 70 characters.
@@ -46,23 +41,23 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data);
 // Encodes normalised data. Expanded data is an element string: application
 // identifiers as bare digits, "#" for FNC1, and "|" before the data of a
 // composite component (CC-A or CC-B above the linear symbol).
-DataBarEncoding EncodeDataBar(DataBarKind kind, std::u32string_view data);
+Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data);
 
 // The data normalised and encoded, as the renderer draws it: every pixel row a
 // grid row, one unit a module. The numeric kinds carry the GTIN-14 (the 13
 // digits and their computed check digit), Expanded the normalised data.
-EncodedSymbol EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data);
+Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data);
 
 // The rows' encoders.
-EncodedSymbol EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol EncodeDataBarTruncated(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol EncodeDataBarStacked(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol EncodeDataBarLimited(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol EncodeDataBarExpanded(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarTruncated(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view addon);
 
 // Expanded under -gs1 1: the element string as typed, with its application
 // identifiers in brackets, rewritten into Expanded data first.
-EncodedSymbol EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view addon);
+Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view addon);
 
 }  // namespace kbc

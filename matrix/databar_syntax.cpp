@@ -27,17 +27,15 @@ std::string Quoted(char32_t c) { return "\"" + ToUtf8(std::u32string_view(&c, 1)
 
 // One part of the data (linear or composite): characters checked, fields
 // between FNC1s put in brackets, or the refusal.
-std::string BracketPart(std::u32string_view part, std::string& refusal) {
+Result<std::string> BracketPart(std::u32string_view part) {
   std::string text;
   for (const char32_t c : part) {
     if (c == U'^') {
-      refusal = "GS1 DataBar Expanded cannot encode the symbol separator \"^\"";
-      return {};
+      return Refusal("GS1 DataBar Expanded cannot encode the symbol separator \"^\"");
     }
     if (c != U'#' && !IsEncodable(c)) {
-      refusal = "GS1 DataBar Expanded cannot encode " + Quoted(c) +
-                "; it takes digits, letters, space, \"#\" for FNC1 and !\"%&'()*+,-./:;<=>?_";
-      return {};
+      return Refusal("GS1 DataBar Expanded cannot encode " + Quoted(c) +
+                     "; it takes digits, letters, space, \"#\" for FNC1 and !\"%&'()*+,-./:;<=>?_");
     }
     text.push_back(char(c));
   }
@@ -54,11 +52,9 @@ std::string BracketPart(std::u32string_view part, std::string& refusal) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const std::string_view field = fields[i];
     if (!IsDigitPair(field, 0) || field.size() < 3) {
-      refusal =
-          "GS1 DataBar Expanded data must begin, and go on after each \"#\", with an application "
+      return Refusal("GS1 DataBar Expanded data must begin, and go on after each \"#\", with an application "
           "identifier and its data (got \"" +
-          std::string(field) + "\")";
-      return {};
+          std::string(field) + "\")");
     }
     // The library writes FNC1 between two bracketed fields only after one whose
     // identifier has a variable length. A "#" after a predefined-length field is
@@ -69,8 +65,7 @@ std::string BracketPart(std::u32string_view part, std::string& refusal) {
         if (IsDigitPair(field, at) && !HasPredefinedLength(field.substr(at, 2))) split = at;
       }
       if (split == 0) {
-        refusal = "GS1 DataBar Expanded cannot put \"#\" after the fixed-length field \"" + std::string(field) + "\"";
-        return {};
+        return Refusal("GS1 DataBar Expanded cannot put \"#\" after the fixed-length field \"" + std::string(field) + "\"");
       }
     }
     const std::string_view head = split == 0 ? field : field.substr(0, split);
@@ -94,23 +89,18 @@ bool HasPredefinedLength(std::string_view ai) {
   return std::ranges::find(kPredefined, ai) != kPredefined.end();
 }
 
-BracketedElements BracketElementString(std::u32string_view data) {
-  BracketedElements result;
+Result<BracketedElements> BracketElementString(std::u32string_view data) {
   const std::size_t bar = data.find(U'|');
-  result.linear = BracketPart(data.substr(0, bar), result.refusal);
-  if (result.refusal.empty() && bar != data.npos) {
-    const std::u32string_view component = data.substr(bar + 1);
-    if (component.find(U'|') != component.npos) {
-      result.refusal = "GS1 DataBar Expanded data takes one \"|\" before the composite component";
-    } else {
-      result.composite = BracketPart(component, result.refusal);
-    }
+  Result<std::string> linear = BracketPart(data.substr(0, bar));
+  if (!linear) return Refusal(std::move(linear.refusal));
+  if (bar == data.npos) return BracketedElements{std::move(*linear), {}};
+  const std::u32string_view component = data.substr(bar + 1);
+  if (component.find(U'|') != component.npos) {
+    return Refusal("GS1 DataBar Expanded data takes one \"|\" before the composite component");
   }
-  if (!result.refusal.empty()) {
-    result.linear.clear();
-    result.composite.clear();
-  }
-  return result;
+  Result<std::string> composite = BracketPart(component);
+  if (!composite) return Refusal(std::move(composite.refusal));
+  return BracketedElements{std::move(*linear), std::move(*composite)};
 }
 
 }  // namespace kbc

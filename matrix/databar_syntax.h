@@ -9,15 +9,16 @@
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
+
 namespace kbc {
 
 struct BracketedElements {
   std::string linear;     // "[01]98898765432106[3103]001234"
   std::string composite;  // empty when the data has no "|"
-  std::string refusal;    // why the data cannot be encoded; empty when it can
 };
 
-BracketedElements BracketElementString(std::u32string_view data);
+Result<BracketedElements> BracketElementString(std::u32string_view data);
 
 // The first two digits of the application identifiers whose data has a
 // predefined length: no FNC1 follows their field.

@@ -98,25 +98,25 @@ std::optional<DataMatrixSymbol> Gs1DataMatrixSymbol(std::string_view joined) {
 
 }  // namespace
 
-EncodedSymbol EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view) {
-  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
-  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
-  const std::optional<QrSymbol> symbol = Gs1QrSymbol(Gs1JoinedFields(parsed.fields, '\x1D'));
+Result<EncodedSymbol> EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view) {
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
+  if (!parsed) return Refusal(parsed.refusal);
+  const std::optional<QrSymbol> symbol = Gs1QrSymbol(Gs1JoinedFields(*parsed, '\x1D'));
   // libqrencode 4.1.1 rejects its own FNC1-first header (a zero-length entry), so
   // every GS1 QR Code fails there until it is built another way.
   if (!symbol) {
-    return EncodedSymbol::Refused("GS1 QR Code cannot be made with this libqrencode (it refuses FNC1 in first position)");
+    return Refusal("GS1 QR Code cannot be made with this libqrencode (it refuses FNC1 in first position)");
   }
   EncodedSymbol encoded = QrEncodedSymbol(*symbol, QrVariant::kQrCode);
   encoded.encoded = elementString;
   return encoded;
 }
 
-EncodedSymbol EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view) {
-  const Gs1ElementString parsed = ParseGs1ElementString(elementString);
-  if (!parsed.refusal.empty()) return EncodedSymbol::Refused(parsed.refusal);
-  const std::optional<DataMatrixSymbol> symbol = Gs1DataMatrixSymbol(Gs1JoinedFields(parsed.fields, '\x1D'));
-  if (!symbol) return EncodedSymbol::Refused("the element string is too long for any Data Matrix symbol");
+Result<EncodedSymbol> EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view) {
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
+  if (!parsed) return Refusal(parsed.refusal);
+  const std::optional<DataMatrixSymbol> symbol = Gs1DataMatrixSymbol(Gs1JoinedFields(*parsed, '\x1D'));
+  if (!symbol) return Refusal("the element string is too long for any Data Matrix symbol");
   EncodedSymbol encoded = DataMatrixEncodedSymbol(*symbol);
   encoded.encoded = elementString;
   return encoded;

@@ -168,13 +168,13 @@ std::optional<Pdf417Symbol> Pdf417Encode(std::span<const std::uint8_t> bytes) {
   return symbol;
 }
 
-EncodedSymbol EncodePdf417(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodePdf417(std::u32string_view data, std::u32string_view) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);
-  if (!bytes) return EncodedSymbol::Refused("PDF417 data must be Mac OS Roman text");
+  if (!bytes) return Refusal("PDF417 data must be Mac OS Roman text");
   const std::optional<Pdf417Symbol> symbol =
       Pdf417Encode({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
   if (!symbol) {
-    return EncodedSymbol::Refused("the data is too long for a PDF417 symbol (" + std::to_string(bytes->size()) +
+    return Refusal("the data is too long for a PDF417 symbol (" + std::to_string(bytes->size()) +
                                   " bytes need more than 926 codewords)");
   }
   EncodedSymbol encoded;

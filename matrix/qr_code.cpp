@@ -66,13 +66,13 @@ std::optional<QrSymbol> EncodeBytesSymbol(const std::string& bytes, QrVariant va
   return symbol;
 }
 
-EncodedSymbol EncodeQr(std::u32string_view data, QrVariant variant, const std::string& name) {
+Result<EncodedSymbol> EncodeQr(std::u32string_view data, QrVariant variant, const std::string& name) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);
-  if (!bytes) return EncodedSymbol::Refused(name + " data must be Mac OS Roman text");
-  if (bytes->find('\0') != std::string::npos) return EncodedSymbol::Refused(name + " data cannot hold a NUL character");
+  if (!bytes) return Refusal(name + " data must be Mac OS Roman text");
+  if (bytes->find('\0') != std::string::npos) return Refusal(name + " data cannot hold a NUL character");
   const std::optional<QrSymbol> symbol = EncodeBytesSymbol(*bytes, variant);
   if (!symbol) {
-    return EncodedSymbol::Refused("the data is too long for any " + name + " symbol (" +
+    return Refusal("the data is too long for any " + name + " symbol (" +
                                   std::to_string(bytes->size()) + " bytes)");
   }
   EncodedSymbol encoded = QrEncodedSymbol(*symbol, variant);
@@ -111,11 +111,11 @@ EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant) {
   return encoded;
 }
 
-EncodedSymbol EncodeQrCode(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeQrCode(std::u32string_view data, std::u32string_view) {
   return EncodeQr(data, QrVariant::kQrCode, "QR Code");
 }
 
-EncodedSymbol EncodeMicroQr(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeMicroQr(std::u32string_view data, std::u32string_view) {
   return EncodeQr(data, QrVariant::kMicroQr, "Micro QR");
 }
 

@@ -35,7 +35,7 @@ std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant varia
 EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant);
 
 // The rows' encoders: the symbol of the data, or why there is none.
-EncodedSymbol EncodeQrCode(std::u32string_view data, std::u32string_view addon);
-EncodedSymbol EncodeMicroQr(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeQrCode(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeMicroQr(std::u32string_view data, std::u32string_view addon);
 
 }  // namespace kbc

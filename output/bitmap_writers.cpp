@@ -11,9 +11,6 @@
 #include "image_encoders/tiff_encoder.h"
 #include "output/bitmap_writers.h"
 #include "output/colour_conversion.h"
-#include "output/file_bytes.h"
-#include "output/refusal.h"
-#include "output/page_size.h"
 #include "output/refusal.h"
 
 namespace kbc {
@@ -24,7 +21,7 @@ namespace {
 constexpr double kMaxSide = 65500;
 constexpr double kMaxPixels = double(1 << 26);
 
-using Encoder = std::optional<std::string> (*)(const BitmapView&, std::string&);
+using Encoder = Result<std::string> (*)(const BitmapView&);
 
 // Pixels per point: 1 without -dpi.
 double PixelsPerPoint(int dpi) { return dpi > 0 ? dpi / 72.0 : 1.0; }
@@ -58,15 +55,15 @@ std::string TooLarge(const PixelSize& pixels, double width, double height, int d
 // of pixels for every module of one width to come out alike, so the drawing
 // is scaled down to the whole number of pixels per unit that fits and
 // centred in the bitmap.
-void PlaceAtResolution(RasterCanvas& canvas, const BarcodeSettings& settings, const std::optional<Rect>& image,
+void PlaceAtResolution(RasterCanvas& canvas, const BarcodeSettings& settings, const Rect& image,
                        const PixelSize& pixels) {
   double factor = PixelsPerPoint(settings.dpi);
-  if (settings.antialiasOff != 0 && image) {
+  if (settings.antialiasOff != 0) {
     const double scale = ScaleFactor(settings.scale);
     const double wholePixels = std::max(1.0, std::floor(factor * scale + 1e-9));
     factor = wholePixels / scale;
-    canvas.Translate(std::floor((pixels.wide - image->width * factor) / 2),
-                     std::floor((pixels.high - image->height * factor) / 2));
+    canvas.Translate(std::floor((pixels.wide - image.width * factor) / 2),
+                     std::floor((pixels.high - image.height * factor) / 2));
   }
   canvas.Scale(factor, factor);
   canvas.SetJoinedFills(true);
@@ -83,24 +80,24 @@ PixelFormat TiffFormatFor(std::uint32_t colourMode) {
   }
 }
 
-FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
-                           PixelFormat format, Encoder encode) {
-  FileRendering rendering;
-  const std::optional<Rect>& image = check.image;
-  const double pointsWide = image ? image->width : width;
-  const double pointsHigh = image ? image->height : height;
+// The finished pixels, turned as asked, encoded.
+Result<std::string> Encoded(const RasterCanvas& canvas, int quarterTurns, int dpi, Encoder encode) {
+  if (quarterTurns == 0) return encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), dpi});
+  const TurnedPixels turned =
+      TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), quarterTurns);
+  return encode({turned.width, turned.height, canvas.Format(), turned.pixels, dpi});
+}
+
+Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked, PixelFormat format,
+                                 Encoder encode) {
+  const Rect& image = checked.image;
   // A turned image has its sides swapped; messages give the file's own size.
-  const bool turned = image && settings.quarterTurns != 0;
-  const PixelSize upright = PixelsFor(pointsWide, pointsHigh, settings.dpi);
-  const PixelSize pixels = turned && settings.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
+  const PixelSize upright = PixelsFor(image.width, image.height, settings.dpi);
+  const PixelSize pixels = settings.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
-    rendering.reason = DataRefusal(settings, check);
-    return rendering;
+    return Refusal(DataRefusal(settings, "the image is smaller than one pixel"));
   }
-  if (!pixels.Fits()) {
-    rendering.reason = TooLarge(pixels, pointsWide, pointsHigh, settings.dpi);
-    return rendering;
-  }
+  if (!pixels.Fits()) return Refusal(TooLarge(pixels, image.width, image.height, settings.dpi));
 
   // Drawn upright, then turned as finished pixels.
   RasterCanvas canvas(int(upright.wide), int(upright.high), format);
@@ -113,30 +110,17 @@ FileRendering RenderBitmap(const BarcodeSettings& settings, const DataCheck& che
     // neighbours leave no light seam between them.
     canvas.SetJoinedFills(true);
   }
-  RenderBarcode(canvas, settings, check, width, height);
-  if (turned) {
-    const TurnedPixels turnedPixels =
-        TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), settings.quarterTurns);
-    rendering.bytes = encode(
-        {turnedPixels.width, turnedPixels.height, canvas.Format(), turnedPixels.pixels, settings.dpi}, rendering.reason);
-  } else {
-    rendering.bytes =
-        encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), settings.dpi}, rendering.reason);
-  }
-  if (!rendering.bytes) return rendering;
-  if (!image) {
-    rendering.reason = DataRefusal(settings, check);
-  } else if (canvas.TextLackedFont()) {
-    rendering.warning = kNoFontWarning;
-  }
-  return rendering;
+  RenderBarcode(canvas, settings, checked);
+  Result<std::string> bytes = Encoded(canvas, settings.quarterTurns, settings.dpi, encode);
+  if (bytes && canvas.TextLackedFont()) bytes.warnings.emplace_back(kNoFontWarning);
+  return bytes;
 }
 
 }  // namespace
 
 std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check) {
-  if (!check.image) return 0;
-  const PixelSize pixels = PixelsFor(check.image->width, check.image->height, settings.dpi);
+  if (!check) return 0;
+  const PixelSize pixels = PixelsFor(check->image.width, check->image.height, settings.dpi);
   // A bitmap too large to draw is refused before anything is allocated.
   if (!(pixels.wide >= 1 && pixels.high >= 1) || !pixels.Fits()) return 0;
   return std::size_t(pixels.wide * pixels.high);
@@ -145,23 +129,22 @@ std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& c
 namespace {
 
 // PNG and JPEG hold RGB.
-FileRendering RenderRgbBitmap(const BarcodeSettings& settings, const DataCheck& check, float width, float height,
-                              Encoder encode) {
-  return RenderBitmap(WithRgbColours(settings), check, width, height, PixelFormat::Rgb, encode);
+Result<std::string> RenderRgbBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked, Encoder encode) {
+  return RenderBitmap(WithRgbColours(settings), checked, PixelFormat::Rgb, encode);
 }
 
 }  // namespace
 
-FileRendering RenderPngBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  return RenderRgbBitmap(settings, check, width, height, EncodePng);
+Result<std::string> RenderPngBytes(const BarcodeSettings& settings, const CheckedSymbol& checked) {
+  return RenderRgbBitmap(settings, checked, EncodePng);
 }
 
-FileRendering RenderJpegBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  return RenderRgbBitmap(settings, check, width, height, EncodeJpeg);
+Result<std::string> RenderJpegBytes(const BarcodeSettings& settings, const CheckedSymbol& checked) {
+  return RenderRgbBitmap(settings, checked, EncodeJpeg);
 }
 
-FileRendering RenderTiffBytes(const BarcodeSettings& settings, const DataCheck& check, float width, float height) {
-  return RenderBitmap(settings, check, width, height, TiffFormatFor(settings.colourMode), EncodeTiff);
+Result<std::string> RenderTiffBytes(const BarcodeSettings& settings, const CheckedSymbol& checked) {
+  return RenderBitmap(settings, checked, TiffFormatFor(settings.colourMode), EncodeTiff);
 }
 
 }  // namespace kbc

@@ -1,19 +1,16 @@
 #include "output/file_bytes.h"
 
 #include "output/output_formats.h"
-#include "output/bitmap_writers.h"
-#include "output/pdf_writers.h"
-#include "output/vector_writers.h"
+#include "output/refusal.h"
 
 namespace kbc {
 
-FileRendering RenderFileBytes(OutputAction action, const BarcodeSettings& settings, const DataCheck& check,
-                              std::string_view path) {
+Result<std::string> RenderFileBytes(OutputAction action, const BarcodeSettings& settings, const DataCheck& check,
+                                    std::string_view path) {
   const OutputFormat* format = OutputFormatOf(action);
-  if (format != nullptr && format->render != nullptr) return format->render(settings, check, path);
-  FileRendering none;
-  none.reason = "the action makes no file";
-  return none;
+  if (format == nullptr || format->render == nullptr) return Refusal("the action makes no file");
+  if (!check) return Refusal(DataRefusal(settings, check.refusal));
+  return format->render(settings, *check, path);
 }
 
 }  // namespace kbc

@@ -1,28 +1,41 @@
 // The file writer: a rendering written whole, or not at all.
+#include "output/file_writers.h"
+
 #include "files/atomic_file.h"
 #include "output/file_bytes.h"
 #include "output/file_codes.h"
-#include "output/file_writers.h"
 #include "output/output_formats.h"
+#include "output/refusal.h"
 
 namespace kbc {
+namespace {
 
-WriteStatus WriteActionFile(OutputAction action, const std::string& path, const BarcodeSettings& settings,
-                            const DataCheck& check) {
-  const FileRendering rendering = RenderFileBytes(action, settings, check, path);
-  if (!rendering.bytes) return WriteStatus::Failure(rendering.reason + "; \"" + path + "\" was not written");
-  if (settings.strict && rendering.reason.empty() && !rendering.warning.empty()) {
-    return WriteStatus::Failure(rendering.warning);
-  }
-  if (const auto failure = WriteFileAtomically(path, *rendering.bytes)) return WriteStatus::Failure(*failure);
-  // Only a file action renders bytes, so the action has its row.
-  const OutputFormat& format = *OutputFormatOf(action);
+Status WriteBytes(const OutputFormat& format, const std::string& path, Result<std::string> bytes) {
+  if (!bytes) return Refusal(bytes.refusal + "; \"" + path + "\" was not written");
+  Status written = WriteFileAtomically(path, *bytes);
+  if (!written) return written;
   SetFileTypeAndCreator(path, format.fileType, format.creator);
-  // Refused data still leaves its placeholder file, and the run fails.
-  if (!rendering.reason.empty()) {
-    return WriteStatus::Failure(rendering.reason + "; \"" + path + "\" holds only the \"No BarCode Image\" placeholder");
+  written.warnings = std::move(bytes.warnings);
+  return written;
+}
+
+}  // namespace
+
+Status WriteActionFile(OutputAction action, const std::string& path, const BarcodeSettings& settings,
+                       const DataCheck& check) {
+  const OutputFormat* format = OutputFormatOf(action);
+  if (format == nullptr || format->render == nullptr) return Refusal("the action makes no file");
+  if (check || format->placeholder == nullptr) {
+    Result<std::string> bytes = RenderFileBytes(action, settings, check, path);
+    // Under -strict 1 what the file would lack refuses it before it is written.
+    if (bytes && settings.strict && !bytes.warnings.empty()) return Refusal(bytes.warnings.front());
+    return WriteBytes(*format, path, std::move(bytes));
   }
-  return rendering.warning.empty() ? WriteStatus::Success() : WriteStatus::SuccessWith(rendering.warning);
+  // Refused data still leaves its placeholder file, and the run fails.
+  const Status written = WriteBytes(*format, path, format->placeholder(settings));
+  if (!written) return written;
+  return Refusal(DataRefusal(settings, check.refusal) + "; \"" + path +
+                 "\" holds only the \"No BarCode Image\" placeholder");
 }
 
 }  // namespace kbc

@@ -10,14 +10,10 @@
 namespace kbc {
 namespace {
 
-// PDF and the bitmaps are drawn at the command line's size: no fallback placeholder size.
-template <FileRendering (*Render)(const BarcodeSettings&, const DataCheck&, float, float)>
-FileRendering AtNoSize(const BarcodeSettings& settings, const DataCheck& check, std::string_view) {
-  return Render(settings, check, 0, 0);
-}
-
-FileRendering Svg(const BarcodeSettings& settings, const DataCheck& check, std::string_view) {
-  return RenderSvgBytes(settings, check);
+// Only EPS names its document after the file.
+template <Result<std::string> (*Render)(const BarcodeSettings&, const CheckedSymbol&)>
+Result<std::string> Untitled(const BarcodeSettings& settings, const CheckedSymbol& checked, std::string_view) {
+  return Render(settings, checked);
 }
 
 constexpr std::uint32_t kPreview = FourCharCode("prvw");
@@ -35,7 +31,7 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .extension = "eps"},
     {.word = "jpeg",
      .action = OutputAction::Jpeg,
-     .render = AtNoSize<RenderJpegBytes>,
+     .render = Untitled<RenderJpegBytes>,
      .rgbOnlyName = "JPEG",
      .barsTakeAlpha = true,
      .bitmap = true,
@@ -44,7 +40,8 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .extension = "jpg"},
     {.word = "pdff",
      .action = OutputAction::Pdf,
-     .render = AtNoSize<RenderPdfBytes>,
+     .render = Untitled<RenderPdfBytes>,
+     .placeholder = RenderPdfPlaceholder,
      .rgbOnlyName = "PDF",
      .barsTakeAlpha = true,
      .fileType = FourCharCode("PDF "),
@@ -52,7 +49,7 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .extension = "pdf"},
     {.word = "pngf",
      .action = OutputAction::Png,
-     .render = AtNoSize<RenderPngBytes>,
+     .render = Untitled<RenderPngBytes>,
      .rgbOnlyName = "PNG",
      .barsTakeAlpha = true,
      .bitmap = true,
@@ -61,7 +58,7 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .extension = "png"},
     {.word = "svgf",
      .action = OutputAction::Svg,
-     .render = Svg,
+     .render = Untitled<RenderSvgBytes>,
      .rgbOnlyName = "SVG",
      .barsTakeAlpha = false,
      .fileType = FourCharCode("SVGf"),
@@ -69,7 +66,7 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .extension = "svg"},
     {.word = "tiff",
      .action = OutputAction::Tiff,
-     .render = AtNoSize<RenderTiffBytes>,
+     .render = Untitled<RenderTiffBytes>,
      .barsTakeAlpha = true,
      .bitmap = true,
      .fileType = FourCharCode("TIFF"),

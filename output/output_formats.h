@@ -4,18 +4,24 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
-#include "output/file_bytes.h"
+#include "core/result.h"
+#include "core/settings.h"
+#include "core/types.h"
+#include "dispatch/data_check.h"
 
 namespace kbc {
 
 struct OutputFormat {
   std::string_view word;  // the -action word
   OutputAction action;
-  // The file at the command line's fallback size 0 × 0; `path` serves only as
-  // a title. None for the clipboard, which makes no file.
-  FileRendering (*render)(const BarcodeSettings& settings, const DataCheck& check, std::string_view path);
+  // The file of a request that can be drawn; `path` serves only as a title.
+  // None for the clipboard, which makes no file.
+  Result<std::string> (*render)(const BarcodeSettings& settings, const CheckedSymbol& checked, std::string_view path);
+  // The file left in place of data that cannot be drawn; none where nothing is written then.
+  Result<std::string> (*placeholder)(const BarcodeSettings& settings) = nullptr;
   // How the "CMYK converted to RGB" warning names the output; empty when it keeps CMYK.
   std::string_view rgbOnlyName = {};
   // Whether fully transparent bars disappear: EPS has no alpha, and SVG draws its bars opaque.

@@ -5,12 +5,11 @@
 #include <string_view>
 
 #include "core/settings.h"
-#include "dispatch/data_check.h"
 
 namespace kbc {
 
-// "the data cannot be drawn as NAME: REASON", the reason from the request's data check.
-std::string DataRefusal(const BarcodeSettings& settings, const DataCheck& check);
+// "the data cannot be drawn as NAME: WHY".
+std::string DataRefusal(const BarcodeSettings& settings, std::string_view why);
 
 // The warning of a bitmap or PDF whose text was left out for want of any font.
 inline constexpr std::string_view kNoFontWarning =

@@ -3,9 +3,7 @@
 
 #include "core/symbology.h"
 #include "files/path.h"
-#include "output/file_bytes.h"
 #include "output/metadata.h"
-#include "output/refusal.h"
 #include "output/vector_writers.h"
 #include "render/draw_list_targets.h"
 #include "text/utf8.h"
@@ -19,35 +17,23 @@ void ReplaceFirst(std::string& text, std::string_view placeholder, std::string_v
   if (const auto at = text.find(placeholder); at != std::string::npos) text.replace(at, placeholder.size(), value);
 }
 
-FileRendering Document(std::string text, const BarcodeSettings& settings, const DataCheck& check) {
-  FileRendering rendering;
-  if (text.empty()) {
-    rendering.reason = DataRefusal(settings, check);
-  } else {
-    rendering.bytes = std::move(text);
-  }
-  return rendering;
-}
-
 }  // namespace
 
-FileRendering RenderEpsBytes(const BarcodeSettings& settings, const DataCheck& check, std::string_view path) {
+Result<std::string> RenderEpsBytes(const BarcodeSettings& settings, const CheckedSymbol& checked, std::string_view path) {
   std::string eps;
-  if (check.image) {
-    AppendEpsDrawing(check.layout, settings, eps);
-    // A file name may hold control characters; the title must stay one line.
-    std::u32string title = FromUtf8(LastPathComponent(path));
-    EscapeControlChars(title);
-    ReplaceFirst(eps, "\u00ABEPSFileName\u00BB", ToUtf8(title));
-    ReplaceFirst(eps, "\u00ABEPSMetaData\u00BB", ToUtf8(BuildEpsMetadata(settings)));
-  }
-  return Document(std::move(eps), settings, check);
+  AppendEpsDrawing(checked.layout, settings, eps);
+  // A file name may hold control characters; the title must stay one line.
+  std::u32string title = FromUtf8(LastPathComponent(path));
+  EscapeControlChars(title);
+  ReplaceFirst(eps, "\u00ABEPSFileName\u00BB", ToUtf8(title));
+  ReplaceFirst(eps, "\u00ABEPSMetaData\u00BB", ToUtf8(BuildEpsMetadata(settings)));
+  return eps;
 }
 
-FileRendering RenderSvgBytes(const BarcodeSettings& settings, const DataCheck& check) {
+Result<std::string> RenderSvgBytes(const BarcodeSettings& settings, const CheckedSymbol& checked) {
   std::string svg;
-  if (check.image) AppendSvgDrawing(check.layout, settings, svg);
-  return Document(std::move(svg), settings, check);
+  AppendSvgDrawing(checked.layout, settings, svg);
+  return svg;
 }
 
 }  // namespace kbc

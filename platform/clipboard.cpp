@@ -54,22 +54,20 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool CopyPdfToClipboard(std::string_view pdf, std::string& error) {
+Status CopyPdfToClipboard(std::string_view pdf) {
   std::vector<std::string> args;
   if (IsSet("WAYLAND_DISPLAY")) {
     args = {"wl-copy", "--type", "application/pdf"};
   } else if (IsSet("DISPLAY")) {
     args = {"xclip", "-selection", "clipboard", "-t", "application/pdf", "-i"};
   } else {
-    error = "no clipboard: neither WAYLAND_DISPLAY nor DISPLAY is set";
-    return false;
+    return Refusal("no clipboard: neither WAYLAND_DISPLAY nor DISPLAY is set");
   }
   const std::string& tool = args.front();
 
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
-    error = "cannot make a pipe for " + tool + ": " + std::strerror(errno);
-    return false;
+    return Refusal("cannot make a pipe for " + tool + ": " + std::strerror(errno));
   }
   // The tool keeps serving the selection in the background: it must hold none of
   // our descriptors (stdout, stderr or any other pipe we inherited), or whoever
@@ -87,8 +85,7 @@ bool CopyPdfToClipboard(std::string_view pdf, std::string& error) {
   close(pipeEnds[0]);
   if (spawned != 0) {
     close(pipeEnds[1]);
-    error = "cannot run " + tool + ": " + std::strerror(spawned);
-    return false;
+    return Refusal("cannot run " + tool + ": " + std::strerror(spawned));
   }
 
   bool fed = false;
@@ -103,15 +100,13 @@ bool CopyPdfToClipboard(std::string_view pdf, std::string& error) {
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    error = tool + " could not take the clipboard" +
-            (WIFEXITED(status) ? " (exit status " + std::to_string(WEXITSTATUS(status)) + ")" : std::string());
-    return false;
+    return Refusal(tool + " could not take the clipboard" +
+            (WIFEXITED(status) ? " (exit status " + std::to_string(WEXITSTATUS(status)) + ")" : std::string()));
   }
   if (!fed) {
-    error = "cannot feed the PDF to " + tool + ": " + std::strerror(feedError);
-    return false;
+    return Refusal("cannot feed the PDF to " + tool + ": " + std::strerror(feedError));
   }
-  return true;
+  return Done{};
 }
 
 }  // namespace kbc

@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
+
 namespace kbc {
 
-// Puts PDF bytes on the clipboard as application/pdf. False with a one-line
+// Puts PDF bytes on the clipboard as application/pdf; refused with a one-line
 // reason when there is no clipboard or the tool failed.
-bool CopyPdfToClipboard(std::string_view pdf, std::string& error);
+Status CopyPdfToClipboard(std::string_view pdf);
 
 }  // namespace kbc

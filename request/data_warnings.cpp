@@ -87,12 +87,12 @@ std::size_t AlphaIndex(std::uint32_t colourMode) {
 
 std::optional<std::string> DataChangeWarning(std::u32string_view given, const ShapingReport& shaping,
                                              const BarcodeSettings& shaped, const DataCheck& check) {
-  if (!check.image) return std::nullopt;
+  if (!check) return std::nullopt;
   const SymbologyRow& row = SymbologyRowOf(shaped.symbology);
 
   // Retail symbols cut their data to the digits before the check digit: that
   // cut is reported as a replaced check digit, not as a loss.
-  const std::u32string& encoded = check.symbol.encoded;
+  const std::u32string& encoded = check->symbol.encoded;
   std::u32string_view data = shaped.data;
   std::u32string dropped = shaping.dropped;
   std::u32string cutOff = shaping.cutOff;

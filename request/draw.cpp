@@ -1,26 +1,41 @@
 #include "request/draw.h"
 
 #include "core/symbology.h"
-#include "dispatch/render_barcode.h"
 #include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
-#include "output/output_formats.h"
 #include "output/file_writers.h"
+#include "output/output_formats.h"
 #include "output/pdf_writers.h"
-#include "text/mac_roman.h"
-#include "text/utf8.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
+#include "text/mac_roman.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {
 
-// The command line gives no target size: 0 × 0 is the fallback image size.
-WriteStatus CallWriter(OutputAction action, const std::string& path, const BarcodeSettings& settings,
-                       const DataCheck& check) {
-  if (action == OutputAction::None) return WriteStatus::Failure("no output type given");
-  if (action == OutputAction::Clipboard) return CopyToPasteboard(settings, check, 0, 0);
+Status CallWriter(OutputAction action, const std::string& path, const BarcodeSettings& settings,
+                  const DataCheck& check) {
+  if (action == OutputAction::None) return Refusal("no output type given");
+  if (action == OutputAction::Clipboard) return CopyToPasteboard(settings, check);
   return WriteActionFile(action, path, settings, check);
+}
+
+// The request's own warnings come before what the writer adds.
+template <class T>
+Result<T> WithWarnings(Result<T> result, std::vector<std::string> warnings) {
+  if (!result) return result;
+  warnings.insert(warnings.end(), result.warnings.begin(), result.warnings.end());
+  result.warnings = std::move(warnings);
+  return result;
+}
+
+// Under -strict 1 the request's warnings refuse it, before anything is written.
+std::optional<Refusal> StrictRefusal(const PreparedRequest& prepared) {
+  if (!prepared.settings.strict || prepared.warnings.empty()) return std::nullopt;
+  std::string reason;
+  for (const std::string& warning : prepared.warnings) reason += (reason.empty() ? "" : "; ") + warning;
+  return Refusal{reason};
 }
 
 }  // namespace
@@ -48,22 +63,13 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   return {std::move(settings), std::move(check), std::move(warnings)};
 }
 
-RequestResult DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+Status DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   return DrawPreparedRequest(action, path, PrepareRequest(action, std::move(settings)));
 }
 
-RequestResult DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
-  if (prepared.settings.strict && !prepared.warnings.empty()) return {false, std::move(prepared.warnings), {}};
-  const WriteStatus status = CallWriter(action, path, prepared.settings, prepared.check);
-  RequestResult result;
-  if (!status.ok) {
-    result.errors.push_back(status.message);
-    return result;
-  }
-  result.written = true;
-  result.warnings = std::move(prepared.warnings);
-  if (!status.warning.empty()) result.warnings.push_back(status.warning);
-  return result;
+Status DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
+  if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
+  return WithWarnings(CallWriter(action, path, prepared.settings, prepared.check), std::move(prepared.warnings));
 }
 
 std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
@@ -71,23 +77,12 @@ std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
   return format != nullptr && format->bitmap ? BitmapPixelCount(prepared.settings, prepared.check) : 0;
 }
 
-RenderedRequest RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
+Result<std::string> RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   PreparedRequest prepared = PrepareRequest(action, std::move(settings));
-  RenderedRequest result;
-  if (prepared.settings.strict && !prepared.warnings.empty()) {
-    result.error = std::move(prepared.warnings.front());
-    return result;
-  }
-  FileRendering rendering = RenderFileBytes(action, prepared.settings, prepared.check, path);
-  if (!rendering.Drawn() || (prepared.settings.strict && !rendering.warning.empty())) {
-    result.error = std::move(rendering.Drawn() ? rendering.warning : rendering.reason);
-    return result;
-  }
-  result.bytes = std::move(rendering.bytes);
-  result.warnings = std::move(prepared.warnings);
-  if (!rendering.warning.empty()) result.warnings.push_back(std::move(rendering.warning));
-  return result;
+  if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
+  Result<std::string> rendered = RenderFileBytes(action, prepared.settings, prepared.check, path);
+  if (rendered && prepared.settings.strict && !rendered.warnings.empty()) return Refusal{rendered.warnings.front()};
+  return WithWarnings(std::move(rendered), std::move(prepared.warnings));
 }
-
 
 }  // namespace kbc

@@ -41,7 +41,6 @@ void SetPath(CommandLine& line, const OptionValue& value) {
 
 void SetAction(CommandLine& line, const OptionValue& value) {
   line.action = ActionFromWord(value.argument.text);
-  line.settings.placementMode = line.action == OutputAction::None ? kPlaceCentredYDown : kPlaceAtOrigin;
   line.unknownAction = line.action == OutputAction::None ? std::string(value.raw) : std::string();
 }
 

@@ -24,9 +24,8 @@ TEST(PdfCanvas, MatchesTheRasterCanvas) {
     target->SetFillColour({ColourSpace::Grey, {0.2, 0, 0, 0}, 1});
     target->FillRect({1, 4, 3, 2});  // x 22..28, y 8..12: rows 8..11
   }
-  std::string error;
-  const std::optional<std::string> bytes = pdf.Finish(error);
-  ASSERT_TRUE(bytes) << error;
+  const Result<std::string> bytes = pdf.Finish();
+  ASSERT_TRUE(bytes) << bytes.refusal;
   const std::string path = test::TempDir() + "/canvas.pdf";
   std::ofstream(path, std::ios::binary) << *bytes;
   ASSERT_EQ(test::RunProgram({"pdftoppm", "-r", "72", "-png", "-singlefile", path, path}).status, 0);

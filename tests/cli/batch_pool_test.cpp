@@ -66,7 +66,7 @@ TEST(BatchPool, ReadsAheadOfItsReportsByABoundedWindow) {
     if (made % 250 == 0) mostAhead = std::max(mostAhead, made - ReportedLines(fd));
     BatchRequest request;
     request.number = ++made;
-    request.refusal.errors = {"refused"};
+    request.errors = {"refused"};
     return request;
   };
   EXPECT_EQ(DrawBatch(input, next, 4, {"line", "batch file"}, err), 1);

@@ -26,16 +26,15 @@ TEST(ArgumentScan, PairsAdvanceOneArgumentAtATime) {
     OutputAction action;
     std::u32string data;
     SymbologyType symbology;
-    int placementMode;
     std::string unknownName;  // the unknown -action or -type word
   };
   const Row rows[] = {
-      {"-data is the last argument", {"-action", "clip", "-data"}, Clipboard, U"", kEan13, 3, ""},
+      {"-data is the last argument", {"-action", "clip", "-data"}, Clipboard, U"", kEan13, ""},
       {"a value is also an option", {"-data", "-type", "-type", "QRCode", "-action", "clip"}, Clipboard, U"-type",
-       kQrCode, 3, ""},
-      {"fewer than four arguments", {"-type", "QRCode"}, None, U"", kEan13, 0, ""},
-      {"invalid action clears one", {"-action", "tiff", "-action", "word"}, None, U"", kEan13, 0, "word"},
-      {"unknown type", {"-type", "ean-13", "-x", "y"}, None, U"", kNoSymbology, 0, "ean-13"},
+       kQrCode, ""},
+      {"fewer than four arguments", {"-type", "QRCode"}, None, U"", kEan13, ""},
+      {"invalid action clears one", {"-action", "tiff", "-action", "word"}, None, U"", kEan13, "word"},
+      {"unknown type", {"-type", "ean-13", "-x", "y"}, None, U"", kNoSymbology, "ean-13"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.why);
@@ -43,7 +42,6 @@ TEST(ArgumentScan, PairsAdvanceOneArgumentAtATime) {
     EXPECT_EQ(line.action, row.action);
     EXPECT_EQ(line.settings.data, row.data);
     EXPECT_EQ(line.settings.symbology, row.symbology);
-    EXPECT_EQ(line.settings.placementMode, row.placementMode);
     EXPECT_EQ(line.unknownAction + line.unknownType, row.unknownName);
   }
 }

@@ -125,7 +125,7 @@ TEST(ValidateBarcodeData, RefusalsNameTheirReason) {
     s.symbology = type;
     s.data = data;
     const DataCheck check = CheckBarcodeData(s);
-    EXPECT_EQ(check.image.has_value(), reason.empty());
+    EXPECT_EQ(bool(check), reason.empty());
     if (!reason.empty()) { EXPECT_NE(check.refusal.find(reason), std::string::npos) << check.refusal; }
   }
 }

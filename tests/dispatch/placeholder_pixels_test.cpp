@@ -17,12 +17,9 @@ TEST(PlaceholderPixels, CentredAndUnscaled) {
   const double baseline = 25 + text.height / 2 - std::nearbyint(text.height / 2);
   for (const double scale : {50.0, 100.0, 150.0}) {
     BarcodeSettings settings = InitSettings();
-    settings.symbology = 1;  // EAN-13 without digits cannot be drawn
-    settings.data = U"";
     settings.scale = scale;
-    settings.placementMode = kPlaceAtOrigin;
     RasterCanvas canvas(200, 50, PixelFormat::Rgb);
-    RenderBarcode(canvas, settings, 200, 50);
+    RenderPlaceholder(canvas, settings);
     int left = 200, right = -1, top = 50, bottom = -1;
     for (int i = 0; i < 200 * 50; ++i) {
       const auto p = canvas.PixelAt(i % 200, i / 200);

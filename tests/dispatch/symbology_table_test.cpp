@@ -75,14 +75,14 @@ TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
       ShapeDataForType(settings);
       const DataCheck check = CheckBarcodeData(settings);
       const std::string data(settings.data.begin(), settings.data.end());
-      if (!check.image) {
+      if (!check) {
         EXPECT_FALSE(check.refusal.empty()) << row.name << " refuses \"" << data << "\" without a reason";
         continue;
       }
-      const Rect& image = *check.image;
+      const Rect& image = check->image;
       ++drawn;
       test::RecordingTarget target;
-      DrawOnTarget(check.layout, settings, target);
+      DrawOnTarget(check->layout, settings, target);
       const auto fills = target.Only("fillrect");
       ASSERT_FALSE(fills.empty()) << row.name;
       // The opaque background comes first and is the image the check sized.

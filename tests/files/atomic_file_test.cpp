@@ -49,7 +49,7 @@ TEST(AtomicFile, FifosBehindLinksAreWrittenIntoAndSurvive) {
   ASSERT_EQ(mkfifo((folder + "/fifo").c_str(), 0600), 0);
   fs::create_symlink("fifo", folder + "/link.eps");
   auto reader = std::async(std::launch::async, [&] { return test::ReadFile(folder + "/fifo"); });
-  EXPECT_EQ(WriteFileAtomically(folder + "/link.eps", kDocument), std::nullopt);
+  EXPECT_TRUE(WriteFileAtomically(folder + "/link.eps", kDocument));
   EXPECT_EQ(reader.get(), kDocument);
   EXPECT_TRUE(fs::is_fifo(folder + "/fifo"));
   EXPECT_TRUE(fs::is_symlink(folder + "/link.eps"));
@@ -61,9 +61,9 @@ TEST(AtomicFile, FoldersAreRefusedWithOneClearLine) {
   fs::create_directory(folder + "/target");
   fs::create_symlink("target", folder + "/link");
   for (const std::string name : {"target", "link"}) {
-    const auto error = WriteFileAtomically(folder + "/" + name, kDocument);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find("it is a folder"), std::string::npos) << *error;
+    const Status written = WriteFileAtomically(folder + "/" + name, kDocument);
+    ASSERT_FALSE(written);
+    EXPECT_NE(written.refusal.find("it is a folder"), std::string::npos) << written.refusal;
     EXPECT_TRUE(fs::is_directory(folder + "/target"));
     EXPECT_TRUE(fs::is_empty(folder + "/target"));
   }
@@ -75,7 +75,7 @@ TEST(AtomicFile, RegularFilesAreReplacedWholeThroughLinks) {
   WriteFile(folder + "/real.eps", "old");
   chmod((folder + "/real.eps").c_str(), 0640);
   fs::create_symlink("real.eps", folder + "/link.eps");
-  EXPECT_EQ(WriteFileAtomically(folder + "/link.eps", kDocument), std::nullopt);
+  EXPECT_TRUE(WriteFileAtomically(folder + "/link.eps", kDocument));
   EXPECT_TRUE(fs::is_symlink(folder + "/link.eps"));
   EXPECT_EQ(test::ReadFile(folder + "/real.eps"), kDocument);
   EXPECT_EQ(fs::status(folder + "/real.eps").permissions(), fs::perms(0640));
@@ -103,10 +103,10 @@ TEST(AtomicFile, WritableFilesInReadOnlyFoldersAreWrittenInPlace) {
     ASSERT_EQ(chown(file.c_str(), nobody, nobody), 0);
     chmod(folder.c_str(), 0555);
     EXPECT_TRUE(ChildSucceeds(
-        [&] { return setgid(nobody) == 0 && setuid(nobody) == 0 && !WriteFileAtomically(file, kDocument); }));
+        [&] { return setgid(nobody) == 0 && setuid(nobody) == 0 && bool(WriteFileAtomically(file, kDocument)); }));
   } else {
     chmod(folder.c_str(), 0555);
-    EXPECT_EQ(WriteFileAtomically(file, kDocument), std::nullopt);
+    EXPECT_TRUE(WriteFileAtomically(file, kDocument));
   }
   EXPECT_EQ(test::ReadFile(file), kDocument);
   chmod(folder.c_str(), 0755);
@@ -137,8 +137,7 @@ TEST(AtomicFile, SignalsRemoveTheTemporaryFileAndStillEndTheRun) {
 TEST(AtomicFile, DescriptorLinksAreNeverReplaced) {
   EXPECT_TRUE(ChildSucceeds([] {
     close(STDOUT_FILENO);
-    return WriteFileAtomically("/dev/stdout", kDocument).has_value() &&
-           WriteFileAtomically("/proc/self/fd/1", kDocument).has_value();
+    return !WriteFileAtomically("/dev/stdout", kDocument) && !WriteFileAtomically("/proc/self/fd/1", kDocument);
   }));
   EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
 
@@ -150,7 +149,7 @@ TEST(AtomicFile, DescriptorLinksAreNeverReplaced) {
   WriteFile(file, "old");
   EXPECT_TRUE(ChildSucceeds([&] {
     const int fd = open(file.c_str(), O_WRONLY);
-    return fd >= 0 && dup2(fd, STDOUT_FILENO) >= 0 && !WriteFileAtomically(folder + "/fds/1", kDocument);
+    return fd >= 0 && dup2(fd, STDOUT_FILENO) >= 0 && bool(WriteFileAtomically(folder + "/fds/1", kDocument));
   }));
   EXPECT_EQ(test::ReadFile(file), kDocument);
   EXPECT_TRUE(fs::is_symlink(folder + "/fds"));

@@ -139,9 +139,8 @@ TEST_P(PngEncoderDifferential, LibpngReadsTheRowsBackExactly) {
   test::Draws draws(kSeed + std::uint32_t(size.width) * 31 + std::uint32_t(size.height));
   const std::vector<std::uint8_t> pixels = Rows(size, draws);
 
-  std::string error;
-  const std::optional<std::string> ours = EncodePng({size.width, size.height, PixelFormat::Rgb, pixels}, error);
-  ASSERT_TRUE(ours) << error;
+  const Result<std::string> ours = EncodePng({size.width, size.height, PixelFormat::Rgb, pixels});
+  ASSERT_TRUE(ours) << ours.refusal;
   // IHDR's bit depth and colour type follow the 8-byte signature and the chunk's length and name.
   const int bitDepth = std::uint8_t((*ours)[24]);
   const int colourType = std::uint8_t((*ours)[25]);

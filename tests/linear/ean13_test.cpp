@@ -48,7 +48,7 @@ TEST(EanEncoding, ModulesMatchAnIndependentEncoder) {
 // The family's widths come from the add-on as drawn; what the symbol carries is
 // what the warnings compare with the data.
 TEST(EanEncoding, WidthTextAndPartsByRow) {
-  using Encoding = EncodedSymbol (*)(std::u32string_view, std::u32string_view);
+  using Encoding = Result<EncodedSymbol> (*)(std::u32string_view, std::u32string_view);
   const struct {
     const char* source;
     Encoding encode;
@@ -69,12 +69,12 @@ TEST(EanEncoding, WidthTextAndPartsByRow) {
        U"036000291452", U"036000291452", U"8110", 7},
   };
   for (const auto& row : rows) {
-    const EncodedSymbol symbol = row.encode(row.data, row.addon);
-    EXPECT_EQ(symbol.width, row.width) << row.source;
-    EXPECT_EQ(symbol.encoded, row.encoded) << row.source;
-    EXPECT_EQ(symbol.text, row.text) << row.source;
-    EXPECT_EQ(symbol.addOn, row.addOn) << row.source;
-    EXPECT_EQ(symbol.parts.size(), row.parts) << row.source;
+    const Result<EncodedSymbol> symbol = row.encode(row.data, row.addon);
+    EXPECT_EQ(symbol->width, row.width) << row.source;
+    EXPECT_EQ(symbol->encoded, row.encoded) << row.source;
+    EXPECT_EQ(symbol->text, row.text) << row.source;
+    EXPECT_EQ(symbol->addOn, row.addOn) << row.source;
+    EXPECT_EQ(symbol->parts.size(), row.parts) << row.source;
   }
 }
 

@@ -36,8 +36,8 @@ const Example kPublishedExamples[] = {
 
 TEST(Gs1AiTable, PublishedExamplesPass) {
   for (const Example& e : kPublishedExamples) {
-    const Gs1ElementString parsed = ParseGs1ElementString(Wide(e.elementString));
-    EXPECT_EQ(parsed.refusal, "") << e.source << ": " << e.elementString;
+    const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(Wide(e.elementString));
+    EXPECT_TRUE(parsed) << parsed.refusal << e.source << ": " << e.elementString;
   }
 }
 
@@ -85,9 +85,9 @@ TEST_P(Gs1Refusal, NamesTheReason) {
   } else {
     text = Wide(GetParam().elementString);
   }
-  const Gs1ElementString parsed = ParseGs1ElementString(text);
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(text);
   EXPECT_EQ(parsed.refusal, GetParam().message);
-  EXPECT_TRUE(parsed.fields.empty());
+  EXPECT_FALSE(parsed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Gs1Refusal, testing::ValuesIn(kRefusals),
@@ -102,13 +102,13 @@ TEST(Gs1ElementString, FncOneOnlyAfterVariableLengthFieldsThatAreNotLast) {
       {U"[10]A(1)[21]B", "10A(1)#21B"},
   };
   for (const auto& [data, joined] : rows) {
-    const Gs1ElementString parsed = ParseGs1ElementString(data);
-    ASSERT_EQ(parsed.refusal, "");
-    EXPECT_EQ(Gs1JoinedFields(parsed.fields, '#'), joined);
+    const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(data);
+    ASSERT_TRUE(parsed) << parsed.refusal;
+    EXPECT_EQ(Gs1JoinedFields(*parsed, '#'), joined);
   }
-  const Gs1ElementString parsed = ParseGs1ElementString(rows[0].first);
-  EXPECT_EQ(Gs1HumanReadable(parsed.fields), "(01)09501101530003(17)250101(10)ABC123(21)XYZ");
-  EXPECT_EQ(Gs1DataCharacterCount(parsed.fields), 37u);
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(rows[0].first);
+  EXPECT_EQ(Gs1HumanReadable(*parsed), "(01)09501101530003(17)250101(10)ABC123(21)XYZ");
+  EXPECT_EQ(Gs1DataCharacterCount(*parsed), 37u);
 }
 
 }  // namespace

@@ -44,18 +44,18 @@ TEST(DataBarImage, CheckedSizeIsDrawnSize) {
     SCOPED_TRACE(ToUtf8(settings.data));
     const DataCheck check = CheckBarcodeData(settings);
     test::RecordingTarget target;
-    if (check.image) DrawOnTarget(check.layout, settings, target);
+    if (check) DrawOnTarget(check->layout, settings, target);
     const std::vector<test::RecordedCall> fills = target.Only("fillrect");
-    if (!check.image) {
+    if (!check) {
       EXPECT_TRUE(fills.empty());
       continue;
     }
     ASSERT_FALSE(fills.empty());
     ++accepted;
-    EXPECT_EQ(fills[0].c, check.image->width);
-    EXPECT_EQ(fills[0].d, check.image->height);
+    EXPECT_EQ(fills[0].c, check->image.width);
+    EXPECT_EQ(fills[0].d, check->image.height);
     for (std::size_t i = 1; i < fills.size(); ++i) {
-      EXPECT_TRUE(fills[i].a + fills[i].c <= check.image->width && fills[i].b + fills[i].d <= check.image->height) << i;
+      EXPECT_TRUE(fills[i].a + fills[i].c <= check->image.width && fills[i].b + fills[i].d <= check->image.height) << i;
     }
   }
   EXPECT_GT(accepted, 30);

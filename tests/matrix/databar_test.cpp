@@ -19,7 +19,7 @@ namespace {
 using Kind = DataBarKind;
 
 // The distinct rows of data as a row takes it (before normalisation).
-DataBarEncoding Encoded(Kind kind, std::u32string data) {
+Result<DataBarSymbol> Encoded(Kind kind, std::u32string data) {
   NormaliseDataBarData(kind, data);
   return EncodeDataBar(kind, data);
 }
@@ -63,8 +63,8 @@ TEST(DataBarModuleRows, StandardFigures) {
         "10101111000110001111110000101000111001101000010"}},
   };
   for (const auto& figure : figures) {
-    const DataBarEncoding encoding = Encoded(figure.kind, figure.data);
-    EXPECT_EQ(encoding.symbol.rows, figure.rows) << figure.source;
+    const Result<DataBarSymbol> encoding = Encoded(figure.kind, figure.data);
+    EXPECT_EQ((*encoding).rows, figure.rows) << figure.source;
   }
 }
 
@@ -85,12 +85,11 @@ TEST(EncodeDataBar, RefusalsSayWhy) {
   };
   for (const auto& row : rows) {
     const std::string data = ToUtf8(row.data);
-    const DataBarEncoding encoding = Encoded(row.kind, row.data);
+    const Result<DataBarSymbol> encoding = Encoded(row.kind, row.data);
     EXPECT_NE(encoding.refusal.find(row.reason), std::string::npos) << data << ": " << encoding.refusal;
-    const EncodedSymbol symbol = EncodeDataBarSymbol(row.kind, row.data);
+    const Result<EncodedSymbol> symbol = EncodeDataBarSymbol(row.kind, row.data);
     EXPECT_EQ(symbol.refusal, encoding.refusal) << data;
-    EXPECT_EQ(symbol.width, 0) << data;
-    EXPECT_EQ(symbol.grid.modules, "") << data;
+    EXPECT_FALSE(symbol) << data;
   }
 }
 
@@ -108,10 +107,10 @@ TEST(BracketElementString, FieldsAndComponent) {
       {U"0112345678901231|10ABC#21 x", "[01]12345678901231", "[10]ABC[21] x"},
   };
   for (const auto& row : rows) {
-    const BracketedElements elements = BracketElementString(row.data);
+    const Result<BracketedElements> elements = BracketElementString(row.data);
     EXPECT_EQ(elements.refusal, "") << ToUtf8(row.data);
-    EXPECT_EQ(elements.linear, row.linear) << ToUtf8(row.data);
-    EXPECT_EQ(elements.composite, row.composite) << ToUtf8(row.data);
+    EXPECT_EQ(elements->linear, row.linear) << ToUtf8(row.data);
+    EXPECT_EQ(elements->composite, row.composite) << ToUtf8(row.data);
   }
 }
 
@@ -125,13 +124,13 @@ TEST(DataBarComposite, ComponentRowsFollowTheFourColumnList) {
   std::vector<std::size_t> seen;
   for (std::size_t length = 1; length <= 60; length += 3) {
     const std::u32string data = linear + U"|10" + std::u32string(length, U'A');
-    const DataBarEncoding encoding = Encoded(Kind::kExpanded, data);
+    const Result<DataBarSymbol> encoding = Encoded(Kind::kExpanded, data);
     ASSERT_EQ(encoding.refusal, "") << length;
-    const std::size_t componentRows = encoding.symbol.rows.size() - 2;
+    const std::size_t componentRows = (*encoding).rows.size() - 2;
     EXPECT_NE(std::ranges::find(allowed, componentRows), allowed.end()) << componentRows;
     EXPECT_TRUE(seen.empty() || componentRows >= seen.back()) << length;
-    EXPECT_EQ(EncodeDataBarSymbol(Kind::kExpanded, data).grid.rows, 34 + 2 * componentRows + 1);
-    EXPECT_EQ(encoding.symbol.width, 134u);
+    EXPECT_EQ(EncodeDataBarSymbol(Kind::kExpanded, data)->grid.rows, 34 + 2 * componentRows + 1);
+    EXPECT_EQ((*encoding).width, 134u);
     seen.push_back(componentRows);
   }
   EXPECT_EQ(seen.front(), 3u);
@@ -166,14 +165,14 @@ TEST(DataBarModuleRows, EqualZintDump) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToUtf8(row.data));
-    const DataBarEncoding encoding = Encoded(row.kind, row.data);
+    const Result<DataBarSymbol> encoding = Encoded(row.kind, row.data);
     ASSERT_EQ(encoding.refusal, "");
     const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
-    ASSERT_EQ(zint.size(), encoding.symbol.rows.size());
-    const std::size_t width = encoding.symbol.width;
+    ASSERT_EQ(zint.size(), (*encoding).rows.size());
+    const std::size_t width = (*encoding).width;
     for (std::size_t i = 0; i < zint.size(); ++i) {
       ASSERT_GE(zint[i].size(), width);
-      EXPECT_EQ(encoding.symbol.rows[i], zint[i].substr(0, width)) << "row " << i;
+      EXPECT_EQ((*encoding).rows[i], zint[i].substr(0, width)) << "row " << i;
       if (row.kind == Kind::kLimited) {
         EXPECT_EQ(zint[i].substr(width, 5), "00000");
       }
@@ -199,10 +198,10 @@ TEST(EncodeDataBarSymbol, PixelRowsAndCarriedData) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToUtf8(row.data));
-    const EncodedSymbol symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
     ASSERT_EQ(symbol.refusal, "");
-    EXPECT_EQ(symbol.encoded, row.encoded);
-    const ModuleGrid& grid = symbol.grid;
+    EXPECT_EQ(symbol->encoded, row.encoded);
+    const ModuleGrid& grid = symbol->grid;
     std::size_t y = 0;
     for (const std::size_t height : row.heights) {
       const std::string first = grid.modules.substr(y * grid.columns, grid.columns);

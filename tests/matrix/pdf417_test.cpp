@@ -166,16 +166,16 @@ TEST(EncodePdf417, GridAndRefusals) {
   };
   for (const auto& row : rows) {
     const std::string source(row.data.begin(), row.data.begin() + std::min<std::size_t>(row.data.size(), 12));
-    const EncodedSymbol symbol = EncodePdf417(row.data, U"");
+    const Result<EncodedSymbol> symbol = EncodePdf417(row.data, U"");
     EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << source << ": " << symbol.refusal;
-    EXPECT_EQ(symbol.refusal.empty(), row.rows > 0) << source;
-    EXPECT_EQ(symbol.grid.rows, row.rows) << source;
-    EXPECT_EQ(symbol.grid.columns, row.columns) << source;
-    EXPECT_EQ(symbol.grid.modules.size(), row.rows * row.columns) << source;
-    EXPECT_EQ(symbol.width, std::int64_t(row.columns)) << source;
-    if (row.rows == 0) continue;
-    EXPECT_EQ(symbol.height, 2.0 * double(row.rows)) << source;
-    EXPECT_EQ(symbol.encoded, row.data) << source;
+    ASSERT_EQ(bool(symbol), row.rows > 0) << source;
+    if (!symbol) continue;
+    EXPECT_EQ(symbol->grid.rows, row.rows) << source;
+    EXPECT_EQ(symbol->grid.columns, row.columns) << source;
+    EXPECT_EQ(symbol->grid.modules.size(), row.rows * row.columns) << source;
+    EXPECT_EQ(symbol->width, std::int64_t(row.columns)) << source;
+    EXPECT_EQ(symbol->height, 2.0 * double(row.rows)) << source;
+    EXPECT_EQ(symbol->encoded, row.data) << source;
   }
 }
 

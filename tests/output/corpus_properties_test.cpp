@@ -71,7 +71,6 @@ BarcodeSettings RandomRequest(SymbologyType symbology, std::mt19937& random) {
   const auto unit = [&] { return std::uniform_real_distribution<double>(0, 1)(random); };
   BarcodeSettings s = InitSettings();
   s.symbology = symbology;
-  s.placementMode = kPlaceAtOrigin;
   s.data = DecodeMacRoman(RandomData(random, kSymbologies[symbology].shape.length));
   UnescapeControlChars(s.data);
   if (random() % 2) s.addon = DecodeMacRoman(std::to_string(random() % 100000).substr(0, 1 + random() % 5));
@@ -106,7 +105,7 @@ std::string Describe(const BarcodeSettings& s) {
   return text.str();
 }
 
-using Writer = std::function<WriteStatus(const std::string&, BarcodeSettings&)>;
+using Writer = std::function<Status(const std::string&, BarcodeSettings&)>;
 
 struct Format {
   std::string extension;
@@ -188,12 +187,12 @@ class CorpusProperties : public testing::TestWithParam<SymbologyType> {
       const std::string path = Path("drawn" + std::to_string(index), format.extension);
       std::ofstream(path) << kOldContent;
       BarcodeSettings settings = request;
-      const WriteStatus status = format.write(path, settings);
-      if (!status.ok) {
+      const Status status = format.write(path, settings);
+      if (!status) {
         // Only a bitmap may fail for drawable data: too many pixels (or too few).
-        EXPECT_TRUE(IsBitmap(format.extension)) << Describe(request) << ": " << status.message;
+        EXPECT_TRUE(IsBitmap(format.extension)) << Describe(request) << ": " << status.refusal;
         EXPECT_EQ(ReadFile(path), kOldContent) << "a failed write replaced " << path;
-        EXPECT_EQ(status.message.find('\n'), std::string::npos) << status.message;
+        EXPECT_EQ(status.refusal.find('\n'), std::string::npos) << status.refusal;
         continue;
       }
       // A turned file has the sides of the turned image.
@@ -212,9 +211,9 @@ class CorpusProperties : public testing::TestWithParam<SymbologyType> {
       std::ofstream(existing) << kOldContent;
       for (const std::string& path : {fresh, existing}) {
         BarcodeSettings settings = request;
-        const WriteStatus status = format.write(path, settings);
-        EXPECT_FALSE(status.ok) << Describe(request) << " wrote " << path;
-        EXPECT_EQ(status.message.find('\n'), std::string::npos) << status.message;
+        const Status status = format.write(path, settings);
+        EXPECT_FALSE(status) << Describe(request) << " wrote " << path;
+        EXPECT_EQ(status.refusal.find('\n'), std::string::npos) << status.refusal;
       }
       if (format.extension == "pdf") {
         written_["pdf"].push_back({fresh, Describe(request), "", kPlaceholderPage});
@@ -257,9 +256,9 @@ TEST_P(CorpusProperties, EveryFileIsValidAndSizedAsTheCheckSays) {
     ShapeDataForType(request);
     if (request.data.empty()) continue;  // no request: the front end prints the usage
     const DataCheck check = CheckBarcodeData(request);
-    if (check.image && drawn < kDrawnRequests) {
-      WriteDrawable(request, *check.image, drawn++);
-    } else if (!check.image && refused < kRefusedRequests) {
+    if (check && drawn < kDrawnRequests) {
+      WriteDrawable(request, check->image, drawn++);
+    } else if (!check && refused < kRefusedRequests) {
       EXPECT_FALSE(check.refusal.empty());
       WriteRefused(request, refused++);
     }
