@@ -149,7 +149,9 @@ int RunBatch(const CommandLine& line, TextOut& err) {
   const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err);
   if (input.Failed()) return cannotRead();
   if (!any) {
-    err.Write("KestrovaBarCode: warning: " + OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
+    err.Write(std::string(line.settings.strict ? "KestrovaBarCode: " : "KestrovaBarCode: warning: ") +
+              OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');
+    if (line.settings.strict) return kExitNotProduced;
   }
   return status;
 }

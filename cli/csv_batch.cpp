@@ -88,7 +88,9 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
     }
     ApplyOption(rowLine, options[i], row.cells[i]);
   }
-  for (auto& [option, warning] : rowLine.valueWarnings) request.warnings.push_back(std::move(warning));
+  // Under -strict (the command line's or the row's own) a warning refuses its row.
+  std::vector<std::string>& warnings = rowLine.settings.strict ? errors : request.warnings;
+  for (auto& [option, warning] : rowLine.valueWarnings) warnings.push_back(std::move(warning));
   // A value the command line refuses (a -rotate of 45) refuses only its row.
   for (auto& [option, refusal] : rowLine.valueRefusals) errors.push_back(std::move(refusal));
   if (!errors.empty()) return request;
@@ -137,9 +139,9 @@ int RunCsvBatch(const CommandLine& line, TextOut& err) {
   };
   const auto warnEmpty = [&](std::string_view missing) {
     if (input.Failed()) return cannotRead();
-    err.Write("KestrovaBarCode: warning: " + OneLine("the CSV file \"" + line.csvPath + "\" " + std::string(missing)) +
-              '\n');
-    return kExitWritten;
+    err.Write(std::string(line.settings.strict ? "KestrovaBarCode: " : "KestrovaBarCode: warning: ") +
+              OneLine("the CSV file \"" + line.csvPath + "\" " + std::string(missing)) + '\n');
+    return line.settings.strict ? kExitNotProduced : kExitWritten;
   };
   const CsvRow* header = nextRowRead();
   if (!header) return warnEmpty("has no rows");

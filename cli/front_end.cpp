@@ -55,8 +55,11 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   CommandLine line = ScanArguments(args);
   // -csv FILE alone is a whole request: the file's columns may name every option.
   if (args.size() == 3 && args[1] == "-csv") ApplyOption(line, args[1], args[2]);
-  for (const std::string& warning : UnknownOptionWarnings(args)) Warn(err, warning);
   const BarcodeSettings& settings = line.settings;
+  std::vector<std::string> ignored = UnknownOptionWarnings(args);
+  for (std::string& warning : StrayWordWarnings(args)) ignored.push_back(std::move(warning));
+  for (const std::string& warning : ignored) settings.strict ? Report(err, warning) : Warn(err, warning);
+  if (settings.strict && !ignored.empty()) return kExitIncomplete;
   // With -batch the data comes from the file's lines. Readiness is measured
   // before shaping: data that shaping empties still reaches the writer.
   // With -csv each row is checked as its own request.
@@ -95,7 +98,8 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
                       : "-output - cannot be used with -action clip");
     return kExitIncomplete;
   }
-  for (const auto& [option, warning] : line.valueWarnings) Warn(err, warning);
+  for (const auto& [option, warning] : line.valueWarnings) settings.strict ? Report(err, warning) : Warn(err, warning);
+  if (settings.strict && !line.valueWarnings.empty()) return kExitNotProduced;
   if (batch) return RunBatch(line, err);
   if (csv) return RunCsvBatch(line, err);
   if (toStdout) {

@@ -49,6 +49,9 @@ struct BarcodeSettings {
   // -gs1 1: EAN-128, Databar-Expanded, QRCode and DataMatrix data is a GS1
   // element string with its AIs in brackets, checked and encoded as GS1 reads it.
   std::int16_t gs1 = 0;
+  // -strict 1: a request that would be drawn with a warning is refused
+  // instead, so that an unattended run never writes what was not asked for.
+  std::int16_t strict = 0;
 };
 
 // The defaults of a new request.

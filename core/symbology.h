@@ -116,6 +116,16 @@ struct QuietZone {
   int addOnRight = 0;
 };
 
+// A check character that data of `length` characters ends in, which the
+// symbol does not replace: GS1 modulo 10, kept as given (EAN-14, EAN-18,
+// ITF-14), or the modulo-11 character of an old ISBN or ISSN, which its
+// EAN-13 form drops. A wrong one is only warned about.
+enum class CheckRule : std::uint8_t { None, Gs1Mod10, BookMod11 };
+struct CarriedCheck {
+  CheckRule rule = CheckRule::None;
+  std::size_t length = 0;
+};
+
 // An encoder: the shaped data and add-on of one request into its symbol, or
 // the reason it cannot be drawn. Pure: the same data gives the same symbol.
 using Encoder = Result<EncodedSymbol> (*)(std::u32string_view data, std::u32string_view addon);
@@ -134,6 +144,7 @@ struct SymbologyRow {
   bool printsText = true;           // false for the postal codes drawn without digits
   bool replacesCheckDigit = false;  // the symbol computes its check digit and drops one given
   QuietZone quietZone{};            // added under -quietzones 1
+  CarriedCheck carriedCheck{};
 };
 
 // Rows by code; row 0 stands for "none".

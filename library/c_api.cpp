@@ -107,6 +107,9 @@ int kbc_render(kbc_request* request, const char* action, unsigned char** bytes, 
       return Fail(request, KBC_INVALID, "unknown action \"" + std::string(action) + "\"");
     }
     if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
+    if (line.settings.strict && !line.valueWarnings.empty()) {
+      return Fail(request, KBC_NOT_PRODUCED, line.valueWarnings.front().second);
+    }
     const kbc::Result<std::string> rendered = kbc::RenderRequest(line.action, line.outputPath, line.settings);
     if (!rendered) return Fail(request, KBC_NOT_PRODUCED, rendered.refusal);
     // Allocated with malloc, so that kbc_free is free: a C caller may hand

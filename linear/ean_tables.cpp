@@ -17,6 +17,14 @@ int WeightedSum(std::u32string_view digits, int rightmostWeight, int otherWeight
 
 int EanCheckDigit(std::u32string_view digits) { return (10 - WeightedSum(digits, 3, 1) % 10) % 10; }
 
+char32_t BookNumberCheckCharacter(std::u32string_view digits) {
+  int sum = 0;
+  int weight = int(digits.size()) + 1;
+  for (const char32_t digit : digits) sum += int(digit - U'0') * weight--;
+  const int check = (11 - sum % 11) % 11;
+  return check == 10 ? U'X' : char32_t(U'0' + check);
+}
+
 int AddOn5CheckValue(std::u32string_view digits) { return WeightedSum(digits, 3, 9) % 10; }
 
 }  // namespace kbc

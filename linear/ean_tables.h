@@ -76,6 +76,10 @@ constexpr ModulePattern EanDigitPattern(char set, char32_t digit) {
 // one to its left, 1 on the others; 0 for an empty string.
 int EanCheckDigit(std::u32string_view digits);
 
+// The check character of an old ISBN (ISO 2108, weights 10..2) or ISSN
+// (ISO 3297, weights 8..2): modulo 11, written X for 10.
+char32_t BookNumberCheckCharacter(std::u32string_view digits);
+
 // 5-digit add-on check value: weights 3 and 9 from the right, sum modulo 10.
 int AddOn5CheckValue(std::u32string_view digits);
 

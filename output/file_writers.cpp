@@ -26,7 +26,10 @@ Status WriteActionFile(OutputAction action, const std::string& path, const Barco
   const OutputFormat* format = OutputFormatOf(action);
   if (format == nullptr || format->render == nullptr) return Refusal("the action makes no file");
   if (check || format->placeholder == nullptr) {
-    return WriteBytes(*format, path, RenderFileBytes(action, settings, check, path));
+    Result<std::string> bytes = RenderFileBytes(action, settings, check, path);
+    // Under -strict 1 what the file would lack refuses it before it is written.
+    if (bytes && settings.strict && !bytes.warnings.empty()) return Refusal(bytes.warnings.front());
+    return WriteBytes(*format, path, std::move(bytes));
   }
   // Refused data still leaves its placeholder file, and the run fails.
   const Status written = WriteBytes(*format, path, format->placeholder(settings));

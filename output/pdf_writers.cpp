@@ -75,6 +75,7 @@ Status CopyToPasteboard(const BarcodeSettings& settings, const DataCheck& check)
   const Result<std::string> pdf =
       check ? SymbolPage(settings, *check, std::nullopt) : PlaceholderPage(settings, std::nullopt);
   if (!pdf) return Refusal(pdf.refusal + "; nothing was put on the clipboard");
+  if (check && settings.strict && !pdf.warnings.empty()) return Refusal(pdf.warnings.front());
   Status copied = CopyPdfToClipboard(*pdf);
   if (!copied) return copied;
   if (!check) {

@@ -10,8 +10,9 @@ Keyword options are the command line's option names without the dash, their
 values read as the command line reads them. The type, the data and every
 value are str (encoded as UTF-8), bytes (passed as given), int or float (bool
 as 1 or 0); any other value raises TypeError, and one holding a NUL character
-raises ValueError, as no command-line argument can hold one. Separate calls
-may run on separate threads at once.
+raises ValueError, as no command-line argument can hold one. With
+strict=True a render that would warn raises BarcodeError instead. Separate
+calls may run on separate threads at once.
 """
 import ctypes
 import os
@@ -24,11 +25,14 @@ _LIBRARY = os.environ.get("KESTROVA_BARCODE_LIBRARY", "libkestrovabarcode.so.1")
 
 
 class BarcodeError(Exception):
-    """Nothing was produced; `reason` is the command line's error text."""
+    """Nothing was produced; `reason` is the command line's error text and
+    `status` the exit status the command line gives for it: 1 for a complete
+    request that produced nothing, 2 for an invalid one."""
 
-    def __init__(self, reason):
+    def __init__(self, reason, status):
         super().__init__(reason)
         self.reason = reason
+        self.status = status
 
 
 class BarcodeWarning(UserWarning):
@@ -92,8 +96,9 @@ class _Request:
             raise
 
     def _call(self, function, *arguments):
-        if function(self._handle, *arguments) != 0:
-            raise BarcodeError(_lib.kbc_request_error(self._handle).decode("utf-8", "replace"))
+        status = function(self._handle, *arguments)
+        if status != 0:
+            raise BarcodeError(_lib.kbc_request_error(self._handle).decode("utf-8", "replace"), status)
 
     def render(self, action):
         bytes_out = ctypes.c_void_p()

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/string_ops.h"
 #include "core/symbology.h"
+#include "linear/ean_tables.h"
 #include "output/output_formats.h"
 #include "text/utf8.h"
 
@@ -55,6 +57,27 @@ std::u32string RemovedCharacters(std::u32string_view from, std::u32string_view k
   return *removed;
 }
 
+// The check character the data carries where the symbol does not replace it,
+// when it differs from the computed one: "the check digit 1 is not the computed 9".
+std::string CarriedCheckChange(const CarriedCheck& carried, std::u32string_view given, std::u32string_view data) {
+  if (carried.rule == CheckRule::None || data.size() != carried.length) return {};
+  const std::u32string_view body = data.substr(0, data.size() - 1);
+  if (!std::ranges::all_of(body, IsAsciiDigit)) return {};
+  const char32_t last = AsciiUpper(data.back());
+  char32_t computed = 0;
+  if (carried.rule == CheckRule::Gs1Mod10) {
+    // Short data is padded in front, so its last digit is only a check digit when all were given.
+    if (std::ranges::count_if(given, IsAsciiDigit) != std::ptrdiff_t(carried.length)) return {};
+    computed = char32_t(U'0' + EanCheckDigit(body));
+  } else {
+    if (!IsAsciiDigit(last) && last != U'X') return {};
+    computed = BookNumberCheckCharacter(body);
+  }
+  if (last == computed) return {};
+  return "the check digit " + ToUtf8(std::u32string(1, last)) + " is not the computed " +
+         ToUtf8(std::u32string(1, computed));
+}
+
 // Which colour component holds the alpha in each colour mode (index from 0).
 std::size_t AlphaIndex(std::uint32_t colourMode) {
   return colourMode == kColourCmyk ? 4 : colourMode == kColourRgb ? 3 : 1;
@@ -96,7 +119,13 @@ std::optional<std::string> DataChangeWarning(std::u32string_view given, const Sh
                  ToUtf8(encoded.substr(encoded.size() - 1));
     }
   }
+  const std::string carried = CarriedCheckChange(row.carriedCheck, given, data);
+  if (!carried.empty()) changes += (changes.empty() ? "" : ", ") + carried;
   if (changes.empty()) return std::nullopt;
+  // A check digit kept as given: the data is encoded as it came.
+  if (!carried.empty() && encoded == data) {
+    return std::string(row.name) + " data " + Quoted(given) + ": " + changes + "; encoded as given";
+  }
   return std::string(row.name) + " data " + Quoted(given) + ": " + changes + "; encoded " + Quoted(encoded) +
          " instead";
 }

@@ -30,6 +30,14 @@ Result<T> WithWarnings(Result<T> result, std::vector<std::string> warnings) {
   return result;
 }
 
+// Under -strict 1 the request's warnings refuse it, before anything is written.
+std::optional<Refusal> StrictRefusal(const PreparedRequest& prepared) {
+  if (!prepared.settings.strict || prepared.warnings.empty()) return std::nullopt;
+  std::string reason;
+  for (const std::string& warning : prepared.warnings) reason += (reason.empty() ? "" : "; ") + warning;
+  return Refusal{reason};
+}
+
 }  // namespace
 
 PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
@@ -60,6 +68,7 @@ Status DrawRequest(OutputAction action, const std::string& path, BarcodeSettings
 }
 
 Status DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
+  if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
   return WithWarnings(CallWriter(action, path, prepared.settings, prepared.check), std::move(prepared.warnings));
 }
 
@@ -70,7 +79,10 @@ std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
 
 Result<std::string> RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
   PreparedRequest prepared = PrepareRequest(action, std::move(settings));
-  return WithWarnings(RenderFileBytes(action, prepared.settings, prepared.check, path), std::move(prepared.warnings));
+  if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
+  Result<std::string> rendered = RenderFileBytes(action, prepared.settings, prepared.check, path);
+  if (rendered && prepared.settings.strict && !rendered.warnings.empty()) return Refusal{rendered.warnings.front()};
+  return WithWarnings(std::move(rendered), std::move(prepared.warnings));
 }
 
 }  // namespace kbc

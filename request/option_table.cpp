@@ -91,7 +91,7 @@ void SetCsvPaths(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 34> kOptionRows = {{
+constexpr std::array<OptionRow, 35> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -293,6 +293,14 @@ constexpr std::array<OptionRow, 34> kOptionRows = {{
               .example = "KestrovaBarCode -csv labels.csv -csvpaths any -action pngf -output label-####.png"},
      .scope = OptionScope::Run,
      .runReason = "where the rows may write is the command line's to say"},
+    {.name = "-strict",
+     .reading = OptionReading::Flag,
+     .set = SetNumber<&BarcodeSettings::strict>,
+     .help = {.place = 12,
+              .text = "1 refuses what would be drawn with a warning (exit status 1, nothing written), and unknown "
+                      "options and words that belong to no option (exit status 2); per line or row in -batch and "
+                      "-csv.",
+              .example = "KestrovaBarCode -strict 1 -type EAN-13 -data 5901234123457 -action svgf -output code.svg"}},
 }};
 
 }  // namespace

@@ -29,6 +29,13 @@ std::string UnknownActionReason(const std::string& typed) {
   return UnknownWordReason("-action", typed, NearestName(typed, words));
 }
 
+// "-x..." or "--x...": a dash or two, then a letter.
+bool SpeltAsOption(std::string_view word) {
+  const std::string_view bare = word.starts_with("--") ? word.substr(1) : word;
+  return bare.size() >= 2 && bare[0] == '-' &&
+         ((bare[1] >= 'a' && bare[1] <= 'z') || (bare[1] >= 'A' && bare[1] <= 'Z'));
+}
+
 }  // namespace
 
 bool IsOptionName(std::string_view word) { return OptionRowOf(word) != nullptr; }
@@ -50,14 +57,32 @@ std::vector<std::string> UnknownOptionWarnings(std::span<const std::string_view>
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string_view word = args[i];
     const std::string_view bare = word.starts_with("--") ? word.substr(1) : word;
-    const bool spelt = bare.size() >= 2 && bare[0] == '-' &&
-                       ((bare[1] >= 'a' && bare[1] <= 'z') || (bare[1] >= 'A' && bare[1] <= 'Z'));
-    if (!spelt || (word == bare && IsOptionName(word)) || (i > 1 && IsOptionName(args[i - 1]))) continue;
+    if (!SpeltAsOption(word) || (word == bare && IsOptionName(word)) || (i > 1 && IsOptionName(args[i - 1]))) {
+      continue;
+    }
     std::string warning = "unknown option " + OneLine(word) + " ignored";
     if (const std::string_view nearest = NearestOptionName(bare); !nearest.empty()) {
       warning += "; did you mean " + std::string(nearest) + "?";
     }
     warnings.push_back(std::move(warning));
+  }
+  return warnings;
+}
+
+std::vector<std::string> StrayWordWarnings(std::span<const std::string_view> args) {
+  // A word spelt like an option that no option takes as its value: its
+  // misspelling was named, and the word after it is taken as its value.
+  const auto unknownOption = [&](std::size_t i) {
+    return i >= 1 && SpeltAsOption(args[i]) && !IsOptionName(args[i]) && !(i > 1 && IsOptionName(args[i - 1]));
+  };
+  std::vector<std::string> warnings;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (IsOptionName(args[i]) || (i > 1 && IsOptionName(args[i - 1])) || unknownOption(i) ||
+        (i > 1 && unknownOption(i - 1))) {
+      continue;
+    }
+    warnings.push_back("argument \"" + OneLine(args[i]) +
+                       "\" belongs to no option; it was ignored (quote data that holds spaces)");
   }
   return warnings;
 }

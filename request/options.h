@@ -69,4 +69,8 @@ std::string UnknownTypeReason(const std::string& typed);
 // the option nearest to it. They are still ignored.
 std::vector<std::string> UnknownOptionWarnings(std::span<const std::string_view> args);
 
+// Arguments that are neither an option nor the value after one (the second
+// word of -data Hello World), each as a warning. They are ignored too.
+std::vector<std::string> StrayWordWarnings(std::span<const std::string_view> args);
+
 }  // namespace kbc

@@ -131,6 +131,29 @@ TEST(Batch, FailuresInLineOrderAndTheRestWritten) {
   }
 }
 
+// Under -strict 1 each line that would warn is refused and the others are
+// written; a file without data is a failure too.
+TEST(Batch, StrictRefusesTheLinesThatWouldWarn) {
+  const std::string folder = FreshFolder("strict");
+  WriteFile(folder + "/in.txt", "590123412345\n5901234123458\n");
+  WriteFile(folder + "/empty.txt", "\n");
+  const std::vector<std::string> options = {"-type", "EAN-13", "-strict", "1", "-action", "svgf", "-output",
+                                            folder + "/code-#.svg"};
+  std::vector<std::string> args = {"-batch", folder + "/in.txt"};
+  args.insert(args.end(), options.begin(), options.end());
+  const auto run = RunKbc(args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "KestrovaBarCode: line 2: EAN-13 data \"5901234123458\": replaced the check digit 8 by the "
+                     "computed 7; encoded \"5901234123457\" instead\n");
+  EXPECT_TRUE(std::filesystem::exists(folder + "/code-1.svg"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/code-2.svg"));
+
+  args[1] = folder + "/empty.txt";
+  const auto empty = RunKbc(args);
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_EQ(empty.err, "KestrovaBarCode: the batch file \"" + folder + "/empty.txt\" has no data\n");
+}
+
 TEST(Batch, RefusalsAndStandardInput) {
   const std::string folder = FreshFolder("refusals");
   const std::string input = folder + "/in-1.txt";

@@ -35,6 +35,9 @@ const Quoting kQuoting[] = {
     {"Empty", "", {}},
 };
 
+// ctest names each case by its printed parameter.
+void PrintTo(const Quoting& quoting, std::ostream* out) { *out << quoting.name; }
+
 class CsvQuoting : public testing::TestWithParam<Quoting> {};
 
 void ExpectRows(const std::vector<CsvRow>& rows, const std::vector<ExpectedRow>& expected) {

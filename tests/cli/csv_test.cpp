@@ -141,6 +141,37 @@ TEST(Csv, BadRowsNamedByNumberAndTheRestWritten) {
   }
 }
 
+// -strict 1, the command line's or a row's own, refuses each row that would
+// warn; the other rows are still written.
+TEST(Csv, StrictRefusesTheRowsThatWouldWarn) {
+  const std::string folder = FreshFolder("csv-strict");
+  WriteFile(folder + "/in.csv",
+            "data,scale,strict\n"
+            "590123412345,,\n"      // row 2
+            "590123412345,200,\n"   // row 3: warns
+            "590123412345,200,1\n"  // row 4: refused by its own cell
+            "5901234123458,,1\n");  // row 5: a wrong check digit, refused
+  for (const bool strict : {false, true}) {
+    SCOPED_TRACE(strict);
+    const std::string pattern = folder + (strict ? "/s-#.svg" : "/r-#.svg");
+    std::vector<std::string> args = {"-type", "EAN-13", "-csv", folder + "/in.csv", "-action", "svgf", "-output",
+                                     pattern};
+    if (strict) args.insert(args.end(), {"-strict", "1"});
+    const auto run = RunKbc(args);
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> lines = Lines(run.err);
+    ASSERT_EQ(lines.size(), 3u) << run.err;
+    EXPECT_EQ(lines[0], std::string(strict ? "KestrovaBarCode: row 3: " : "KestrovaBarCode: warning: row 3: ") +
+                            "-scale 200 is outside 50..150, so 150 is used");
+    EXPECT_EQ(lines[1], "KestrovaBarCode: row 4: -scale 200 is outside 50..150, so 150 is used");
+    EXPECT_TRUE(lines[2].starts_with("KestrovaBarCode: row 5: EAN-13 data \"5901234123458\": replaced")) << lines[2];
+    for (int row = 2; row <= 5; ++row) {
+      const bool written = row == 2 || (row == 3 && !strict);
+      EXPECT_EQ(std::filesystem::exists(BatchOutputPath(pattern, row)), written) << row;
+    }
+  }
+}
+
 struct Refusal {
   const char* name;
   std::string csv;

@@ -66,6 +66,35 @@ TEST(ManualPage, DocumentsEveryOptionAndSymbology) {
   EXPECT_NE(Section(page, "ENVIRONMENT").find("XDG_CONFIG_HOME"), std::string::npos);
 }
 
+// Each option's entry is a paragraph of its own, and its example, as the
+// formatted page shows it, runs without a message: quotes the page loses
+// leave a word that belongs to no option, which warns.
+TEST(ManualPage, OptionEntriesStandApartAndTheirExamplesRun) {
+  const std::string options = Section(ReadFile(KBC_MANUAL_PAGE), "OPTIONS");
+  const std::string folder = FreshFolder("manual-options");
+  std::istringstream lines(options);
+  std::string previous;
+  bool example = false;
+  int examples = 0;
+  for (std::string line; std::getline(lines, line); previous = line) {
+    if (line.starts_with(".BI \\-")) {
+      EXPECT_EQ(previous, ".TP") << line;
+    }
+    if (example) {
+      SCOPED_TRACE(line);
+      const ProcessResult shown =
+          RunProgram({"sh", "-c", "printf '.ll 30i\\n%s\\n' \"$0\" | groff -Tascii -P-cbou", line});
+      const std::string command = shown.out.substr(0, shown.out.find('\n'));
+      const ProcessResult run = RunProgram({"sh", "-c", "cd \"$0\" && \"$1\" " + command, folder, KBC_EXECUTABLE});
+      EXPECT_EQ(run.status, 0) << command;
+      EXPECT_EQ(run.err, "") << command;
+      ++examples;
+    }
+    example = line == "Example:";
+  }
+  EXPECT_GE(examples, 5);
+}
+
 // Every example runs as written (in a folder holding the batch and CSV examples' files)
 // and writes its file without a message.
 TEST(ManualPage, ExamplesRunAsWritten) {

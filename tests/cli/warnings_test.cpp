@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "support/process.h"
@@ -45,6 +46,23 @@ TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
       {"a wrong check digit", {"-type", "EAN-13", "-data", "5901234123458"},
        "replaced the check digit 8 by the computed 7; encoded \"5901234123457\""},
       {"the right check digit", {"-type", "EAN-13", "-data", "5901234123457"}, ""},
+      {"a wrong UPC-A check digit", {"-type", "UPC-A", "-data", "036000291453"}, "check digit 3 by the computed 2"},
+      {"a wrong EAN-8 check digit", {"-type", "EAN-8", "-data", "96385073"}, "check digit 3 by the computed 4"},
+      // GS1 General Specifications 7.9: EAN-14, EAN-18 and ITF-14 keep the digit given.
+      {"a wrong EAN-14 check digit", {"-type", "EAN-14", "-data", "10012345678901"},
+       "EAN-14 data \"10012345678901\": the check digit 1 is not the computed 2; encoded as given"},
+      {"the right EAN-14 check digit", {"-type", "EAN-14", "-data", "10012345678902"}, ""},
+      {"a wrong EAN-18 check digit", {"-type", "EAN-18", "-data", "001234560000000019"},
+       "the check digit 9 is not the computed 8"},
+      {"a wrong ITF-14 check digit", {"-type", "ITF-14", "-data", "10012345678901"},
+       "the check digit 1 is not the computed 2"},
+      // ISO 2108 and ISO 3297 examples: ISBN 0-306-40615-2, ISSN 0317-8471.
+      {"a wrong ISBN-10 check character", {"-type", "ISBN", "-data", "0-306-40615-3"},
+       "the check digit 3 is not the computed 2; encoded \"9780306406157\" instead"},
+      {"the right ISBN-10 check character X", {"-type", "ISBN", "-data", "080442957X"}, ""},
+      {"a wrong ISSN check character", {"-type", "ISSN", "-data", "0317-8472"},
+       "the check digit 2 is not the computed 1; encoded \"9770317847001\" instead"},
+      {"the right ISSN check character", {"-type", "ISSN", "-data", "0317-8471"}, ""},
       {"a wrong UPC-E check digit", {"-type", "UPC-E", "-data", "04252610"}, "check digit 0 by the computed 4"},
       {"a wrong PZN check digit", {"-type", "PZN", "-data", "12345679"}, "check digit 9 by the computed 8"},
       {"a wrong Identcode check digit", {"-type", "Identcode", "-data", "123456789017"},
@@ -83,13 +101,22 @@ TEST(Warnings, DataChangedBeyondRecognitionIsNamed) {
     args.insert(args.end(), {"-action", row.action, "-output", folder + "/warned." + row.action});
     const auto run = test::RunKbc(args);
     EXPECT_EQ(run.status, 0);
+    // -strict 1 refuses each warning kind with its own text, and writes nothing.
+    const std::string strictOutput = folder + "/strict." + row.action;
+    args.insert(args.end(), {"-strict", "1", "-output", strictOutput});
+    const auto strict = test::RunKbc(args);
+    EXPECT_EQ(strict.status, row.warning.empty() ? 0 : 1);
+    EXPECT_EQ(std::filesystem::exists(strictOutput), row.warning.empty());
+    std::filesystem::remove(strictOutput);
     if (row.warning.empty()) {
       EXPECT_EQ(run.err, "");
+      EXPECT_EQ(strict.err, "");
       continue;
     }
     EXPECT_TRUE(run.err.starts_with("KestrovaBarCode: warning: ")) << run.err;
     EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << run.err;
     EXPECT_NE(run.err.find(row.warning), std::string::npos) << run.err;
+    EXPECT_EQ(strict.err, "KestrovaBarCode: " + run.err.substr(std::string_view("KestrovaBarCode: warning: ").size()));
   }
 }
 
@@ -111,12 +138,27 @@ TEST(Warnings, MisspeltOptionsNameTheNearest) {
       {{"-type", "Code-128", "-data", "-colour", "-action", "svgf", "-output", "@"}, 0, ""},
       {{"-type", "Code-128", "-data", "A", "-action", "png", "-output", "@"}, 2,
        "KestrovaBarCode: unknown -action \"png\"; did you mean \"pngf\"?\n"},
+      {{"-type", "Code-128", "-data", "Hello", "World", "-action", "svgf", "-output", "@"}, 0,
+       "KestrovaBarCode: warning: argument \"World\" belongs to no option; it was ignored (quote data that holds "
+       "spaces)\n"},
+      {{"-type", "Code-128", "-data", "-x", "World", "-action", "svgf", "-output", "@"}, 0,
+       "KestrovaBarCode: warning: argument \"World\" belongs to no option; it was ignored (quote data that holds "
+       "spaces)\n"},
+      // Under -strict 1 they are refused before anything else is judged.
+      {{"-type", "Code-128", "-data", "A", "-strict", "1", "-antialiasof", "1", "-action", "pngf", "-output", "@"}, 2,
+       "KestrovaBarCode: unknown option -antialiasof ignored; did you mean -antialiasoff?\n"},
+      {{"-type", "Code-128", "-data", "Lot", "7", "-strict", "1", "-action", "svgf", "-output", "@"}, 2,
+       "KestrovaBarCode: argument \"7\" belongs to no option; it was ignored (quote data that holds spaces)\n"},
+      {{"-strict", "1", "-type", "Code-128", "-data", "A", "-action", "svgf", "-output", "@"}, 0, ""},
   };
+  const std::string output = test::TempDir() + "/misspelt.svg";
   for (auto row : rows) {
-    std::ranges::replace(row.args, std::string("@"), test::TempDir() + "/misspelt.svg");
+    std::ranges::replace(row.args, std::string("@"), output);
+    std::filesystem::remove(output);
     const auto run = test::RunKbc(row.args);
-    EXPECT_EQ(run.status, row.status) << row.args[4];
-    EXPECT_EQ(run.err, row.err) << row.args[4];
+    EXPECT_EQ(run.status, row.status) << row.err;
+    EXPECT_EQ(run.err, row.err);
+    EXPECT_EQ(std::filesystem::exists(output), row.status == 0) << row.err;
   }
 }
 
@@ -134,6 +176,12 @@ TEST(Warnings, MissingFontsAreNamedOnce) {
     EXPECT_EQ(run.err, "KestrovaBarCode: warning: no font could be loaded, so the human-readable text is missing "
                        "from the image\n")
         << action;
+    const std::string strictOutput = test::TempDir() + "/no-fonts-strict." + action;
+    const auto strict = test::RunKbc({"-strict", "1", "-type", "EAN-13", "-data", "590123412345", "-action", action,
+                                      "-output", strictOutput},
+                                     {"FONTCONFIG_FILE=" + config});
+    EXPECT_EQ(strict.status, 1) << action;
+    EXPECT_FALSE(std::filesystem::exists(strictOutput)) << action;
   }
 }
 

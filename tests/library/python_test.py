@@ -52,8 +52,19 @@ def test_warnings_are_the_programs(tmp_path):
     assert [str(warning.message) for warning in caught] == expected and len(expected) == 2
 
 
+# strict refuses what the program would warn about, with the program's reason.
+@pytest.mark.parametrize("data,options", [("5901234123458", {}), ("590123412345", {"scale": 200})])
+def test_strict_refuses_what_would_warn(tmp_path, data, options):
+    path = str(tmp_path / "strict.svg")
+    with pytest.raises(kestrova_barcode.BarcodeError) as refused:
+        kestrova_barcode.render("EAN-13", data, output=path, strict=True, **options)
+    run = program("EAN-13", data, "svgf", path, {"strict": 1, **options})
+    assert run.returncode == refused.value.status == 1 and not os.path.exists(path)
+    assert run.stderr.decode() == f"KestrovaBarCode: {refused.value.reason}\n"
+
+
 # The library's own test holds every reason; these show one refused option and
-# one refused action reach Python.
+# one refused action reach Python, with the library's status.
 @pytest.mark.parametrize("type,data,action,options,reason", [
     ("QRcod", "x", "svgf", {}, 'unknown -type "QRcod"; did you mean "QRCode"?'),
     ("EAN-13", "590123412345", "gif", {}, 'unknown action "gif"'),
@@ -61,7 +72,7 @@ def test_warnings_are_the_programs(tmp_path):
 def test_refusals_carry_the_reason(type, data, action, options, reason):
     with pytest.raises(kestrova_barcode.BarcodeError) as refused:
         kestrova_barcode.render(type, data, action=action, **options)
-    assert refused.value.reason.startswith(reason)
+    assert refused.value.reason.startswith(reason) and refused.value.status == 2
 
 
 # A C string ends at NUL, and str() would make "None" data: each is refused

@@ -47,7 +47,9 @@ const char *kbc_request_warnings(const kbc_request *request);
 
 /* Draws the request as one file: action is "epsf", "svgf", "pdff", "pngf",
  * "jpeg" or "tiff". On success *bytes holds the whole file (free it with
- * kbc_free) and *size its length; otherwise they are NULL and 0. */
+ * kbc_free) and *size its length; otherwise they are NULL and 0. With the
+ * option "strict" set to "1", a render that would warn gives
+ * KBC_NOT_PRODUCED instead, the first warning's text as its error. */
 int kbc_render(kbc_request *request, const char *action, unsigned char **bytes, size_t *size);
 
 /* The image size in points, as the files are sized; the action plays no part. */
