@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace kbc {
 
@@ -25,6 +26,9 @@ struct SymbolOptions {
   // -code128 shortest: Code-128 and EAN-128 change code sets where that makes
   // the symbol shorter, instead of one set for all of the data.
   bool code128Shortest = false;
+  // -gs1dl: the https:// address on which a GS1 element string for QR Code or
+  // Data Matrix becomes a Digital Link URI; empty: the element string is encoded.
+  std::string digitalLinkBase;
 
   friend bool operator==(const SymbolOptions&, const SymbolOptions&) = default;
 };

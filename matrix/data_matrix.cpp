@@ -59,13 +59,16 @@ constexpr std::array<SymbolSize, 30> kSizes = {{
     {104, 104}, {120, 120}, {132, 132}, {144, 144}, {8, 18}, {8, 32}, {12, 26}, {12, 36}, {16, 36}, {16, 48},  // 20-29
 }};
 
-// The size's index in kSizes; -1 when the options ask for none.
-int SizeIndex(const SymbolOptions& options) {
+// The size's index in kSizes; -1 for no size of the standard's.
+int SizeIndex(int rows, int columns) {
   for (std::size_t i = 0; i < kSizes.size(); ++i) {
-    if (kSizes[i].rows == options.dataMatrixRows && kSizes[i].columns == options.dataMatrixColumns) return int(i);
+    if (kSizes[i].rows == rows && kSizes[i].columns == columns) return int(i);
   }
   return -1;
 }
+
+// -1 when the options ask for no size.
+int SizeIndex(const SymbolOptions& options) { return SizeIndex(options.dataMatrixRows, options.dataMatrixColumns); }
 
 // A size asked for is kept or the data refused, whichever library grows a symbol.
 bool HasSizeAskedFor(const DataMatrixSymbol& symbol, int size) {
@@ -104,7 +107,7 @@ std::optional<DataMatrixSymbol> ZintDataMatrix(std::span<const std::uint8_t> byt
 }  // namespace
 
 bool IsDataMatrixSize(int rows, int columns) {
-  return SizeIndex(SymbolOptions{.dataMatrixRows = rows, .dataMatrixColumns = columns}) >= 0;
+  return SizeIndex(rows, columns) >= 0;
 }
 
 std::optional<DataMatrixSymbol> DataMatrixEncode(std::span<const std::uint8_t> bytes, int fnc1,

@@ -42,13 +42,14 @@ Result<QrSymbol> Gs1QrSymbol(const std::vector<Gs1Field>& fields, const SymbolOp
   const std::string input = ZintGs1Input(fields);
   const int status =
       Zint().encode(symbol.get(), reinterpret_cast<const unsigned char*>(input.data()), int(input.size()));
-  if (status >= ZINT_ERROR) return Refusal("GS1 QR Code cannot encode this data: " + ZintMessage(*symbol));
-  if (symbol->width <= 0 || symbol->rows != symbol->width) return Refusal("GS1 QR Code could not be encoded");
-  // libzint grows a symbol past the version asked for; it is kept or the data refused.
-  if (options.qrVersion != 0 && symbol->width != 17 + 4 * options.qrVersion) {
+  // A version asked for is kept or the data refused, with the words plain QR Code uses.
+  const bool versionKept = options.qrVersion == 0 || (status < ZINT_ERROR && symbol->width == 17 + 4 * options.qrVersion);
+  if (!versionKept) {
     return Refusal("the element string is too long for QR Code version " + std::to_string(options.qrVersion) + "-" +
                    std::string(1, QrLevelLetter(options.qrLevel)));
   }
+  if (status >= ZINT_ERROR) return Refusal("GS1 QR Code cannot encode this data: " + ZintMessage(*symbol));
+  if (symbol->width <= 0 || symbol->rows != symbol->width) return Refusal("GS1 QR Code could not be encoded");
   QrSymbol qr;
   qr.width = symbol->width;
   const std::size_t width = std::size_t(qr.width);
@@ -80,6 +81,19 @@ void SetTextLine(EncodedSymbol& encoded, const std::vector<Gs1Field>& fields) {
   encoded.variant = kMatrixTextWhenAsked;
 }
 
+// Under -gs1dl the element string is encoded as the Digital Link URI of its fields.
+Result<EncodedSymbol> AsDigitalLink(std::u32string_view elementString, Encoder encodePlain,
+                                    const SymbolOptions& options) {
+  const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
+  if (!parsed) return Refusal(parsed.refusal);
+  const Result<std::string> uri = Gs1DigitalLinkUri(options.digitalLinkBase, *parsed);
+  if (!uri) return Refusal(uri.refusal);
+  const std::u32string wide(uri->begin(), uri->end());
+  Result<EncodedSymbol> encoded = DigitalLinkSymbol(wide, encodePlain, options);
+  if (encoded) encoded->encoded = elementString;
+  return encoded;
+}
+
 // GS1 element strings are read as ISO/IEC 646 text; an ECI would tell the
 // reader otherwise, and GS1 permits none.
 std::optional<Refusal> EciRefusal(const SymbolOptions& options) {
@@ -92,6 +106,7 @@ std::optional<Refusal> EciRefusal(const SymbolOptions& options) {
 Result<EncodedSymbol> EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view,
                                       const SymbolOptions& options) {
   if (IsGs1DigitalLink(elementString)) return DigitalLinkSymbol(elementString, EncodeQrCode, options);
+  if (!options.digitalLinkBase.empty()) return AsDigitalLink(elementString, EncodeQrCode, options);
   if (std::optional<Refusal> refusal = EciRefusal(options)) return *refusal;
   const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
   if (!parsed) return Refusal(parsed.refusal);
@@ -106,6 +121,7 @@ Result<EncodedSymbol> EncodeGs1QrCode(std::u32string_view elementString, std::u3
 Result<EncodedSymbol> EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view,
                                           const SymbolOptions& options) {
   if (IsGs1DigitalLink(elementString)) return DigitalLinkSymbol(elementString, EncodeDataMatrix, options);
+  if (!options.digitalLinkBase.empty()) return AsDigitalLink(elementString, EncodeDataMatrix, options);
   if (std::optional<Refusal> refusal = EciRefusal(options)) return *refusal;
   const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
   if (!parsed) return Refusal(parsed.refusal);

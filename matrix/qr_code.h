@@ -1,5 +1,6 @@
-// QR Code and Micro QR over libqrencode: the encoding parameters, the Micro QR
-// version search, the quiet zone, and the symbol as the renderer draws it.
+// QR Code and Micro QR over libqrencode: the encoding parameters (QR Code's
+// level, version and ECI from the request), the Micro QR version search, the
+// quiet zone, and the symbol as the renderer draws it.
 #pragma once
 
 #include <cstdint>

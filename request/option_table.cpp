@@ -149,10 +149,22 @@ void SetCode128(CommandLine& line, const OptionValue& value) {
                   : "-code128 " + Shown(value.argument.text) + " is no code-set rule: give oneset (the default) or shortest");
 }
 
+// An https:// address with a host; a trailing slash is dropped, as the key's path adds one.
+void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
+  std::string base(value.raw);
+  while (base.ends_with('/')) base.pop_back();
+  const bool valid = base.starts_with("https://") && base.size() > 8 &&
+                     base.find_first_of(" ?#") == std::string::npos && value.raw.find('\0') == std::string::npos;
+  line.settings.symbolOptions.digitalLinkBase = valid ? base : std::string();
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-gs1dl " + Shown(value.argument.text) + " is no web address: give one such as https://id.gs1.org");
+}
+
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 40> kOptionRows = {{
+constexpr std::array<OptionRow, 41> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -275,7 +287,7 @@ constexpr std::array<OptionRow, 40> kOptionRows = {{
          },
      .help = {.place = 10,
               .text = "0 draws no human-readable text; MSI, Telepen and Pharmacode then lose the room of their text "
-                      "line.",
+                      "line. 1 also prints the element string under QRCode and DataMatrix in -gs1 1 mode.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -showtext 0 -action svgf -output bare.svg"}},
     {.name = "-dpi",
      .reading = OptionReading::Integer,
@@ -406,6 +418,15 @@ constexpr std::array<OptionRow, 40> kOptionRows = {{
                       "change sets where that makes the symbol shorter.",
               .example = "KestrovaBarCode -type Code-128 -data LOT12345678 -code128 shortest -action svgf "
                          "-output lot.svg"}},
+    {.name = "-gs1dl",
+     .reading = OptionReading::Special,
+     .set = SetDigitalLinkBase,
+     .help = {.place = 18,
+              .text = "With -gs1 1, QRCode and DataMatrix encode the element string as its GS1 Digital Link URI on "
+                      "this https:// address: the key and its qualifiers in the path, the other AIs as query "
+                      "attributes.",
+              .example = "KestrovaBarCode -type QRCode -gs1 1 -gs1dl https://id.gs1.org -data "
+                         "'(01)09501101530003(10)ABC123(17)271231' -action pngf -output product.png"}},
 }};
 
 }  // namespace

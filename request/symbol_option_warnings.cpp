@@ -38,9 +38,12 @@ std::optional<std::string> SymbolOptionWarning(const BarcodeSettings& settings) 
              std::string(SymbologyName(settings.symbology)) + " ignores it";
     }
   }
+  const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
+  if (!options.digitalLinkBase.empty() && !(TakesEci(settings.symbology) && readsGs1)) {
+    return "-gs1dl applies to QRCode and DataMatrix with -gs1 1; it was ignored";
+  }
   // The symbol carries the typed bytes; without an ECI a reader is free to
   // take them for ISO/IEC 8859-1, the symbols' default character set.
-  const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
   if (settings.dataUtf8 && TakesEci(settings.symbology) && options.eci == kNoEci && !readsGs1) {
     return std::string(SymbologyName(settings.symbology)) +
            " data typed as UTF-8 is encoded as its bytes with no ECI, so readers may show other characters; give "

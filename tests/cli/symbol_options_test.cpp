@@ -42,6 +42,9 @@ const ReadBack kReadBacks[] = {
     {"Data Matrix 24x24", {"-type", "DataMatrix", "-data", "PART-42", "-dmsize", "24x24"}, "PART-42", "", false,
      "0 0 72.00 72.00"},
     {"Data Matrix ECI 26 carries UTF-8", {"-type", "DataMatrix", "-data", kCreme, "-eci", "26"}, kCreme, "", true, ""},
+    {"GS1 Digital Link made by -gs1dl",
+     {"-type", "QRCode", "-gs1", "1", "-gs1dl", "https://id.gs1.org/", "-data", "(01)09501101530003(10)ABC123(17)271231"},
+     "https://id.gs1.org/01/09501101530003/10/ABC123?17=271231", "L", false, ""},
     {"GS1 Data Matrix 12x36", {"-type", "DataMatrix", "-gs1", "1", "-data", "(10)ABC", "-dmsize", "12x36"},
      "10ABC", "", false, "0 0 108.00 36.00"},
 };
@@ -78,6 +81,8 @@ TEST(SymbolOptions, RefusedWithTheReason) {
       {{"-type", "QRCode", "-data", "A", "-eci", "1000000"}, "-eci 1000000 is no ECI designator"},
       {{"-type", "DataMatrix", "-data", "A", "-dmsize", "15x15"}, "-dmsize 15x15 is no Data Matrix size"},
       {{"-type", "Code-128", "-data", "A", "-code128", "short"}, "-code128 short is no code-set rule"},
+      {{"-type", "QRCode", "-gs1", "1", "-gs1dl", "http://example.com", "-data", "(01)09501101530003"},
+       "-gs1dl http://example.com is no web address"},
   };
   for (const auto& row : rows) {
     const test::ProcessResult run = test::RunKbc(test::WithOutput(row.args, "svgf", test::TempDir() + "/refused.svg"));

@@ -117,7 +117,12 @@ TEST(Code128Shortest, NeverWiderThanZintOverRandomElementStrings) {
   RecordProperty("narrower_than_zint", narrower);
 }
 
-constexpr SymbolOptions kShortest{.code128Shortest = true};
+SymbolOptions Shortest() {
+  SymbolOptions options;
+  options.code128Shortest = true;
+  return options;
+}
+const SymbolOptions kShortest = Shortest();
 
 int ShortestModules(std::string_view data, bool fnc1) {
   const std::u32string text(data.begin(), data.end());
