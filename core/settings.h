@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/length.h"
 #include "core/symbol_options.h"
 #include "core/types.h"
 
@@ -15,6 +16,15 @@ namespace kbc {
 using ColourComponents = std::array<double, 5>;
 
 enum ColourModeCode : std::uint32_t { kColourGrey = 0, kColourRgb = 1, kColourCmyk = 2 };
+
+// The drawing fitted to a printer, in units of the layout.
+struct PrintGeometry {
+  bool wholeDots = false;  // a bitmap at -dpi: every module a whole number of pixels
+  bool physical = false;   // sized in real units: SVG states them
+  double barHeight = 0;    // of the bars without their text; 0 keeps the symbology's own
+  double barReduction = 0;   // taken from the width of every dark element
+  double reductionShift = 0;  // of which from its left edge
+};
 
 // Copied by value into every stage.
 struct BarcodeSettings {
@@ -58,6 +68,13 @@ struct BarcodeSettings {
   std::int16_t strict = 0;
   // -eclevel, -qrversion, -eci, -dmsize and -code128: what the encoder is told.
   SymbolOptions symbolOptions;
+  // -xdim, -height, -bwr: the module width, the bar height and the bar width
+  // reduction as a label is specified.
+  Length xdim;
+  Length barHeight;
+  Length barReduction;
+  // What those and -dpi make of the drawing, worked out as the request is shaped.
+  PrintGeometry geometry;
 };
 
 // The defaults of a new request.

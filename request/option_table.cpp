@@ -5,6 +5,7 @@
 #include <cctype>
 #include <type_traits>
 
+#include "core/length.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
 #include "matrix/data_matrix.h"
@@ -80,6 +81,17 @@ void SetRotation(CommandLine& line, const OptionValue& value) {
   NoteRefusal(line, value.option,
               quarter ? std::string()
                       : "-rotate " + Shown(text) + " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)");
+}
+
+template <auto Field>
+void SetLength(CommandLine& line, const OptionValue& value) {
+  const std::optional<Length> length = ReadLength(value.argument.text);
+  FieldOf(line, Field) = length.value_or(Length{});
+  NoteRefusal(line, value.option,
+              length ? std::string()
+                     : std::string(value.option) + " " + Shown(value.argument.text) +
+                           " is no length: give a positive number followed by mm, in, mil, pt or dots (a bare "
+                           "number is points)");
 }
 
 void SetCsvPaths(CommandLine& line, const OptionValue& value) {
@@ -164,7 +176,7 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 41> kOptionRows = {{
+constexpr std::array<OptionRow, 44> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -381,7 +393,7 @@ constexpr std::array<OptionRow, 41> kOptionRows = {{
     {.name = "-eclevel",
      .reading = OptionReading::Special,
      .set = SetQrLevel,
-     .help = {.place = 13,
+     .help = {.place = 16,
               .text = "QR Code error correction: L (the default), M, Q or H restore about 7, 15, 25 or 30 % of the "
                       "symbol; higher levels make larger symbols.",
               .example = "KestrovaBarCode -type QRCode -data 'https://example.com' -eclevel H -action pngf "
@@ -391,21 +403,21 @@ constexpr std::array<OptionRow, 41> kOptionRows = {{
      .set = SetQrVersion,
      .low = 1,
      .high = 40,
-     .help = {.place = 14,
+     .help = {.place = 17,
               .text = "The QR Code version (1-40, 21 to 177 modules a side) instead of the smallest that holds the "
                       "data; data it cannot hold is refused.",
               .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -qrversion 5 -action svgf -output lot.svg"}},
     {.name = "-eci",
      .reading = OptionReading::Special,
      .set = SetEci,
-     .help = {.place = 15,
+     .help = {.place = 18,
               .text = "An Extended Channel Interpretation (0-999999) before the data of QRCode or DataMatrix, naming "
                       "the character set of its bytes: 26 for UTF-8, as shells pass typed text.",
               .example = "KestrovaBarCode -type QRCode -data 'Crème brûlée' -eci 26 -action svgf -output menu.svg"}},
     {.name = "-dmsize",
      .reading = OptionReading::Special,
      .set = SetDataMatrixSize,
-     .help = {.place = 16,
+     .help = {.place = 19,
               .text = "The Data Matrix size as ROWSxCOLUMNS: a square from 10x10 to 144x144, or a rectangle (8x18, "
                       "8x32, 12x26, 12x36, 16x36, 16x48); data it cannot hold is refused.",
               .example = "KestrovaBarCode -type DataMatrix -data 'PART-42' -dmsize 16x48 -action svgf "
@@ -413,7 +425,7 @@ constexpr std::array<OptionRow, 41> kOptionRows = {{
     {.name = "-code128",
      .reading = OptionReading::Special,
      .set = SetCode128,
-     .help = {.place = 17,
+     .help = {.place = 20,
               .text = "oneset (the default): Code-128 and EAN-128 encode all data in one code set; shortest: they "
                       "change sets where that makes the symbol shorter.",
               .example = "KestrovaBarCode -type Code-128 -data LOT12345678 -code128 shortest -action svgf "
@@ -421,12 +433,36 @@ constexpr std::array<OptionRow, 41> kOptionRows = {{
     {.name = "-gs1dl",
      .reading = OptionReading::Special,
      .set = SetDigitalLinkBase,
-     .help = {.place = 18,
+     .help = {.place = 21,
               .text = "With -gs1 1, QRCode and DataMatrix encode the element string as its GS1 Digital Link URI on "
                       "this https:// address: the key and its qualifiers in the path, the other AIs as query "
                       "attributes.",
               .example = "KestrovaBarCode -type QRCode -gs1 1 -gs1dl https://id.gs1.org -data "
                          "'(01)09501101530003(10)ABC123(17)271231' -action pngf -output product.png"}},
+    {.name = "-xdim",
+     .reading = OptionReading::Special,
+     .set = SetLength<&BarcodeSettings::xdim>,
+     .help = {.place = 13,
+              .text = "The module width (the narrow bar; a 2-D module) in mm, in, mil, pt or dots of -dpi (a bare "
+                      "number is points), in place of -scale; bitmaps at -dpi draw it in whole dots.",
+              .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -xdim 0.25mm -dpi 203 -action pngf -output "
+                         "label.png"}},
+    {.name = "-height",
+     .reading = OptionReading::Special,
+     .set = SetLength<&BarcodeSettings::barHeight>,
+     .help = {.place = 14,
+              .text = "The bar height without the text, as a length like -xdim's; not for QRCode, MicroQR and "
+                      "DataMatrix, whose modules are square.",
+              .example = "KestrovaBarCode -type EAN-128 -gs1 1 -data '(00)106141411234567897' -xdim 0.5mm -height "
+                         "31.75mm -dpi 203 -action pngf -output sscc.png"}},
+    {.name = "-bwr",
+     .reading = OptionReading::Special,
+     .set = SetLength<&BarcodeSettings::barReduction>,
+     .help = {.place = 15,
+              .text = "Bar width reduction: every dark bar and module narrowed by this length, centred, for ink "
+                      "spread or thermal gain; at most half a module.",
+              .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -dpi 203 -bwr 1dots -action pngf -output "
+                         "retail.png"}},
 }};
 
 }  // namespace
