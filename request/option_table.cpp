@@ -106,7 +106,13 @@ constexpr std::array<OptionRow, 35> kOptionRows = {{
               "Codabar, ISSN, ISBN, ISMN, PostNet, RM4SCC, Pharmacode, CIP, PZN, MSI, ITF-SCC, ITF-14, "
               "Interleaved-25, QRCode, MicroQR, PDF417, Identcode, DataMatrix, USPS4CB, FIM, "
               "Databar-Omnidirectional, Databar-Truncated, Databar-Stacked, Databar-StackedOmnidirectional, "
-              "Databar-Limited, Databar-Expanded, Telepen."},
+              "Databar-Limited, Databar-Expanded, Telepen.",
+     .help = {.place = 13,
+              .heading = "-type (added types)",
+              .text = "Also Aztec, Aztec-Runes, rMQR, MicroPDF417, HIBC-DataMatrix, HIBC-QR, HIBC-PDF417, "
+                      "HIBC-MicroPDF417, HIBC-Aztec, Code-11, LOGMARS, Plessey, HIBC-128, HIBC-39, VIN, DPD, "
+                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET.",
+              .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
      .reading = OptionReading::Text,
