@@ -215,8 +215,8 @@ constexpr std::array<OptionRow, 35> kOptionRows = {{
      .reading = OptionReading::Flag,
      .set = [](CommandLine& line, const OptionValue& value) { line.settings.textOff = value.number == 0 ? 1 : 0; },
      .help = {.place = 10,
-              .text = "0 draws no human-readable text; MSI, Telepen and Pharmacode then lose the room of their text "
-                      "line.",
+              .text = "0 draws no human-readable text; MSI, Telepen, Pharmacode and the added linear types then lose "
+                      "the room of their text line.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -showtext 0 -action svgf -output bare.svg"}},
     {.name = "-dpi",
      .reading = OptionReading::Integer,
