@@ -135,7 +135,8 @@ int RunBatch(const CommandLine& line, TextOut& err) {
               BatchLineFaultReason(BatchLineFault::NotText) + '\n');
     return kExitNotProduced;
   }
-  const bool any = !lines.empty();
+  // Whether any line was read: a pipe may deliver the first one in many pieces.
+  bool any = false;
   // Reads on only when the lines read so far are all handed out.
   const auto next = [&]() -> std::optional<BatchRequest> {
     while (nextLine == lines.size()) {
@@ -144,6 +145,7 @@ int RunBatch(const CommandLine& line, TextOut& err) {
       if (ended || splitter.Stopped()) return std::nullopt;
       readPiece();
     }
+    any = true;
     return MakeLineRequest(line, lines[nextLine++]);
   };
   const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err);

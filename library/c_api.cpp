@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "output/bitmap_writers.h"
+#include "output/output_formats.h"
 #include "output/refusal.h"
 #include "request/draw.h"
 #include "request/option_table.h"
@@ -135,6 +137,38 @@ int kbc_check(kbc_request* request, double* width, double* height) {
     const kbc::PreparedRequest prepared = kbc::PrepareRequest(line.action, line.settings);
     if (!prepared.check) {
       return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check.refusal));
+    }
+    const kbc::Rect placed = kbc::Turned(prepared.check->image, prepared.settings.quarterTurns);
+    *width = placed.width;
+    *height = placed.height;
+    return 0;
+  });
+}
+
+int kbc_measure(kbc_request* request, const char* action, double* width, double* height) {
+  if (width != nullptr) *width = 0;
+  if (height != nullptr) *height = 0;
+  return Guarded(request, [&] {
+    if (action == nullptr || width == nullptr || height == nullptr) {
+      return Fail(request, KBC_INVALID, "no action or no place for the size given");
+    }
+    kbc::CommandLine line = request->line;
+    kbc::ApplyOption(line, "-action", action);
+    const kbc::OutputFormat* format = kbc::OutputFormatOf(line.action);
+    if (format == nullptr || format->render == nullptr) {
+      return Fail(request, KBC_INVALID, "unknown action \"" + std::string(action) + "\"");
+    }
+    if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
+    const kbc::PreparedRequest prepared = kbc::PrepareRequest(line.action, line.settings);
+    if (!prepared.check) {
+      return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check.refusal));
+    }
+    if (format->bitmap) {
+      const auto sides = kbc::BitmapSides(prepared.settings, prepared.check);
+      if (!sides) return Fail(request, KBC_NOT_PRODUCED, "the bitmap would be empty or larger than a bitmap may be");
+      *width = sides->first;
+      *height = sides->second;
+      return 0;
     }
     const kbc::Rect placed = kbc::Turned(prepared.check->image, prepared.settings.quarterTurns);
     *width = placed.width;

@@ -51,6 +51,10 @@ def _load():
         "kbc_render": (ctypes.c_int, [request, ctypes.c_char_p, ctypes.POINTER(ctypes.c_void_p),
                                       ctypes.POINTER(ctypes.c_size_t)]),
         "kbc_check": (ctypes.c_int, [request, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)]),
+        "kbc_measure": (
+            ctypes.c_int,
+            [request, ctypes.c_char_p, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)],
+        ),
         "kbc_free": (None, [ctypes.c_void_p]),
         "kbc_version": (ctypes.c_char_p, []),
     }
@@ -118,6 +122,12 @@ class _Request:
         self._call(_lib.kbc_check, ctypes.byref(width), ctypes.byref(height))
         return width.value, height.value
 
+    def measure(self, action):
+        width = ctypes.c_double()
+        height = ctypes.c_double()
+        self._call(_lib.kbc_measure, _text("action", action), ctypes.byref(width), ctypes.byref(height))
+        return width.value, height.value
+
     def close(self):
         _lib.kbc_request_free(self._handle)
         self._handle = None
@@ -144,6 +154,13 @@ def check(type, data, **options):
     """The image size in points, (width, height); BarcodeError when the data cannot be drawn."""
     with _Request(type, data, options) as request:
         return request.check()
+
+
+def measure(type, data, action, **options):
+    """The size of the file the action writes in its own units, (width, height): pixels for
+    pngf, jpeg and tiff, points for epsf, svgf and pdff; BarcodeError when it cannot be made."""
+    with _Request(type, data, options) as request:
+        return request.measure(action)
 
 
 def version():

@@ -8,6 +8,7 @@
 #include "output/pdf_writers.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
+#include "request/printer_fit.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"
 
@@ -48,6 +49,8 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   if (settings.dataUtf8 && TakesBytes(settings.symbology)) settings.data = DecodeMacRoman(ToUtf8(settings.data));
   const ShapingReport shaping = ShapeDataForType(settings);
   settings.showText = ShowsText(settings) ? 1 : 0;
+  const OutputFormat* format = OutputFormatOf(action);
+  std::vector<std::string> fitWarnings = FitForPrinter(settings, format != nullptr && format->bitmap);
   // The request's one check and encoding, shared by the warnings and the writer.
   DataCheck check = CheckBarcodeData(settings);
   // Judged before the writer converts the colours for its output.
@@ -60,6 +63,7 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   for (const auto& warning : {dataWarning, addOnWarning, colourWarning, modelWarning, gs1Warning}) {
     if (warning) warnings.push_back(*warning);
   }
+  warnings.insert(warnings.end(), fitWarnings.begin(), fitWarnings.end());
   return {std::move(settings), std::move(check), std::move(warnings)};
 }
 

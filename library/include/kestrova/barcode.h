@@ -55,6 +55,11 @@ int kbc_render(kbc_request *request, const char *action, unsigned char **bytes, 
 /* The image size in points, as the files are sized; the action plays no part. */
 int kbc_check(kbc_request *request, double *width, double *height);
 
+/* The size of the file action would write, in its own units: pixels for
+ * "pngf", "jpeg" and "tiff" (whole dots at the option "dpi"), points for
+ * "epsf", "svgf" and "pdff"; the sides as the file holds them, turned. */
+int kbc_measure(kbc_request *request, const char *action, double *width, double *height);
+
 void kbc_free(void *bytes);
 
 /* The library's version, "MAJOR.MINOR.PATCH". */
