@@ -45,27 +45,65 @@ constexpr ZintRequest kPlanet = Postal("PLANET", BARCODE_PLANET);
 
 }  // namespace
 
-Result<EncodedSymbol> EncodeAztec(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kAztec, data); }
-Result<EncodedSymbol> EncodeAztecRunes(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kAztecRunes, data); }
-Result<EncodedSymbol> EncodeRmqr(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kRmqr, data); }
-Result<EncodedSymbol> EncodeMicroPdf417(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kMicroPdf417, data); }
-Result<EncodedSymbol> EncodeHibcDataMatrix(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibcDataMatrix, data); }
-Result<EncodedSymbol> EncodeHibcQr(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibcQr, data); }
-Result<EncodedSymbol> EncodeHibcPdf417(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibcPdf417, data); }
-Result<EncodedSymbol> EncodeHibcMicroPdf417(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibcMicroPdf417, data); }
-Result<EncodedSymbol> EncodeHibcAztec(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibcAztec, data); }
-Result<EncodedSymbol> EncodeCode11(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kCode11, data); }
-Result<EncodedSymbol> EncodeLogmars(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kLogmars, data); }
-Result<EncodedSymbol> EncodePlessey(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kPlessey, data); }
-Result<EncodedSymbol> EncodeHibc128(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibc128, data); }
-Result<EncodedSymbol> EncodeHibc39(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kHibc39, data); }
+Result<EncodedSymbol> EncodeAztec(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kAztec, data);
+}
+Result<EncodedSymbol> EncodeAztecRunes(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kAztecRunes, data);
+}
+Result<EncodedSymbol> EncodeRmqr(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kRmqr, data);
+}
+Result<EncodedSymbol> EncodeMicroPdf417(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kMicroPdf417, data);
+}
+Result<EncodedSymbol> EncodeHibcDataMatrix(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibcDataMatrix, data);
+}
+Result<EncodedSymbol> EncodeHibcQr(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibcQr, data);
+}
+Result<EncodedSymbol> EncodeHibcPdf417(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibcPdf417, data);
+}
+Result<EncodedSymbol> EncodeHibcMicroPdf417(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibcMicroPdf417, data);
+}
+Result<EncodedSymbol> EncodeHibcAztec(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibcAztec, data);
+}
+Result<EncodedSymbol> EncodeCode11(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kCode11, data);
+}
+Result<EncodedSymbol> EncodeLogmars(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kLogmars, data);
+}
+Result<EncodedSymbol> EncodePlessey(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kPlessey, data);
+}
+Result<EncodedSymbol> EncodeHibc128(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibc128, data);
+}
+Result<EncodedSymbol> EncodeHibc39(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kHibc39, data);
+}
 Result<EncodedSymbol> EncodeVin(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kVin, data); }
 Result<EncodedSymbol> EncodeDpd(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kDpd, data); }
-Result<EncodedSymbol> EncodeChannelCode(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kChannelCode, data); }
-Result<EncodedSymbol> EncodeLeitcode(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kLeitcode, data); }
-Result<EncodedSymbol> EncodeAusPost(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kAusPost, data); }
+Result<EncodedSymbol> EncodeChannelCode(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kChannelCode, data);
+}
+Result<EncodedSymbol> EncodeLeitcode(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kLeitcode, data);
+}
+Result<EncodedSymbol> EncodeAusPost(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kAusPost, data);
+}
 Result<EncodedSymbol> EncodeKix(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kKix, data); }
-Result<EncodedSymbol> EncodeJapanPost(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kJapanPost, data); }
-Result<EncodedSymbol> EncodePlanet(std::u32string_view data, std::u32string_view) { return EncodeThroughZint(kPlanet, data); }
+Result<EncodedSymbol> EncodeJapanPost(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kJapanPost, data);
+}
+Result<EncodedSymbol> EncodePlanet(std::u32string_view data, std::u32string_view) {
+  return EncodeThroughZint(kPlanet, data);
+}
 
 }  // namespace kbc
