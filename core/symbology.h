@@ -68,11 +68,39 @@ enum Symbology : SymbologyType {
   kDataBarLimited = 41,
   kDataBarExpanded = 42,
   kTelepen = 43,
+  // Added types, encoded by libzint and drawn by our own frames.
+  kAztec = 44,
+  kAztecRunes = 45,
+  kRmqr = 46,
+  kMicroPdf417 = 47,
+  kHibcDataMatrix = 48,
+  kHibcQr = 49,
+  kHibcPdf417 = 50,
+  kHibcMicroPdf417 = 51,
+  kHibcAztec = 52,
+  kCode11 = 53,
+  kLogmars = 54,
+  kPlessey = 55,
+  kHibc128 = 56,
+  kHibc39 = 57,
+  kVin = 58,
+  kDpd = 59,
+  kChannelCode = 60,
+  kLeitcode = 61,
+  kAusPost = 62,
+  kKix = 63,
+  kJapanPost = 64,
+  kPlanet = 65,
 };
 
-inline constexpr SymbologyType kSymbologyCount = 43;
+// The specified set keeps its codes 1..43; the types added after it follow.
+inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
+inline constexpr SymbologyType kSymbologyCount = kPlanet;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
+constexpr bool IsAddedSymbology(SymbologyType code) {
+  return code > kSpecifiedSymbologyCount && code <= kSymbologyCount;
+}
 
 // Image height before scaling: base height less the trim, the trim capped.
 struct HeightRule {
@@ -155,16 +183,16 @@ struct SymbologyRow {
 using SymbologyTable = std::array<SymbologyRow, kSymbologyCount + 1>;
 extern const SymbologyTable kSymbologies;
 
-// The row of a code; the empty row 0 for codes outside 1..43.
+// The row of a code; the empty row 0 for unknown codes.
 const SymbologyRow& SymbologyRowOf(SymbologyType code);
 
-// The name of a code, empty for codes outside 1..43.
+// The name of a code, empty for unknown codes.
 std::string_view SymbologyName(SymbologyType code);
 
 // Exact, case-sensitive match in code order; 0 when nothing matches.
 SymbologyType SymbologyFromName(std::u32string_view name);
 
-// Appends the name of the code; nothing for codes outside 1..43.
+// Appends the name of the code; nothing for unknown codes.
 void AppendSymbologyName(std::u32string& text, SymbologyType code);
 
 // EAN-128, Databar-Expanded, QRCode and DataMatrix read element strings under
@@ -175,7 +203,7 @@ bool HasGs1Mode(SymbologyType code);
 // than its characters.
 bool TakesBytes(SymbologyType code);
 
-// The height rule of a code (base 0, cap 0 outside 1..43 and for 2-D symbols).
+// The height rule of a code (base 0, cap 0 for unknown codes and 2-D symbols).
 HeightRule HeightRuleFor(SymbologyType symbology);
 
 // base height − min(trim, cap), truncated toward zero; 0 for a trim that is not a number.

@@ -1,5 +1,6 @@
 // The symbology table: one row per symbology, in code order.
 #include "core/symbology.h"
+#include "linear/added_bars.h"
 #include "linear/book_numbers.h"
 #include "linear/codabar.h"
 #include "linear/code128.h"
@@ -17,6 +18,7 @@
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
 #include "linear/usps4cb.h"
+#include "matrix/added_symbologies.h"
 #include "matrix/data_matrix.h"
 #include "matrix/databar.h"
 #include "matrix/gs1_matrix.h"
@@ -72,6 +74,17 @@ constexpr QuietZone kInterleavedToTen{.left = 6, .right = 4};
 // Data Matrix asks for 1X all round; a module is 3 units.
 constexpr QuietZone kOneDataMatrixModule{.left = 3, .right = 3, .top = 3, .bottom = 3};
 
+// The added types' quiet zones, from their standards (see the README's table).
+constexpr QuietZone kAllRound(int units) { return {.left = units, .right = units, .top = units, .bottom = units}; }
+constexpr QuietZone kEachSide(int units) { return {.left = units, .right = units}; }
+constexpr HeightRule kAddedLinear{50, 30};
+// The added postal codes' clear zones against their drawn pitch of 4 units a
+// bar, taken as 1 mm (AusPost, KIX, Japan Post) or 1/24 in (PLANET).
+constexpr QuietZone kAusPostZone{.left = 24, .right = 24, .top = 8, .bottom = 8};  // 6 mm, 2 mm
+constexpr QuietZone kKixZone = kAllRound(8);                                        // 2 mm
+constexpr QuietZone kJapanPostZone = kAllRound(7);                                  // 2 mm at 1.2 mm a bar
+constexpr QuietZone kPlanetZone{.left = 12, .right = 12, .top = 4, .bottom = 4};    // 0.125 in, 0.040 in
+
 }  // namespace
 
 // clang-format off
@@ -120,6 +133,29 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Databar-Limited", .height = kSelfSized, .shape = Digits(14), .encode = EncodeDataBarLimited, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpanded, .encodeGs1 = EncodeGs1DataBarExpanded, .render = RenderMatrixSymbol},
     {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .encode = TelepenEncoding, .render = RenderTelepen, .quietZone = {.left = 10, .right = 9}},
+    // Added types: encoded by libzint, drawn by our frames.
+    {.name = "Aztec", .height = kSelfSized, .shape = Bytes(3000), .encode = EncodeAztec, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "Aztec-Runes", .height = kSelfSized, .shape = Digits(3), .encode = EncodeAztecRunes, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "rMQR", .height = kSelfSized, .shape = Bytes(361), .encode = EncodeRmqr, .render = RenderMatrixSymbol, .quietZone = kAllRound(6), .moduleUnits = 3},
+    {.name = "MicroPDF417", .height = kSelfSized, .shape = Bytes(250), .encode = EncodeMicroPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
+    {.name = "HIBC-DataMatrix", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcDataMatrix, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule, .moduleUnits = 3},
+    {.name = "HIBC-QR", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcQr, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
+    {.name = "HIBC-PDF417", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
+    {.name = "HIBC-MicroPDF417", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcMicroPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
+    {.name = "HIBC-Aztec", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcAztec, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "Code-11", .height = kAddedLinear, .shape = Text(120), .encode = EncodeCode11, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "LOGMARS", .height = kAddedLinear, .shape = Text(59), .encode = EncodeLogmars, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Plessey", .height = kAddedLinear, .shape = Text(65), .encode = EncodePlessey, .render = RenderBarsWithText, .quietZone = kEachSide(12)},
+    {.name = "HIBC-128", .height = kAddedLinear, .shape = Text(110), .encode = EncodeHibc128, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "HIBC-39", .height = kAddedLinear, .shape = Text(68), .encode = EncodeHibc39, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "VIN", .height = kAddedLinear, .shape = Text(17), .encode = EncodeVin, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "DPD", .height = kAddedLinear, .shape = Text(28), .encode = EncodeDpd, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Channel-Code", .height = kAddedLinear, .shape = Digits(7), .encode = EncodeChannelCode, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Leitcode", .height = kAddedLinear, .shape = Digits(13), .encode = EncodeLeitcode, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "AusPost", .height = kSelfSized, .shape = Text(23), .encode = EncodeAusPost, .render = RenderBarStates, .printsText = false, .quietZone = kAusPostZone},
+    {.name = "KIX", .height = kSelfSized, .shape = Text(18), .encode = EncodeKix, .render = RenderBarStates, .printsText = false, .quietZone = kKixZone},
+    {.name = "Japan-Post", .height = kSelfSized, .shape = Text(20), .encode = EncodeJapanPost, .render = RenderBarStates, .printsText = false, .quietZone = kJapanPostZone},
+    {.name = "PLANET", .height = kSelfSized, .shape = Digits(13), .encode = EncodePlanet, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
 }};
 // clang-format on
 

@@ -191,7 +191,13 @@ constexpr std::array<OptionRow, 44> kOptionRows = {{
               "Codabar, ISSN, ISBN, ISMN, PostNet, RM4SCC, Pharmacode, CIP, PZN, MSI, ITF-SCC, ITF-14, "
               "Interleaved-25, QRCode, MicroQR, PDF417, Identcode, DataMatrix, USPS4CB, FIM, "
               "Databar-Omnidirectional, Databar-Truncated, Databar-Stacked, Databar-StackedOmnidirectional, "
-              "Databar-Limited, Databar-Expanded, Telepen."},
+              "Databar-Limited, Databar-Expanded, Telepen.",
+     .help = {.place = 13,
+              .heading = "-type (added types)",
+              .text = "Also Aztec, Aztec-Runes, rMQR, MicroPDF417, HIBC-DataMatrix, HIBC-QR, HIBC-PDF417, "
+                      "HIBC-MicroPDF417, HIBC-Aztec, Code-11, LOGMARS, Plessey, HIBC-128, HIBC-39, VIN, DPD, "
+                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET.",
+              .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
      .reading = OptionReading::Text,
@@ -298,8 +304,9 @@ constexpr std::array<OptionRow, 44> kOptionRows = {{
            line.settings.textAsked = value.number == 0 ? 0 : 1;
          },
      .help = {.place = 10,
-              .text = "0 draws no human-readable text; MSI, Telepen and Pharmacode then lose the room of their text "
-                      "line. 1 also prints the element string under QRCode and DataMatrix in -gs1 1 mode.",
+              .text = "0 draws no human-readable text; MSI, Telepen, Pharmacode and the added linear types then lose "
+                      "the room of their text line. 1 also prints the element string under QRCode and DataMatrix in "
+                      "-gs1 1 mode.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -showtext 0 -action svgf -output bare.svg"}},
     {.name = "-dpi",
      .reading = OptionReading::Integer,

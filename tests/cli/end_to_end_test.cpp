@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/symbology.h"
 #include "support/output_files.h"
 #include "support/process.h"
 
@@ -44,6 +45,18 @@ TEST(EndToEnd, HelpAndVersionStandAlone) {
     if (row.status == 0) {
       EXPECT_EQ(run.err, "") << row.args[0];
     }
+  }
+}
+
+// The types added after the specified set are named in --help's added section;
+// the usage text's -type paragraph keeps the specified names alone.
+TEST(EndToEnd, HelpNamesEveryAddedType) {
+  const auto run = test::RunKbc({"--help"});
+  const std::string added = run.out.substr(run.out.find("ADDED OPTIONS:"));
+  for (SymbologyType code = kSpecifiedSymbologyCount + 1; code <= kSymbologyCount; ++code) {
+    const std::string name(SymbologyName(code));
+    EXPECT_NE(added.find(" " + name + (code == kSymbologyCount ? "." : ",")), std::string::npos) << name;
+    EXPECT_EQ(ExpectedUsage().find(name + ","), std::string::npos) << name;
   }
 }
 

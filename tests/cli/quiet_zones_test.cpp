@@ -94,6 +94,34 @@ const StandardZone kRows[] = {
     {"Databar-StackedOmnidirectional", "123", "", {0, 0}},
     {"Databar-Limited", "123", "", {0, 0}},
     {"Databar-Expanded", "123", "", {0, 0}},
+    // The added types. ISO/IEC 24778: Aztec needs no quiet zone; ISO/IEC 23941
+    // (rMQR) 2X, ISO/IEC 24728 (MicroPDF417) 1X, and the HIBC symbols their
+    // carriers' zones; 10X for the linear codes, 12X for Plessey as for MSI.
+    {"Aztec", "Ticket", "", {0, 0, 0, 0}},
+    {"Aztec-Runes", "25", "", {0, 0, 0, 0}},
+    {"HIBC-Aztec", "A123", "", {0, 0, 0, 0}},
+    {"rMQR", "12345", "", {6, 6, 6, 6}},
+    {"MicroPDF417", "ABC123", "", {1, 1, 1, 1}},
+    {"HIBC-MicroPDF417", "A123", "", {1, 1, 1, 1}},
+    {"HIBC-PDF417", "A123", "", {2, 2, 2, 2}},
+    {"HIBC-DataMatrix", "A123", "", {3, 3, 3, 3}},
+    {"HIBC-QR", "A123", "", {12, 12, 12, 12}},
+    {"Code-11", "0123-45", "", {10, 10}},
+    {"LOGMARS", "ABC-123", "", {10, 10}},
+    {"Plessey", "01234ABCD", "", {12, 12}},
+    {"HIBC-128", "A123", "", {10, 10}},
+    {"HIBC-39", "A123", "", {10, 10}},
+    {"VIN", "1M8GDM9AXKP042788", "", {10, 10}},
+    {"DPD", "%000393206219912345678101040", "", {10, 10}},
+    {"Channel-Code", "1234", "", {10, 10}},
+    {"Leitcode", "2131260313112", "", {10, 10}},
+    // Australia Post: 6 mm each side, 2 mm above and below; PostNL (KIX) and
+    // Japan Post: 2 mm all round; PLANET as PostNet. A drawn pitch of 4 units
+    // is taken as 1 mm (Japan Post 1.2 mm) or 1/24 in.
+    {"AusPost", "96184209", "", {24, 24, 8, 8}},
+    {"KIX", "2500GG30250", "", {8, 8, 8, 8}},
+    {"Japan-Post", "15400233-16-4-205", "", {7, 7, 7, 7}},
+    {"PLANET", "4012345235636", "", {12, 12, 4, 4}},
 };
 
 std::string RowName(const StandardZone& row) {

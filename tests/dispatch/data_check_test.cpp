@@ -79,7 +79,7 @@ TEST(ValidateBarcodeData, KnownSizesAndRefusals) {
       // common refusals and the 16-bit width
       {"empty data", kEan13, U"", U"12", 0, 100, kRefused},
       {"symbology 0", kNoSymbology, U"123", U"", 0, 100, kRefused},
-      {"symbology 44", 44, U"123", U"", 0, 100, kRefused},
+      {"a code after the last symbology", kSymbologyCount + 1, U"123", U"", 0, 100, kRefused},
       {"Code-25 of 2337 digits is 32754 wide", kCode25, std::u32string(2337, U'1'), U"", 0, 100, Size{32754, 80}},
       {"Code-25 of 2338 digits would be 32768", kCode25, std::u32string(2338, U'1'), U"", 0, 100, kRefused},
       {"wide enough to wrap 16 bits", kCode25, std::u32string(4684, U'1'), U"", 0, 100, kRefused},

@@ -21,7 +21,7 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   for (SymbologyType code = 0; code <= kSymbologyCount + 1; ++code) {
     std::u32string name;
     AppendSymbologyName(name, code);
-    EXPECT_EQ(SymbologyFromName(name), code <= kSymbologyCount ? code : 0) << code;  // 0 and 44 append nothing
+    EXPECT_EQ(SymbologyFromName(name), code <= kSymbologyCount ? code : 0) << code;  // 0 and the code after the last append nothing
     if (code == 0 || code > kSymbologyCount) continue;
     EXPECT_FALSE(kSymbologies[code].name.empty()) << code;
     EXPECT_TRUE(names.insert(kSymbologies[code].name).second) << kSymbologies[code].name;
@@ -30,6 +30,7 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   const std::pair<std::u32string_view, SymbologyType> rows[] = {
       {U"EAN-13", 1},      {U"ean-13", 0},   {U"EAN13", 0},     {U" EAN-13", 0},
       {U"UPC-A", 9},       {U"QRCode", 30},  {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43},
+      {U"Aztec", 44},      {U"PLANET", kSymbologyCount},
   };
   for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
 }

@@ -1,0 +1,102 @@
+// The added 2-D and stacked types, which libzint encodes and our matrix frame
+// draws: read back from PNG, SVG and PDF by ZXingReader, or by a zxing-cpp 3
+// reader where only that reads the symbology, and the module grids of the
+// types no reader reads equal to bwip-js's for the same data.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/symbology.h"
+#include "matrix/added_symbologies.h"
+#include "support/npm_oracles.h"
+#include "support/decoders.h"
+#include "support/output_files.h"
+
+namespace kbc::test {
+namespace {
+
+struct ReadCase {
+  std::string type;
+  std::string data;
+  std::string text;        // what the reader gives back
+  std::string identifier;  // the symbology identifier it reports
+  bool newerReader = false;  // read by zxing-wasm rather than ZXingReader 1.4
+};
+
+// HIBC: the data behind the "+" flag character, then the modulo-43 check
+// character (ANSI/HIBC LIC): "+A123BJC5D6E71" sums to 145, 145 mod 43 = 16, "G".
+const ReadCase kReadCases[] = {
+    {"Aztec", "Ticket 918 / seat 42", "Ticket 918 / seat 42", "]z0"},
+    {"HIBC-DataMatrix", "A123BJC5D6E71", "+A123BJC5D6E71G", "]d1"},
+    {"HIBC-QR", "A123BJC5D6E71", "+A123BJC5D6E71G", "]Q1"},
+    {"HIBC-PDF417", "A123BJC5D6E71", "+A123BJC5D6E71G", "]L2"},
+    {"HIBC-Aztec", "A123BJC5D6E71", "+A123BJC5D6E71G", "]z0"},
+    {"rMQR", "12345", "12345", "]Q1", true},
+    {"rMQR", "Lot 7/2027", "Lot 7/2027", "]Q1", true},
+    {"MicroPDF417", "ABC123", "ABC123", "]L2", true},
+    {"HIBC-MicroPDF417", "A123BJC5D6E71", "+A123BJC5D6E71G", "]L2", true},
+};
+
+class AddedMatrixReads : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(AddedMatrixReads, ZxingReadsPngSvgAndPdf) {
+  const ReadCase& c = GetParam();
+  for (const std::string action : {"pngf", "svgf", "pdff"}) {
+    const std::string png = WriteAndRasterise({"-type", c.type, "-data", c.data, "-quietzones", "1"}, action);
+    ASSERT_FALSE(png.empty()) << action;
+    const std::vector<Decoded> read = c.newerReader ? ZxingWasmRead(png) : ZxingRead(png, {"-ispure"});
+    ASSERT_EQ(read.size(), 1u) << action << ": " << Describe(read);
+    EXPECT_EQ(read[0].text, c.text) << action;
+    EXPECT_EQ(read[0].identifier, c.identifier) << action;
+  }
+}
+
+std::string CaseName(const std::string& type) {
+  std::string name = type;
+  for (char& ch : name) {
+    if (ch == '-') ch = '_';
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Readers, AddedMatrixReads, testing::ValuesIn(kReadCases), [](const auto& info) {
+  return CaseName(info.param.type) + "_" + std::to_string(info.index);
+});
+
+struct GridCase {
+  std::string type;
+  Encoder encode;
+  std::u32string data;
+  std::string bwipEncoder;
+  std::string bwipText;
+  std::string bwipOptions;
+};
+
+const GridCase kGridCases[] = {
+    {"Aztec-Runes", EncodeAztecRunes, U"25", "aztecrune", "25", ""},
+    {"Aztec-Runes", EncodeAztecRunes, U"0", "aztecrune", "0", ""},
+    // bwip-js draws each MicroPDF417 row twice unless told; the column counts
+    // are the ones the library chose for this data.
+    {"MicroPDF417", EncodeMicroPdf417, U"ABC123", "micropdf417", "ABC123", "columns=3 rowmult=1"},
+    {"HIBC-MicroPDF417", EncodeHibcMicroPdf417, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
+     "columns=3 rowmult=1"},
+};
+
+class AddedMatrixGrids : public testing::TestWithParam<GridCase> {};
+
+TEST_P(AddedMatrixGrids, GridEqualsBwipJs) {
+  const GridCase& c = GetParam();
+  const Result<EncodedSymbol> ours = c.encode(c.data, U"", SymbolOptions{});
+  ASSERT_TRUE(ours) << ours.refusal;
+  const ModuleGrid& grid = ours->grid;
+  EXPECT_EQ("grid " + std::to_string(grid.columns) + " " + std::to_string(grid.rows) + " " + grid.modules,
+            BwipRaw(c.bwipEncoder, c.bwipText, c.bwipOptions));
+}
+
+INSTANTIATE_TEST_SUITE_P(BwipJs, AddedMatrixGrids, testing::ValuesIn(kGridCases), [](const auto& info) {
+  return CaseName(info.param.type) + "_" + std::to_string(info.index);
+});
+
+}  // namespace
+}  // namespace kbc::test

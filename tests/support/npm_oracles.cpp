@@ -1,0 +1,64 @@
+#include "support/npm_oracles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/process.h"
+
+namespace kbc::test {
+namespace {
+
+// The packages' folder, installed once per build tree.
+std::string NpmPrefix() {
+  const std::string prefix = KBC_NPM_DIR;
+  if (std::filesystem::exists(prefix + "/node_modules/zxing-wasm/package.json") &&
+      std::filesystem::exists(prefix + "/node_modules/bwip-js/package.json")) {
+    return prefix;
+  }
+  std::filesystem::create_directories(prefix);
+  const ProcessResult install = RunProgram({"npm", "install", "--prefix", prefix, "--no-audit", "--no-fund",
+                                            "--no-save", "bwip-js@4.11.4", "zxing-wasm@3.1.4"});
+  EXPECT_EQ(install.status, 0) << "npm install: " << install.err;
+  return install.status == 0 ? prefix : "";
+}
+
+const std::string& Prefix() {
+  static const std::string prefix = NpmPrefix();
+  return prefix;
+}
+
+}  // namespace
+
+std::string BwipRaw(const std::string& encoder, const std::string& text, const std::string& options) {
+  if (Prefix().empty()) return "";
+  const ProcessResult run = RunProgram(
+      {"node", KBC_NPM_SCRIPTS "/bwip_raw.js", Prefix() + "/node_modules/bwip-js", encoder, text, options});
+  EXPECT_EQ(run.status, 0) << "bwip-js " << encoder << " \"" << text << "\": " << run.err;
+  std::string line = run.out;
+  while (!line.empty() && line.back() == '\n') line.pop_back();
+  return line;
+}
+
+std::vector<Decoded> ZxingWasmRead(const std::string& png) {
+  if (Prefix().empty()) return {};
+  const ProcessResult run = RunProgram(
+      {"node", KBC_NPM_SCRIPTS "/zxing_wasm_read.mjs", Prefix(), png});
+  EXPECT_EQ(run.status, 0) << "zxing-wasm " << png << ": " << run.err;
+  std::vector<Decoded> found;
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t a = line.find('\t');
+    const std::size_t b = line.find('\t', a + 1);
+    if (b == std::string::npos) continue;
+    Decoded decoded;
+    decoded.format = line.substr(0, a);
+    decoded.text = decoded.bytes = line.substr(b + 1);
+    decoded.identifier = line.substr(a + 1, b - a - 1);
+    found.push_back(std::move(decoded));
+  }
+  return found;
+}
+
+}  // namespace kbc::test
