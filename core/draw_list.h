@@ -36,14 +36,24 @@ struct DrawList {
     std::size_t start = 0;
     std::size_t length = 0;
   };
-  using Mark = std::variant<Bar, Bearer, TextSize, Text>;
+  // One line of text centred on x, at its own size: the GS1 human-readable
+  // line, set under the whole symbol rather than under its characters.
+  struct CentredText {
+    double x = 0;
+    double y = 0;
+    double fontSize = 0;
+    std::size_t start = 0;
+    std::size_t length = 0;
+  };
+  using Mark = std::variant<Bar, Bearer, TextSize, Text, CentredText>;
 
   double width = 0;
   double height = 0;
   std::vector<Mark> marks;
   std::u32string characters;  // of every text mark, one after another
 
-  std::u32string_view TextOf(const Text& text) const {
+  template <typename TextMark>
+  std::u32string_view TextOf(const TextMark& text) const {
     return std::u32string_view(characters).substr(text.start, text.length);
   }
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/result.h"
+#include "core/symbol_options.h"
 
 namespace kbc {
 

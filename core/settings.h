@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/length.h"
+#include "core/symbol_options.h"
 #include "core/types.h"
 
 namespace kbc {
@@ -47,6 +48,9 @@ struct BarcodeSettings {
   std::int16_t showText = 0;
   // -showtext 0: no human-readable text on any target.
   std::int16_t textOff = 0;
+  // -showtext 1 given: the GS1 2-D symbols, which show no text unless asked,
+  // draw their human-readable line.
+  std::int16_t textAsked = 0;
   // -margin: units of background added on every side of the drawing (0..1000).
   std::int32_t margin = 0;
   // -rotate: the image turned clockwise by this many quarter turns (0..3).
@@ -62,6 +66,8 @@ struct BarcodeSettings {
   // -strict 1: a request that would be drawn with a warning is refused
   // instead, so that an unattended run never writes what was not asked for.
   std::int16_t strict = 0;
+  // -eclevel, -qrversion, -eci, -dmsize and -code128: what the encoder is told.
+  SymbolOptions symbolOptions;
   // -xdim, -height, -bwr: the module width, the bar height and the bar width
   // reduction as a label is specified.
   Length xdim;

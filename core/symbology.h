@@ -128,7 +128,8 @@ struct CarriedCheck {
 
 // An encoder: the shaped data and add-on of one request into its symbol, or
 // the reason it cannot be drawn. Pure: the same data gives the same symbol.
-using Encoder = Result<EncodedSymbol> (*)(std::u32string_view data, std::u32string_view addon);
+using Encoder = Result<EncodedSymbol> (*)(std::u32string_view data, std::u32string_view addon,
+                                          const SymbolOptions& options);
 
 // A renderer lays out one encoded symbol: its size and marks, which every
 // target then walks. It reads showText as ShowsText gives it.

@@ -18,8 +18,8 @@ bool ReadsElementString(const BarcodeSettings& settings) {
 }
 
 Result<EncodedSymbol> Encode(const SymbologyRow& row, const BarcodeSettings& settings) {
-  if (ReadsElementString(settings)) return row.encodeGs1(settings.data, settings.addon);
-  return row.encode(settings.data, settings.addon);
+  const Encoder encode = ReadsElementString(settings) ? row.encodeGs1 : row.encode;
+  return encode(settings.data, settings.addon, settings.symbolOptions);
 }
 
 }  // namespace

@@ -107,15 +107,15 @@ double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn) {
   return !hasAddOn && lineCharacters >= 18 ? 0.8 : 0.9;
 }
 
-Result<EncodedSymbol> IssnEncoding(std::u32string_view data, std::u32string_view addon) {
+Result<EncodedSymbol> IssnEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions&) {
   return Ean13Symbol(IssnDigits(data), AddOnDigits(addon));
 }
 
-Result<EncodedSymbol> IsbnEncoding(std::u32string_view data, std::u32string_view addon) {
+Result<EncodedSymbol> IsbnEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions&) {
   return Ean13Symbol(IsbnDigits(data), AddOnDigits(addon));
 }
 
-Result<EncodedSymbol> IsmnEncoding(std::u32string_view data, std::u32string_view addon) {
+Result<EncodedSymbol> IsmnEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions&) {
   EncodedSymbol symbol = Ean13Symbol(IsmnDigits(data), AddOnDigits(addon));
   symbol.encoded = data;
   return symbol;

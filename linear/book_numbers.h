@@ -29,9 +29,9 @@ double BookUpperLineSizeFactor(std::size_t lineCharacters, bool hasAddOn);
 // EAN-13 symbols with the number's line above the bars, in an image made taller for it.
 // ISSN and ISBN carry their 13 digits; ISMN, whose digits are never compared
 // with the data, carries the data as given.
-Result<EncodedSymbol> IssnEncoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> IsbnEncoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> IsmnEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> IssnEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> IsbnEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> IsmnEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 // The three draw alike; the word of the upper line is the symbology's name.
 void RenderBookNumber(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);

@@ -38,7 +38,7 @@ ElementWidths CodabarElements(std::u32string_view characters) {
   return elements;
 }
 
-Result<EncodedSymbol> CodabarEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> CodabarEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = Framed(data, U'A', U'B');
   symbol.text = WithCodabarStartStop(data);

@@ -44,7 +44,7 @@ ElementWidths CodabarElements(std::u32string_view characters);
 
 // The symbol carries the data with the start "A" and stop "B" it adds, in
 // capitals as warnings quote them; its text shows them in lower case.
-Result<EncodedSymbol> CodabarEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> CodabarEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderCodabar(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -4,6 +4,8 @@
 
 #include "core/symbology.h"
 #include "core/string_ops.h"
+#include "linear/code128_shortest.h"
+#include "linear/gs1_element_string.h"
 
 namespace kbc {
 namespace {
@@ -58,9 +60,28 @@ std::u32string CharactersTaken(CodeSet codeSet, std::u32string_view data) {
   return kept;
 }
 
+// Start, latches and shifts chosen for the fewest symbol characters; like the
+// one-set rule it ignores characters of code 128 and above. Its characters no
+// longer line up with the data's, so its text is set small from the left.
+Result<EncodedSymbol> ShortestEncoding(std::u32string_view data, bool fnc1) {
+  std::u32string taken(data);
+  std::erase_if(taken, [](char32_t c) { return c >= 128; });
+  if (taken.empty()) return Refusal("Code-128 data has no character it can encode");
+  std::vector<int> characters;
+  if (fnc1) characters.push_back(kGs1Fnc1);
+  for (const char32_t c : taken) characters.push_back(int(c));
+  Code128Symbol values{CodeSet::B, EncodeCode128Shortest(characters)};
+  if (values.values.front() == kCode128StartA) values.codeSet = CodeSet::A;
+  if (values.values.front() == kCode128StartC) values.codeSet = CodeSet::C;
+  EncodedSymbol symbol = Code128EncodedSymbol(values, std::u32string(data), kCode128SmallText);
+  symbol.encoded = std::move(taken);
+  return symbol;
+}
+
 // Free text: the characters of the data as given are shown, even those the
 // symbol could not take.
-Result<EncodedSymbol> FreeTextEncoding(std::u32string_view data, bool fnc1) {
+Result<EncodedSymbol> FreeTextEncoding(std::u32string_view data, bool fnc1, const SymbolOptions& options) {
+  if (options.code128Shortest) return ShortestEncoding(data, fnc1);
   const CodeSet codeSet = ChooseCodeSet(data);
   std::u32string taken = CharactersTaken(codeSet, data);
   // Start, check and stop alone would read as no data at all.
@@ -82,8 +103,14 @@ EncodedSymbol FixedLengthEncoding(std::u32string_view data, std::u32string_view 
 
 // Full-size characters sit one per symbol character from the first data
 // character; small ones one every 7 units from the left edge of the start character.
-void DrawCode128Text(LinearFrame& frame, std::u32string_view text, bool small) {
+void DrawCode128Text(LinearFrame& frame, std::u32string_view text, int layout) {
   if (frame.settings->showText != 1) return;
+  if (layout == kCode128CentredText) {
+    const double fontSize = frame.settings->fontSize;
+    DrawCentredText(frame, frame.width / 2, 2, FittingFontSize(fontSize, frame.width, text.size()), text);
+    return;
+  }
+  const bool small = layout == kCode128SmallText;
   BeginTextGroup(frame, small ? 0.7 * frame.settings->fontSize : frame.settings->fontSize);
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (small) {
@@ -100,7 +127,7 @@ void DrawSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSy
   const double height = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
   LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), height);
   FillElements(frame, kFirstElementX, symbol.elements, kBarBottom, height);
-  DrawCode128Text(frame, text, symbol.variant == kCode128SmallText);
+  DrawCode128Text(frame, text, symbol.variant);
 }
 
 void RenderFixedLength(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol,
@@ -170,15 +197,19 @@ EncodedSymbol Code128EncodedSymbol(const Code128Symbol& values, std::u32string t
   return symbol;
 }
 
-Result<EncodedSymbol> Code128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, false); }
+Result<EncodedSymbol> Code128Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions& options) {
+  return FreeTextEncoding(data, false, options);
+}
 
-Result<EncodedSymbol> Ean128Encoding(std::u32string_view data, std::u32string_view) { return FreeTextEncoding(data, true); }
+Result<EncodedSymbol> Ean128Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions& options) {
+  return FreeTextEncoding(data, true, options);
+}
 
-Result<EncodedSymbol> Ean14Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean14Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return FixedLengthEncoding(data, U"01", 14);
 }
 
-Result<EncodedSymbol> Ean18Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean18Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return FixedLengthEncoding(data, U"00", 18);
 }
 

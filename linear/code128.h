@@ -90,14 +90,16 @@ ElementWidths Code128Elements(const Code128Symbol& symbol);
 // How the text under a Code 128 symbol is set: one full-size character per
 // symbol character, or small and close from the left edge (set C, whose
 // characters hold two digits each, and the GS1 forms).
-enum Code128TextLayout : int { kCode128FullSizeText = 0, kCode128SmallText = 1 };
+// GS1-128 in GS1 mode prints one line centred under the symbol, as GS1 does.
+enum Code128TextLayout : int { kCode128FullSizeText = 0, kCode128SmallText = 1, kCode128CentredText = 2 };
 
 // The symbol between quiet zones of 10 units; the elements start to stop, the
 // text layout as the variant. The GS1 forms' text is their printed number.
-Result<EncodedSymbol> Code128Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> Ean128Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> Ean14Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> Ean18Encoding(std::u32string_view data, std::u32string_view addon);
+// Code-128 and EAN-128 take the shortest code sets under -code128 shortest.
+Result<EncodedSymbol> Code128Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> Ean128Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> Ean14Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> Ean18Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 // The symbol of a Code128Symbol's values, its text and layout, for the forms
 // that pick their symbol characters elsewhere.

@@ -81,7 +81,7 @@ std::u32string Code32Number(std::u32string_view data) {
 
 std::u32string Code32SymbolText(std::u32string_view nineDigits) { return U"*" + Code32ToBase32(nineDigits) + U"*"; }
 
-Result<EncodedSymbol> Code39Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Code39Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = Code39SymbolText(data);
   symbol.text = symbol.encoded;
@@ -91,7 +91,7 @@ Result<EncodedSymbol> Code39Encoding(std::u32string_view data, std::u32string_vi
 }
 
 // The text shown is the number with the "A" Italian pharmacy codes are read with.
-Result<EncodedSymbol> Code32Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Code32Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = Code32Number(data);
   symbol.text = U"A" + symbol.encoded;

@@ -106,9 +106,9 @@ std::u32string Code32Number(std::u32string_view data);
 std::u32string Code32SymbolText(std::u32string_view nineDigits);
 
 // Code 39 carries its symbol text, stars included, and shows it.
-Result<EncodedSymbol> Code39Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Code39Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 // Code 32 carries its nine digits and shows them behind an "A".
-Result<EncodedSymbol> Code32Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Code32Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 // Code 39, Code 32, PZN and Code 93: no quiet zone, the elements from x 0 with
 // bars from 16 up to the image height, and the display text or the symbol's

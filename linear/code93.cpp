@@ -78,7 +78,7 @@ ElementWidths Code93Elements(std::u32string_view data) {
   return elements;
 }
 
-Result<EncodedSymbol> Code93Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Code93Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   // Characters beyond ASCII have no pattern and are left out; the text shows them.
   symbol.encoded = data;

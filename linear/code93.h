@@ -85,6 +85,6 @@ ElementWidths Code93Elements(std::u32string_view data);
 
 // Carries and shows the data as given, with any characters the symbol drops;
 // drawn as Code 39 is.
-Result<EncodedSymbol> Code93Encoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Code93Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

@@ -50,11 +50,11 @@ EncodedSymbol PrefixedEan13Encoding(std::u32string_view prefix, std::u32string_v
 
 }  // namespace
 
-Result<EncodedSymbol> Ean99Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean99Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return PrefixedEan13Encoding(kEan99Prefix, data);
 }
 
-Result<EncodedSymbol> EanCouponEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EanCouponEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return PrefixedEan13Encoding(kEanCouponPrefix, data);
 }
 
@@ -65,7 +65,7 @@ void RenderPrefixedEan13(DrawList& list, const BarcodeSettings& settings, const 
   DrawEan13Body(frame, symbol, height, height);
 }
 
-Result<EncodedSymbol> UpcCouponEncoding(std::u32string_view data, std::u32string_view addon) {
+Result<EncodedSymbol> UpcCouponEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions&) {
   EncodedSymbol symbol = UpcASymbol(UpcADigits(data), U"");
   symbol.elements = Code128Elements(EncodeUpcCouponSecondCode(addon));
   symbol.width = std::int64_t(kSecondCodeX + kSecondCodeRightZone) + ModuleCount(symbol.elements);

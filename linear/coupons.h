@@ -22,12 +22,12 @@ std::u32string CouponEan13Digits(std::u32string_view prefix, std::u32string_view
 Code128Symbol EncodeUpcCouponSecondCode(std::u32string_view addonDigits);
 
 // EAN-99 and EAN-Coupon carry the data as given and draw their 13 digits.
-Result<EncodedSymbol> Ean99Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EanCouponEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Ean99Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EanCouponEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderPrefixedEan13(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 // The UPC-A symbol's parts, then the second code's elements; its digits as the add-on.
-Result<EncodedSymbol> UpcCouponEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> UpcCouponEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderUpcCoupon(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

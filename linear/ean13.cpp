@@ -188,11 +188,11 @@ void DrawUpcABody(LinearFrame& frame, const EncodedSymbol& symbol, double barTop
   if (hasAddOn) DrawAddOnText(frame, symbol.addOn, addOnTop);
 }
 
-Result<EncodedSymbol> Ean13Encoding(std::u32string_view data, std::u32string_view addon) {
+Result<EncodedSymbol> Ean13Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions&) {
   return Ean13Symbol(Ean13Digits(data), AddOnDigits(addon));
 }
 
-Result<EncodedSymbol> UpcAEncoding(std::u32string_view data, std::u32string_view addon) {
+Result<EncodedSymbol> UpcAEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions&) {
   return UpcASymbol(UpcADigits(data), AddOnDigits(addon));
 }
 

@@ -56,8 +56,8 @@ void DrawEan13Body(LinearFrame& frame, const EncodedSymbol& symbol, double barTo
 // as DrawEan13Body does for EAN-13.
 void DrawUpcABody(LinearFrame& frame, const EncodedSymbol& symbol, double barTop, int addOnTop);
 
-Result<EncodedSymbol> Ean13Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> UpcAEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Ean13Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> UpcAEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 void RenderEan13(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 void RenderUpcA(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);

@@ -68,7 +68,7 @@ UpcEDigits PrepareUpcE(std::u32string_view data) {
   return upcE;
 }
 
-Result<EncodedSymbol> Ean8Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Ean8Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.width = 81;
   symbol.encoded = Ean8Digits(data);
@@ -79,15 +79,15 @@ Result<EncodedSymbol> Ean8Encoding(std::u32string_view data, std::u32string_view
   return symbol;
 }
 
-Result<EncodedSymbol> EanVelocityEncoding(std::u32string_view data, std::u32string_view addon) {
-  EncodedSymbol symbol = *Ean8Encoding(data, addon);
+Result<EncodedSymbol> EanVelocityEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options) {
+  EncodedSymbol symbol = *Ean8Encoding(data, addon, options);
   symbol.encoded = data;
   return symbol;
 }
 
 // UPC-E suppresses zeros of number systems 0 and 1 only: the other number
 // systems have no UPC-E form, and a symbol carrying one reads as nothing.
-Result<EncodedSymbol> UpcEEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> UpcEEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   const UpcEDigits upcE = PrepareUpcE(data);
   const std::u32string_view d(upcE.digits);
   if (d.front() != U'0' && d.front() != U'1') {

@@ -31,14 +31,14 @@ std::u32string ExpandUpcE(std::u32string_view sevenDigits);
 // EAN-8 and EAN-Velocity (whose shorter data always leads with a 0): the eight
 // digits as text, the five parts' modules (guards first and last and between
 // the halves). EAN-8 carries the digits, EAN-Velocity the data as given.
-Result<EncodedSymbol> Ean8Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EanVelocityEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Ean8Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EanVelocityEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderEan8(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 // The seven digits and the check digit as text and as carried; the parts are
 // the start guard, the six digits' modules and the end guard. Number systems
 // other than 0 and 1 are refused.
-Result<EncodedSymbol> UpcEEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> UpcEEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderUpcE(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

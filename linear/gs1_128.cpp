@@ -20,10 +20,10 @@ Result<Gs1_128Symbol> EncodeGs1_128(std::u32string_view elementString) {
   return symbol;
 }
 
-Result<EncodedSymbol> Gs1_128Encoding(std::u32string_view elementString, std::u32string_view) {
+Result<EncodedSymbol> Gs1_128Encoding(std::u32string_view elementString, std::u32string_view, const SymbolOptions&) {
   Result<Gs1_128Symbol> values = EncodeGs1_128(elementString);
   if (!values) return Refusal(std::move(values.refusal));
-  EncodedSymbol symbol = Code128EncodedSymbol({CodeSet::C, values->values}, std::move(values->text), kCode128SmallText);
+  EncodedSymbol symbol = Code128EncodedSymbol({CodeSet::C, values->values}, std::move(values->text), kCode128CentredText);
   symbol.encoded = elementString;
   return symbol;
 }

@@ -23,6 +23,6 @@ Result<Gs1_128Symbol> EncodeGs1_128(std::u32string_view elementString);
 
 // EAN-128 under -gs1 1: drawn as EAN-128 is, its text the element string as
 // GS1 prints it, set small from the left edge as the fixed-length forms print theirs.
-Result<EncodedSymbol> Gs1_128Encoding(std::u32string_view elementString, std::u32string_view addon);
+Result<EncodedSymbol> Gs1_128Encoding(std::u32string_view elementString, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

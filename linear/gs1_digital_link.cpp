@@ -1,5 +1,6 @@
 #include "linear/gs1_digital_link.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "linear/gs1_ai_table.h"
@@ -59,7 +60,53 @@ std::optional<std::pair<std::size_t, std::size_t>> QualifierPlace(std::string_vi
   return std::nullopt;
 }
 
+// RFC 3986: unreserved characters stay, every other byte is %XX.
+std::string PercentEncoded(std::string_view text) {
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  std::string encoded;
+  for (const char c : text) {
+    const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+                            c == '.' || c == '_' || c == '~';
+    if (unreserved) {
+      encoded.push_back(c);
+    } else {
+      encoded += {'%', kHex[(unsigned char)c >> 4], kHex[(unsigned char)c & 15]};
+    }
+  }
+  return encoded;
+}
+
 }  // namespace
+
+Result<std::string> Gs1DigitalLinkUri(std::string_view base, const std::vector<Gs1Field>& fields) {
+  const auto key = std::ranges::find_if(fields, [](const Gs1Field& f) { return FindGs1Ai(f.ai)->primaryKey; });
+  if (key == fields.end()) return Refusal("-gs1dl needs a primary key in the element string, such as (01)");
+  const std::string_view qualifiers = FindGs1Ai(key->ai)->qualifiers;
+  // The qualifier sequence that takes the most of the fields present.
+  std::vector<std::string_view> best;
+  std::size_t bestCount = 0;
+  for (const std::string_view sequence : Split(qualifiers, '|')) {
+    const std::vector<std::string_view> order = Split(sequence, ',');
+    const auto count = std::size_t(std::ranges::count_if(
+        order, [&](std::string_view ai) { return std::ranges::any_of(fields, [&](const Gs1Field& f) { return f.ai == ai; }); }));
+    if (count > bestCount) best = order, bestCount = count;
+  }
+  std::string uri = std::string(base) + "/" + key->ai + "/" + PercentEncoded(key->data);
+  for (const std::string_view ai : best) {
+    const auto field = std::ranges::find(fields, ai, &Gs1Field::ai);
+    if (field != fields.end()) uri += "/" + field->ai + "/" + PercentEncoded(field->data);
+  }
+  char separator = '?';
+  for (const Gs1Field& field : fields) {
+    if (&field == &*key || std::ranges::find(best, std::string_view(field.ai)) != best.end()) continue;
+    if (!FindGs1Ai(field.ai)->digitalLinkAttribute) {
+      return Refusal("-gs1dl: (" + field.ai + ") cannot go in a Digital Link URI with the key (" + key->ai + ")");
+    }
+    uri += separator + field.ai + "=" + PercentEncoded(field.data);
+    separator = '&';
+  }
+  return uri;
+}
 
 bool IsGs1DigitalLink(std::u32string_view data) { return data.starts_with(kScheme); }
 

@@ -18,4 +18,10 @@ bool IsGs1DigitalLink(std::u32string_view data);
 // GS1 Digital Link URI (naming the part).
 Result<std::vector<Gs1Field>> ParseGs1DigitalLink(std::u32string_view uri);
 
+// The Digital Link URI of an element string's fields on `base` (https://,
+// without a trailing slash): the first primary key, its qualifiers in GS1's
+// order in the path, the other fields as query attributes, each value
+// percent-encoded; or why the fields make none.
+Result<std::string> Gs1DigitalLinkUri(std::string_view base, const std::vector<Gs1Field>& fields);
+
 }  // namespace kbc

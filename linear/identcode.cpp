@@ -38,7 +38,7 @@ constexpr double kBarBottom = 15;
 
 }  // namespace
 
-Result<EncodedSymbol> IdentcodeEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> IdentcodeEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = IdentcodeDigits(data);
   symbol.text = GroupedIdentcode(symbol.encoded);

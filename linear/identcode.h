@@ -23,7 +23,7 @@ std::u32string GroupedIdentcode(std::u32string_view twelveDigits);
 
 // Interleaved 2 of 5 elements of the twelve digits, which it carries; its
 // text is the grouped number.
-Result<EncodedSymbol> IdentcodeEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> IdentcodeEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderIdentcode(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -51,7 +51,7 @@ ElementWidths MsiElements(std::string_view bits) {
   return elements;
 }
 
-Result<EncodedSymbol> MsiEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> MsiEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = data;
   std::erase_if(symbol.encoded, [](char32_t c) { return !IsAsciiDigit(c); });

@@ -37,7 +37,7 @@ ElementWidths MsiElements(std::string_view bits);
 
 // Carries the data's digits and shows the data as given. The image ends with
 // the stop's last bar, its space outside.
-Result<EncodedSymbol> MsiEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> MsiEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderMsi(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

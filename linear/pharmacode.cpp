@@ -39,7 +39,7 @@ ElementWidths PharmacodeElements(std::string_view bars) {
 // The text line's height below the bars.
 constexpr int kTextRoom = 13;
 
-Result<EncodedSymbol> PharmacodeEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> PharmacodeEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = PharmacodeDigits(data);
   symbol.text = data;

@@ -24,7 +24,7 @@ ElementWidths PharmacodeElements(std::string_view bars);
 
 // The elements of the digits' value; the image at least 7 units per digit wide
 // for the text under the bars, which is the data as given.
-Result<EncodedSymbol> PharmacodeEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> PharmacodeEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderPharmacode(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -167,14 +167,14 @@ std::string_view FimPattern(std::u32string_view data) {
 }
 
 // The image ends at the right edge of the last bar.
-Result<EncodedSymbol> PostNetEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> PostNetEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol = WithBarStates(PostNetDigits(data), EncodePostNet(data));
   symbol.width = std::int64_t(kPostNetPitch) * std::int64_t(symbol.elements.size() - 1) + 1;
   return symbol;
 }
 
 // The image ends two units after the stop bar.
-Result<EncodedSymbol> Rm4sccEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Rm4sccEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   std::u32string characters = Rm4sccCharacters(data);
   if (characters.size() < kRm4sccMinimumCharacters) {
     return Refusal("RM4SCC needs at least 7 letters or digits (got " +
@@ -185,7 +185,7 @@ Result<EncodedSymbol> Rm4sccEncoding(std::u32string_view data, std::u32string_vi
   return symbol;
 }
 
-Result<EncodedSymbol> FimEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> FimEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   if (data.size() != 1 || FimPattern(data).empty()) return Refusal("FIM needs one of the letters A, B, C or D");
   EncodedSymbol symbol = WithBarStates(std::u32string(data), FimPattern(data));
   symbol.width = std::int64_t(kFimWidth);

@@ -86,9 +86,9 @@ std::string_view FimPattern(std::u32string_view data);
 // The bar strings above as the symbols' bar states, one per element. PostNet
 // carries its fitted digits, RM4SCC its characters (fewer than 7 are refused),
 // FIM its one letter (anything else is refused).
-Result<EncodedSymbol> PostNetEncoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> Rm4sccEncoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> FimEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> PostNetEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> Rm4sccEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> FimEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 void RenderPostNet(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 void RenderRm4scc(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);

@@ -29,7 +29,7 @@ std::optional<std::u32string> PznDigits(std::u32string_view data) {
 
 std::u32string PznSymbolText(std::u32string_view eightDigits) { return U"*-" + std::u32string(eightDigits) + U"*"; }
 
-Result<EncodedSymbol> PznEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> PznEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   std::optional<std::u32string> digits = PznDigits(data);
   if (!digits) {
     return Refusal("PZN " + ToUtf8(PznNumber(data)) +

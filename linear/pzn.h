@@ -28,6 +28,6 @@ std::u32string PznSymbolText(std::u32string_view eightDigits);
 
 // Drawn as Code 39; carries the eight digits and shows them after "PZN - ".
 // A number without a check digit is refused.
-Result<EncodedSymbol> PznEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> PznEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

@@ -44,7 +44,7 @@ ElementWidths TelepenElements(std::u32string_view characters) {
   return elements;
 }
 
-Result<EncodedSymbol> TelepenEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> TelepenEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = TelepenCharacters(data);
   symbol.text = data;

@@ -66,7 +66,7 @@ int TelepenCheckCharacter(std::u32string_view characters);
 ElementWidths TelepenElements(std::u32string_view characters);
 
 // The symbol carries its characters (digit pairs packed); its text is the data as given.
-Result<EncodedSymbol> TelepenEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> TelepenEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 void RenderTelepen(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

@@ -103,7 +103,7 @@ ElementWidths InterleavedElements(std::u32string_view evenDigits, const TwoOfFiv
   return elements;
 }
 
-Result<EncodedSymbol> Code25Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Code25Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = data;
   symbol.text = data;
@@ -112,19 +112,19 @@ Result<EncodedSymbol> Code25Encoding(std::u32string_view data, std::u32string_vi
   return symbol;
 }
 
-Result<EncodedSymbol> Interleaved25Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Interleaved25Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol = InterleavedSymbol(EvenDigits(data));
   symbol.encoded = symbol.text;
   return symbol;
 }
 
-Result<EncodedSymbol> Itf14Encoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Itf14Encoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol = InterleavedSymbol(FourteenDigits(data));
   symbol.encoded = data;
   return symbol;
 }
 
-Result<EncodedSymbol> ItfSccEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> ItfSccEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   EncodedSymbol symbol;
   symbol.encoded = data;
   symbol.text = FourteenDigits(data);

@@ -74,10 +74,10 @@ ElementWidths InterleavedElements(std::u32string_view evenDigits, const TwoOfFiv
 
 // Code 25 carries the data as given. Interleaved-25 carries its even digits,
 // ITF-14 and ITF-SCC the data as given; their text is the digits drawn.
-Result<EncodedSymbol> Code25Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> Interleaved25Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> Itf14Encoding(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> ItfSccEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Code25Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> Interleaved25Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> Itf14Encoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> ItfSccEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 void RenderCode25(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 // Interleaved-25 and ITF-14.

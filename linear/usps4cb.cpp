@@ -184,7 +184,7 @@ Usps4cbBars Usps4cbEncode(std::u32string_view data) {
   return Usps4cbEncodeCodes(data.substr(0, split), data.substr(split));
 }
 
-Result<EncodedSymbol> Usps4cbEncoding(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> Usps4cbEncoding(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   if (!IsDrawnLength(data.size())) {
     return Refusal("USPS4CB needs 20, 25, 29 or 31 digits (got " + std::to_string(data.size()) + ")");
   }

@@ -81,7 +81,7 @@ Usps4cbBars Usps4cbEncode(std::u32string_view data);
 
 // The 65 bar letters as the symbol's bar states; the data carried as given.
 // Lengths without a routing code form and codes the procedure refuses are refused.
-Result<EncodedSymbol> Usps4cbEncoding(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> Usps4cbEncoding(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 // No text whatever showText says.
 void RenderUsps4cb(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);

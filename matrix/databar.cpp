@@ -7,6 +7,7 @@
 #include "linear/ean_tables.h"
 #include "linear/gs1_element_string.h"
 #include "matrix/databar_syntax.h"
+#include "matrix/matrix_frame.h"
 #include "matrix/zint_library.h"
 #include "text/utf8.h"
 
@@ -149,34 +150,38 @@ Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view 
   return symbol;
 }
 
-Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return EncodeDataBarSymbol(DataBarKind::kOmnidirectional, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarTruncated(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarTruncated(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return EncodeDataBarSymbol(DataBarKind::kTruncated, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return EncodeDataBarSymbol(DataBarKind::kStacked, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return EncodeDataBarSymbol(DataBarKind::kStackedOmnidirectional, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return EncodeDataBarSymbol(DataBarKind::kLimited, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   return EncodeDataBarSymbol(DataBarKind::kExpanded, data);
 }
 
-Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view) {
+Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view, const SymbolOptions&) {
   const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
   if (!parsed) return Refusal(parsed.refusal);
-  return EncodeDataBarSymbol(DataBarKind::kExpanded, Gs1DataBarData(*parsed));
+  Result<EncodedSymbol> symbol = EncodeDataBarSymbol(DataBarKind::kExpanded, Gs1DataBarData(*parsed));
+  if (!symbol) return symbol;
+  for (const char c : Gs1HumanReadable(*parsed)) symbol->text.push_back(char32_t(c));
+  symbol->variant = kMatrixTextLine;
+  return symbol;
 }
 
 }  // namespace kbc

@@ -49,15 +49,15 @@ Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data);
 Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data);
 
 // The rows' encoders.
-Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EncodeDataBarTruncated(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeDataBarTruncated(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 // Expanded under -gs1 1: the element string as typed, with its application
 // identifiers in brackets, rewritten into Expanded data first.
-Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view addon);
+Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

@@ -10,7 +10,7 @@ namespace kbc {
 
 // The rows' encoders under -gs1 1: the symbol of an element string as typed, or
 // why there is none (not valid GS1 data, or too long).
-Result<EncodedSymbol> EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view addon);
-Result<EncodedSymbol> EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view addon);
+Result<EncodedSymbol> EncodeGs1QrCode(std::u32string_view elementString, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeGs1DataMatrix(std::u32string_view elementString, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

@@ -6,13 +6,28 @@
 
 namespace kbc {
 
+namespace {
+
+// Room below the modules for a line of text, its baseline 2 units up, as
+// under the Code 128 bars.
+constexpr double kTextRoom = 12;
+constexpr double kBaseline = 2;
+
+bool DrawsText(const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  if (symbol.text.empty() || settings.showText != 1) return false;
+  return symbol.variant == kMatrixTextLine || (symbol.variant == kMatrixTextWhenAsked && settings.textAsked == 1);
+}
+
+}  // namespace
+
 void RenderMatrixSymbol(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   const ModuleGrid& grid = symbol.grid;
+  const double textRoom = DrawsText(settings, symbol) ? kTextRoom : 0;
   std::vector<double> rowHeights = grid.rowHeights;
   rowHeights.resize(grid.rows, grid.moduleHeight);
   // Bottom edge of each row, counted from the top row down.
   std::vector<double> rowBottoms(grid.rows);
-  double height = 0;
+  double height = textRoom;
   for (const double rowHeight : rowHeights) height += rowHeight;
   double top = height;
   for (std::size_t y = 0; y < grid.rows; ++y) {
@@ -32,6 +47,11 @@ void RenderMatrixSymbol(DrawList& list, const BarcodeSettings& settings, const E
       if (y >= grid.rows) break;
       FillBar(frame, Rect{double(x) * grid.moduleWidth, rowBottoms[y], grid.moduleWidth, rowHeights[y]});
     }
+  }
+  if (textRoom > 0) {
+    const double width = frame.width;
+    DrawCentredText(frame, width / 2, kBaseline, FittingFontSize(settings.fontSize, width, symbol.text.size()),
+                    symbol.text);
   }
 }
 

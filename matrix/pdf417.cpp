@@ -168,7 +168,7 @@ std::optional<Pdf417Symbol> Pdf417Encode(std::span<const std::uint8_t> bytes) {
   return symbol;
 }
 
-Result<EncodedSymbol> EncodePdf417(std::u32string_view data, std::u32string_view) {
+Result<EncodedSymbol> EncodePdf417(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);
   if (!bytes) return Refusal("PDF417 data must be Mac OS Roman text");
   const std::optional<Pdf417Symbol> symbol =

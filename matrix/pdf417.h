@@ -40,6 +40,6 @@ std::optional<Pdf417Symbol> Pdf417Encode(std::span<const std::uint8_t> bytes);
 
 // The row's encoder: the symbol of the text taken as Mac OS Roman, its grid 1
 // unit a module across and 2 up, no quiet zone; or why there is none.
-Result<EncodedSymbol> EncodePdf417(std::u32string_view data, std::u32string_view addon);
+Result<EncodedSymbol> EncodePdf417(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

@@ -17,8 +17,16 @@ struct QrEncodeLibrary {
   decltype(QRcode_encodeString)* encodeString = nullptr;
   decltype(QRcode_encodeStringMQR)* encodeStringMqr = nullptr;
   decltype(QRcode_free)* free = nullptr;
+  decltype(QRinput_new2)* newInput = nullptr;
+  decltype(QRinput_appendECIheader)* appendEci = nullptr;
+  decltype(QRinput_append)* append = nullptr;
+  decltype(QRcode_encodeInput)* encodeInput = nullptr;
+  decltype(QRinput_free)* freeInput = nullptr;
   bool usable = library.Bind(encodeString, "QRcode_encodeString") &&
-                library.Bind(encodeStringMqr, "QRcode_encodeStringMQR") && library.Bind(free, "QRcode_free");
+                library.Bind(encodeStringMqr, "QRcode_encodeStringMQR") && library.Bind(free, "QRcode_free") &&
+                library.Bind(newInput, "QRinput_new2") && library.Bind(appendEci, "QRinput_appendECIheader") &&
+                library.Bind(append, "QRinput_append") && library.Bind(encodeInput, "QRcode_encodeInput") &&
+                library.Bind(freeInput, "QRinput_free");
 };
 
 const QrEncodeLibrary& QrEncode() {
@@ -31,15 +39,51 @@ struct QrCodeFree {
 };
 using QrCodeHandle = std::unique_ptr<QRcode, QrCodeFree>;
 
+struct QrInputFree {
+  void operator()(QRinput* input) const { QrEncode().freeInput(input); }
+};
+using QrInputHandle = std::unique_ptr<QRinput, QrInputFree>;
+
+constexpr QRecLevel LibraryLevel(QrLevel level) {
+  switch (level) {
+    case QrLevel::M:
+      return QR_ECLEVEL_M;
+    case QrLevel::Q:
+      return QR_ECLEVEL_Q;
+    case QrLevel::H:
+      return QR_ECLEVEL_H;
+    case QrLevel::L:
+      break;
+  }
+  return QR_ECLEVEL_L;
+}
+
 constexpr int kMicroQrLastVersion = 4;
 
 constexpr std::int64_t kModuleUnits = 3;  // units a module takes across and up
 
-QrCodeHandle EncodeBytes(const std::string& bytes, QrVariant variant) {
+// With an ECI the bytes go in one 8-bit segment behind the ECI header; without
+// one the library splits them into the shortest run of segments.
+QrCodeHandle EncodeQrCodeBytes(const QrEncodeLibrary& qr, const std::string& bytes, const SymbolOptions& options) {
+  const QRecLevel level = LibraryLevel(options.qrLevel);
+  if (options.eci == kNoEci) return QrCodeHandle(qr.encodeString(bytes.c_str(), options.qrVersion, level, QR_MODE_8, 1));
+  const QrInputHandle input(qr.newInput(options.qrVersion, level));
+  if (!input || qr.appendEci(input.get(), unsigned(options.eci)) != 0 ||
+      qr.append(input.get(), QR_MODE_8, int(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.data())) != 0) {
+    return nullptr;
+  }
+  return QrCodeHandle(qr.encodeInput(input.get()));
+}
+
+QrCodeHandle EncodeBytes(const std::string& bytes, QrVariant variant, const SymbolOptions& options) {
   const QrEncodeLibrary& qr = QrEncode();
   if (!qr.usable) return nullptr;
   if (variant == QrVariant::kQrCode) {
-    return QrCodeHandle(qr.encodeString(bytes.c_str(), 0, QR_ECLEVEL_L, QR_MODE_8, 1));
+    QrCodeHandle code = EncodeQrCodeBytes(qr, bytes, options);
+    // The library grows the symbol past a version that is too small; a version
+    // asked for is kept or the data refused.
+    if (code && options.qrVersion != 0 && code->version != options.qrVersion) return nullptr;
+    return code;
   }
   // M1 takes digits only and M2 no 8-bit data, so the smallest version that
   // holds the data under the library's segmentation wins.
@@ -51,9 +95,9 @@ QrCodeHandle EncodeBytes(const std::string& bytes, QrVariant variant) {
 }
 
 // Nothing when the data has a NUL or no symbol holds it.
-std::optional<QrSymbol> EncodeBytesSymbol(const std::string& bytes, QrVariant variant) {
+std::optional<QrSymbol> EncodeBytesSymbol(const std::string& bytes, QrVariant variant, const SymbolOptions& options) {
   if (bytes.find('\0') != std::string::npos) return std::nullopt;
-  const QrCodeHandle code = EncodeBytes(bytes, variant);
+  const QrCodeHandle code = EncodeBytes(bytes, variant, options);
   if (!code || code->width <= 0) return std::nullopt;
 
   QrSymbol symbol;
@@ -66,14 +110,22 @@ std::optional<QrSymbol> EncodeBytesSymbol(const std::string& bytes, QrVariant va
   return symbol;
 }
 
-Result<EncodedSymbol> EncodeQr(std::u32string_view data, QrVariant variant, const std::string& name) {
+// "QR Code version 3-H", or "any QR Code symbol" where the version is the library's to choose.
+std::string SymbolAskedFor(const std::string& name, const SymbolOptions& options) {
+  if (options.qrVersion == 0 && options.qrLevel == QrLevel::L) return "any " + name + " symbol";
+  if (options.qrVersion == 0) return "any " + name + " symbol at level " + std::string(1, QrLevelLetter(options.qrLevel));
+  return name + " version " + std::to_string(options.qrVersion) + "-" + std::string(1, QrLevelLetter(options.qrLevel));
+}
+
+Result<EncodedSymbol> EncodeQr(std::u32string_view data, QrVariant variant, const std::string& name,
+                               const SymbolOptions& options) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);
   if (!bytes) return Refusal(name + " data must be Mac OS Roman text");
   if (bytes->find('\0') != std::string::npos) return Refusal(name + " data cannot hold a NUL character");
-  const std::optional<QrSymbol> symbol = EncodeBytesSymbol(*bytes, variant);
+  const std::optional<QrSymbol> symbol = EncodeBytesSymbol(*bytes, variant, options);
   if (!symbol) {
-    return Refusal("the data is too long for any " + name + " symbol (" +
-                                  std::to_string(bytes->size()) + " bytes)");
+    return Refusal("the data is too long for " + SymbolAskedFor(name, options) + " (" + std::to_string(bytes->size()) +
+                   " bytes)");
   }
   EncodedSymbol encoded = QrEncodedSymbol(*symbol, variant);
   encoded.encoded = data;
@@ -85,7 +137,7 @@ Result<EncodedSymbol> EncodeQr(std::u32string_view data, QrVariant variant, cons
 std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant variant) {
   const std::optional<std::string> bytes = EncodeMacRoman(data);
   if (!bytes) return std::nullopt;
-  return EncodeBytesSymbol(*bytes, variant);
+  return EncodeBytesSymbol(*bytes, variant, {});
 }
 
 EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant) {
@@ -111,12 +163,14 @@ EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant) {
   return encoded;
 }
 
-Result<EncodedSymbol> EncodeQrCode(std::u32string_view data, std::u32string_view) {
-  return EncodeQr(data, QrVariant::kQrCode, "QR Code");
+char QrLevelLetter(QrLevel level) { return "LMQH"[int(level)]; }
+
+Result<EncodedSymbol> EncodeQrCode(std::u32string_view data, std::u32string_view, const SymbolOptions& options) {
+  return EncodeQr(data, QrVariant::kQrCode, "QR Code", options);
 }
 
-Result<EncodedSymbol> EncodeMicroQr(std::u32string_view data, std::u32string_view) {
-  return EncodeQr(data, QrVariant::kMicroQr, "Micro QR");
+Result<EncodedSymbol> EncodeMicroQr(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
+  return EncodeQr(data, QrVariant::kMicroQr, "Micro QR", {});
 }
 
 }  // namespace kbc

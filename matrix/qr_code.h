@@ -1,5 +1,6 @@
-// QR Code and Micro QR over libqrencode: the encoding parameters, the Micro QR
-// version search, the quiet zone, and the symbol as the renderer draws it.
+// QR Code and Micro QR over libqrencode: the encoding parameters (QR Code's
+// level, version and ECI from the request), the Micro QR version search, the
+// quiet zone, and the symbol as the renderer draws it.
 #pragma once
 
 #include <cstdint>
@@ -34,8 +35,12 @@ std::optional<QrSymbol> EncodeQrSymbol(std::u32string_view data, QrVariant varia
 // The symbol's module grid with the quiet zone on every side, 3 × 3 units a module.
 EncodedSymbol QrEncodedSymbol(const QrSymbol& symbol, QrVariant variant);
 
-// The rows' encoders: the symbol of the data, or why there is none.
-Result<EncodedSymbol> EncodeQrCode(std::u32string_view data, std::u32string_view addon);
-Result<EncodedSymbol> EncodeMicroQr(std::u32string_view data, std::u32string_view addon);
+// 'L', 'M', 'Q' or 'H'.
+char QrLevelLetter(QrLevel level);
+
+// The rows' encoders: the symbol of the data, or why there is none. QR Code
+// takes the level, version and ECI of the options; Micro QR none of them.
+Result<EncodedSymbol> EncodeQrCode(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeMicroQr(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 }  // namespace kbc

@@ -1,5 +1,7 @@
 #include "render/draw_list_targets.h"
 
+#include <optional>
+
 #include "core/symbology.h"
 #include "render/eps_document.h"
 #include "render/number_format.h"
@@ -57,6 +59,11 @@ void DrawOnTarget(const DrawList& list, const BarcodeSettings& settings, Drawing
       [&](const DrawList::Text& text) {
         target.DrawText(list.TextOf(text), Point{double(text.x), double(text.y)}, settings.fontName, fontSize);
       },
+      [&](const DrawList::CentredText& text) {
+        const std::u32string_view line = list.TextOf(text);
+        const double width = target.MeasureText(line, settings.fontName, text.fontSize).width;
+        target.DrawText(line, Point{text.x - width / 2, text.y}, settings.fontName, text.fontSize);
+      },
   };
   for (const DrawList::Mark& mark : list.marks) {
     // Bars are nearly every mark of a 2-D symbol.
@@ -82,6 +89,7 @@ void AppendEpsDrawing(const DrawList& list, const BarcodeSettings& settings, std
     eps += Number(turn.tx) + ' ' + Number(turn.ty) + " translate\n" + FormatInt(90L * turn.anticlockwise) + " rotate\n";
   }
   if (MovesDrawing(m)) eps += FormatInt(m.left) + ' ' + FormatInt(m.bottom) + " translate\n";
+  std::optional<double> groupSize;
   const Visit draw{
       [&](const DrawList::Bar& bar) { EpsFillRect(eps, bar.rect); },
       [&](const DrawList::Bearer& bearer) {
@@ -89,8 +97,17 @@ void AppendEpsDrawing(const DrawList& list, const BarcodeSettings& settings, std
         EpsStrokeRect(eps, bearer.rect);
         EpsSetLineWidth(eps, 1);
       },
-      [&](const DrawList::TextSize& size) { EpsSetFont(eps, settings.fontName, size.fontSize); },
+      [&](const DrawList::TextSize& size) {
+        groupSize = size.fontSize;
+        EpsSetFont(eps, settings.fontName, size.fontSize);
+      },
       [&](const DrawList::Text& text) { EpsDrawChar(eps, text.x, text.y, list.TextOf(text)); },
+      // At its own size; the size of a text group before it is set again for the group's later marks.
+      [&](const DrawList::CentredText& text) {
+        EpsSetFont(eps, settings.fontName, text.fontSize);
+        EpsDrawCentredText(eps, Number(text.x), Number(text.y), list.TextOf(text));
+        if (groupSize && *groupSize != text.fontSize) EpsSetFont(eps, settings.fontName, *groupSize);
+      },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
   EpsEndDocument(eps);
@@ -123,6 +140,10 @@ void AppendSvgDrawing(const DrawList& list, const BarcodeSettings& settings, std
       // Every SVG text element carries the request's full font size.
       [&](const DrawList::Text& text) {
         SvgDrawText(svg, text.x, int(height - text.y), list.TextOf(text), settings.fontName, settings.fontSize);
+      },
+      [&](const DrawList::CentredText& text) {
+        SvgDrawCentredText(svg, Number(text.x), Number(height - text.y), list.TextOf(text), settings.fontName,
+                           text.fontSize);
       },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);

@@ -165,6 +165,11 @@ void EpsDrawChar(std::string& eps, int x, int y, std::u32string_view text) {
   eps += FormatInt(x) + ' ' + FormatInt(y) + " (" + EpsStringBody(text) + ") QZdrawchar\n";
 }
 
+void EpsDrawCentredText(std::string& eps, std::string_view x, std::string_view y, std::u32string_view text) {
+  eps += "newpath\n" + std::string(x) + ' ' + std::string(y) + " moveto\n(" + EpsStringBody(text) +
+         ") dup stringwidth pop -2 div 0 rmoveto show\n";
+}
+
 void EpsEndDocument(std::string& eps) {
   eps += "grestore\n%%EOF\n";
   ReplacePair(eps, "  ", ' ');

@@ -18,6 +18,8 @@ void EpsStrokeRect(std::string& eps, const Rect& rect);
 void EpsSetLineWidth(std::string& eps, double width);
 void EpsSetFont(std::string& eps, std::u32string_view fontName, double size);
 void EpsDrawChar(std::string& eps, int x, int y, std::u32string_view text);
+// A line centred on x by its width in the current font; x and y as written.
+void EpsDrawCentredText(std::string& eps, std::string_view x, std::string_view y, std::u32string_view text);
 // Appends the trailer and cleans up spaces around line breaks.
 void EpsEndDocument(std::string& eps);
 

@@ -1,5 +1,7 @@
 #include "render/linear_frame.h"
 
+#include <algorithm>
+
 #include "core/symbology.h"
 
 namespace kbc {
@@ -76,6 +78,18 @@ void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view te
   DrawList& list = *frame.list;
   list.marks.emplace_back(DrawList::Text{x, y, list.characters.size(), text.size()});
   list.characters += text;
+}
+
+void DrawCentredText(const LinearFrame& frame, double x, double y, double fontSize, std::u32string_view text) {
+  DrawList& list = *frame.list;
+  list.marks.emplace_back(DrawList::CentredText{x, y, fontSize, list.characters.size(), text.size()});
+  list.characters += text;
+}
+
+double FittingFontSize(double fontSize, double width, std::size_t characters) {
+  constexpr double kAdvance = 0.6;
+  if (characters == 0) return fontSize;
+  return std::min(fontSize, width / (kAdvance * double(characters)));
 }
 
 void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline) {

@@ -88,6 +88,13 @@ void BeginTextGroup(const LinearFrame& frame, double fontSize);
 // One text item with its baseline at whole-number (x, y).
 void DrawTextItem(const LinearFrame& frame, int x, int y, std::u32string_view text);
 
+// One line centred on x with its baseline at y, at its own font size.
+void DrawCentredText(const LinearFrame& frame, double x, double y, double fontSize, std::u32string_view text);
+
+// The size at which a line of `characters` fits `width` units, at most
+// `fontSize`: an advance of 0.6 em a character, as a monospaced face has.
+double FittingFontSize(double fontSize, double width, std::size_t characters);
+
 // One text item per character, the first at firstX and each next pitch further.
 void DrawSpacedCharacters(const LinearFrame& frame, std::u32string_view text, int firstX, int pitch, int baseline);
 

@@ -180,6 +180,13 @@ void SvgDrawText(std::string& svg, int x, int y, std::u32string_view text, std::
          "\">" + SvgTextContent(text) + "</text>\n";
 }
 
+void SvgDrawCentredText(std::string& svg, std::string_view x, std::string_view y, std::u32string_view text,
+                        std::u32string_view fontName, double fontSize) {
+  svg += "<text font-size=\"" + FormatFixed(fontSize, fontSize == double(long(fontSize)) ? 0 : 2) +
+         "px\" font-family=\"" + XmlAttributeValue(PostScriptFontName(fontName)) + "\" x=\"" + std::string(x) +
+         "\" y=\"" + std::string(y) + "\" text-anchor=\"middle\">" + SvgTextContent(text) + "</text>\n";
+}
+
 void SvgEndDocument(std::string& svg) {
   svg += "</g>\n</svg>\n";
   ReplacePair(svg, "  ", ' ');

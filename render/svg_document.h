@@ -30,6 +30,9 @@ void SvgFillRect(std::string& svg, const Rect& rect, double imageHeight);
 void SvgStrokeRect(std::string& svg, const Rect& rect, double tx, double ty);
 void SvgDrawText(std::string& svg, int x, int y, std::u32string_view text, std::u32string_view fontName,
                  double fontSize);
+// A line centred on x (text-anchor middle) at its own size; x and y as written.
+void SvgDrawCentredText(std::string& svg, std::string_view x, std::string_view y, std::u32string_view text,
+                        std::u32string_view fontName, double fontSize);
 void SvgEndDocument(std::string& svg);
 
 // Text content: printable ASCII as it is (with & < > escaped), every other

@@ -9,6 +9,7 @@
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
 #include "request/printer_fit.h"
+#include "request/symbol_option_warnings.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"
 
@@ -61,8 +62,9 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   const std::optional<std::string> colourWarning = InvisibleBarsWarning(settings, action);
   const std::optional<std::string> modelWarning = ColourModelWarning(settings, action);
   const std::optional<std::string> gs1Warning = Gs1Warning(settings);
+  const std::optional<std::string> symbolWarning = SymbolOptionWarning(settings);
   std::vector<std::string> warnings;
-  for (const auto& warning : {dataWarning, addOnWarning, colourWarning, modelWarning, gs1Warning}) {
+  for (const auto& warning : {dataWarning, addOnWarning, colourWarning, modelWarning, gs1Warning, symbolWarning}) {
     if (warning) warnings.push_back(*warning);
   }
   warnings.insert(warnings.end(), fitWarnings.begin(), fitWarnings.end());

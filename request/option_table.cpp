@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <type_traits>
 
 #include "core/length.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
+#include "matrix/data_matrix.h"
 #include "text/number_text.h"
 #include "request/option_values.h"
 
@@ -100,16 +102,87 @@ void SetCsvPaths(CommandLine& line, const OptionValue& value) {
                   : "-csvpaths " + Shown(value.argument.text) + " is no path rule: give inside (the default) or any");
 }
 
+void SetQrLevel(CommandLine& line, const OptionValue& value) {
+  constexpr std::string_view kLetters = "LMQH";
+  const std::size_t level = value.raw.size() == 1 ? kLetters.find(char(std::toupper(value.raw[0]))) : kLetters.npos;
+  line.settings.symbolOptions.qrLevel = level == kLetters.npos ? QrLevel::L : QrLevel(level);
+  NoteRefusal(line, value.option,
+              level != kLetters.npos
+                  ? std::string()
+                  : "-eclevel " + Shown(value.argument.text) + " is no QR Code error-correction level: give L, M, Q or H");
+}
+
+void SetQrVersion(CommandLine& line, const OptionValue& value) {
+  line.settings.symbolOptions.qrVersion = int(value.number);
+}
+
+// ECI designators run from 0 to 999999 (ISO/IEC 18004 and 16022 take six digits).
+void SetEci(CommandLine& line, const OptionValue& value) {
+  const std::u32string& text = value.argument.text;
+  const std::int32_t eci = IntegerValueOf(text);
+  const bool valid = ReadsWholeInteger(text) && eci >= 0 && eci <= 999999;
+  line.settings.symbolOptions.eci = valid ? eci : kNoEci;
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-eci " + Shown(text) + " is no ECI designator: give 0 to 999999 (26 is UTF-8)");
+}
+
+// ROWSxCOLUMNS, one of the Data Matrix sizes.
+void SetDataMatrixSize(CommandLine& line, const OptionValue& value) {
+  const std::string_view raw = value.raw;
+  const std::size_t x = raw.find_first_of("xX");
+  const std::u32string& text = value.argument.text;
+  int rows = 0;
+  int columns = 0;
+  if (x != raw.npos) {
+    const std::u32string_view rowText = std::u32string_view(text).substr(0, x);
+    const std::u32string_view columnText = std::u32string_view(text).substr(x + 1);
+    if (ReadsWholeInteger(rowText) && ReadsWholeInteger(columnText)) {
+      rows = IntegerValueOf(rowText);
+      columns = IntegerValueOf(columnText);
+    }
+  }
+  const bool valid = IsDataMatrixSize(rows, columns);
+  line.settings.symbolOptions.dataMatrixRows = valid ? rows : 0;
+  line.settings.symbolOptions.dataMatrixColumns = valid ? columns : 0;
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-dmsize " + Shown(text) +
+                          " is no Data Matrix size: give ROWSxCOLUMNS, a square from 10x10 to 144x144 or one of "
+                          "8x18, 8x32, 12x26, 12x36, 16x36 and 16x48");
+}
+
+void SetCode128(CommandLine& line, const OptionValue& value) {
+  const bool shortest = value.raw == "shortest";
+  line.settings.symbolOptions.code128Shortest = shortest;
+  NoteRefusal(line, value.option,
+              shortest || value.raw == "oneset"
+                  ? std::string()
+                  : "-code128 " + Shown(value.argument.text) + " is no code-set rule: give oneset (the default) or shortest");
+}
+
+// An https:// address with a host; a trailing slash is dropped, as the key's path adds one.
+void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
+  std::string base(value.raw);
+  while (base.ends_with('/')) base.pop_back();
+  const bool valid = base.starts_with("https://") && base.size() > 8 &&
+                     base.find_first_of(" ?#") == std::string::npos && value.raw.find('\0') == std::string::npos;
+  line.settings.symbolOptions.digitalLinkBase = valid ? base : std::string();
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-gs1dl " + Shown(value.argument.text) + " is no web address: give one such as https://id.gs1.org");
+}
+
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 40> kOptionRows = {{
+constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
      .usage = "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
               "\"pngf\", \"svgf\", or \"tiff\".",
-     .help = {.place = 16,
+     .help = {.place = 22,
               .heading = "-action zplf",
               .text = "A ZPL II label for a thermal label printer: the image, text included, as one graphic at "
                       "-dpi 203, 300 or 600\n(203 when not given). With -batch or -csv and an -output without #, "
@@ -225,10 +298,14 @@ constexpr std::array<OptionRow, 40> kOptionRows = {{
                          "-output ship.svg"}},
     {.name = "-showtext",
      .reading = OptionReading::Flag,
-     .set = [](CommandLine& line, const OptionValue& value) { line.settings.textOff = value.number == 0 ? 1 : 0; },
+     .set =
+         [](CommandLine& line, const OptionValue& value) {
+           line.settings.textOff = value.number == 0 ? 1 : 0;
+           line.settings.textAsked = value.number == 0 ? 0 : 1;
+         },
      .help = {.place = 10,
               .text = "0 draws no human-readable text; MSI, Telepen and Pharmacode then lose the room of their text "
-                      "line.",
+                      "line. 1 also prints the element string under QRCode and DataMatrix in -gs1 1 mode.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -showtext 0 -action svgf -output bare.svg"}},
     {.name = "-dpi",
      .reading = OptionReading::Integer,
@@ -319,6 +396,55 @@ constexpr std::array<OptionRow, 40> kOptionRows = {{
                       "options and words that belong to no option (exit status 2); per line or row in -batch and "
                       "-csv.",
               .example = "KestrovaBarCode -strict 1 -type EAN-13 -data 5901234123457 -action svgf -output code.svg"}},
+    {.name = "-eclevel",
+     .reading = OptionReading::Special,
+     .set = SetQrLevel,
+     .help = {.place = 16,
+              .text = "QR Code error correction: L (the default), M, Q or H restore about 7, 15, 25 or 30 % of the "
+                      "symbol; higher levels make larger symbols.",
+              .example = "KestrovaBarCode -type QRCode -data 'https://example.com' -eclevel H -action pngf "
+                         "-output shop.png"}},
+    {.name = "-qrversion",
+     .reading = OptionReading::Integer,
+     .set = SetQrVersion,
+     .low = 1,
+     .high = 40,
+     .help = {.place = 17,
+              .text = "The QR Code version (1-40, 21 to 177 modules a side) instead of the smallest that holds the "
+                      "data; data it cannot hold is refused.",
+              .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -qrversion 5 -action svgf -output lot.svg"}},
+    {.name = "-eci",
+     .reading = OptionReading::Special,
+     .set = SetEci,
+     .help = {.place = 18,
+              .text = "An Extended Channel Interpretation (0-999999) before the data of QRCode or DataMatrix, naming "
+                      "the character set of its bytes: 26 for UTF-8, as shells pass typed text.",
+              .example = "KestrovaBarCode -type QRCode -data 'Crème brûlée' -eci 26 -action svgf -output menu.svg"}},
+    {.name = "-dmsize",
+     .reading = OptionReading::Special,
+     .set = SetDataMatrixSize,
+     .help = {.place = 19,
+              .text = "The Data Matrix size as ROWSxCOLUMNS: a square from 10x10 to 144x144, or a rectangle (8x18, "
+                      "8x32, 12x26, 12x36, 16x36, 16x48); data it cannot hold is refused.",
+              .example = "KestrovaBarCode -type DataMatrix -data 'PART-42' -dmsize 16x48 -action svgf "
+                         "-output part.svg"}},
+    {.name = "-code128",
+     .reading = OptionReading::Special,
+     .set = SetCode128,
+     .help = {.place = 20,
+              .text = "oneset (the default): Code-128 and EAN-128 encode all data in one code set; shortest: they "
+                      "change sets where that makes the symbol shorter.",
+              .example = "KestrovaBarCode -type Code-128 -data LOT12345678 -code128 shortest -action svgf "
+                         "-output lot.svg"}},
+    {.name = "-gs1dl",
+     .reading = OptionReading::Special,
+     .set = SetDigitalLinkBase,
+     .help = {.place = 21,
+              .text = "With -gs1 1, QRCode and DataMatrix encode the element string as its GS1 Digital Link URI on "
+                      "this https:// address: the key and its qualifiers in the path, the other AIs as query "
+                      "attributes.",
+              .example = "KestrovaBarCode -type QRCode -gs1 1 -gs1dl https://id.gs1.org -data "
+                         "'(01)09501101530003(10)ABC123(17)271231' -action pngf -output product.png"}},
     {.name = "-xdim",
      .reading = OptionReading::Special,
      .set = SetLength<&BarcodeSettings::xdim>,
@@ -346,7 +472,7 @@ constexpr std::array<OptionRow, 40> kOptionRows = {{
     {.name = "-zplhex",
      .reading = OptionReading::Flag,
      .set = SetNumber<&BarcodeSettings::zplHex>,
-     .help = {.place = 17,
+     .help = {.place = 23,
               .text = "1 sends the ZPL graphic as plain hexadecimal, for printers that do not read the compressed "
                       "(Z64) form.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -zplhex 1 -action zplf -output label.zpl"}},
@@ -355,7 +481,7 @@ constexpr std::array<OptionRow, 40> kOptionRows = {{
      .set = SetNumber<&BarcodeSettings::copies>,
      .low = 1,
      .high = 99999999,
-     .help = {.place = 18,
+     .help = {.place = 24,
               .text = "The printer prints each ZPL label this many times (1-99999999).",
               .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -copies 3 -action zplf -output lot.zpl"}},
 }};

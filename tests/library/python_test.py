@@ -15,10 +15,13 @@ ACTIONS = ["epsf", "svgf", "pdff", "pngf", "jpeg", "tiff"]
 
 DRAWN = [
     ("EAN-13", "590123412345", {"addon": "12"}),
-    ("QRCode", "Grüße, Kestrova", {"scale": 150, "colmode": 1, "fcolcomponent2": 0.5}),
+    ("QRCode", "Grüße, Kestrova", {"scale": 150, "colmode": 1, "fcolcomponent2": 0.5, "eci": 26}),
     ("DataMatrix", b"\x8a bytes as typed", {}),
     ("Databar-Expanded", "[01]90012345678908[3103]001750", {"gs1": True}),
     ("Code-39", "KBC", {"antialiasoff": 1, "dpi": 144}),
+    ("QRCode", "Lot 7", {"eclevel": "H", "qrversion": 3}),
+    ("DataMatrix", "PART-42", {"dmsize": "16x48"}),
+    ("Code-128", "LOT12345678", {"code128": "shortest"}),
 ]
 
 

@@ -1,5 +1,6 @@
 // The shortest Code 128 symbol: known answers, and never wider than zint's
-// GS1-128 for random valid element strings.
+// GS1-128 for random valid element strings, nor than zint's Code 128 for
+// random text under -code128 shortest, which ZXingReader reads back.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -9,7 +10,10 @@
 #include "linear/code128.h"
 #include "linear/code128_shortest.h"
 #include "linear/gs1_element_string.h"
+#include "render/linear_frame.h"
+#include "support/draws.h"
 #include "support/gs1_samples.h"
+#include "support/random_round_trip.h"
 #include "support/zint_dump.h"
 
 namespace kbc {
@@ -111,6 +115,67 @@ TEST(Code128Shortest, NeverWiderThanZintOverRandomElementStrings) {
     narrower += ours < theirs ? 1 : 0;
   }
   RecordProperty("narrower_than_zint", narrower);
+}
+
+SymbolOptions Shortest() {
+  SymbolOptions options;
+  options.code128Shortest = true;
+  return options;
+}
+const SymbolOptions kShortest = Shortest();
+
+int ShortestModules(std::string_view data, bool fnc1) {
+  const std::u32string text(data.begin(), data.end());
+  const Result<EncodedSymbol> symbol = fnc1 ? Ean128Encoding(text, U"", kShortest) : Code128Encoding(text, U"", kShortest);
+  return symbol ? ModuleCount(symbol->elements) : 0;
+}
+
+// The examples: one set for all takes 156 and 244 modules.
+TEST(Code128ShortestOption, KnownWidths) {
+  EXPECT_EQ(ShortestModules("LOT12345678", false), 123);
+  EXPECT_EQ(ShortestModules("ABC1234567890123456", false), 167);
+  EXPECT_EQ(ModuleCount(Code128Encoding(U"LOT12345678", U"", {})->elements), 156);
+  EXPECT_EQ(ShortestModules("1234", true), 68);  // start C, FNC1, 12, 34, check, stop
+}
+
+// Runs of digits among capitals, lower case and control characters, where
+// the choice of sets matters; never starting or ending in a space, which the
+// data's trim would take.
+std::vector<test::RoundTripCase> RandomTexts() {
+  test::Draws draws(20270101);
+  std::vector<test::RoundTripCase> cases;
+  for (int i = 0; i < 300; ++i) {
+    std::string text;
+    const int runs = draws.Between(1, 6);
+    for (int r = 0; r < runs; ++r) {
+      const int length = draws.Between(1, 9);
+      const int kind = draws.Below(4);
+      for (int k = 0; k < length; ++k) {
+        if (kind == 0) text.push_back(char('0' + draws.Below(10)));
+        if (kind == 1) text.push_back(char('A' + draws.Below(26)));
+        if (kind == 2) text.push_back(char(draws.Between(33, 126)));
+        if (kind == 3) text.push_back(char(draws.OneIn(2) ? draws.Between(1, 8) : draws.Between(14, 31)));
+      }
+    }
+    cases.push_back({"mixed", text});
+  }
+  return cases;
+}
+
+TEST(Code128ShortestOption, NeverWiderThanZintAndReadBack) {
+  const std::vector<test::RoundTripCase> cases = RandomTexts();
+  int narrower = 0;
+  for (const test::RoundTripCase& c : cases) {
+    const std::vector<std::string> rows = test::ZintModuleRows({"-b", "20", "-d", c.bytes});
+    ASSERT_FALSE(rows.empty()) << c.bytes;
+    const int theirs = int(rows[0].find_last_of('1') + 1);
+    const int ours = ShortestModules(c.bytes, false);
+    EXPECT_GT(ours, 0) << c.bytes;
+    EXPECT_LE(ours, theirs) << c.bytes;
+    narrower += ours < theirs ? 1 : 0;
+  }
+  RecordProperty("narrower_than_zint", narrower);
+  test::ExpectRoundTrips({"-type", "Code-128", "-code128", "shortest"}, "Code128", cases);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Code 128 set choice, symbol values, check characters and element widths.
+#include "core/symbology.h"
 #include "linear/code128.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST(Code128, SetChoiceValuesAndCheck) {
 
 // The row encoders: width, the characters carried, the text shown and its layout.
 TEST(Code128Encoding, RowsCarryWhatTheirSetTakes) {
-  using Encoding = Result<EncodedSymbol> (*)(std::u32string_view, std::u32string_view);
+  using Encoding = Encoder;
   const struct {
     const char* source;
     Encoding encode;
@@ -69,7 +70,7 @@ TEST(Code128Encoding, RowsCarryWhatTheirSetTakes) {
       {"EAN-18: one digit padded to 18", Ean18Encoding, U"7", 176, U"7", U"000000000000000007", kCode128SmallText},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     EXPECT_EQ(symbol.refusal, "") << row.source;
     EXPECT_EQ(symbol->width, row.width) << row.source;
     EXPECT_EQ(symbol->encoded, row.encoded) << row.source;
@@ -81,7 +82,7 @@ TEST(Code128Encoding, RowsCarryWhatTheirSetTakes) {
 // zint 2.11 --dump -b 16 --gs1 -d [00]123456789012345678; the golden files hold
 // sets A, B and C and EAN-14.
 TEST(Code128, ModulesMatchAnIndependentEncoder) {
-  EXPECT_EQ(ModulesAsHex(Ean18Encoding(U"123456789012345678", U"")->elements), "D39EBB6659C8B1C5B0A6F6B391638B614C258EB");
+  EXPECT_EQ(ModulesAsHex(Ean18Encoding(U"123456789012345678", U"", {})->elements), "D39EBB6659C8B1C5B0A6F6B391638B614C258EB");
 }
 
 }  // namespace

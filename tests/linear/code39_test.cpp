@@ -19,7 +19,7 @@ namespace {
 // Known answers beside the golden files' cases: the image width, what the
 // symbol carries (for the warnings to compare with the data given) and shows.
 TEST(NineElementCodes, KnownAnswers) {
-  using Encoding = Result<EncodedSymbol> (*)(std::u32string_view, std::u32string_view);
+  using Encoding = Encoder;
   const struct {
     const char* source;
     Encoding encode;
@@ -38,12 +38,12 @@ TEST(NineElementCodes, KnownAnswers) {
       {"PZN pads to seven digits", PznEncoding, U"12", 175, U"00000129", U"PZN - 00000129"},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     EXPECT_EQ(symbol->width, row.width) << row.source;
     EXPECT_EQ(symbol->encoded, row.encoded) << row.source;
     EXPECT_EQ(symbol->text, row.text) << row.source;
   }
-  const Result<EncodedSymbol> refused = PznEncoding(U"3", U"");
+  const Result<EncodedSymbol> refused = PznEncoding(U"3", U"", {});
   EXPECT_EQ(refused.refusal,
             "PZN 0000003 has no valid check digit (its weighted sum leaves 10 modulo 11); check the number");
   EXPECT_FALSE(refused);
@@ -56,15 +56,15 @@ TEST(NineElementCodes, KnownAnswers) {
 TEST(NineElementCodes, ElementsMatchZint) {
   const std::u32string basic = U"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%";
   std::vector<std::tuple<std::string, std::u32string, ElementWidths>> rows = {
-      {"8", basic, Code39Encoding(basic, U"")->elements},
+      {"8", basic, Code39Encoding(basic, U"", {})->elements},
   };
   // Every code below 128; zint takes at most 85 Code 39 characters (fewer in Code 93).
   for (char32_t from = 0; from < 128; from += 30) {
     std::u32string part;
     for (char32_t c = from; c < 128 && c < from + 30; ++c) part.push_back(c);
-    rows.emplace_back("25", part, Code93Encoding(part, U"")->elements);
+    rows.emplace_back("25", part, Code93Encoding(part, U"", {})->elements);
     std::erase_if(part, [](char32_t c) { return std::u32string_view(U"$/+%*").find(c) != std::u32string_view::npos; });
-    rows.emplace_back("9", part, Code39Encoding(part, U"")->elements);
+    rows.emplace_back("9", part, Code39Encoding(part, U"", {})->elements);
   }
   for (const auto& [zintType, data, elements] : rows) {
     std::string escaped;  // every character as \xNN, so control characters reach zint intact

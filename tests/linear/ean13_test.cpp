@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/symbology.h"
 #include "linear/ean13.h"
 #include "linear/coupons.h"
 
@@ -48,7 +49,7 @@ TEST(EanEncoding, ModulesMatchAnIndependentEncoder) {
 // The family's widths come from the add-on as drawn; what the symbol carries is
 // what the warnings compare with the data.
 TEST(EanEncoding, WidthTextAndPartsByRow) {
-  using Encoding = Result<EncodedSymbol> (*)(std::u32string_view, std::u32string_view);
+  using Encoding = Encoder;
   const struct {
     const char* source;
     Encoding encode;
@@ -69,7 +70,7 @@ TEST(EanEncoding, WidthTextAndPartsByRow) {
        U"036000291452", U"036000291452", U"8110", 7},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, row.addon);
+    const Result<EncodedSymbol> symbol = row.encode(row.data, row.addon, {});
     EXPECT_EQ(symbol->width, row.width) << row.source;
     EXPECT_EQ(symbol->encoded, row.encoded) << row.source;
     EXPECT_EQ(symbol->text, row.text) << row.source;

@@ -48,9 +48,9 @@ TEST(UpcE, ExpansionCheckDigitAndSets) {
 // What is carried is what the warnings compare with the data; the golden files
 // hold the modules and text of EAN-8 9638507 and UPC-E 0425261.
 TEST(Ean8UpcEEncoding, WhatIsCarried) {
-  EXPECT_EQ(Ean8Encoding(U"9638507", U"")->encoded, U"96385074");
-  EXPECT_EQ(UpcEEncoding(U"0425261", U"")->encoded, U"04252614");
-  const Result<EncodedSymbol> velocity = EanVelocityEncoding(U"123456", U"");
+  EXPECT_EQ(Ean8Encoding(U"9638507", U"", {})->encoded, U"96385074");
+  EXPECT_EQ(UpcEEncoding(U"0425261", U"", {})->encoded, U"04252614");
+  const Result<EncodedSymbol> velocity = EanVelocityEncoding(U"123456", U"", {});
   EXPECT_EQ(velocity->encoded, U"123456");  // as given
   EXPECT_EQ(velocity->text, U"01234565");
 }

@@ -13,7 +13,7 @@ namespace {
 
 TEST(Gs1_128Encoding, ModulesMatchAnIndependentEncoder) {
   const std::u32string_view elementString = U"[01]09501101530003[17]250101";
-  const Result<EncodedSymbol> symbol = Gs1_128Encoding(elementString, U"");
+  const Result<EncodedSymbol> symbol = Gs1_128Encoding(elementString, U"", {});
   ASSERT_EQ(symbol.refusal, "");
   // zint 2.11 --dump -b 16 --gs1: set C throughout, 12 digit pairs after FNC1.
   const std::string ours = test::ElementsAsModules(symbol->elements);
@@ -24,7 +24,7 @@ TEST(Gs1_128Encoding, ModulesMatchAnIndependentEncoder) {
   EXPECT_EQ(symbol->width, std::int64_t(ours.size()) + 20);
   EXPECT_EQ(symbol->text, U"(01)09501101530003(17)250101");
   EXPECT_EQ(symbol->encoded, elementString);  // warnings compare it with the data as given
-  EXPECT_EQ(symbol->variant, kCode128SmallText);
+  EXPECT_EQ(symbol->variant, kCode128CentredText);
 }
 
 TEST(Gs1_128Encoding, RefusalsSayWhy) {
@@ -37,7 +37,7 @@ TEST(Gs1_128Encoding, RefusalsSayWhy) {
       {U"0950110153000", "GS1 data must begin with an application identifier"},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = Gs1_128Encoding(row.elementString, U"");
+    const Result<EncodedSymbol> symbol = Gs1_128Encoding(row.elementString, U"", {});
     EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << symbol.refusal;
     EXPECT_FALSE(symbol);
   }

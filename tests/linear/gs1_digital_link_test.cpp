@@ -75,5 +75,37 @@ TEST(Gs1DigitalLink, KeyQualifiersAndAttributesBecomeFields) {
   EXPECT_EQ(Gs1HumanReadable(*parsed), "(01)09501101530003(10)AB/1(17)250101");
 }
 
+// -gs1dl: element strings made into URIs, each parsed back to the same fields.
+TEST(Gs1DigitalLink, ElementStringsBecomeUris) {
+  const struct {
+    const char* elementString;
+    const char* uri;  // "" where refused
+    const char* refusal;
+  } rows[] = {
+      {"(01)09501101530003", "https://id.gs1.org/01/09501101530003", ""},
+      // Qualifiers go in GS1's order whatever theirs; dates are attributes.
+      {"(17)271231(21)X%Y(10)AB/1(01)09501101530003",
+       "https://id.gs1.org/01/09501101530003/10/AB%2F1/21/X%25Y?17=271231", ""},
+      {"(01)09501101530003(235)T1", "https://id.gs1.org/01/09501101530003/235/T1", ""},
+      {"(10)ABC(17)271231", "", "needs a primary key"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.elementString);
+    const Result<std::vector<Gs1Field>> fields = ParseGs1ElementString(Widen(row.elementString));
+    ASSERT_TRUE(fields) << fields.refusal;
+    const Result<std::string> uri = Gs1DigitalLinkUri("https://id.gs1.org", *fields);
+    if (*row.uri == '\0') {
+      EXPECT_FALSE(uri);
+      EXPECT_NE(uri.refusal.find(row.refusal), std::string::npos) << uri.refusal;
+      continue;
+    }
+    ASSERT_TRUE(uri) << uri.refusal;
+    EXPECT_EQ(*uri, row.uri);
+    const Result<std::vector<Gs1Field>> back = ParseGs1DigitalLink(Widen(*uri));
+    ASSERT_TRUE(back) << back.refusal;
+    EXPECT_EQ(back->size(), fields->size());
+  }
+}
+
 }  // namespace
 }  // namespace kbc

@@ -50,7 +50,7 @@ TEST(NumericCodes, EncodingsCarryAndShow) {
       {"Pharmacode carries its last nine digits", PharmacodeEncoding, U"1234567890", U"234567890", U"1234567890", 113},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     EXPECT_EQ(symbol->encoded, row.encoded) << row.source;
     EXPECT_EQ(symbol->text, row.text) << row.source;
     EXPECT_EQ(symbol->width, row.width) << row.source;
@@ -113,7 +113,7 @@ TEST(NumericCodes, GivenDisplayTextUngroupsIdentcode) {
   BarcodeSettings settings = InitSettings();
   settings.data = U"12345678901", settings.displayText = U"XYZ", settings.showText = 1;
   test::RecordingTarget identcode;
-  test::RenderOnto(identcode, RenderIdentcode, settings, *IdentcodeEncoding(settings.data, U""));
+  test::RenderOnto(identcode, RenderIdentcode, settings, *IdentcodeEncoding(settings.data, U"", {}));
   std::u32string shown;
   for (const test::RecordedCall& call : identcode.Only("text")) shown += call.text;
   EXPECT_EQ(shown, U"123456789016");

@@ -113,7 +113,7 @@ TEST(PostalBars, EncodingsCarryTheirCharactersAndRefuseShortData) {
       {FimEncoding, U"E", U"", 0, "FIM needs one of the letters A, B, C or D"},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     EXPECT_EQ(symbol.refusal, row.refusal) << ToUtf8(row.data);
     if (!symbol) continue;
     EXPECT_EQ(symbol->encoded, row.encoded) << ToUtf8(row.data);
@@ -143,7 +143,7 @@ TEST(PostalBars, GeometryWithText) {
     BarcodeSettings s = InitSettings();
     s.data = row.data, s.showText = 1, s.displayText = U"ABC", s.opaqueBackground = 1;
     test::RecordingTarget target;
-    test::RenderOnto(target, row.render, s, *row.encode(row.data, U""));
+    test::RenderOnto(target, row.render, s, *row.encode(row.data, U"", {}));
     std::vector<Box> rects;
     for (const test::RecordedCall& call : target.Only("fillrect")) rects.push_back({call.a, call.b, call.c, call.d});
     std::vector<double> textX;

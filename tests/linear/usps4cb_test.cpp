@@ -104,16 +104,16 @@ TEST(Usps4cb, RendererDrawsNoText) {
   BarcodeSettings s = InitSettings();
   s.data = U"01234567094987654321", s.showText = 1, s.displayText = U"123", s.opaqueBackground = 1;
   test::RecordingTarget target;
-  test::RenderOnto(target, RenderUsps4cb, s, *Usps4cbEncoding(s.data, U""));
+  test::RenderOnto(target, RenderUsps4cb, s, *Usps4cbEncoding(s.data, U"", {}));
   EXPECT_TRUE(target.Only("text").empty());
   EXPECT_EQ(target.Only("fillrect").size(), 66u);  // the background and 65 bars
 }
 
 TEST(Usps4cbEncoding, RefusalsSayWhy) {
-  EXPECT_EQ(Usps4cbEncoding(U"07234567094987654321", U"").refusal,
+  EXPECT_EQ(Usps4cbEncoding(U"07234567094987654321", U"", {}).refusal,
             "the second digit of a USPS4CB tracking code must be 0 to 4 (got 7)");
-  EXPECT_EQ(Usps4cbEncoding(U"012345670949876543210", U"").refusal, "USPS4CB needs 20, 25, 29 or 31 digits (got 21)");
-  EXPECT_EQ(Usps4cbEncoding(U"01234567094987654321", U"")->encoded, U"01234567094987654321");
+  EXPECT_EQ(Usps4cbEncoding(U"012345670949876543210", U"", {}).refusal, "USPS4CB needs 20, 25, 29 or 31 digits (got 21)");
+  EXPECT_EQ(Usps4cbEncoding(U"01234567094987654321", U"", {})->encoded, U"01234567094987654321");
 }
 
 }  // namespace

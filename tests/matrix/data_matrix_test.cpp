@@ -40,7 +40,7 @@ TEST(DataMatrixEncode, BytesReachTheEncoder) {
   for (const auto& row : rows) {
     const auto symbol = DataMatrixEncode(Bytes(row.data));
     ASSERT_TRUE(symbol) << row.source;
-    EXPECT_EQ(symbol->side, 10) << row.source;
+    EXPECT_EQ(symbol->rows, 10) << row.source;
     EXPECT_EQ(std::vector<std::uint8_t>(symbol->codewords.begin(), symbol->codewords.begin() + row.leading.size()),
               row.leading)
         << row.source;
@@ -53,7 +53,7 @@ TEST(DataMatrixEncode, BytesReachTheEncoder) {
 TEST(DataMatrixEncode, LargestSymbolAndBeyond) {
   const auto largest = DataMatrixEncode(Bytes(Digits(1558)));
   ASSERT_TRUE(largest);
-  EXPECT_EQ(largest->side, 144);
+  EXPECT_EQ(largest->rows, 144);
   EXPECT_EQ(largest->codewords.size(), 1558u + 10 * 62);  // 10 interleaved blocks of 62
   EXPECT_FALSE(DataMatrixEncode(Bytes(Digits(1557) + "ab")));
   EXPECT_FALSE(DataMatrixEncode(Bytes(Digits(1558) + "1")));
@@ -74,7 +74,7 @@ TEST(EncodeDataMatrix, SizesAndRefusals) {
       {"a character without a Mac OS Roman byte", U"A\u4E00", 0, "must be Mac OS Roman text"},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = EncodeDataMatrix(row.data, U"");
+    const Result<EncodedSymbol> symbol = EncodeDataMatrix(row.data, U"", {});
     EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << row.source << ": " << symbol.refusal;
     ASSERT_EQ(bool(symbol), row.side > 0) << row.source;
     if (!symbol) continue;
@@ -108,7 +108,7 @@ TEST(EncodeDataMatrix, GridsEqualAnIndependentEncoder) {
     }
   }
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
     const std::string source = row.zint.back().substr(0, 20) + "... (" + std::to_string(row.data.size()) + ")";
     ASSERT_EQ(zint.size(), symbol->grid.rows) << source;

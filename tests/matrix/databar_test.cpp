@@ -198,7 +198,7 @@ TEST(EncodeDataBarSymbol, PixelRowsAndCarriedData) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(ToUtf8(row.data));
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     ASSERT_EQ(symbol.refusal, "");
     EXPECT_EQ(symbol->encoded, row.encoded);
     const ModuleGrid& grid = symbol->grid;

@@ -166,7 +166,7 @@ TEST(EncodePdf417, GridAndRefusals) {
   };
   for (const auto& row : rows) {
     const std::string source(row.data.begin(), row.data.begin() + std::min<std::size_t>(row.data.size(), 12));
-    const Result<EncodedSymbol> symbol = EncodePdf417(row.data, U"");
+    const Result<EncodedSymbol> symbol = EncodePdf417(row.data, U"", {});
     EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << source << ": " << symbol.refusal;
     ASSERT_EQ(bool(symbol), row.rows > 0) << source;
     if (!symbol) continue;

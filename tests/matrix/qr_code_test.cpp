@@ -30,7 +30,7 @@ TEST(EncodeQr, KnownSidesAndRefusals) {
       {"a NUL would cut the data short", EncodeQrCode, std::u32string(U"A\0B", 3), 0, "cannot hold a NUL"},
   };
   for (const auto& row : rows) {
-    const Result<EncodedSymbol> symbol = row.encode(row.data, U"");
+    const Result<EncodedSymbol> symbol = row.encode(row.data, U"", {});
     EXPECT_NE(symbol.refusal.find(row.refusal), std::string::npos) << row.source << ": " << symbol.refusal;
     ASSERT_EQ(bool(symbol), row.side > 0) << row.source;
     if (!symbol) continue;
@@ -67,7 +67,7 @@ TEST(EncodeQr, ModulesMatchAnIndependentEncoderInsideTheQuietZone) {
   };
   for (const auto& symbol : symbols) {
     const Encoder encode = symbol.variant == QrVariant::kMicroQr ? EncodeMicroQr : EncodeQrCode;
-    const std::string modules = encode(symbol.data, U"")->grid.modules;
+    const std::string modules = encode(symbol.data, U"", {})->grid.modules;
     const std::size_t margin = std::size_t(QrQuietZone(symbol.variant)), side = symbol.width + 2 * margin;
     ASSERT_EQ(modules.size(), side * side) << symbol.source;
     std::string inside;

@@ -39,6 +39,10 @@ const test::GoldenCase kGoldenCases[] = {
     // Turned inside the scale and outside the margin: the page is 150 % of 58 × 65 units.
     {"code93_rotate90_margin5_opaque",
      {"-type", "Code-93", "-data", "a", "-rotate", "90", "-margin", "5", "-coltrans", "1", "-scale", "150"}},
+    // The GS1 line centred under the symbol, each AI in parentheses; in QR Code asked for with -showtext 1.
+    {"gs1_128_centred_text", {"-type", "EAN-128", "-gs1", "1", "-data", "(01)09501101530003(10)ABC123"}},
+    {"gs1_databar_expanded_text", {"-type", "Databar-Expanded", "-gs1", "1", "-data", "(01)09501101530003(10)AB"}},
+    {"gs1_qr_showtext", {"-type", "QRCode", "-gs1", "1", "-data", "(01)09501101530003", "-showtext", "1"}},
 };
 
 TEST(GoldenFiles, EpsAndSvgMatchTheReviewedFiles) { test::ExpectGoldenFiles(kGoldenCases); }

@@ -77,6 +77,10 @@ std::vector<Decoded> ZxingRead(const std::string& imagePath, const std::vector<s
       found.back().format = ValueAfter(line, "Format:");
     } else if (line.starts_with("Identifier:")) {
       found.back().identifier = ValueAfter(line, "Identifier:");
+    } else if (line.starts_with("EC Level:")) {
+      found.back().ecLevel = ValueAfter(line, "EC Level:");
+    } else if (line.starts_with("HasECI:")) {
+      found.back().hasEci = ValueAfter(line, "HasECI:") == "true";
     } else if (line.starts_with("Error:")) {
       found.pop_back();
     }

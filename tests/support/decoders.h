@@ -12,6 +12,8 @@ struct Decoded {
   std::string text;        // content as the decoder prints it
   std::string bytes;       // raw content bytes (ZXingReader), or the text (zbarimg)
   std::string identifier;  // symbology identifier (ZXingReader), e.g. "]C1"
+  std::string ecLevel;     // error-correction level (ZXingReader), e.g. "H" for QR Code
+  bool hasEci = false;     // the symbol carries an ECI (ZXingReader)
 };
 
 // A PNG on white with several pixels per module, or "" when the tool failed (its

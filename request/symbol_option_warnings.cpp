@@ -1,0 +1,55 @@
+#include "request/symbol_option_warnings.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/symbology.h"
+
+namespace kbc {
+namespace {
+
+bool IsQrCode(SymbologyType code) { return code == kQrCode; }
+bool IsDataMatrix(SymbologyType code) { return code == kDataMatrix; }
+bool TakesEci(SymbologyType code) { return code == kQrCode || code == kDataMatrix; }
+bool IsCode128(SymbologyType code) { return code == kCode128 || code == kEan128; }
+
+struct SymbolOptionUse {
+  std::string_view option;
+  std::string_view takers;
+  bool (*takes)(SymbologyType code);
+  bool (*given)(const SymbolOptions& options);
+};
+
+constexpr std::array<SymbolOptionUse, 5> kUses = {{
+    {"-eclevel", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrLevel != QrLevel::L; }},
+    {"-qrversion", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrVersion != 0; }},
+    {"-eci", "QRCode and DataMatrix", TakesEci, [](const SymbolOptions& o) { return o.eci != kNoEci; }},
+    {"-dmsize", "DataMatrix", IsDataMatrix, [](const SymbolOptions& o) { return o.dataMatrixRows != 0; }},
+    {"-code128", "Code-128 and EAN-128", IsCode128, [](const SymbolOptions& o) { return o.code128Shortest; }},
+}};
+
+}  // namespace
+
+std::optional<std::string> SymbolOptionWarning(const BarcodeSettings& settings) {
+  const SymbolOptions& options = settings.symbolOptions;
+  for (const SymbolOptionUse& use : kUses) {
+    if (use.given(options) && !use.takes(settings.symbology)) {
+      return std::string(use.option) + " applies to " + std::string(use.takers) + "; " +
+             std::string(SymbologyName(settings.symbology)) + " ignores it";
+    }
+  }
+  const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
+  if (!options.digitalLinkBase.empty() && !(TakesEci(settings.symbology) && readsGs1)) {
+    return "-gs1dl applies to QRCode and DataMatrix with -gs1 1; it was ignored";
+  }
+  // The symbol carries the typed bytes; without an ECI a reader is free to
+  // take them for ISO/IEC 8859-1, the symbols' default character set.
+  if (settings.dataUtf8 && TakesEci(settings.symbology) && options.eci == kNoEci && !readsGs1) {
+    return std::string(SymbologyName(settings.symbology)) +
+           " data typed as UTF-8 is encoded as its bytes with no ECI, so readers may show other characters; give "
+           "-eci 26 to mark it as UTF-8";
+  }
+  return std::nullopt;
+}
+
+}  // namespace kbc
