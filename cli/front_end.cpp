@@ -101,7 +101,7 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     return kExitNotProduced;
   }
   // A stream of ZPL labels is one file, however many lines make it.
-  if (toStdout && ((batch || csv) && !WritesLabelStream(line) || line.action == OutputAction::Clipboard)) {
+  if (toStdout && (((batch || csv) && !WritesLabelStream(line)) || line.action == OutputAction::Clipboard)) {
     Report(err, batch ? "-output - cannot be used with -batch: standard output holds one file"
                 : csv ? "-output - cannot be used with -csv: standard output holds one file"
                       : "-output - cannot be used with -action clip");
