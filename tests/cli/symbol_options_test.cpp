@@ -58,7 +58,9 @@ TEST(SymbolOptions, ReadBackWithTheLevelEciAndSize) {
     ASSERT_EQ(decoded.size(), 1u) << test::Describe(decoded);
     EXPECT_EQ(decoded[0].bytes, row.bytes);
     EXPECT_EQ(decoded[0].hasEci, row.hasEci);
-    if (!row.ecLevel.empty()) EXPECT_EQ(decoded[0].ecLevel, row.ecLevel);
+    if (!row.ecLevel.empty()) {
+      EXPECT_EQ(decoded[0].ecLevel, row.ecLevel);
+    }
     if (row.viewBox.empty()) continue;
     const std::string svg = test::TempDir() + "/options.svg";
     ASSERT_EQ(test::RunKbc(test::WithOutput(row.args, "svgf", svg)).status, 0);

@@ -5,9 +5,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "support/decoders.h"
 #include "support/process.h"
@@ -71,7 +73,14 @@ TEST(PdfFiles, FileAndClipboardScanWithRgbColours) {
     const ProcessResult clip = RunOnDisplay(display.name, colours, {"-action", "clip"});
     ASSERT_EQ(clip.status, 0) << name << ": " << clip.err;
     const Args paste{"env", "DISPLAY=" + display.name, "xclip", "-selection", "clipboard", "-t", "application/pdf", "-o"};
-    std::ofstream(pasted, std::ios::binary) << RunProgram(paste).out;
+    // The tool serves the clipboard from the background: under load it may
+    // take a moment to answer.
+    std::string pastedBytes;
+    for (int attempt = 0; attempt < 50 && pastedBytes.empty(); ++attempt) {
+      if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      pastedBytes = RunProgram(paste).out;
+    }
+    std::ofstream(pasted, std::ios::binary) << pastedBytes;
     for (const std::string& pdf : {file, pasted}) {
       std::string log;
       const std::string png = Rasterise(pdf, &log);
