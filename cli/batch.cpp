@@ -110,13 +110,21 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
   return path;
 }
 
-int RunBatch(const CommandLine& line, TextOut& err) {
+int RunBatch(const CommandLine& line, TextOut& out, TextOut& err) {
   BatchInput input(line.batchPath);
   const auto cannotRead = [&] {
     err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
     return kExitNotProduced;
   };
   if (!input.Opened()) return cannotRead();
+  std::optional<LabelStream> stream;
+  if (WritesLabelStream(line)) {
+    stream.emplace(line.outputPath, out);
+    if (const std::optional<std::string> refusal = StreamOverInput(*stream, input, "batch file")) {
+      err.Write("KestrovaBarCode: " + OneLine(*refusal) + '\n');
+      return kExitNotProduced;
+    }
+  }
   BatchLineSplitter splitter;
   std::vector<BatchLine> lines;
   std::size_t nextLine = 0;
@@ -148,8 +156,9 @@ int RunBatch(const CommandLine& line, TextOut& err) {
     any = true;
     return MakeLineRequest(line, lines[nextLine++]);
   };
-  const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err);
+  int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err, stream ? &*stream : nullptr);
   if (input.Failed()) return cannotRead();
+  if (stream) status = FinishStream(*stream, status, err);
   if (!any) {
     err.Write(std::string(line.settings.strict ? "KestrovaBarCode: " : "KestrovaBarCode: warning: ") +
               OneLine("the batch file \"" + line.batchPath + "\" has no data") + '\n');

@@ -63,6 +63,6 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber);
 // 0 when every line was drawn, 1 when any failed or the file stopped early.
 // Messages go to err in line order, each naming its line, whatever the number
 // of workers.
-int RunBatch(const CommandLine& line, TextOut& err);
+int RunBatch(const CommandLine& line, TextOut& out, TextOut& err);
 
 }  // namespace kbc

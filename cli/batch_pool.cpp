@@ -24,24 +24,34 @@ constexpr std::size_t kPieceBytes = 65536;
 
 // A request refused before it is drawn: its errors, each made one line of
 // stderr, and its warnings.
-Status Refused(BatchRequest& request) {
+Result<std::string> Refused(BatchRequest& request) {
   std::string lines;
   for (const std::string& error : request.errors) lines += (lines.empty() ? "" : "\n") + OneLine(error);
-  Status refused = Refusal(std::move(lines));
+  Result<std::string> refused = Refusal(std::move(lines));
   refused.warnings = std::move(request.warnings);
   return refused;
 }
 
-// The request drawn, or why not, with the request's own warnings first.
-Status DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget) {
+// A file's outcome as a stream's: no bytes to add.
+Result<std::string> NoBytes(Status status) {
+  Result<std::string> result = status ? Result<std::string>(std::string()) : Refusal(std::move(status.refusal));
+  result.warnings = std::move(status.warnings);
+  return result;
+}
+
+// The request drawn (to its file, or its bytes for a stream), or why not,
+// with the request's own warnings first.
+Result<std::string> DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget,
+                            bool toStream) {
   if (!request.errors.empty()) return Refused(request);
-  Status result = Done{};
-  if (input.IsInput(request.path)) {
+  Result<std::string> result = std::string();
+  if (!toStream && input.IsInput(request.path)) {
     result = Refusal("\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten");
   } else {
     PreparedRequest prepared = PrepareRequest(request.action, std::move(request.settings));
     const PixelBudget::Share share(budget, BitmapPixels(request.action, prepared));
-    result = DrawPreparedRequest(request.action, request.path, std::move(prepared));
+    result = toStream ? RenderPreparedRequest(request.action, request.path, std::move(prepared))
+                      : NoBytes(DrawPreparedRequest(request.action, request.path, std::move(prepared)));
     result.refusal = OneLine(result.refusal);
   }
   result.warnings.insert(result.warnings.begin(), request.warnings.begin(), request.warnings.end());
@@ -94,7 +104,7 @@ std::size_t WorkerCount(int requested) {
 struct Slot {
   std::size_t number = 0;
   BatchRequest request;
-  Status result = Done{};
+  Result<std::string> result = std::string();  // the bytes for a stream
   bool done = false;
 };
 
@@ -148,8 +158,14 @@ bool BatchInput::IsInput(const std::string& path) const {
   return identified_ && stat(path.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_;
 }
 
+std::optional<std::string> StreamOverInput(const LabelStream& stream, const BatchInput& input,
+                                           std::string_view file) {
+  if (stream.ToStandardOutput() || !input.IsInput(stream.Path())) return std::nullopt;
+  return "\"" + stream.Path() + "\" is the " + std::string(file) + " itself; it was not overwritten";
+}
+
 int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
-              BatchKind kind, TextOut& err) {
+              BatchKind kind, TextOut& err, LabelStream* stream) {
   // The signal handlers that remove unfinished files stay installed for the
   // whole batch instead of for each file.
   const CleanupHandlers cleanup;
@@ -178,9 +194,9 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       BatchRequest request = std::move(slot.request);
       lock.unlock();
       // After a cleanup signal the run is ending: no request starts, and none is reported.
-      Status result = Refusal("");
+      Result<std::string> result = Refusal("");
       try {
-        if (!CleanupStarted()) result = DrawOne(std::move(request), input, kind, budget);
+        if (!CleanupStarted()) result = DrawOne(std::move(request), input, kind, budget, stream != nullptr);
       } catch (const std::bad_alloc&) {
         result = Refusal("out of memory");
       }
@@ -200,7 +216,7 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
   const auto reportOldest = [&](std::unique_lock<std::mutex>& lock) {
     Slot& slot = slots[reported % slots.size()];
     if (reported == read || !slot.done) return false;
-    const Status result = std::move(slot.result);
+    Result<std::string> result = std::move(slot.result);
     const std::size_t number = slot.number;
     slot = {};
     ++reported;
@@ -215,6 +231,8 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
     }
     allWritten = allWritten && bool(result);
+    // The stream takes the labels in request order, from this thread alone.
+    if (result && stream != nullptr && !stream->Add(*result)) allWritten = false;
     lock.lock();
     return true;
   };

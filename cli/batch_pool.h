@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "cli/front_end.h"
+#include "cli/label_stream.h"
 #include "cli/pixel_budget.h"
 
 namespace kbc {
@@ -63,6 +64,10 @@ struct BatchRequest {
   bool endsRun = false;
 };
 
+// Why a stream may not be written: it is the input itself.
+std::optional<std::string> StreamOverInput(const LabelStream& stream, const BatchInput& input,
+                                           std::string_view file);
+
 // How a batch's messages name its input: the "line" of the "batch file".
 struct BatchKind {
   std::string_view item;
@@ -74,8 +79,9 @@ struct BatchKind {
 // pixels of bitmaps drawn at once; returns the exit status: 0 when every request was
 // drawn, 1 when any failed. Messages go to err in request order, each naming
 // its number, whatever the number of workers; on a terminal a progress line
-// is shown.
+// is shown. With a stream, each request's bytes are added to it in request
+// order instead of written to the request's own file.
 int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
-              BatchKind kind, TextOut& err);
+              BatchKind kind, TextOut& err, LabelStream* stream = nullptr);
 
 }  // namespace kbc

@@ -111,15 +111,36 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
   return request;
 }
 
+// Every row of a stream is one of its labels: a row that names another
+// action or a file of its own would silently leave it.
+void RefuseOutsideStream(BatchRequest& request, const CsvRow& row, const std::vector<std::string>& options) {
+  if (!request.errors.empty()) return;
+  const auto output = std::ranges::find(options, "-output");
+  if (output != options.end() && !row.cells[std::size_t(output - options.begin())].empty()) {
+    request.errors.push_back("a row cannot name its own output when the labels go to one stream");
+  } else if (request.action != OutputAction::Zpl) {
+    request.errors.push_back("-action " + std::string(ActionWord(request.action)) +
+                             " cannot be drawn into a stream of ZPL labels");
+  }
+}
+
 }  // namespace
 
-int RunCsvBatch(const CommandLine& line, TextOut& err) {
+int RunCsvBatch(const CommandLine& line, TextOut& out, TextOut& err) {
   BatchInput input(line.csvPath);
   const auto cannotRead = [&] {
     err.Write("KestrovaBarCode: " + OneLine("cannot read the CSV file \"" + line.csvPath + "\"") + '\n');
     return kExitNotProduced;
   };
   if (!input.Opened()) return cannotRead();
+  std::optional<LabelStream> stream;
+  if (WritesLabelStream(line)) {
+    stream.emplace(line.outputPath, out);
+    if (const std::optional<std::string> refusal = StreamOverInput(*stream, input, "CSV file")) {
+      err.Write("KestrovaBarCode: " + OneLine(*refusal) + '\n');
+      return kExitNotProduced;
+    }
+  }
   CsvRowSplitter splitter;
   std::vector<CsvRow> rows;
   std::size_t nextRow = 0;
@@ -178,6 +199,10 @@ int RunCsvBatch(const CommandLine& line, TextOut& err) {
     if (!row) return std::nullopt;
     any = true;
     BatchRequest request = MakeRowRequest(line, columns.options, folder, *row);
+    if (stream) {
+      RefuseOutsideStream(request, *row, columns.options);
+      return request;
+    }
     // Claimed in row order, before any is drawn: the first row keeps its file.
     if (request.errors.empty()) {
       if (const std::optional<std::size_t> first = claims.Claim(folder.Absolute(request.path), request.number)) {
@@ -187,9 +212,10 @@ int RunCsvBatch(const CommandLine& line, TextOut& err) {
     }
     return request;
   };
-  const int status = DrawBatch(input, next, line.threads, {"row", "CSV file"}, err);
+  int status = DrawBatch(input, next, line.threads, {"row", "CSV file"}, err, stream ? &*stream : nullptr);
   if (input.Failed()) return cannotRead();
-  if (!any) return warnEmpty("has no rows after its header");
+  if (stream) status = FinishStream(*stream, status, err);
+  if (!any) return std::max(status, warnEmpty("has no rows after its header"));
   return status;
 }
 

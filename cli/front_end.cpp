@@ -6,8 +6,10 @@
 
 #include "cli/batch.h"
 #include "cli/csv_batch.h"
+#include "cli/label_stream.h"
 #include "cli/os_gate.h"
 #include "cli/usage.h"
+#include "output/zpl_writer.h"
 
 namespace kbc {
 namespace {
@@ -74,6 +76,12 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     for (const auto& [option, refusal] : line.valueRefusals) Report(err, refusal);
     return kExitIncomplete;
   }
+  if (line.action == OutputAction::Zpl) {
+    if (const std::optional<std::string> refusal = ZplDpiRefusal(settings)) {
+      Report(err, *refusal);
+      return kExitIncomplete;
+    }
+  }
   if (!ready) {
     PrintUsage(toStdout ? err : out);
     Report(err, IncompleteReason(line));
@@ -92,7 +100,8 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
     Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
-  if (toStdout && (batch || csv || line.action == OutputAction::Clipboard)) {
+  // A stream of ZPL labels is one file, however many lines make it.
+  if (toStdout && (((batch || csv) && !WritesLabelStream(line)) || line.action == OutputAction::Clipboard)) {
     Report(err, batch ? "-output - cannot be used with -batch: standard output holds one file"
                 : csv ? "-output - cannot be used with -csv: standard output holds one file"
                       : "-output - cannot be used with -action clip");
@@ -100,8 +109,8 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   }
   for (const auto& [option, warning] : line.valueWarnings) settings.strict ? Report(err, warning) : Warn(err, warning);
   if (settings.strict && !line.valueWarnings.empty()) return kExitNotProduced;
-  if (batch) return RunBatch(line, err);
-  if (csv) return RunCsvBatch(line, err);
+  if (batch) return RunBatch(line, out, err);
+  if (csv) return RunCsvBatch(line, out, err);
   if (toStdout) {
     const Result<std::string> rendered = RenderRequest(line.action, line.outputPath, settings);
     if (!rendered) {

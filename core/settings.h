@@ -73,6 +73,11 @@ struct BarcodeSettings {
   Length xdim;
   Length barHeight;
   Length barReduction;
+  // -zplhex 1: the ZPL graphic in ASCII hex rather than compressed, for
+  // printers too old to read the compressed form.
+  std::int16_t zplHex = 0;
+  // -copies: the labels printed of each ZPL label (^PQ); 0 leaves it to the printer.
+  std::int32_t copies = 0;
   // What those and -dpi make of the drawing, worked out as the request is shaped.
   PrintGeometry geometry;
 };

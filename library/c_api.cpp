@@ -14,6 +14,7 @@
 
 #include "output/bitmap_writers.h"
 #include "output/output_formats.h"
+#include "output/zpl_writer.h"
 #include "output/refusal.h"
 #include "request/draw.h"
 #include "request/option_table.h"
@@ -159,6 +160,12 @@ int kbc_measure(kbc_request* request, const char* action, double* width, double*
       return Fail(request, KBC_INVALID, "unknown action \"" + std::string(action) + "\"");
     }
     if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
+    // A label is measured only at a resolution it can be rendered at.
+    if (line.action == kbc::OutputAction::Zpl) {
+      if (const std::optional<std::string> refusal = kbc::ZplDpiRefusal(line.settings)) {
+        return Fail(request, KBC_INVALID, *refusal);
+      }
+    }
     const kbc::PreparedRequest prepared = kbc::PrepareRequest(line.action, line.settings);
     if (!prepared.check) {
       return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check.refusal));

@@ -21,8 +21,6 @@ namespace {
 constexpr double kMaxSide = 65500;
 constexpr double kMaxPixels = double(1 << 26);
 
-using Encoder = Result<std::string> (*)(const BitmapView&);
-
 // Pixels per point: 1 without -dpi.
 double PixelsPerPoint(int dpi) { return dpi > 0 ? dpi / 72.0 : 1.0; }
 
@@ -64,15 +62,17 @@ PixelFormat TiffFormatFor(std::uint32_t colourMode) {
 }
 
 // The finished pixels, turned as asked, encoded.
-Result<std::string> Encoded(const RasterCanvas& canvas, int quarterTurns, int dpi, Encoder encode) {
+Result<std::string> Encoded(const RasterCanvas& canvas, int quarterTurns, int dpi, const BitmapEncoder& encode) {
   if (quarterTurns == 0) return encode({canvas.Width(), canvas.Height(), canvas.Format(), canvas.Pixels(), dpi});
   const TurnedPixels turned =
       TurnPixels(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Channels(), quarterTurns);
   return encode({turned.width, turned.height, canvas.Format(), turned.pixels, dpi});
 }
 
-Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked, PixelFormat format,
-                                 Encoder encode) {
+}  // namespace
+
+Result<std::string> RenderBitmapWith(const BarcodeSettings& settings, const CheckedSymbol& checked, PixelFormat format,
+                                     const BitmapEncoder& encode) {
   const Rect& image = checked.image;
   // A turned image has its sides swapped; messages give the file's own size.
   const PixelSize upright = PixelsFor(image.width, image.height, settings.dpi, settings.geometry.wholeDots);
@@ -104,8 +104,6 @@ Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedS
   return bytes;
 }
 
-}  // namespace
-
 std::optional<std::pair<int, int>> BitmapSides(const BarcodeSettings& settings, const DataCheck& check) {
   if (!check) return std::nullopt;
   const PixelSize pixels = PixelsFor(check->image.width, check->image.height, settings.dpi, settings.geometry.wholeDots);
@@ -123,8 +121,9 @@ std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& c
 namespace {
 
 // PNG and JPEG hold RGB.
-Result<std::string> RenderRgbBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked, Encoder encode) {
-  return RenderBitmap(WithRgbColours(settings), checked, PixelFormat::Rgb, encode);
+Result<std::string> RenderRgbBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked,
+                                    const BitmapEncoder& encode) {
+  return RenderBitmapWith(WithRgbColours(settings), checked, PixelFormat::Rgb, encode);
 }
 
 }  // namespace
@@ -138,7 +137,7 @@ Result<std::string> RenderJpegBytes(const BarcodeSettings& settings, const Check
 }
 
 Result<std::string> RenderTiffBytes(const BarcodeSettings& settings, const CheckedSymbol& checked) {
-  return RenderBitmap(settings, checked, TiffFormatFor(settings.colourMode), EncodeTiff);
+  return RenderBitmapWith(settings, checked, TiffFormatFor(settings.colourMode), EncodeTiff);
 }
 
 }  // namespace kbc

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "core/result.h"
 #include "core/settings.h"
 #include "dispatch/data_check.h"
+#include "image_encoders/bitmap_view.h"
 
 namespace kbc {
 
@@ -19,6 +21,14 @@ std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& c
 // The sides in pixels of the bitmap the writers draw for the request, as the
 // file holds it (turned); none when they draw none.
 std::optional<std::pair<int, int>> BitmapSides(const BarcodeSettings& settings, const DataCheck& check);
+
+// Turns the finished pixels, upright or turned, into the file's bytes.
+using BitmapEncoder = std::function<Result<std::string>(const BitmapView&)>;
+
+// The request drawn on the raster canvas in `format` at -dpi, turned as
+// asked and handed to `encode`: the one drawing every bitmap output shares.
+Result<std::string> RenderBitmapWith(const BarcodeSettings& settings, const CheckedSymbol& checked, PixelFormat format,
+                                     const BitmapEncoder& encode);
 
 // PNG and JPEG convert the colours to RGB, as their files hold them.
 Result<std::string> RenderPngBytes(const BarcodeSettings& settings, const CheckedSymbol& checked);

@@ -6,6 +6,7 @@
 #include "output/bitmap_writers.h"
 #include "output/pdf_writers.h"
 #include "output/vector_writers.h"
+#include "output/zpl_writer.h"
 
 namespace kbc {
 namespace {
@@ -19,7 +20,7 @@ Result<std::string> Untitled(const BarcodeSettings& settings, const CheckedSymbo
 constexpr std::uint32_t kPreview = FourCharCode("prvw");
 constexpr std::uint32_t kTextEditor = FourCharCode("QZTX");
 
-constexpr std::array<OutputFormat, 7> kOutputFormats = {{
+constexpr std::array<OutputFormat, 8> kOutputFormats = {{
     // Pasted as PDF; no file.
     {.word = "clip", .action = OutputAction::Clipboard, .render = nullptr, .rgbOnlyName = "PDF", .barsTakeAlpha = true},
     {.word = "epsf",
@@ -72,6 +73,17 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .fileType = FourCharCode("TIFF"),
      .creator = kPreview,
      .extension = "tif"},
+    // Monochrome: drawn black on white whatever the colours, so it neither
+    // converts CMYK nor loses transparent bars.
+    {.word = "zplf",
+     .action = OutputAction::Zpl,
+     .render = Untitled<RenderZplBytes>,
+     .barsTakeAlpha = false,
+     .bitmap = true,
+     .fileType = FourCharCode("TEXT"),
+     .creator = kTextEditor,
+     .extension = "zpl",
+     .defaultDpi = kZplDefaultDpi},
 }};
 
 }  // namespace

@@ -140,8 +140,8 @@ class _Request:
 
 
 def render(type, data, action="svgf", **options):
-    """The whole file of `action` ("epsf", "svgf", "pdff", "pngf", "jpeg" or
-    "tiff") as bytes. Raises BarcodeError when nothing was produced; each
+    """The whole file of `action` ("epsf", "svgf", "pdff", "pngf", "jpeg",
+    "tiff" or "zplf", a ZPL II label) as bytes. Raises BarcodeError when nothing was produced; each
     warning of the render is issued as a BarcodeWarning."""
     with _Request(type, data, options) as request:
         file = request.render(action)
@@ -158,7 +158,7 @@ def check(type, data, **options):
 
 def measure(type, data, action, **options):
     """The size of the file the action writes in its own units, (width, height): pixels for
-    pngf, jpeg and tiff, points for epsf, svgf and pdff; BarcodeError when it cannot be made."""
+    pngf, jpeg and tiff, dots for zplf, points for epsf, svgf and pdff; BarcodeError when it cannot be made."""
     with _Request(type, data, options) as request:
         return request.measure(action)
 

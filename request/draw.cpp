@@ -51,6 +51,8 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   const ShapingReport shaping = ShapeDataForType(settings);
   settings.showText = ShowsText(settings) ? 1 : 0;
   const OutputFormat* format = OutputFormatOf(action);
+  // A label printer has a resolution of its own, even when none is named.
+  if (format != nullptr && settings.dpi == 0) settings.dpi = format->defaultDpi;
   std::vector<std::string> fitWarnings = FitForPrinter(settings, format != nullptr && format->bitmap);
   // The request's one check and encoding, shared by the warnings and the writer.
   DataCheck check = CheckBarcodeData(settings);
@@ -84,7 +86,10 @@ std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {
 }
 
 Result<std::string> RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings) {
-  PreparedRequest prepared = PrepareRequest(action, std::move(settings));
+  return RenderPreparedRequest(action, path, PrepareRequest(action, std::move(settings)));
+}
+
+Result<std::string> RenderPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
   if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
   Result<std::string> rendered = RenderFileBytes(action, prepared.settings, prepared.check, path);
   if (rendered && prepared.settings.strict && !rendered.warnings.empty()) return Refusal{rendered.warnings.front()};

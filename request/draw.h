@@ -39,5 +39,6 @@ std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared);
 // last component is the EPS title). Refused when the file would not be
 // written or would hold only the placeholder.
 Result<std::string> RenderRequest(OutputAction action, const std::string& path, BarcodeSettings settings);
+Result<std::string> RenderPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared);
 
 }  // namespace kbc

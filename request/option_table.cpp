@@ -176,12 +176,18 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 44> kOptionRows = {{
+constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
      .usage = "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
               "\"pngf\", \"svgf\", or \"tiff\".",
+     .help = {.place = 22,
+              .heading = "-action zplf",
+              .text = "A ZPL II label for a thermal label printer: the image, text included, as one graphic at "
+                      "-dpi 203, 300 or 600\n(203 when not given). With -batch or -csv and an -output without #, "
+                      "one stream of labels, one line each, in input order\n(-output - for standard output).",
+              .example = "KestrovaBarCode -type EAN-13 -batch numbers.txt -action zplf -output - | nc printer 9100"},
      .scope = OptionScope::Render},
     {.name = "-type",
      .reading = OptionReading::Special,
@@ -470,6 +476,21 @@ constexpr std::array<OptionRow, 44> kOptionRows = {{
                       "spread or thermal gain; at most half a module.",
               .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -dpi 203 -bwr 1dots -action pngf -output "
                          "retail.png"}},
+    {.name = "-zplhex",
+     .reading = OptionReading::Flag,
+     .set = SetNumber<&BarcodeSettings::zplHex>,
+     .help = {.place = 23,
+              .text = "1 sends the ZPL graphic as plain hexadecimal, for printers that do not read the compressed "
+                      "(Z64) form.",
+              .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -zplhex 1 -action zplf -output label.zpl"}},
+    {.name = "-copies",
+     .reading = OptionReading::Integer,
+     .set = SetNumber<&BarcodeSettings::copies>,
+     .low = 1,
+     .high = 99999999,
+     .help = {.place = 24,
+              .text = "The printer prints each ZPL label this many times (1-99999999).",
+              .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -copies 3 -action zplf -output lot.zpl"}},
 }};
 
 }  // namespace
