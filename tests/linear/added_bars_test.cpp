@@ -3,6 +3,8 @@
 // bars of the others equal to bwip-js's for the same data.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -35,6 +37,9 @@ const ReadCase kReadCases[] = {
     // Deutsche Post: weights 4 and 9 from the left, 179 in all, check digit 1.
     {"Leitcode", "Leitcode", "2131260313112", "21312603131121", "]I0"},
 };
+
+// gtest shows a case by its name instead of dumping the record's bytes.
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
 
 class AddedBarsReads : public testing::TestWithParam<ReadCase> {};
 
@@ -100,6 +105,8 @@ const BarsCase kBarsCases[] = {
     {"Channel_Code_three_channels", EncodeChannelCode, U"7", "channelcode", "07", "", Compare::Widths},
 };
 
+void PrintTo(const BarsCase& c, std::ostream* out) { *out << c.name; }
+
 class AddedBars : public testing::TestWithParam<BarsCase> {};
 
 TEST_P(AddedBars, BarsEqualBwipJs) {
@@ -144,6 +151,8 @@ const StatesCase kStatesCases[] = {
     {"Japan_Post", EncodeJapanPost, U"15400233-16-4-205", "japanpost", "15400233-16-4-205"},
     {"PLANET", EncodePlanet, U"4012345235636", "planet", "4012345235636"},
 };
+
+void PrintTo(const StatesCase& c, std::ostream* out) { *out << c.name; }
 
 class AddedBarStates : public testing::TestWithParam<StatesCase> {};
 

@@ -4,6 +4,8 @@
 // types no reader reads equal to bwip-js's for the same data.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -37,6 +39,9 @@ const ReadCase kReadCases[] = {
     {"MicroPDF417", "ABC123", "ABC123", "]L2", true},
     {"HIBC-MicroPDF417", "A123BJC5D6E71", "+A123BJC5D6E71G", "]L2", true},
 };
+
+// gtest shows a case by its name instead of dumping the record's bytes.
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.type << ' ' << c.data; }
 
 class AddedMatrixReads : public testing::TestWithParam<ReadCase> {};
 
@@ -82,6 +87,8 @@ const GridCase kGridCases[] = {
     {"HIBC-MicroPDF417", EncodeHibcMicroPdf417, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
      "columns=3 rowmult=1"},
 };
+
+void PrintTo(const GridCase& c, std::ostream* out) { *out << c.type; }
 
 class AddedMatrixGrids : public testing::TestWithParam<GridCase> {};
 

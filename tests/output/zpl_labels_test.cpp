@@ -3,6 +3,8 @@
 // label compared with the PNG of the same request and scanned.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +60,9 @@ const LabelCase kCases[] = {
      "(01)98898765432106(3103)001234"},
     {{"-type", "USPS4CB", "-data", "01234567094987654321", "-margin", "2"}, ""},
 };
+
+// gtest shows a case by its name instead of dumping the record's bytes.
+void PrintTo(const LabelCase& c, std::ostream* out) { *out << c.symbol[1]; }
 
 class ZplLabels : public testing::TestWithParam<LabelCase> {};
 
