@@ -10,16 +10,16 @@
 namespace kbc::test {
 namespace {
 
-// The packages' folder, installed once per build tree.
+// The packages' folder, installed once per build tree. Test programs run side
+// by side: one installs under the lock while the others wait, then find the
+// packages there.
 std::string NpmPrefix() {
   const std::string prefix = KBC_NPM_DIR;
-  if (std::filesystem::exists(prefix + "/node_modules/zxing-wasm/package.json") &&
-      std::filesystem::exists(prefix + "/node_modules/bwip-js/package.json")) {
-    return prefix;
-  }
   std::filesystem::create_directories(prefix);
-  const ProcessResult install = RunProgram({"npm", "install", "--prefix", prefix, "--no-audit", "--no-fund",
-                                            "--no-save", "bwip-js@4.11.4", "zxing-wasm@3.1.4"});
+  const std::string script =
+      "test -f \"$0/node_modules/zxing-wasm/package.json\" && test -f \"$0/node_modules/bwip-js/package.json\" || "
+      "npm install --prefix \"$0\" --no-audit --no-fund --no-save bwip-js@4.11.4 zxing-wasm@3.1.4";
+  const ProcessResult install = RunProgram({"flock", prefix + ".lock", "sh", "-c", script, prefix});
   EXPECT_EQ(install.status, 0) << "npm install: " << install.err;
   return install.status == 0 ? prefix : "";
 }
