@@ -12,6 +12,7 @@ namespace kbc {
 
 // Why a step made nothing, in words a user can act on.
 struct Refusal {
+  explicit Refusal(std::string why) : reason(std::move(why)) {}
   std::string reason;
 };
 
