@@ -16,10 +16,10 @@ struct SizeRange {
   std::string_view use;
 };
 
-// GS1 General Specifications 5.12.3: Symbol Specification Table 1 (trade
-// items scanned at retail point of sale; GS1 QR Code at 1.5 times the linear
-// X-dimension), Table 3 (trade items in general distribution only: ITF-14),
-// Table 4 (logistic units: GS1-128) and the healthcare tables (GS1 DataMatrix
+// GS1's size tables, section 5.12.3 of its rules: table 1 (trade items
+// scanned at retail point of sale; GS1 QR Code at 1.5 times the linear
+// X-dimension), table 3 (trade items in general distribution only: ITF-14),
+// table 4 (logistic units: GS1-128) and the healthcare tables (GS1 DataMatrix
 // on regulated healthcare items, from 0.254 mm).
 constexpr std::string_view kRetail = "retail point of sale";
 constexpr std::array<SizeRange, 17> kRanges = {{
