@@ -11,14 +11,14 @@ BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine
   BatchRequest request;
   request.number = batchLine.number;
   request.action = line.action;
+  request.settings = line.settings;
   if (batchLine.fault != BatchLineFault::None) {
     request.errors = {BatchLineFaultReason(batchLine.fault)};
     request.endsRun = true;
     return request;
   }
-  request.path = BatchOutputPath(line.outputPath, batchLine.number);
-  request.settings = line.settings;
-  ArgumentText data = DecodeArgument(batchLine.bytes);
+  if (!PrintsRequest(line.action)) request.path = BatchOutputPath(line.outputPath, batchLine.number);
+  ArgumentText data = DecodeArgument(batchLine.bytes, line.encoding);
   request.settings.data = std::move(data.text);
   request.settings.dataUtf8 = data.utf8;
   UnescapeControlChars(request.settings.data);
@@ -54,6 +54,8 @@ void BatchLineSplitter::Finish(std::vector<BatchLine>& lines) {
 
 void BatchLineSplitter::EndLine(std::vector<BatchLine>& lines) {
   if (line_.ends_with('\r')) line_.pop_back();
+  // What an editor may write before the first line of a UTF-8 file.
+  if (number_ == 1 && line_.starts_with(kUtf8ByteOrderMark)) line_.erase(0, kUtf8ByteOrderMark.size());
   if (line_.size() > kLongestBatchLine) {
     lines.push_back({number_, {}, BatchLineFault::TooLong});
     stopped_ = true;
@@ -110,7 +112,7 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber) {
   return path;
 }
 
-int RunBatch(const CommandLine& line, TextOut& err) {
+int RunBatch(const CommandLine& line, TextOut& out, TextOut& err) {
   BatchInput input(line.batchPath);
   const auto cannotRead = [&] {
     err.Write("KestrovaBarCode: " + OneLine("cannot read the batch file \"" + line.batchPath + "\"") + '\n');
@@ -146,7 +148,7 @@ int RunBatch(const CommandLine& line, TextOut& err) {
     }
     return MakeLineRequest(line, lines[nextLine++]);
   };
-  const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err);
+  const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, out, err);
   if (input.Failed()) return cannotRead();
   if (!any) {
     err.Write(std::string(line.settings.strict ? "KestrovaBarCode: " : "KestrovaBarCode: warning: ") +

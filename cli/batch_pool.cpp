@@ -32,9 +32,33 @@ Status Refused(BatchRequest& request) {
   return refused;
 }
 
-// The request drawn, or why not, with the request's own warnings first.
-Status DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget) {
-  if (!request.errors.empty()) return Refused(request);
+// The line a printing request prints, numbered: {"line":7,...}.
+std::string Numbered(std::string printed, BatchKind kind, std::size_t number) {
+  return "{\"" + std::string(kind.item) + "\":" + std::to_string(number) + "," + printed.substr(1);
+}
+
+// A request printed, or why it was refused, with its own warnings first.
+PrintedRequest PrintOne(BatchRequest request, BatchKind kind) {
+  const std::size_t number = request.number;
+  PrintedRequest printed;
+  if (!request.errors.empty()) {
+    Status refused = Refused(request);
+    printed = PrintRefusedRequest(request.action, request.settings, refused.refusal);
+    printed.status = std::move(refused);
+  } else {
+    printed = PrintPreparedRequest(request.action, PrepareRequest(request.action, std::move(request.settings)));
+    printed.status.refusal = OneLine(printed.status.refusal);
+    printed.status.warnings.insert(printed.status.warnings.begin(), request.warnings.begin(), request.warnings.end());
+  }
+  printed.line = Numbered(std::move(printed.line), kind, number);
+  return printed;
+}
+
+// The request drawn, or why not, with the request's own warnings first; a
+// printing request with the line it prints.
+PrintedRequest DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget) {
+  if (PrintsRequest(request.action)) return PrintOne(std::move(request), kind);
+  if (!request.errors.empty()) return {{}, Refused(request)};
   Status result = Done{};
   if (input.IsInput(request.path)) {
     result = Refusal("\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten");
@@ -45,7 +69,7 @@ Status DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, Pi
     result.refusal = OneLine(result.refusal);
   }
   result.warnings.insert(result.warnings.begin(), request.warnings.begin(), request.warnings.end());
-  return result;
+  return {{}, std::move(result)};
 }
 
 // One line on a terminal, rewritten in place: requests done, rate, and for a
@@ -94,7 +118,7 @@ std::size_t WorkerCount(int requested) {
 struct Slot {
   std::size_t number = 0;
   BatchRequest request;
-  Status result = Done{};
+  PrintedRequest result = {{}, Done{}};
   bool done = false;
 };
 
@@ -149,7 +173,7 @@ bool BatchInput::IsInput(const std::string& path) const {
 }
 
 int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
-              BatchKind kind, TextOut& err) {
+              BatchKind kind, TextOut& out, TextOut& err) {
   // The signal handlers that remove unfinished files stay installed for the
   // whole batch instead of for each file.
   const CleanupHandlers cleanup;
@@ -178,11 +202,11 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       BatchRequest request = std::move(slot.request);
       lock.unlock();
       // After a cleanup signal the run is ending: no request starts, and none is reported.
-      Status result = Refusal("");
+      PrintedRequest result = {{}, Refusal("")};
       try {
         if (!CleanupStarted()) result = DrawOne(std::move(request), input, kind, budget);
       } catch (const std::bad_alloc&) {
-        result = Refusal("out of memory");
+        result = {{}, Refusal("out of memory")};
       }
       lock.lock();
       slot.result = std::move(result);
@@ -196,11 +220,13 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
   const bool onTerminal = err.IsTerminal();
   Progress progress(err, kind.item, onTerminal);
   bool allWritten = true;
+  bool printFailed = false;
   // Reports the oldest request once it is done; false while it is not.
   const auto reportOldest = [&](std::unique_lock<std::mutex>& lock) {
     Slot& slot = slots[reported % slots.size()];
     if (reported == read || !slot.done) return false;
-    const Status result = std::move(slot.result);
+    const Status result = std::move(slot.result.status);
+    const std::string printed = std::move(slot.result.line);
     const std::size_t number = slot.number;
     slot = {};
     ++reported;
@@ -214,7 +240,11 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
     for (const std::string& warning : result.warnings) {
       err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
     }
-    allWritten = allWritten && bool(result);
+    if (!printed.empty() && !out.Write(printed + '\n')) {
+      err.Write("KestrovaBarCode: " + where + "the description could not be written to standard output\n");
+      printFailed = true;
+    }
+    allWritten = allWritten && bool(result) && !printFailed;
     lock.lock();
     return true;
   };
@@ -241,7 +271,8 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       slot.request = std::move(*request);
       drawable = read + 1;
     } else {
-      slot.result = Refused(*request);
+      slot.result = PrintsRequest(request->action) ? PrintOne(std::move(*request), kind)
+                                                   : PrintedRequest{{}, Refused(*request)};
       slot.done = true;
     }
     ++read;

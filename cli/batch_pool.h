@@ -71,11 +71,12 @@ struct BatchKind {
 
 // The requests that next() makes, until it gives none, drawn by -threads
 // workers, never over the input itself, with at most kBatchPixelBudget
-// pixels of bitmaps drawn at once; returns the exit status: 0 when every request was
+// pixels of bitmaps drawn at once; the lines of requests whose action prints
+// go to out, each with the request's number, in request order; returns the exit status: 0 when every request was
 // drawn, 1 when any failed. Messages go to err in request order, each naming
 // its number, whatever the number of workers; on a terminal a progress line
 // is shown.
 int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
-              BatchKind kind, TextOut& err);
+              BatchKind kind, TextOut& out, TextOut& err);
 
 }  // namespace kbc

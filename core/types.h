@@ -24,6 +24,7 @@ enum class OutputAction : std::uint32_t {
   Png = FourCharCode("FPNG"),
   Svg = FourCharCode("FSVG"),
   Tiff = FourCharCode("FTIF"),
+  Info = FourCharCode("INFO"),  // prints what would be drawn; no file
 };
 
 struct Point {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/symbology.h"
 #include "output/refusal.h"
 #include "request/draw.h"
 #include "request/option_table.h"
@@ -124,6 +125,24 @@ int kbc_render(kbc_request* request, const char* action, unsigned char** bytes, 
   });
 }
 
+int kbc_request_info(kbc_request* request, char** json) {
+  if (json != nullptr) *json = nullptr;
+  return Guarded(request, [&] {
+    request->warnings.clear();
+    if (json == nullptr) return Fail(request, KBC_INVALID, "no place for the description given");
+    kbc::CommandLine line = request->line;
+    kbc::ApplyOption(line, "-action", "info");
+    if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
+    kbc::PrintedRequest printed = kbc::PrintPreparedRequest(line.action, kbc::PrepareRequest(line.action, line.settings));
+    auto* text = static_cast<char*>(std::malloc(printed.line.size() + 1));
+    if (text == nullptr) return Fail(request, KBC_NOT_PRODUCED, "out of memory");
+    std::memcpy(text, printed.line.c_str(), printed.line.size() + 1);
+    NoteWarnings(request, line, printed.status.warnings);
+    *json = text;
+    return printed.status ? 0 : Fail(request, KBC_NOT_PRODUCED, printed.status.refusal);
+  });
+}
+
 int kbc_check(kbc_request* request, double* width, double* height) {
   if (width != nullptr) *width = 0;
   if (height != nullptr) *height = 0;
@@ -144,6 +163,12 @@ int kbc_check(kbc_request* request, double* width, double* height) {
 }
 
 void kbc_free(void* bytes) { std::free(bytes); }
+
+const char* kbc_symbology_name(int index) {
+  // The table's names are literals, so they end in NUL and live as long as the library.
+  return index >= 1 && kbc::IsSymbology(kbc::SymbologyType(index)) ? kbc::SymbologyName(kbc::SymbologyType(index)).data()
+                                                                     : nullptr;
+}
 
 const char* kbc_version(void) { return KBC_VERSION_TEXT; }
 

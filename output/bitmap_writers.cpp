@@ -35,6 +35,11 @@ struct PixelSize {
   bool Fits() const { return wide <= kMaxSide && high <= kMaxSide && wide * high <= kMaxPixels; }
 };
 
+// A turned image has its sides swapped; messages give the file's own size.
+PixelSize TurnedSides(const PixelSize& upright, int quarterTurns) {
+  return quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
+}
+
 PixelSize PixelsFor(double width, double height, int dpi) {
   const double factor = PixelsPerPoint(dpi);
   return {std::trunc(width * factor), std::trunc(height * factor)};
@@ -91,9 +96,8 @@ Result<std::string> Encoded(const RasterCanvas& canvas, int quarterTurns, int dp
 Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked, PixelFormat format,
                                  Encoder encode) {
   const Rect& image = checked.image;
-  // A turned image has its sides swapped; messages give the file's own size.
   const PixelSize upright = PixelsFor(image.width, image.height, settings.dpi);
-  const PixelSize pixels = settings.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
+  const PixelSize pixels = TurnedSides(upright, settings.quarterTurns);
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
     return Refusal(DataRefusal(settings, "the image is smaller than one pixel"));
   }
@@ -124,6 +128,12 @@ std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& c
   // A bitmap too large to draw is refused before anything is allocated.
   if (!(pixels.wide >= 1 && pixels.high >= 1) || !pixels.Fits()) return 0;
   return std::size_t(pixels.wide * pixels.high);
+}
+
+BitmapSides BitmapSidesOf(const BarcodeSettings& settings, const CheckedSymbol& checked) {
+  const PixelSize pixels =
+      TurnedSides(PixelsFor(checked.image.width, checked.image.height, settings.dpi), settings.quarterTurns);
+  return {std::int64_t(pixels.wide), std::int64_t(pixels.high)};
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "output/bitmap_writers.h"
 #include "output/pdf_writers.h"
+#include "output/request_info.h"
 #include "output/vector_writers.h"
 
 namespace kbc {
@@ -19,7 +20,7 @@ Result<std::string> Untitled(const BarcodeSettings& settings, const CheckedSymbo
 constexpr std::uint32_t kPreview = FourCharCode("prvw");
 constexpr std::uint32_t kTextEditor = FourCharCode("QZTX");
 
-constexpr std::array<OutputFormat, 7> kOutputFormats = {{
+constexpr std::array<OutputFormat, 8> kOutputFormats = {{
     // Pasted as PDF; no file.
     {.word = "clip", .action = OutputAction::Clipboard, .render = nullptr, .rgbOnlyName = "PDF", .barsTakeAlpha = true},
     {.word = "epsf",
@@ -29,6 +30,8 @@ constexpr std::array<OutputFormat, 7> kOutputFormats = {{
      .fileType = FourCharCode("EPSF"),
      .creator = kTextEditor,
      .extension = "eps"},
+    // Printed as JSON; no file.
+    {.word = "info", .action = OutputAction::Info, .render = nullptr, .print = RequestInfoJson},
     {.word = "jpeg",
      .action = OutputAction::Jpeg,
      .render = Untitled<RenderJpegBytes>,

@@ -6,6 +6,7 @@
 #include "output/file_writers.h"
 #include "output/output_formats.h"
 #include "output/pdf_writers.h"
+#include "output/refusal.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
 #include "text/mac_roman.h"
@@ -70,6 +71,29 @@ Status DrawRequest(OutputAction action, const std::string& path, BarcodeSettings
 Status DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
   if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
   return WithWarnings(CallWriter(action, path, prepared.settings, prepared.check), std::move(prepared.warnings));
+}
+
+bool PrintsRequest(OutputAction action) {
+  const OutputFormat* format = OutputFormatOf(action);
+  return format != nullptr && format->print != nullptr;
+}
+
+PrintedRequest PrintPreparedRequest(OutputAction action, PreparedRequest prepared) {
+  Status status = Done{};
+  if (std::optional<Refusal> refusal = StrictRefusal(prepared)) {
+    status = *refusal;
+  } else if (!prepared.check) {
+    status = Refusal(DataRefusal(prepared.settings, prepared.check.refusal));
+  }
+  std::string line = OutputFormatOf(action)->print(prepared.settings, prepared.check, prepared.warnings, status.refusal);
+  // As with a file, a request refused for its warnings reports them as its refusal alone.
+  if (status) status.warnings = std::move(prepared.warnings);
+  return {std::move(line), std::move(status)};
+}
+
+PrintedRequest PrintRefusedRequest(OutputAction action, const BarcodeSettings& settings, std::string refusal) {
+  std::string line = OutputFormatOf(action)->print(settings, Refusal(refusal), {}, refusal);
+  return {std::move(line), Refusal(std::move(refusal))};
 }
 
 std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {

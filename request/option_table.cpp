@@ -80,6 +80,15 @@ void SetRotation(CommandLine& line, const OptionValue& value) {
                       : "-rotate " + Shown(text) + " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)");
 }
 
+void SetEncoding(CommandLine& line, const OptionValue& value) {
+  const std::optional<TextEncoding> encoding = TextEncodingFromName(value.raw);
+  line.encoding = encoding.value_or(TextEncoding::Default);
+  NoteRefusal(line, value.option,
+              encoding ? std::string()
+                       : "-encoding " + Shown(value.argument.text) +
+                             " is no encoding: give utf-8, windows-1252, latin-1 or mac-roman");
+}
+
 void SetCsvPaths(CommandLine& line, const OptionValue& value) {
   line.csvPathsAny = value.raw == "any";
   NoteRefusal(line, value.option,
@@ -91,12 +100,18 @@ void SetCsvPaths(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 35> kOptionRows = {{
+constexpr std::array<OptionRow, 36> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
      .usage = "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
               "\"pngf\", \"svgf\", or \"tiff\".",
+     .help = {.place = 13,
+              .heading = "-action info",
+              .text = "Writes no file: prints one JSON object on standard output saying what would be drawn (type, "
+                      "data as encoded, check digits, text, size, X-dimension, warnings, refusal); one per line "
+                      "with -batch and -csv.",
+              .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -action info"},
      .scope = OptionScope::Render},
     {.name = "-type",
      .reading = OptionReading::Special,
@@ -301,6 +316,16 @@ constexpr std::array<OptionRow, 35> kOptionRows = {{
                       "options and words that belong to no option (exit status 2); per line or row in -batch and "
                       "-csv.",
               .example = "KestrovaBarCode -strict 1 -type EAN-13 -data 5901234123457 -action svgf -output code.svg"}},
+    {.name = "-encoding",
+     .reading = OptionReading::Special,
+     .set = SetEncoding,
+     .help = {.place = 14,
+              .text = "How the arguments and the lines or cells of -batch and -csv files are read: utf-8, "
+                      "windows-1252, latin-1 or mac-roman. Without it, valid UTF-8 is read as UTF-8 and anything "
+                      "else as Mac OS Roman.",
+              .example = "KestrovaBarCode -encoding windows-1252 -csv labels.csv -action svgf -output label-####.svg"},
+     .scope = OptionScope::Run,
+     .runReason = "the file is read in one encoding; give -encoding on the command line"},
 }};
 
 }  // namespace
