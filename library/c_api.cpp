@@ -107,6 +107,9 @@ int kbc_render(kbc_request* request, const char* action, unsigned char** bytes, 
     if (line.action == kbc::OutputAction::None || line.action == kbc::OutputAction::Clipboard) {
       return Fail(request, KBC_INVALID, "unknown action \"" + std::string(action) + "\"");
     }
+    if (kbc::PrintsRequest(line.action)) {
+      return Fail(request, KBC_INVALID, "the action \"" + std::string(action) + "\" draws no file; kbc_request_info gives it");
+    }
     if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
     if (line.settings.strict && !line.valueWarnings.empty()) {
       return Fail(request, KBC_NOT_PRODUCED, line.valueWarnings.front().second);
