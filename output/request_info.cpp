@@ -1,5 +1,6 @@
 #include "output/request_info.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -29,6 +30,16 @@ std::string ShownEncoding(const BarcodeSettings& settings, const std::u32string&
     if (const auto typed = bytes ? DecodeStrictUtf8(*bytes) : std::nullopt) return ToUtf8(*typed);
   }
   return ToUtf8(encoded);
+}
+
+// A GTIN or SSCC given short is carried padded with zeros in front to its full
+// length, as its symbol draws it; the encoder keeps the digits as given, which
+// its warnings compare with the data.
+std::u32string Carried(const BarcodeSettings& settings, const std::u32string& encoded) {
+  const CarriedCheck carried = SymbologyRowOf(settings.symbology).carriedCheck;
+  const bool digits = std::ranges::all_of(encoded, [](char32_t c) { return c >= U'0' && c <= U'9'; });
+  if (carried.rule != CheckRule::Gs1Mod10 || !digits || encoded.size() >= carried.length) return encoded;
+  return std::u32string(carried.length - encoded.size(), U'0') + encoded;
 }
 
 // The check digits the data ends in where a numbering scheme adds them: the
@@ -73,8 +84,9 @@ std::string RequestInfoJson(const BarcodeSettings& settings, const DataCheck& ch
     const EncodedSymbol& symbol = check->symbol;
     const double factor = settings.scale / 100;
     const Rect placed = Turned(check->image, settings.quarterTurns);
-    data = JsonString(ShownEncoding(settings, symbol.encoded));
-    checkDigits = JsonString(CheckDigits(settings, symbol.encoded));
+    const std::u32string encoded = Carried(settings, symbol.encoded);
+    data = JsonString(ShownEncoding(settings, encoded));
+    checkDigits = JsonString(CheckDigits(settings, encoded));
     // The human-readable text is what the layout writes, mark after mark.
     text = JsonString(ToUtf8(check->layout.characters));
     addOn = JsonString(ToUtf8(symbol.addOn));

@@ -29,7 +29,7 @@ SAMPLES = {
     "Code-32": ("1234567", ""), "Code-25": ("12", ""), "UPC-Coupon": ("51234567890", "8110"),
     "Codabar": ("123", ""), "ISSN": ("0317847X", ""), "ISBN": ("9780306406157", ""), "ISMN": ("M230671187", ""),
     "PostNet": ("12345", ""), "RM4SCC": ("SN34RD1A", ""), "Pharmacode": ("12", ""), "CIP": ("123456", ""),
-    "PZN": ("12", ""), "MSI": ("1234", ""), "ITF-SCC": ("1", ""), "ITF-14": ("12345678901231", ""),
+    "PZN": ("12", ""), "MSI": ("1234", ""), "ITF-SCC": ("1", ""), "ITF-14": ("1234567890123", ""),
     "Interleaved-25": ("123456", ""), "QRCode": ("Lot 7", ""), "MicroQR": ("12345", ""), "PDF417": ("A", ""),
     "Identcode": ("12345678901", ""), "DataMatrix": ("123456", ""), "USPS4CB": ("0123456709498765432101234", ""),
     "FIM": ("A", ""), "Databar-Omnidirectional": ("123", ""), "Databar-Truncated": ("123", ""),
@@ -41,7 +41,8 @@ SAMPLES = {
 DECODED = {
     "EAN-13": lambda info: info["data"] + " " + info["addOn"], "UPC-A": lambda info: info["data"], "Code-128": lambda info: info["data"],
     "ITF-14": lambda info: info["data"], "QRCode": lambda info: info["data"], "DataMatrix": lambda info: info["data"],
-    "PDF417": lambda info: info["data"],
+    "PDF417": lambda info: info["data"], "EAN-14": lambda info: "01" + info["data"],
+    "EAN-18": lambda info: "00" + info["data"],
 }
 
 
