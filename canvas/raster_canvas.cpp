@@ -265,6 +265,10 @@ std::span<const std::uint8_t> RasterCanvas::PixelAt(int x, int row) const {
 void RasterCanvas::Translate(double tx, double ty) {
   state_.transform.tx += state_.transform.sx * tx;
   state_.transform.ty += state_.transform.sy * ty;
+  if (wholePixelFills_) {
+    state_.transform.tx = std::round(state_.transform.tx);
+    state_.transform.ty = std::round(state_.transform.ty);
+  }
 }
 
 void RasterCanvas::Scale(double sx, double sy) {
@@ -310,8 +314,12 @@ void RasterCanvas::SetJoinedFills(bool on) {
 }
 
 void RasterCanvas::FillRect(const Rect& rect) {
-  const Point a = ToDevice({rect.x, rect.y});
-  const Point b = ToDevice({rect.x + rect.width, rect.y + rect.height});
+  Point a = ToDevice({rect.x, rect.y});
+  Point b = ToDevice({rect.x + rect.width, rect.y + rect.height});
+  if (wholePixelFills_) {
+    a = {std::round(a.x), std::round(a.y)};
+    b = {std::round(b.x), std::round(b.y)};
+  }
   if (joinFills_ && state_.antialias) {
     AddJoinedCoverage(BoxBetween(a, b), state_.fill);
     return;

@@ -64,6 +64,10 @@ class RasterCanvas final : public DrawingTarget {
   // one colour add up their coverage per pixel and are composited once, so
   // modules that share an edge on a fractional pixel leave no lighter seam.
   void SetJoinedFills(bool on);
+  // With whole-pixel fills on, rectangles and translations are rounded to
+  // pixel edges: a drawing laid out in whole dots keeps every edge sharp.
+  // Text is drawn as before.
+  void SetWholePixelFills(bool on) { wholePixelFills_ = on; }
 
   void Translate(double tx, double ty) override;
   void Scale(double sx, double sy) override;
@@ -134,6 +138,7 @@ class RasterCanvas final : public DrawingTarget {
   mutable std::vector<std::uint8_t, PrefaultedAllocator<std::uint8_t>> pixels_;
   State state_;
   bool joinFills_ = false;
+  bool wholePixelFills_ = false;
   mutable std::vector<float> joined_;  // coverage per pixel, while fills are joined
   mutable bool joinedPending_ = false;
   Paint joinedPaint_;

@@ -137,7 +137,8 @@ int RunBatch(const CommandLine& line, TextOut& out, TextOut& err) {
               BatchLineFaultReason(BatchLineFault::NotText) + '\n');
     return kExitNotProduced;
   }
-  const bool any = !lines.empty();
+  // Whether any line was read: a pipe may deliver the first one in many pieces.
+  bool any = false;
   // Reads on only when the lines read so far are all handed out.
   const auto next = [&]() -> std::optional<BatchRequest> {
     while (nextLine == lines.size()) {
@@ -146,6 +147,7 @@ int RunBatch(const CommandLine& line, TextOut& out, TextOut& err) {
       if (ended || splitter.Stopped()) return std::nullopt;
       readPiece();
     }
+    any = true;
     return MakeLineRequest(line, lines[nextLine++]);
   };
   const int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, out, err);

@@ -46,7 +46,7 @@ PrintedRequest PrintOne(BatchRequest request, BatchKind kind) {
     printed = PrintRefusedRequest(request.action, request.settings, refused.refusal);
     printed.status = std::move(refused);
   } else {
-    printed = PrintPreparedRequest(request.action, PrepareRequest(request.action, std::move(request.settings)));
+    printed = PrintRequest(request.action, std::move(request.settings));
     printed.status.refusal = OneLine(printed.status.refusal);
     printed.status.warnings.insert(printed.status.warnings.begin(), request.warnings.begin(), request.warnings.end());
   }

@@ -109,7 +109,7 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   if (batch) return RunBatch(line, out, err);
   if (csv) return RunCsvBatch(line, out, err);
   if (prints) {
-    const PrintedRequest printed = PrintPreparedRequest(line.action, PrepareRequest(line.action, settings));
+    const PrintedRequest printed = PrintRequest(line.action, settings);
     if (!printed.status) Report(err, printed.status.refusal);
     for (const std::string& warning : printed.status.warnings) Warn(err, warning);
     if (!out.Write(printed.line + '\n')) {

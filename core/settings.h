@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/length.h"
 #include "core/types.h"
 
 namespace kbc {
@@ -14,6 +15,15 @@ namespace kbc {
 using ColourComponents = std::array<double, 5>;
 
 enum ColourModeCode : std::uint32_t { kColourGrey = 0, kColourRgb = 1, kColourCmyk = 2 };
+
+// The drawing fitted to a printer, in units of the layout.
+struct PrintGeometry {
+  bool wholeDots = false;  // a bitmap at -dpi: every module a whole number of pixels
+  bool physical = false;   // sized in real units: SVG states them
+  double barHeight = 0;    // of the bars without their text; 0 keeps the symbology's own
+  double barReduction = 0;   // taken from the width of every dark element
+  double reductionShift = 0;  // of which from its left edge
+};
 
 // Copied by value into every stage.
 struct BarcodeSettings {
@@ -52,6 +62,13 @@ struct BarcodeSettings {
   // -strict 1: a request that would be drawn with a warning is refused
   // instead, so that an unattended run never writes what was not asked for.
   std::int16_t strict = 0;
+  // -xdim, -height, -bwr: the module width, the bar height and the bar width
+  // reduction as a label is specified.
+  Length xdim;
+  Length barHeight;
+  Length barReduction;
+  // What those and -dpi make of the drawing, worked out as the request is shaped.
+  PrintGeometry geometry;
 };
 
 // The defaults of a new request.

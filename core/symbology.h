@@ -145,6 +145,9 @@ struct SymbologyRow {
   bool replacesCheckDigit = false;  // the symbol computes its check digit and drops one given
   QuietZone quietZone{};            // added under -quietzones 1
   CarriedCheck carriedCheck{};
+  // Units of the layout one module takes across: the narrow element of a
+  // linear symbol is one unit, a square 2-D module three.
+  double moduleUnits = 1;
 };
 
 // Rows by code; row 0 stands for "none".

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/symbology.h"
+#include "render/bar_geometry.h"
 
 namespace kbc {
 namespace {
@@ -25,15 +26,16 @@ Result<EncodedSymbol> Encode(const SymbologyRow& row, const BarcodeSettings& set
 
 DrawList LayoutSymbol(const BarcodeSettings& settings, const EncodedSymbol& symbol) {
   DrawList list;
-  const Renderer render = SymbologyRowOf(settings.symbology).render;
+  const SymbologyRow& row = SymbologyRowOf(settings.symbology);
   const std::int16_t showText = ShowsText(settings) ? 1 : 0;
   if (settings.showText == showText) {
-    render(list, settings, symbol);
+    row.render(list, settings, symbol);
   } else {
     BarcodeSettings shown = settings;
     shown.showText = showText;
-    render(list, shown, symbol);
+    row.render(list, shown, symbol);
   }
+  FitBars(list, settings.geometry);
   return list;
 }
 

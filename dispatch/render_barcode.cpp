@@ -6,10 +6,15 @@
 
 namespace kbc {
 
-float ScaleFactor(double scale) { return static_cast<float>(std::trunc(scale)) / 100.0f; }
+double ScaleFactor(double scale) {
+  // -scale's whole percentages as the canvases have always taken them; the
+  // factor worked out for an X-dimension exactly.
+  if (scale == std::trunc(scale)) return static_cast<float>(scale) / 100.0f;
+  return scale / 100;
+}
 
 void RenderBarcode(DrawingTarget& target, const BarcodeSettings& settings, const CheckedSymbol& checked) {
-  const float k = ScaleFactor(settings.scale);
+  const double k = ScaleFactor(settings.scale);
   target.SaveState();
   target.Scale(k, k);
   DrawOnTarget(checked.layout, settings, target);
@@ -20,8 +25,10 @@ void RenderPlaceholder(DrawingTarget& target, const BarcodeSettings& settings) {
   static constexpr std::u32string_view kMessage = U"No BarCode Image";
   // The message is measured y-down from the box's top edge, at the scale the
   // symbol would have had and undoing it: the same size at every scale.
-  const float k = ScaleFactor(settings.scale);
-  const float inverse = 100.0f / static_cast<float>(std::trunc(settings.scale));
+  const double k = ScaleFactor(settings.scale);
+  const double inverse = settings.scale == std::trunc(settings.scale)
+                             ? double(100.0f / static_cast<float>(settings.scale))
+                             : 100 / settings.scale;
   target.SaveState();
   target.Translate(0, 50);
   target.Scale(k, -k);

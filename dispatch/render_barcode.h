@@ -9,8 +9,9 @@
 
 namespace kbc {
 
-// The scale factor: scale truncated to an integer, divided by 100.
-float ScaleFactor(double scale);
+// The scale factor: a whole percentage divided by 100 in single precision;
+// any other scale (one fitted to an X-dimension) exactly.
+double ScaleFactor(double scale);
 
 // Scales the target and draws the checked request's layout on it.
 void RenderBarcode(DrawingTarget& target, const BarcodeSettings& settings, const CheckedSymbol& checked);

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "core/symbology.h"
+#include "output/bitmap_writers.h"
+#include "output/output_formats.h"
 #include "output/refusal.h"
 #include "request/draw.h"
 #include "request/option_table.h"
@@ -136,7 +138,7 @@ int kbc_request_info(kbc_request* request, char** json) {
     kbc::CommandLine line = request->line;
     kbc::ApplyOption(line, "-action", "info");
     if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
-    kbc::PrintedRequest printed = kbc::PrintPreparedRequest(line.action, kbc::PrepareRequest(line.action, line.settings));
+    kbc::PrintedRequest printed = kbc::PrintRequest(line.action, line.settings);
     auto* text = static_cast<char*>(std::malloc(printed.line.size() + 1));
     if (text == nullptr) return Fail(request, KBC_NOT_PRODUCED, "out of memory");
     std::memcpy(text, printed.line.c_str(), printed.line.size() + 1);
@@ -157,6 +159,38 @@ int kbc_check(kbc_request* request, double* width, double* height) {
     const kbc::PreparedRequest prepared = kbc::PrepareRequest(line.action, line.settings);
     if (!prepared.check) {
       return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check.refusal));
+    }
+    const kbc::Rect placed = kbc::Turned(prepared.check->image, prepared.settings.quarterTurns);
+    *width = placed.width;
+    *height = placed.height;
+    return 0;
+  });
+}
+
+int kbc_measure(kbc_request* request, const char* action, double* width, double* height) {
+  if (width != nullptr) *width = 0;
+  if (height != nullptr) *height = 0;
+  return Guarded(request, [&] {
+    if (action == nullptr || width == nullptr || height == nullptr) {
+      return Fail(request, KBC_INVALID, "no action or no place for the size given");
+    }
+    kbc::CommandLine line = request->line;
+    kbc::ApplyOption(line, "-action", action);
+    const kbc::OutputFormat* format = kbc::OutputFormatOf(line.action);
+    if (format == nullptr || format->render == nullptr) {
+      return Fail(request, KBC_INVALID, "unknown action \"" + std::string(action) + "\"");
+    }
+    if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
+    const kbc::PreparedRequest prepared = kbc::PrepareRequest(line.action, line.settings);
+    if (!prepared.check) {
+      return Fail(request, KBC_NOT_PRODUCED, kbc::DataRefusal(prepared.settings, prepared.check.refusal));
+    }
+    if (format->bitmap) {
+      const auto sides = kbc::BitmapSides(prepared.settings, prepared.check);
+      if (!sides) return Fail(request, KBC_NOT_PRODUCED, "the bitmap would be empty or larger than a bitmap may be");
+      *width = sides->first;
+      *height = sides->second;
+      return 0;
     }
     const kbc::Rect placed = kbc::Turned(prepared.check->image, prepared.settings.quarterTurns);
     *width = placed.width;

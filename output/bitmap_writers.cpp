@@ -27,7 +27,8 @@ using Encoder = Result<std::string> (*)(const BitmapView&);
 double PixelsPerPoint(int dpi) { return dpi > 0 ? dpi / 72.0 : 1.0; }
 
 // The bitmap's sides for an image in points, truncated: 169.5 points at scale
-// 150 make 169 pixels.
+// 150 make 169 pixels. A drawing in whole dots is a whole number of pixels,
+// rounded only from the arithmetic's last bits.
 struct PixelSize {
   double wide = 0;
   double high = 0;
@@ -35,13 +36,9 @@ struct PixelSize {
   bool Fits() const { return wide <= kMaxSide && high <= kMaxSide && wide * high <= kMaxPixels; }
 };
 
-// A turned image has its sides swapped; messages give the file's own size.
-PixelSize TurnedSides(const PixelSize& upright, int quarterTurns) {
-  return quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
-}
-
-PixelSize PixelsFor(double width, double height, int dpi) {
+PixelSize PixelsFor(double width, double height, int dpi, bool wholeDots = false) {
   const double factor = PixelsPerPoint(dpi);
+  if (wholeDots) return {std::round(width * factor), std::round(height * factor)};
   return {std::trunc(width * factor), std::trunc(height * factor)};
 }
 
@@ -53,25 +50,6 @@ std::string TooLarge(const PixelSize& pixels, double width, double height, int d
     if (PixelsFor(width, height, lower).Fits()) return message + "; -dpi " + std::to_string(lower) + " would fit";
   }
   return message + " at any -dpi";
-}
-
-// A resolution draws the same symbol finer: every unit, text included, is
-// dpi / 72 pixels wide. Without antialiasing a module must be a whole number
-// of pixels for every module of one width to come out alike, so the drawing
-// is scaled down to the whole number of pixels per unit that fits and
-// centred in the bitmap.
-void PlaceAtResolution(RasterCanvas& canvas, const BarcodeSettings& settings, const Rect& image,
-                       const PixelSize& pixels) {
-  double factor = PixelsPerPoint(settings.dpi);
-  if (settings.antialiasOff != 0) {
-    const double scale = ScaleFactor(settings.scale);
-    const double wholePixels = std::max(1.0, std::floor(factor * scale + 1e-9));
-    factor = wholePixels / scale;
-    canvas.Translate(std::floor((pixels.wide - image.width * factor) / 2),
-                     std::floor((pixels.high - image.height * factor) / 2));
-  }
-  canvas.Scale(factor, factor);
-  canvas.SetJoinedFills(true);
 }
 
 PixelFormat TiffFormatFor(std::uint32_t colourMode) {
@@ -96,8 +74,9 @@ Result<std::string> Encoded(const RasterCanvas& canvas, int quarterTurns, int dp
 Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedSymbol& checked, PixelFormat format,
                                  Encoder encode) {
   const Rect& image = checked.image;
-  const PixelSize upright = PixelsFor(image.width, image.height, settings.dpi);
-  const PixelSize pixels = TurnedSides(upright, settings.quarterTurns);
+  // A turned image has its sides swapped; messages give the file's own size.
+  const PixelSize upright = PixelsFor(image.width, image.height, settings.dpi, settings.geometry.wholeDots);
+  const PixelSize pixels = settings.quarterTurns % 2 != 0 ? PixelSize{upright.high, upright.wide} : upright;
   if (!(pixels.wide >= 1 && pixels.high >= 1)) {
     return Refusal(DataRefusal(settings, "the image is smaller than one pixel"));
   }
@@ -108,8 +87,13 @@ Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedS
   // A resolution draws the same symbol finer: every unit, text included, is
   // dpi / 72 pixels wide.
   if (settings.dpi > 0) {
-    PlaceAtResolution(canvas, settings, image, upright);
-  } else if (ScaleFactor(settings.scale) != 1.0f) {
+    const double factor = PixelsPerPoint(settings.dpi);
+    canvas.Scale(factor, factor);
+  }
+  if (settings.geometry.wholeDots) {
+    // Laid out in whole dots, every module edge falls on a pixel edge.
+    canvas.SetWholePixelFills(true);
+  } else if (settings.dpi > 0 || ScaleFactor(settings.scale) != 1.0) {
     // Modules then share edges inside pixels: filled as one area, same-colour
     // neighbours leave no light seam between them.
     canvas.SetJoinedFills(true);
@@ -122,18 +106,18 @@ Result<std::string> RenderBitmap(const BarcodeSettings& settings, const CheckedS
 
 }  // namespace
 
-std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check) {
-  if (!check) return 0;
-  const PixelSize pixels = PixelsFor(check->image.width, check->image.height, settings.dpi);
+std::optional<std::pair<int, int>> BitmapSides(const BarcodeSettings& settings, const DataCheck& check) {
+  if (!check) return std::nullopt;
+  const PixelSize pixels = PixelsFor(check->image.width, check->image.height, settings.dpi, settings.geometry.wholeDots);
   // A bitmap too large to draw is refused before anything is allocated.
-  if (!(pixels.wide >= 1 && pixels.high >= 1) || !pixels.Fits()) return 0;
-  return std::size_t(pixels.wide * pixels.high);
+  if (!(pixels.wide >= 1 && pixels.high >= 1) || !pixels.Fits()) return std::nullopt;
+  if (settings.quarterTurns % 2 != 0) return std::pair{int(pixels.high), int(pixels.wide)};
+  return std::pair{int(pixels.wide), int(pixels.high)};
 }
 
-BitmapSides BitmapSidesOf(const BarcodeSettings& settings, const CheckedSymbol& checked) {
-  const PixelSize pixels =
-      TurnedSides(PixelsFor(checked.image.width, checked.image.height, settings.dpi), settings.quarterTurns);
-  return {std::int64_t(pixels.wide), std::int64_t(pixels.high)};
+std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check) {
+  const auto sides = BitmapSides(settings, check);
+  return sides ? std::size_t(sides->first) * std::size_t(sides->second) : 0;
 }
 
 namespace {

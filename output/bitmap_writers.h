@@ -2,8 +2,9 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/result.h"
 #include "core/settings.h"
@@ -15,12 +16,9 @@ namespace kbc {
 // 0 when it draws none (the data cannot be drawn, or the bitmap is too large).
 std::size_t BitmapPixelCount(const BarcodeSettings& settings, const DataCheck& check);
 
-// The sides in pixels of the bitmap a writer draws for the request, as turned.
-struct BitmapSides {
-  std::int64_t wide = 0;
-  std::int64_t high = 0;
-};
-BitmapSides BitmapSidesOf(const BarcodeSettings& settings, const CheckedSymbol& checked);
+// The sides in pixels of the bitmap the writers draw for the request, as the
+// file holds it (turned); none when they draw none.
+std::optional<std::pair<int, int>> BitmapSides(const BarcodeSettings& settings, const DataCheck& check);
 
 // PNG and JPEG convert the colours to RGB, as their files hold them.
 Result<std::string> RenderPngBytes(const BarcodeSettings& settings, const CheckedSymbol& checked);

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/result.h"
 #include "core/settings.h"
@@ -22,7 +24,9 @@ struct OutputFormat {
   Result<std::string> (*render)(const BarcodeSettings& settings, const CheckedSymbol& checked, std::string_view path);
   // What an action that makes no file prints on standard output instead, one
   // line per request: the request, its warnings and, when it is refused, why.
-  std::string (*print)(const BarcodeSettings& settings, const DataCheck& check, std::span<const std::string> warnings,
+  // `bitmapSides`: under -dpi, the bitmap the bitmap actions would draw.
+  std::string (*print)(const BarcodeSettings& settings, const DataCheck& check,
+                       std::optional<std::pair<int, int>> bitmapSides, std::span<const std::string> warnings,
                        std::string_view refusal) = nullptr;
   // The file left in place of data that cannot be drawn; none where nothing is written then.
   Result<std::string> (*placeholder)(const BarcodeSettings& settings) = nullptr;

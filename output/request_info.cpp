@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "core/symbology.h"
-#include "output/bitmap_writers.h"
 #include "text/argument_text.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"
@@ -52,9 +51,6 @@ std::string CheckDigits(const BarcodeSettings& settings, const std::u32string& e
   return numbered && !encoded.empty() ? ToUtf8(encoded.substr(encoded.size() - 1)) : std::string();
 }
 
-// Units per module across: the grid's for 2-D and stacked symbols, one for the bars of the others.
-double ModuleUnits(const EncodedSymbol& symbol) { return symbol.grid.columns > 0 ? symbol.grid.moduleWidth : 1.0; }
-
 }  // namespace
 
 std::string JsonString(std::string_view utf8) {
@@ -77,7 +73,8 @@ std::string JsonString(std::string_view utf8) {
 }
 
 std::string RequestInfoJson(const BarcodeSettings& settings, const DataCheck& check,
-                            std::span<const std::string> warnings, std::string_view refusal) {
+                            std::optional<std::pair<int, int>> bitmapSides, std::span<const std::string> warnings,
+                            std::string_view refusal) {
   const std::string_view name = SymbologyName(settings.symbology);
   std::optional<std::string> data, checkDigits, text, addOn, width, height, wide, high, xDimension;
   if (check) {
@@ -92,11 +89,10 @@ std::string RequestInfoJson(const BarcodeSettings& settings, const DataCheck& ch
     addOn = JsonString(ToUtf8(symbol.addOn));
     width = JsonNumber(placed.width);
     height = JsonNumber(placed.height);
-    xDimension = JsonNumber(ModuleUnits(symbol) * factor);
-    if (settings.dpi > 0) {
-      const BitmapSides sides = BitmapSidesOf(settings, *check);
-      wide = std::to_string(sides.wide);
-      high = std::to_string(sides.high);
+    xDimension = JsonNumber(SymbologyRowOf(settings.symbology).moduleUnits * factor);
+    if (bitmapSides) {
+      wide = std::to_string(bitmapSides->first);
+      high = std::to_string(bitmapSides->second);
     }
   }
   std::string warningList;

@@ -65,6 +65,10 @@ def _load():
         "kbc_check": (ctypes.c_int, [request, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)]),
         "kbc_request_info": (ctypes.c_int, [request, ctypes.POINTER(ctypes.c_void_p)]),
         "kbc_symbology_name": (ctypes.c_char_p, [ctypes.c_int]),
+        "kbc_measure": (
+            ctypes.c_int,
+            [request, ctypes.c_char_p, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)],
+        ),
         "kbc_free": (None, [ctypes.c_void_p]),
         "kbc_version": (ctypes.c_char_p, []),
     }
@@ -152,6 +156,12 @@ class _Request:
         finally:
             _lib.kbc_free(text)
 
+    def measure(self, action):
+        width = ctypes.c_double()
+        height = ctypes.c_double()
+        self._call(_lib.kbc_measure, _text("action", action), ctypes.byref(width), ctypes.byref(height))
+        return width.value, height.value
+
     def close(self):
         _lib.kbc_request_free(self._handle)
         self._handle = None
@@ -188,6 +198,13 @@ def info(type, data, **options):
     dict too. BarcodeError for a request that is not complete."""
     with _Request(type, data, options) as request:
         return request.info()
+
+
+def measure(type, data, action, **options):
+    """The size of the file the action writes in its own units, (width, height): pixels for
+    pngf, jpeg and tiff, points for epsf, svgf and pdff; BarcodeError when it cannot be made."""
+    with _Request(type, data, options) as request:
+        return request.measure(action)
 
 
 def version():

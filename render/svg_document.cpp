@@ -126,8 +126,15 @@ void SvgBeginDocument(std::string& svg, const Rect& symbol, const BarcodeSetting
          "\txmlns:svg=\"http://www.w3.org/2000/svg\"\n"
          "\txmlns=\"http://www.w3.org/2000/svg\"\n";
   svg += "\tviewBox=\"0 0 " + w + ' ' + h + "\"\n";
-  svg += "\twidth=\"" + w + "\"\n";
-  svg += "\theight=\"" + h + "\"\n";
+  if (settings.geometry.physical) {
+    // Sized in real units, so that every consumer shows it at its printed size.
+    const double millimetresPerPoint = kMillimetresPerInch / kPointsPerInch;
+    svg += "\twidth=\"" + FormatFixed(symbol.width * factor * millimetresPerPoint, 3) + "mm\"\n";
+    svg += "\theight=\"" + FormatFixed(symbol.height * factor * millimetresPerPoint, 3) + "mm\"\n";
+  } else {
+    svg += "\twidth=\"" + w + "\"\n";
+    svg += "\theight=\"" + h + "\"\n";
+  }
   svg += "\tfont-variant=\"normal\"\n\tfont-weight=\"normal\"\n";
   svg += "\tfont-size=\"" + FormatFixed(settings.fontSize, 0) + "px\"\n";
   svg += "\tfont-family=\"" + XmlAttributeValue(PostScriptFontName(settings.fontName)) + "\"\n";

@@ -1,5 +1,7 @@
 #include "request/draw.h"
 
+#include <algorithm>
+
 #include "core/symbology.h"
 #include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
@@ -9,6 +11,7 @@
 #include "output/refusal.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
+#include "request/printer_fit.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"
 
@@ -49,6 +52,8 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   if (settings.dataUtf8 && TakesBytes(settings.symbology)) settings.data = DecodeMacRoman(ToUtf8(settings.data));
   const ShapingReport shaping = ShapeDataForType(settings);
   settings.showText = ShowsText(settings) ? 1 : 0;
+  const OutputFormat* format = OutputFormatOf(action);
+  std::vector<std::string> fitWarnings = FitForPrinter(settings, format != nullptr && format->bitmap);
   // The request's one check and encoding, shared by the warnings and the writer.
   DataCheck check = CheckBarcodeData(settings);
   // Judged before the writer converts the colours for its output.
@@ -61,6 +66,7 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings) {
   for (const auto& warning : {dataWarning, addOnWarning, colourWarning, modelWarning, gs1Warning}) {
     if (warning) warnings.push_back(*warning);
   }
+  warnings.insert(warnings.end(), fitWarnings.begin(), fitWarnings.end());
   return {std::move(settings), std::move(check), std::move(warnings)};
 }
 
@@ -78,21 +84,30 @@ bool PrintsRequest(OutputAction action) {
   return format != nullptr && format->print != nullptr;
 }
 
-PrintedRequest PrintPreparedRequest(OutputAction action, PreparedRequest prepared) {
+PrintedRequest PrintRequest(OutputAction action, BarcodeSettings settings) {
+  // Under -dpi, the sides of the bitmap the bitmap actions would draw, fitted to whole dots.
+  std::optional<std::pair<int, int>> dots;
+  const auto bitmaps = std::ranges::find_if(OutputFormats(), &OutputFormat::bitmap);
+  if (settings.dpi > 0 && bitmaps != OutputFormats().end()) {
+    const PreparedRequest bitmap = PrepareRequest(bitmaps->action, settings);
+    dots = BitmapSides(bitmap.settings, bitmap.check);
+  }
+  PreparedRequest prepared = PrepareRequest(action, std::move(settings));
   Status status = Done{};
   if (std::optional<Refusal> refusal = StrictRefusal(prepared)) {
     status = *refusal;
   } else if (!prepared.check) {
     status = Refusal(DataRefusal(prepared.settings, prepared.check.refusal));
   }
-  std::string line = OutputFormatOf(action)->print(prepared.settings, prepared.check, prepared.warnings, status.refusal);
+  std::string line =
+      OutputFormatOf(action)->print(prepared.settings, prepared.check, dots, prepared.warnings, status.refusal);
   // As with a file, a request refused for its warnings reports them as its refusal alone.
   if (status) status.warnings = std::move(prepared.warnings);
   return {std::move(line), std::move(status)};
 }
 
 PrintedRequest PrintRefusedRequest(OutputAction action, const BarcodeSettings& settings, std::string refusal) {
-  std::string line = OutputFormatOf(action)->print(settings, Refusal(refusal), {}, refusal);
+  std::string line = OutputFormatOf(action)->print(settings, Refusal(refusal), std::nullopt, {}, refusal);
   return {std::move(line), Refusal(std::move(refusal))};
 }
 

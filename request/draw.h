@@ -41,7 +41,7 @@ struct PrintedRequest {
   std::string line;  // without its LF
   Status status = Done{};
 };
-PrintedRequest PrintPreparedRequest(OutputAction action, PreparedRequest prepared);
+PrintedRequest PrintRequest(OutputAction action, BarcodeSettings settings);
 // A request refused before it was prepared (a batch line or CSV row that
 // could not be read): the line names what the settings know.
 PrintedRequest PrintRefusedRequest(OutputAction action, const BarcodeSettings& settings, std::string refusal);

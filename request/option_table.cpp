@@ -4,6 +4,7 @@
 #include <array>
 #include <type_traits>
 
+#include "core/length.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
 #include "text/number_text.h"
@@ -80,6 +81,17 @@ void SetRotation(CommandLine& line, const OptionValue& value) {
                       : "-rotate " + Shown(text) + " is no quarter turn: give 0, 90, 180 or 270 (degrees clockwise)");
 }
 
+template <auto Field>
+void SetLength(CommandLine& line, const OptionValue& value) {
+  const std::optional<Length> length = ReadLength(value.argument.text);
+  FieldOf(line, Field) = length.value_or(Length{});
+  NoteRefusal(line, value.option,
+              length ? std::string()
+                     : std::string(value.option) + " " + Shown(value.argument.text) +
+                           " is no length: give a positive number followed by mm, in, mil, pt or dots (a bare "
+                           "number is points)");
+}
+
 void SetEncoding(CommandLine& line, const OptionValue& value) {
   const std::optional<TextEncoding> encoding = TextEncodingFromName(value.raw);
   line.encoding = encoding.value_or(TextEncoding::Default);
@@ -100,13 +112,13 @@ void SetCsvPaths(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 36> kOptionRows = {{
+constexpr std::array<OptionRow, 39> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
      .usage = "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
               "\"pngf\", \"svgf\", or \"tiff\".",
-     .help = {.place = 13,
+     .help = {.place = 16,
               .heading = "-action info",
               .text = "Writes no file: prints one JSON object on standard output saying what would be drawn (type, "
                       "data as encoded, check digits, text, size, X-dimension, warnings, refusal); one per line "
@@ -316,10 +328,34 @@ constexpr std::array<OptionRow, 36> kOptionRows = {{
                       "options and words that belong to no option (exit status 2); per line or row in -batch and "
                       "-csv.",
               .example = "KestrovaBarCode -strict 1 -type EAN-13 -data 5901234123457 -action svgf -output code.svg"}},
+    {.name = "-xdim",
+     .reading = OptionReading::Special,
+     .set = SetLength<&BarcodeSettings::xdim>,
+     .help = {.place = 13,
+              .text = "The module width (the narrow bar; a 2-D module) in mm, in, mil, pt or dots of -dpi (a bare "
+                      "number is points), in place of -scale; bitmaps at -dpi draw it in whole dots.",
+              .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -xdim 0.25mm -dpi 203 -action pngf -output "
+                         "label.png"}},
+    {.name = "-height",
+     .reading = OptionReading::Special,
+     .set = SetLength<&BarcodeSettings::barHeight>,
+     .help = {.place = 14,
+              .text = "The bar height without the text, as a length like -xdim's; not for QRCode, MicroQR and "
+                      "DataMatrix, whose modules are square.",
+              .example = "KestrovaBarCode -type EAN-128 -gs1 1 -data '(00)106141411234567897' -xdim 0.5mm -height "
+                         "31.75mm -dpi 203 -action pngf -output sscc.png"}},
+    {.name = "-bwr",
+     .reading = OptionReading::Special,
+     .set = SetLength<&BarcodeSettings::barReduction>,
+     .help = {.place = 15,
+              .text = "Bar width reduction: every dark bar and module narrowed by this length, centred, for ink "
+                      "spread or thermal gain; at most half a module.",
+              .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -dpi 203 -bwr 1dots -action pngf -output "
+                         "retail.png"}},
     {.name = "-encoding",
      .reading = OptionReading::Special,
      .set = SetEncoding,
-     .help = {.place = 14,
+     .help = {.place = 17,
               .text = "How the arguments and the lines or cells of -batch and -csv files are read: utf-8, "
                       "windows-1252, latin-1 or mac-roman. Without it, valid UTF-8 is read as UTF-8 and anything "
                       "else as Mac OS Roman.",

@@ -197,6 +197,8 @@ TEST(Batch, InputsThatAreNoTextStopTheRun) {
       {"random as batch", "cat /dev/urandom", "-batch", "the batch file is not a text file"},
       {"random as CSV", "cat /dev/urandom", "-csv", "the CSV file is not a text file"},
       {"endless line", "yes 1 | tr -d '\\n'", "-batch", "line 1: the line is longer than 14178 bytes"},
+      // The first piece read holds no whole line: the long line still is the run's last word.
+      {"endless line, slowly", "{ printf 1; sleep 0.2; yes 1 | tr -d '\\n'; }", "-batch", "line 1: the line is longer"},
       {"endless row", "yes 1, | tr -d '\\n'", "-csv", "row 1: the row is longer than"},
       {"NUL after good lines", "printf '9638507\\n9638507\\n96\\000'", "-batch", "line 3: the batch file is not"},
   };

@@ -46,7 +46,8 @@ const std::map<std::string, std::string> kExpected = {
     {"qr.png", "first line\nsecond line"},
     {"isbn.eps", "9780306406157"},
     {"part.svg", "PART-42"},
-    {"label.png", "5901234123457"},       // the label-printer example
+    {"sscc.png", "00106141411234567897"},  // the label-printer examples
+    {"retail.png", "5901234123457"},
     {"label-0002.png", "4006381333931"},  // the batch example, line 2 of products.txt
     {"box.png", "Box 42"},                // the CSV example: its row with its own file
     {"label-4.png", "Kestrova, Lot 7\nshelf 3"},

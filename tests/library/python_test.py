@@ -118,6 +118,16 @@ def test_check_gives_the_size_a_png_is_drawn_at(rotate):
     assert (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")) == (int(width), int(height))
 
 
+@pytest.mark.parametrize("dpi", ["203", "300"])
+def test_measure_gives_a_pngs_pixels_at_a_resolution(dpi):
+    options = {"xdim": "0.33mm", "dpi": dpi, "rotate": "90"}
+    width, height = kestrova_barcode.measure("EAN-13", "590123412345", "pngf", **options)
+    png = kestrova_barcode.render("EAN-13", "590123412345", action="pngf", **options)
+    assert (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")) == (int(width), int(height))
+    points = kestrova_barcode.measure("EAN-13", "590123412345", "pdff", xdim="0.33mm")
+    assert points[0] == pytest.approx(113 * 0.33 / 25.4 * 72)
+
+
 def test_version_is_the_programs():
     usage = subprocess.run([PROGRAM], capture_output=True).stdout.decode()
     assert f"KestrovaBarCode v{kestrova_barcode.version()} CLI" in usage

@@ -65,6 +65,11 @@ int kbc_request_info(kbc_request *request, char **json);
 /* The image size in points, as the files are sized; the action plays no part. */
 int kbc_check(kbc_request *request, double *width, double *height);
 
+/* The size of the file action would write, in its own units: pixels for
+ * "pngf", "jpeg" and "tiff" (whole dots at the option "dpi"), points for
+ * "epsf", "svgf" and "pdff"; the sides as the file holds them, turned. */
+int kbc_measure(kbc_request *request, const char *action, double *width, double *height);
+
 void kbc_free(void *bytes);
 
 /* The name "type" takes for symbology `index` (1, 2, ... in the order of the
