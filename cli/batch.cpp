@@ -11,14 +11,14 @@ BatchRequest MakeLineRequest(const CommandLine& line, const BatchLine& batchLine
   BatchRequest request;
   request.number = batchLine.number;
   request.action = line.action;
+  request.settings = line.settings;
   if (batchLine.fault != BatchLineFault::None) {
     request.errors = {BatchLineFaultReason(batchLine.fault)};
     request.endsRun = true;
     return request;
   }
-  request.path = BatchOutputPath(line.outputPath, batchLine.number);
-  request.settings = line.settings;
-  ArgumentText data = DecodeArgument(batchLine.bytes);
+  if (!PrintsRequest(line.action)) request.path = BatchOutputPath(line.outputPath, batchLine.number);
+  ArgumentText data = DecodeArgument(batchLine.bytes, line.encoding);
   request.settings.data = std::move(data.text);
   request.settings.dataUtf8 = data.utf8;
   UnescapeControlChars(request.settings.data);
@@ -54,6 +54,8 @@ void BatchLineSplitter::Finish(std::vector<BatchLine>& lines) {
 
 void BatchLineSplitter::EndLine(std::vector<BatchLine>& lines) {
   if (line_.ends_with('\r')) line_.pop_back();
+  // What an editor may write before the first line of a UTF-8 file.
+  if (number_ == 1 && line_.starts_with(kUtf8ByteOrderMark)) line_.erase(0, kUtf8ByteOrderMark.size());
   if (line_.size() > kLongestBatchLine) {
     lines.push_back({number_, {}, BatchLineFault::TooLong});
     stopped_ = true;
@@ -156,7 +158,7 @@ int RunBatch(const CommandLine& line, TextOut& out, TextOut& err) {
     any = true;
     return MakeLineRequest(line, lines[nextLine++]);
   };
-  int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, err, stream ? &*stream : nullptr);
+  int status = DrawBatch(input, next, line.threads, {"line", "batch file"}, out, err, stream ? &*stream : nullptr);
   if (input.Failed()) return cannotRead();
   if (stream) status = FinishStream(*stream, status, err);
   if (!any) {

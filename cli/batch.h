@@ -15,6 +15,10 @@ namespace kbc {
 // (7,089 digits of a QR Code), every character written as a two-byte escape.
 inline constexpr std::size_t kLongestBatchLine = 2 * 7089;
 
+// What an editor or spreadsheet may write before the first line of a UTF-8
+// file; batch and CSV files skip it.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // What stops a batch file from being read further: a line longer than any
 // request, or a NUL byte, which no text file holds.
 enum class BatchLineFault { None, TooLong, NotText };
@@ -63,6 +67,8 @@ std::string BatchOutputPath(std::string_view pattern, std::size_t lineNumber);
 // 0 when every line was drawn, 1 when any failed or the file stopped early.
 // Messages go to err in line order, each naming its line, whatever the number
 // of workers.
+// An action that prints (-action info) prints one line per line of the file to
+// out, in line order.
 int RunBatch(const CommandLine& line, TextOut& out, TextOut& err);
 
 }  // namespace kbc

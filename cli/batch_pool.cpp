@@ -24,38 +24,75 @@ constexpr std::size_t kPieceBytes = 65536;
 
 // A request refused before it is drawn: its errors, each made one line of
 // stderr, and its warnings.
-Result<std::string> Refused(BatchRequest& request) {
+Status Refused(BatchRequest& request) {
   std::string lines;
   for (const std::string& error : request.errors) lines += (lines.empty() ? "" : "\n") + OneLine(error);
-  Result<std::string> refused = Refusal(std::move(lines));
+  Status refused = Refusal(std::move(lines));
   refused.warnings = std::move(request.warnings);
   return refused;
 }
 
-// A file's outcome as a stream's: no bytes to add.
-Result<std::string> NoBytes(Status status) {
-  Result<std::string> result = status ? Result<std::string>(std::string()) : Refusal(std::move(status.refusal));
-  result.warnings = std::move(status.warnings);
-  return result;
+// The line a printing request prints, numbered: {"line":7,...}.
+std::string Numbered(std::string printed, BatchKind kind, std::size_t number) {
+  return "{\"" + std::string(kind.item) + "\":" + std::to_string(number) + "," + printed.substr(1);
+}
+
+// What a request leaves for the reporting thread: how it fared, and what it
+// adds to the run's output in request order (the line a printing request
+// prints, or a label's bytes for a stream; nothing for a file written).
+struct Outcome {
+  Status status = Done{};
+  std::string output;
+  bool printed = false;
+};
+
+// A request printed, or why it was refused, with its own warnings first.
+Outcome PrintOne(BatchRequest request, BatchKind kind) {
+  const std::size_t number = request.number;
+  PrintedRequest printed;
+  if (!request.errors.empty()) {
+    Status refused = Refused(request);
+    printed = PrintRefusedRequest(request.action, request.settings, refused.refusal);
+    printed.status = std::move(refused);
+  } else {
+    printed = PrintRequest(request.action, std::move(request.settings));
+    printed.status.refusal = OneLine(printed.status.refusal);
+    printed.status.warnings.insert(printed.status.warnings.begin(), request.warnings.begin(), request.warnings.end());
+  }
+  return {std::move(printed.status), Numbered(std::move(printed.line), kind, number), true};
+}
+
+// A file's or a stream label's outcome from what it was drawn into.
+Outcome FromDrawn(Result<std::string> drawn) {
+  Outcome outcome{Done{}, drawn ? std::move(*drawn) : std::string(), false};
+  if (!drawn) outcome.status = Refusal(std::move(drawn.refusal));
+  outcome.status.warnings = std::move(drawn.warnings);
+  return outcome;
 }
 
 // The request drawn (to its file, or its bytes for a stream), or why not,
-// with the request's own warnings first.
-Result<std::string> DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget,
-                            bool toStream) {
-  if (!request.errors.empty()) return Refused(request);
-  Result<std::string> result = std::string();
+// with the request's own warnings first; a printing request with the line it
+// prints.
+Outcome DrawOne(BatchRequest request, const BatchInput& input, BatchKind kind, PixelBudget& budget, bool toStream) {
+  // A stream's standard output carries labels only: a printing row there is refused.
+  if (PrintsRequest(request.action) && !toStream) return PrintOne(std::move(request), kind);
+  if (!request.errors.empty()) return {Refused(request), {}, false};
+  Outcome outcome;
   if (!toStream && input.IsInput(request.path)) {
-    result = Refusal("\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten");
+    outcome.status =
+        Refusal("\"" + request.path + "\" is the " + std::string(kind.file) + " itself; it was not overwritten");
   } else {
     PreparedRequest prepared = PrepareRequest(request.action, std::move(request.settings));
     const PixelBudget::Share share(budget, BitmapPixels(request.action, prepared));
-    result = toStream ? RenderPreparedRequest(request.action, request.path, std::move(prepared))
-                      : NoBytes(DrawPreparedRequest(request.action, request.path, std::move(prepared)));
-    result.refusal = OneLine(result.refusal);
+    if (toStream) {
+      outcome = FromDrawn(RenderPreparedRequest(request.action, request.path, std::move(prepared)));
+    } else {
+      outcome.status = DrawPreparedRequest(request.action, request.path, std::move(prepared));
+    }
+    outcome.status.refusal = OneLine(outcome.status.refusal);
   }
-  result.warnings.insert(result.warnings.begin(), request.warnings.begin(), request.warnings.end());
-  return result;
+  outcome.status.warnings.insert(outcome.status.warnings.begin(), request.warnings.begin(), request.warnings.end());
+  return outcome;
 }
 
 // One line on a terminal, rewritten in place: requests done, rate, and for a
@@ -104,7 +141,7 @@ std::size_t WorkerCount(int requested) {
 struct Slot {
   std::size_t number = 0;
   BatchRequest request;
-  Result<std::string> result = std::string();  // the bytes for a stream
+  Outcome result;
   bool done = false;
 };
 
@@ -165,7 +202,7 @@ std::optional<std::string> StreamOverInput(const LabelStream& stream, const Batc
 }
 
 int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
-              BatchKind kind, TextOut& err, LabelStream* stream) {
+              BatchKind kind, TextOut& out, TextOut& err, LabelStream* stream) {
   // The signal handlers that remove unfinished files stay installed for the
   // whole batch instead of for each file.
   const CleanupHandlers cleanup;
@@ -194,11 +231,11 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       BatchRequest request = std::move(slot.request);
       lock.unlock();
       // After a cleanup signal the run is ending: no request starts, and none is reported.
-      Result<std::string> result = Refusal("");
+      Outcome result{Refusal(""), {}, false};
       try {
         if (!CleanupStarted()) result = DrawOne(std::move(request), input, kind, budget, stream != nullptr);
       } catch (const std::bad_alloc&) {
-        result = Refusal("out of memory");
+        result = {Refusal("out of memory"), {}, false};
       }
       lock.lock();
       slot.result = std::move(result);
@@ -212,11 +249,14 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
   const bool onTerminal = err.IsTerminal();
   Progress progress(err, kind.item, onTerminal);
   bool allWritten = true;
+  bool printFailed = false;
   // Reports the oldest request once it is done; false while it is not.
   const auto reportOldest = [&](std::unique_lock<std::mutex>& lock) {
     Slot& slot = slots[reported % slots.size()];
     if (reported == read || !slot.done) return false;
-    Result<std::string> result = std::move(slot.result);
+    const Status result = std::move(slot.result.status);
+    const std::string output = std::move(slot.result.output);
+    const bool printed = slot.result.printed;
     const std::size_t number = slot.number;
     slot = {};
     ++reported;
@@ -230,9 +270,13 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
     for (const std::string& warning : result.warnings) {
       err.Write("KestrovaBarCode: warning: " + where + OneLine(warning) + '\n');
     }
-    allWritten = allWritten && bool(result);
-    // The stream takes the labels in request order, from this thread alone.
-    if (result && stream != nullptr && !stream->Add(*result)) allWritten = false;
+    // Lines and stream labels leave in request order, from this thread alone.
+    if (printed && !out.Write(output + '\n')) {
+      err.Write("KestrovaBarCode: " + where + "the description could not be written to standard output\n");
+      printFailed = true;
+    }
+    if (!printed && result && stream != nullptr && !stream->Add(output)) allWritten = false;
+    allWritten = allWritten && bool(result) && !printFailed;
     lock.lock();
     return true;
   };
@@ -259,7 +303,7 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       slot.request = std::move(*request);
       drawable = read + 1;
     } else {
-      slot.result = Refused(*request);
+      slot.result = PrintsRequest(request->action) && stream == nullptr ? PrintOne(std::move(*request), kind) : Outcome{Refused(*request), {}, false};
       slot.done = true;
     }
     ++read;

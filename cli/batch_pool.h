@@ -76,12 +76,13 @@ struct BatchKind {
 
 // The requests that next() makes, until it gives none, drawn by -threads
 // workers, never over the input itself, with at most kBatchPixelBudget
-// pixels of bitmaps drawn at once; returns the exit status: 0 when every request was
+// pixels of bitmaps drawn at once; the lines of requests whose action prints
+// go to out, each with the request's number, in request order; returns the exit status: 0 when every request was
 // drawn, 1 when any failed. Messages go to err in request order, each naming
 // its number, whatever the number of workers; on a terminal a progress line
 // is shown. With a stream, each request's bytes are added to it in request
 // order instead of written to the request's own file.
 int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>()>& next, int threads,
-              BatchKind kind, TextOut& err, LabelStream* stream = nullptr);
+              BatchKind kind, TextOut& out, TextOut& err, LabelStream* stream = nullptr);
 
 }  // namespace kbc

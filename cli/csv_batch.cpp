@@ -9,13 +9,11 @@
 #include "cli/batch_pool.h"
 #include "cli/csv_outputs.h"
 #include "cli/csv_rows.h"
+#include "core/symbology.h"
 #include "request/option_table.h"
 
 namespace kbc {
 namespace {
-
-// What a spreadsheet writes before the first cell of a UTF-8 file.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Options of the whole run rather than of one request.
 std::string RunOptionReason(std::string_view name) {
@@ -38,7 +36,7 @@ CsvColumns ReadHeader(const CsvRow& header) {
   }
   for (std::size_t i = 0; i < header.cells.size(); ++i) {
     std::string_view name = header.cells[i];
-    if (i == 0 && name.starts_with(kByteOrderMark)) name.remove_prefix(kByteOrderMark.size());
+    if (i == 0 && name.starts_with(kUtf8ByteOrderMark)) name.remove_prefix(kUtf8ByteOrderMark.size());
     const std::string option = "-" + std::string(name);
     const std::string column = "column " + std::to_string(i + 1) + " of the header";
     if (name.empty()) {
@@ -66,13 +64,17 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
                             const OutputFolder& folder, const CsvRow& row) {
   BatchRequest request;
   request.number = row.number;
+  // Known before the row is read, so that a refused row still prints its line.
+  request.action = line.action;
   std::vector<std::string>& errors = request.errors;
   if (row.fault != CsvFault::None) {
+    request.settings.symbology = kNoSymbology;
     errors.push_back(CsvFaultReason(row.fault));
     request.endsRun = CsvFaultStops(row.fault);
     return request;
   }
   if (row.cells.size() != options.size()) {
+    request.settings.symbology = kNoSymbology;
     errors.push_back("the row has " + Cells(row.cells.size()) + " where the header has " +
                      std::to_string(options.size()) + "; it was not read");
     return request;
@@ -88,6 +90,10 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
     }
     ApplyOption(rowLine, options[i], row.cells[i]);
   }
+  request.action = rowLine.action;
+  // A refused row's printed line names what the row gave.
+  request.settings = rowLine.settings;
+  const bool prints = PrintsRequest(rowLine.action);
   // Under -strict (the command line's or the row's own) a warning refuses its row.
   std::vector<std::string>& warnings = rowLine.settings.strict ? errors : request.warnings;
   for (auto& [option, warning] : rowLine.valueWarnings) warnings.push_back(std::move(warning));
@@ -100,14 +106,14 @@ BatchRequest MakeRowRequest(const CommandLine& line, const std::vector<std::stri
     errors.push_back("-action clip cannot be used with -csv: the clipboard holds one barcode");
   } else if (rowLine.outputPath == "-") {
     errors.push_back("-output - cannot be used with -csv: standard output holds one file");
-  } else if (rowLine.outputPath.empty() && line.outputPath.empty()) {
+  } else if (!prints && rowLine.outputPath.empty() && line.outputPath.empty()) {
     errors.push_back("no output cell and no -output path given for -action " +
                      std::string(ActionWord(rowLine.action)));
   }
   if (!errors.empty()) return request;
-  request.action = rowLine.action;
-  request.path = rowLine.outputPath.empty() ? BatchOutputPath(line.outputPath, row.number) : rowLine.outputPath;
-  request.settings = std::move(rowLine.settings);
+  if (!prints) {
+    request.path = rowLine.outputPath.empty() ? BatchOutputPath(line.outputPath, row.number) : rowLine.outputPath;
+  }
   return request;
 }
 
@@ -186,7 +192,8 @@ int RunCsvBatch(const CommandLine& line, TextOut& out, TextOut& err) {
     }
     return kExitIncomplete;
   }
-  if (line.outputPath.empty() && std::ranges::find(columns.options, "-output") == columns.options.end()) {
+  if (!PrintsRequest(line.action) && line.outputPath.empty() &&
+      std::ranges::find(columns.options, "-output") == columns.options.end()) {
     err.Write("KestrovaBarCode: " +
               OneLine("no -output path given, and the CSV file \"" + line.csvPath + "\" has no output column") + '\n');
     return kExitNotProduced;
@@ -204,7 +211,7 @@ int RunCsvBatch(const CommandLine& line, TextOut& out, TextOut& err) {
       return request;
     }
     // Claimed in row order, before any is drawn: the first row keeps its file.
-    if (request.errors.empty()) {
+    if (request.errors.empty() && !request.path.empty()) {
       if (const std::optional<std::size_t> first = claims.Claim(folder.Absolute(request.path), request.number)) {
         request.errors.push_back("the output \"" + request.path + "\" is row " + std::to_string(*first) +
                                          "'s too; it was not written");
@@ -212,7 +219,7 @@ int RunCsvBatch(const CommandLine& line, TextOut& out, TextOut& err) {
     }
     return request;
   };
-  int status = DrawBatch(input, next, line.threads, {"row", "CSV file"}, err, stream ? &*stream : nullptr);
+  int status = DrawBatch(input, next, line.threads, {"row", "CSV file"}, out, err, stream ? &*stream : nullptr);
   if (input.Failed()) return cannotRead();
   if (stream) status = FinishStream(*stream, status, err);
   if (!any) return std::max(status, warnEmpty("has no rows after its header"));

@@ -11,6 +11,7 @@ namespace kbc {
 // when every row was drawn, 1 when any failed, 2 when the header names a
 // column no row can take. Messages go to err in row order, each naming its
 // row by its spreadsheet number (the header is row 1).
+// Rows whose action prints (-action info) print one line each to out, in row order.
 int RunCsvBatch(const CommandLine& line, TextOut& out, TextOut& err);
 
 }  // namespace kbc

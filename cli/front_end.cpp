@@ -28,6 +28,10 @@ bool PrintUsage(TextOut& out) { return out.Write(UsageText()); }
 CommandLine ScanArguments(std::span<const std::string_view> args) {
   CommandLine line;
   if (args.size() < 4) return line;
+  // Every value is read in the encoding, wherever -encoding stands.
+  for (std::size_t i = 1; i + 1 < args.size(); ++i) {
+    if (args[i] == "-encoding") ApplyOption(line, args[i], args[i + 1]);
+  }
   for (std::size_t i = 1; i + 1 < args.size(); ++i) ApplyOption(line, args[i], args[i + 1]);
   return line;
 }
@@ -71,7 +75,9 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
                              (batch || !settings.data.empty()));
   // -output - sends the file to standard output, so the usage text, when it
   // is printed, goes to stderr instead of into the piped image.
-  const bool toStdout = line.outputPath == "-";
+  // -action info prints what it describes, so it takes no -output.
+  const bool prints = PrintsRequest(line.action);
+  const bool toStdout = line.outputPath == "-" && !prints;
   if (!line.valueRefusals.empty()) {
     for (const auto& [option, refusal] : line.valueRefusals) Report(err, refusal);
     return kExitIncomplete;
@@ -96,7 +102,7 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
                     ": the clipboard holds one barcode");
     return kExitIncomplete;
   }
-  if (!csv && line.action != OutputAction::Clipboard && line.outputPath.empty()) {
+  if (!csv && !prints && line.action != OutputAction::Clipboard && line.outputPath.empty()) {
     Report(err, "no -output path given for -action " + std::string(ActionWord(line.action)));
     return kExitNotProduced;
   }
@@ -111,6 +117,16 @@ int RunCommandLine(std::span<const std::string_view> args, TextOut& out, TextOut
   if (settings.strict && !line.valueWarnings.empty()) return kExitNotProduced;
   if (batch) return RunBatch(line, out, err);
   if (csv) return RunCsvBatch(line, out, err);
+  if (prints) {
+    const PrintedRequest printed = PrintRequest(line.action, settings);
+    if (!printed.status) Report(err, printed.status.refusal);
+    for (const std::string& warning : printed.status.warnings) Warn(err, warning);
+    if (!out.Write(printed.line + '\n')) {
+      Report(err, "the description could not be written to standard output");
+      return kExitNotProduced;
+    }
+    return printed.status ? kExitWritten : kExitNotProduced;
+  }
   if (toStdout) {
     const Result<std::string> rendered = RenderRequest(line.action, line.outputPath, settings);
     if (!rendered) {

@@ -34,14 +34,16 @@ std::string BuildUsage() {
 }
 
 std::string BuildAddedOptions() {
-  std::vector<const OptionRow*> added;
+  std::vector<std::pair<const OptionRow*, const OptionHelp*>> added;
   for (const OptionRow& row : OptionRows()) {
-    if (row.help.place > 0) added.push_back(&row);
+    for (const OptionHelp* help : {&row.help, &row.laterHelp}) {
+      if (help->place > 0) added.emplace_back(&row, help);
+    }
   }
-  std::ranges::sort(added, {}, [](const OptionRow* row) { return row->help.place; });
+  std::ranges::sort(added, {}, [](const auto& block) { return block.second->place; });
   std::string text = "ADDED OPTIONS:\n";
-  for (const OptionRow* row : added) {
-    const OptionHelp& help = row->help;
+  for (const auto& [row, blockHelp] : added) {
+    const OptionHelp& help = *blockHelp;
     text.append(help.heading.empty() ? row->name : help.heading).append("\n").append(help.text).append("\n");
     text.append("Example: ").append(help.example).append(help.blankLineAfter ? "\n\n" : "\n");
   }

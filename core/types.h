@@ -25,6 +25,7 @@ enum class OutputAction : std::uint32_t {
   Svg = FourCharCode("FSVG"),
   Tiff = FourCharCode("FTIF"),
   Zpl = FourCharCode("FZPL"),
+  Info = FourCharCode("INFO"),  // prints what would be drawn; no file
 };
 
 struct Point {

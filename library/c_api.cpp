@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/symbology.h"
 #include "output/bitmap_writers.h"
 #include "output/output_formats.h"
 #include "output/zpl_writer.h"
@@ -109,6 +110,9 @@ int kbc_render(kbc_request* request, const char* action, unsigned char** bytes, 
     if (line.action == kbc::OutputAction::None || line.action == kbc::OutputAction::Clipboard) {
       return Fail(request, KBC_INVALID, "unknown action \"" + std::string(action) + "\"");
     }
+    if (kbc::PrintsRequest(line.action)) {
+      return Fail(request, KBC_INVALID, "the action \"" + std::string(action) + "\" draws no file; kbc_request_info gives it");
+    }
     if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
     if (line.settings.strict && !line.valueWarnings.empty()) {
       return Fail(request, KBC_NOT_PRODUCED, line.valueWarnings.front().second);
@@ -124,6 +128,24 @@ int kbc_render(kbc_request* request, const char* action, unsigned char** bytes, 
     *bytes = buffer;
     *size = rendered->size();
     return 0;
+  });
+}
+
+int kbc_request_info(kbc_request* request, char** json) {
+  if (json != nullptr) *json = nullptr;
+  return Guarded(request, [&] {
+    request->warnings.clear();
+    if (json == nullptr) return Fail(request, KBC_INVALID, "no place for the description given");
+    kbc::CommandLine line = request->line;
+    kbc::ApplyOption(line, "-action", "info");
+    if (!kbc::IsComplete(line)) return Fail(request, KBC_INVALID, kbc::IncompleteReason(line));
+    kbc::PrintedRequest printed = kbc::PrintRequest(line.action, line.settings);
+    auto* text = static_cast<char*>(std::malloc(printed.line.size() + 1));
+    if (text == nullptr) return Fail(request, KBC_NOT_PRODUCED, "out of memory");
+    std::memcpy(text, printed.line.c_str(), printed.line.size() + 1);
+    NoteWarnings(request, line, printed.status.warnings);
+    *json = text;
+    return printed.status ? 0 : Fail(request, KBC_NOT_PRODUCED, printed.status.refusal);
   });
 }
 
@@ -185,6 +207,12 @@ int kbc_measure(kbc_request* request, const char* action, double* width, double*
 }
 
 void kbc_free(void* bytes) { std::free(bytes); }
+
+const char* kbc_symbology_name(int index) {
+  // The table's names are literals, so they end in NUL and live as long as the library.
+  return index >= 1 && kbc::IsSymbology(kbc::SymbologyType(index)) ? kbc::SymbologyName(kbc::SymbologyType(index)).data()
+                                                                     : nullptr;
+}
 
 const char* kbc_version(void) { return KBC_VERSION_TEXT; }
 

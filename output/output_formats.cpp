@@ -5,6 +5,7 @@
 
 #include "output/bitmap_writers.h"
 #include "output/pdf_writers.h"
+#include "output/request_info.h"
 #include "output/vector_writers.h"
 #include "output/zpl_writer.h"
 
@@ -20,7 +21,7 @@ Result<std::string> Untitled(const BarcodeSettings& settings, const CheckedSymbo
 constexpr std::uint32_t kPreview = FourCharCode("prvw");
 constexpr std::uint32_t kTextEditor = FourCharCode("QZTX");
 
-constexpr std::array<OutputFormat, 8> kOutputFormats = {{
+constexpr std::array<OutputFormat, 9> kOutputFormats = {{
     // Pasted as PDF; no file.
     {.word = "clip", .action = OutputAction::Clipboard, .render = nullptr, .rgbOnlyName = "PDF", .barsTakeAlpha = true},
     {.word = "epsf",
@@ -30,6 +31,8 @@ constexpr std::array<OutputFormat, 8> kOutputFormats = {{
      .fileType = FourCharCode("EPSF"),
      .creator = kTextEditor,
      .extension = "eps"},
+    // Printed as JSON; no file.
+    {.word = "info", .action = OutputAction::Info, .render = nullptr, .print = RequestInfoJson},
     {.word = "jpeg",
      .action = OutputAction::Jpeg,
      .render = Untitled<RenderJpegBytes>,

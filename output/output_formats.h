@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/result.h"
 #include "core/settings.h"
@@ -18,8 +20,14 @@ struct OutputFormat {
   std::string_view word;  // the -action word
   OutputAction action;
   // The file of a request that can be drawn; `path` serves only as a title.
-  // None for the clipboard, which makes no file.
+  // None for the actions that make no file: the clipboard, and those that print.
   Result<std::string> (*render)(const BarcodeSettings& settings, const CheckedSymbol& checked, std::string_view path);
+  // What an action that makes no file prints on standard output instead, one
+  // line per request: the request, its warnings and, when it is refused, why.
+  // `bitmapSides`: under -dpi, the bitmap the bitmap actions would draw.
+  std::string (*print)(const BarcodeSettings& settings, const DataCheck& check,
+                       std::optional<std::pair<int, int>> bitmapSides, std::span<const std::string> warnings,
+                       std::string_view refusal) = nullptr;
   // The file left in place of data that cannot be drawn; none where nothing is written then.
   Result<std::string> (*placeholder)(const BarcodeSettings& settings) = nullptr;
   // How the "CMYK converted to RGB" warning names the output; empty when it keeps CMYK.

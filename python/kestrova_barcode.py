@@ -5,6 +5,7 @@ writes for the same options.
     import kestrova_barcode
     svg = kestrova_barcode.render("EAN-13", "590123412345")
     png = kestrova_barcode.render("QRCode", "Hello", action="pngf", scale=150)
+    kestrova_barcode.info("EAN-13", "590123412345")["data"]   # "5901234123457"
 
 Keyword options are the command line's option names without the dash, their
 values read as the command line reads them. The type, the data and every
@@ -12,16 +13,27 @@ value are str (encoded as UTF-8), bytes (passed as given), int or float (bool
 as 1 or 0); any other value raises TypeError, and one holding a NUL character
 raises ValueError, as no command-line argument can hold one. With
 strict=True a render that would warn raises BarcodeError instead. Separate
-calls may run on separate threads at once.
+calls may run on separate threads at once. SYMBOLOGIES names every type.
+
+The library is the installed one (found by the system's loader), unless the
+environment variable KESTROVA_BARCODE_LIBRARY names another: the library
+file itself, or a folder holding it, such as a build folder.
 """
 import ctypes
+import json
 import os
 import warnings
 
-__all__ = ["BarcodeError", "BarcodeWarning", "render", "check", "version"]
+__all__ = ["BarcodeError", "BarcodeWarning", "SYMBOLOGIES", "render", "check", "info", "version"]
 
-# The environment may name another build of the library (the test suite does).
-_LIBRARY = os.environ.get("KESTROVA_BARCODE_LIBRARY", "libkestrovabarcode.so.1")
+_SONAME = "libkestrovabarcode.so.1"
+
+
+def _library_path():
+    named = os.environ.get("KESTROVA_BARCODE_LIBRARY", "")
+    if not named:
+        return _SONAME
+    return os.path.join(named, _SONAME) if os.path.isdir(named) else named
 
 
 class BarcodeError(Exception):
@@ -40,7 +52,7 @@ class BarcodeWarning(UserWarning):
 
 
 def _load():
-    lib = ctypes.CDLL(_LIBRARY)
+    lib = ctypes.CDLL(_library_path())
     request = ctypes.c_void_p
     signatures = {
         "kbc_request_new": (request, []),
@@ -51,6 +63,8 @@ def _load():
         "kbc_render": (ctypes.c_int, [request, ctypes.c_char_p, ctypes.POINTER(ctypes.c_void_p),
                                       ctypes.POINTER(ctypes.c_size_t)]),
         "kbc_check": (ctypes.c_int, [request, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)]),
+        "kbc_request_info": (ctypes.c_int, [request, ctypes.POINTER(ctypes.c_void_p)]),
+        "kbc_symbology_name": (ctypes.c_char_p, [ctypes.c_int]),
         "kbc_measure": (
             ctypes.c_int,
             [request, ctypes.c_char_p, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(ctypes.c_double)],
@@ -66,6 +80,16 @@ def _load():
 
 
 _lib = _load()
+
+
+def _symbology_names():
+    names = []
+    while (name := _lib.kbc_symbology_name(len(names) + 1)) is not None:
+        names.append(name.decode("ascii"))
+    return tuple(names)
+
+
+SYMBOLOGIES = _symbology_names()
 
 
 def _text(what, value):
@@ -122,6 +146,16 @@ class _Request:
         self._call(_lib.kbc_check, ctypes.byref(width), ctypes.byref(height))
         return width.value, height.value
 
+    def info(self):
+        text = ctypes.c_void_p()
+        status = _lib.kbc_request_info(self._handle, ctypes.byref(text))
+        if not text.value:
+            self._call(lambda handle: status)
+        try:
+            return json.loads(ctypes.string_at(text).decode("utf-8"))
+        finally:
+            _lib.kbc_free(text)
+
     def measure(self, action):
         width = ctypes.c_double()
         height = ctypes.c_double()
@@ -154,6 +188,16 @@ def check(type, data, **options):
     """The image size in points, (width, height); BarcodeError when the data cannot be drawn."""
     with _Request(type, data, options) as request:
         return request.check()
+
+
+def info(type, data, **options):
+    """What "-action info" prints, as a dict: "type", "data" (as encoded),
+    "checkDigits", "text", "addOn", "widthPt", "heightPt", "widthDots" and
+    "heightDots" (with dpi), "xDimensionPt", "warnings" and "refusal" (None
+    when it would be drawn). Nothing is drawn; a refused request gives its
+    dict too. BarcodeError for a request that is not complete."""
+    with _Request(type, data, options) as request:
+        return request.info()
 
 
 def measure(type, data, action, **options):

@@ -1,11 +1,14 @@
 #include "request/draw.h"
 
+#include <algorithm>
+
 #include "core/symbology.h"
 #include "output/bitmap_writers.h"
 #include "output/file_bytes.h"
 #include "output/file_writers.h"
 #include "output/output_formats.h"
 #include "output/pdf_writers.h"
+#include "output/refusal.h"
 #include "request/data_warnings.h"
 #include "request/gs1_warnings.h"
 #include "request/printer_fit.h"
@@ -78,6 +81,38 @@ Status DrawRequest(OutputAction action, const std::string& path, BarcodeSettings
 Status DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared) {
   if (std::optional<Refusal> refusal = StrictRefusal(prepared)) return *refusal;
   return WithWarnings(CallWriter(action, path, prepared.settings, prepared.check), std::move(prepared.warnings));
+}
+
+bool PrintsRequest(OutputAction action) {
+  const OutputFormat* format = OutputFormatOf(action);
+  return format != nullptr && format->print != nullptr;
+}
+
+PrintedRequest PrintRequest(OutputAction action, BarcodeSettings settings) {
+  // Under -dpi, the sides of the bitmap the bitmap actions would draw, fitted to whole dots.
+  std::optional<std::pair<int, int>> dots;
+  const auto bitmaps = std::ranges::find_if(OutputFormats(), &OutputFormat::bitmap);
+  if (settings.dpi > 0 && bitmaps != OutputFormats().end()) {
+    const PreparedRequest bitmap = PrepareRequest(bitmaps->action, settings);
+    dots = BitmapSides(bitmap.settings, bitmap.check);
+  }
+  PreparedRequest prepared = PrepareRequest(action, std::move(settings));
+  Status status = Done{};
+  if (std::optional<Refusal> refusal = StrictRefusal(prepared)) {
+    status = *refusal;
+  } else if (!prepared.check) {
+    status = Refusal(DataRefusal(prepared.settings, prepared.check.refusal));
+  }
+  std::string line =
+      OutputFormatOf(action)->print(prepared.settings, prepared.check, dots, prepared.warnings, status.refusal);
+  // As with a file, a request refused for its warnings reports them as its refusal alone.
+  if (status) status.warnings = std::move(prepared.warnings);
+  return {std::move(line), std::move(status)};
+}
+
+PrintedRequest PrintRefusedRequest(OutputAction action, const BarcodeSettings& settings, std::string refusal) {
+  std::string line = OutputFormatOf(action)->print(settings, Refusal(refusal), std::nullopt, {}, refusal);
+  return {std::move(line), Refusal(std::move(refusal))};
 }
 
 std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared) {

@@ -31,6 +31,21 @@ PreparedRequest PrepareRequest(OutputAction action, BarcodeSettings settings);
 Status DrawRequest(OutputAction action, const std::string& path, BarcodeSettings settings);
 Status DrawPreparedRequest(OutputAction action, const std::string& path, PreparedRequest prepared);
 
+// Whether the action prints a line per request instead of drawing (-action info).
+bool PrintsRequest(OutputAction action);
+
+// What a printing action prints for one request, and how the request fares:
+// refused, without anything drawn, where a file action would be refused for
+// its data, and under -strict 1 for its warnings.
+struct PrintedRequest {
+  std::string line;  // without its LF
+  Status status = Done{};
+};
+PrintedRequest PrintRequest(OutputAction action, BarcodeSettings settings);
+// A request refused before it was prepared (a batch line or CSV row that
+// could not be read): the line names what the settings know.
+PrintedRequest PrintRefusedRequest(OutputAction action, const BarcodeSettings& settings, std::string refusal);
+
 // The pixels of the bitmap the action's writer draws for the request; 0 for
 // the actions that draw none.
 std::size_t BitmapPixels(OutputAction action, const PreparedRequest& prepared);

@@ -94,6 +94,15 @@ void SetLength(CommandLine& line, const OptionValue& value) {
                            "number is points)");
 }
 
+void SetEncoding(CommandLine& line, const OptionValue& value) {
+  const std::optional<TextEncoding> encoding = TextEncodingFromName(value.raw);
+  line.encoding = encoding.value_or(TextEncoding::Default);
+  NoteRefusal(line, value.option,
+              encoding ? std::string()
+                       : "-encoding " + Shown(value.argument.text) +
+                             " is no encoding: give utf-8, windows-1252, latin-1 or mac-roman");
+}
+
 void SetCsvPaths(CommandLine& line, const OptionValue& value) {
   line.csvPathsAny = value.raw == "any";
   NoteRefusal(line, value.option,
@@ -176,18 +185,24 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 46> kOptionRows = {{
+constexpr std::array<OptionRow, 47> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
      .usage = "Specify result as \"clip\" for clipboard, or for graphic file format of \"epsf\", \"jpeg\", \"pdff\", "
               "\"pngf\", \"svgf\", or \"tiff\".",
-     .help = {.place = 22,
+     .help = {.place = 23,
               .heading = "-action zplf",
               .text = "A ZPL II label for a thermal label printer: the image, text included, as one graphic at "
                       "-dpi 203, 300 or 600\n(203 when not given). With -batch or -csv and an -output without #, "
                       "one stream of labels, one line each, in input order\n(-output - for standard output).",
               .example = "KestrovaBarCode -type EAN-13 -batch numbers.txt -action zplf -output - | nc printer 9100"},
+     .laterHelp = {.place = 26,
+              .heading = "-action info",
+              .text = "Writes no file: prints one JSON object on standard output saying what would be drawn (type, "
+                      "data as encoded, check digits, text, size, X-dimension, warnings, refusal); one per line "
+                      "with -batch and -csv.",
+              .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -action info"},
      .scope = OptionScope::Render},
     {.name = "-type",
      .reading = OptionReading::Special,
@@ -406,7 +421,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-eclevel",
      .reading = OptionReading::Special,
      .set = SetQrLevel,
-     .help = {.place = 16,
+     .help = {.place = 17,
               .text = "QR Code error correction: L (the default), M, Q or H restore about 7, 15, 25 or 30 % of the "
                       "symbol; higher levels make larger symbols.",
               .example = "KestrovaBarCode -type QRCode -data 'https://example.com' -eclevel H -action pngf "
@@ -416,21 +431,21 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
      .set = SetQrVersion,
      .low = 1,
      .high = 40,
-     .help = {.place = 17,
+     .help = {.place = 18,
               .text = "The QR Code version (1-40, 21 to 177 modules a side) instead of the smallest that holds the "
                       "data; data it cannot hold is refused.",
               .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -qrversion 5 -action svgf -output lot.svg"}},
     {.name = "-eci",
      .reading = OptionReading::Special,
      .set = SetEci,
-     .help = {.place = 18,
+     .help = {.place = 19,
               .text = "An Extended Channel Interpretation (0-999999) before the data of QRCode or DataMatrix, naming "
                       "the character set of its bytes: 26 for UTF-8, as shells pass typed text.",
               .example = "KestrovaBarCode -type QRCode -data 'Crème brûlée' -eci 26 -action svgf -output menu.svg"}},
     {.name = "-dmsize",
      .reading = OptionReading::Special,
      .set = SetDataMatrixSize,
-     .help = {.place = 19,
+     .help = {.place = 20,
               .text = "The Data Matrix size as ROWSxCOLUMNS: a square from 10x10 to 144x144, or a rectangle (8x18, "
                       "8x32, 12x26, 12x36, 16x36, 16x48); data it cannot hold is refused.",
               .example = "KestrovaBarCode -type DataMatrix -data 'PART-42' -dmsize 16x48 -action svgf "
@@ -438,7 +453,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-code128",
      .reading = OptionReading::Special,
      .set = SetCode128,
-     .help = {.place = 20,
+     .help = {.place = 21,
               .text = "oneset (the default): Code-128 and EAN-128 encode all data in one code set; shortest: they "
                       "change sets where that makes the symbol shorter.",
               .example = "KestrovaBarCode -type Code-128 -data LOT12345678 -code128 shortest -action svgf "
@@ -446,7 +461,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-gs1dl",
      .reading = OptionReading::Special,
      .set = SetDigitalLinkBase,
-     .help = {.place = 21,
+     .help = {.place = 22,
               .text = "With -gs1 1, QRCode and DataMatrix encode the element string as its GS1 Digital Link URI on "
                       "this https:// address: the key and its qualifiers in the path, the other AIs as query "
                       "attributes.",
@@ -455,7 +470,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-xdim",
      .reading = OptionReading::Special,
      .set = SetLength<&BarcodeSettings::xdim>,
-     .help = {.place = 13,
+     .help = {.place = 14,
               .text = "The module width (the narrow bar; a 2-D module) in mm, in, mil, pt or dots of -dpi (a bare "
                       "number is points), in place of -scale; bitmaps at -dpi draw it in whole dots.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -xdim 0.25mm -dpi 203 -action pngf -output "
@@ -463,7 +478,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-height",
      .reading = OptionReading::Special,
      .set = SetLength<&BarcodeSettings::barHeight>,
-     .help = {.place = 14,
+     .help = {.place = 15,
               .text = "The bar height without the text, as a length like -xdim's; not for QRCode, MicroQR and "
                       "DataMatrix, whose modules are square.",
               .example = "KestrovaBarCode -type EAN-128 -gs1 1 -data '(00)106141411234567897' -xdim 0.5mm -height "
@@ -471,7 +486,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-bwr",
      .reading = OptionReading::Special,
      .set = SetLength<&BarcodeSettings::barReduction>,
-     .help = {.place = 15,
+     .help = {.place = 16,
               .text = "Bar width reduction: every dark bar and module narrowed by this length, centred, for ink "
                       "spread or thermal gain; at most half a module.",
               .example = "KestrovaBarCode -type EAN-13 -data 590123412345 -dpi 203 -bwr 1dots -action pngf -output "
@@ -479,7 +494,7 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
     {.name = "-zplhex",
      .reading = OptionReading::Flag,
      .set = SetNumber<&BarcodeSettings::zplHex>,
-     .help = {.place = 23,
+     .help = {.place = 24,
               .text = "1 sends the ZPL graphic as plain hexadecimal, for printers that do not read the compressed "
                       "(Z64) form.",
               .example = "KestrovaBarCode -type Code-128 -data 'Label 42' -zplhex 1 -action zplf -output label.zpl"}},
@@ -488,9 +503,19 @@ constexpr std::array<OptionRow, 46> kOptionRows = {{
      .set = SetNumber<&BarcodeSettings::copies>,
      .low = 1,
      .high = 99999999,
-     .help = {.place = 24,
+     .help = {.place = 25,
               .text = "The printer prints each ZPL label this many times (1-99999999).",
               .example = "KestrovaBarCode -type QRCode -data 'Lot 7' -copies 3 -action zplf -output lot.zpl"}},
+    {.name = "-encoding",
+     .reading = OptionReading::Special,
+     .set = SetEncoding,
+     .help = {.place = 27,
+              .text = "How the arguments and the lines or cells of -batch and -csv files are read: utf-8, "
+                      "windows-1252, latin-1 or mac-roman. Without it, valid UTF-8 is read as UTF-8 and anything "
+                      "else as Mac OS Roman.",
+              .example = "KestrovaBarCode -encoding windows-1252 -csv labels.csv -action svgf -output label-####.svg"},
+     .scope = OptionScope::Run,
+     .runReason = "the file is read in one encoding; give -encoding on the command line"},
 }};
 
 }  // namespace

@@ -55,6 +55,7 @@ struct OptionRow {
   std::int32_t high = 0;
   std::string_view usage = {};  // its paragraph in the usage text; empty for the options added since
   OptionHelp help = {};
+  OptionHelp laterHelp = {};  // a second block, for -action's second added value
   OptionScope scope = OptionScope::Request;
   std::string_view runReason = {};  // Run: why a CSV column cannot name it
 };

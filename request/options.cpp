@@ -145,7 +145,7 @@ OutputAction ActionFromWord(std::u32string_view word) {
 bool ApplyOption(CommandLine& line, std::string_view option, std::string_view rawValue) {
   const OptionRow* row = OptionRowOf(option);
   if (row == nullptr) return false;
-  OptionValue value{option, rawValue, DecodeArgument(rawValue)};
+  OptionValue value{option, rawValue, DecodeArgument(rawValue, line.encoding)};
   const std::u32string& text = value.argument.text;
   switch (row->reading) {
     case OptionReading::Integer:

@@ -10,6 +10,7 @@
 
 #include "core/settings.h"
 #include "core/types.h"
+#include "text/argument_text.h"
 
 namespace kbc {
 
@@ -28,6 +29,8 @@ struct CommandLine {
   // -csvpaths any: a CSV row's output cell may name any path; otherwise it
   // must stay inside the folder of -output (or the working folder).
   bool csvPathsAny = false;
+  // -encoding: how arguments and the lines or cells of -batch and -csv files are read.
+  TextEncoding encoding = TextEncoding::Default;
   // Option values not taken as typed (clamped, or partly or not at all a
   // number), as warnings; one per option, for its last value.
   std::vector<std::pair<std::string, std::string>> valueWarnings;

@@ -69,7 +69,7 @@ TEST(BatchPool, ReadsAheadOfItsReportsByABoundedWindow) {
     request.errors = {"refused"};
     return request;
   };
-  EXPECT_EQ(DrawBatch(input, next, 4, {"line", "batch file"}, err), 1);
+  EXPECT_EQ(DrawBatch(input, next, 4, {"line", "batch file"}, err, err), 1);
   EXPECT_EQ(ReportedLines(fd), kRequests);
   EXPECT_LT(mostAhead, 1000u);
   close(fd);

@@ -1,6 +1,7 @@
 """The Python module against the command line: the same bytes, the same
 reasons and warnings. KBC_EXECUTABLE names the program, KESTROVA_BARCODE_LIBRARY
 the library the module loads."""
+import json
 import os
 import subprocess
 import warnings
@@ -43,6 +44,14 @@ def test_bytes_equal_the_programs_file(tmp_path, type, data, options, action):
     assert run.returncode == 0 and run.stderr == b""
     with open(path, "rb") as file:
         assert rendered == file.read()
+
+
+# info() is the dict of the program's -action info line, refused or not.
+@pytest.mark.parametrize("type,data,options", DRAWN + [("EAN-13", "5901234123458", {"strict": True, "dpi": 300})])
+def test_info_is_the_programs(type, data, options):
+    described = kestrova_barcode.info(type, data, **options)
+    run = program(type, data, "info", "", options)
+    assert described == json.loads(run.stdout) and run.returncode == (1 if described["refusal"] else 0)
 
 
 def test_warnings_are_the_programs(tmp_path):

@@ -186,7 +186,11 @@ struct Refused {
 TEST(ZplStreams, Refusals) {
   const std::string folder = FreshFolder("refused");
   WriteFile(folder + "/rows.csv", "data,dpi,output\n12345,250,\n12345,,own.zpl\n12345,,\n");
+  WriteFile(folder + "/info.csv", "data,action\n12345,info\n");
   const Refused cases[] = {
+      // A stream's output holds labels only: no JSON line joins it.
+      {"a CSV row that prints", {"-type", "QRCode", "-csv", folder + "/info.csv"}, 1,
+       "row 2: -action info cannot be drawn into a stream"},
       {"dpi of no label printer", {"-type", "QRCode", "-data", "A", "-dpi", "250"}, 2,
        "-dpi 250 is no label printer's resolution"},
       {"a CSV row's dpi", {"-type", "QRCode", "-csv", folder + "/rows.csv", "-csvpaths", "any"}, 1, "row 2: -dpi 250"},

@@ -1,5 +1,6 @@
 // Number reading, argument text, Mac OS Roman and UTF-8.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <limits>
 
@@ -46,6 +47,45 @@ TEST(TextCodes, ArgumentsReadAsUtf8OnlyWhenWellFormed) {
     EXPECT_EQ(read.text, row.text) << row.why;
     EXPECT_EQ(read.utf8, row.utf8) << row.why;
   }
+}
+
+// -encoding reads every argument one way, whatever its bytes would suggest.
+TEST(TextCodes, ArgumentsReadInTheEncodingGiven) {
+  const struct {
+    TextEncoding encoding;
+    std::string_view bytes;
+    std::u32string_view text;
+    bool utf8;  // the 2-D symbols then encode the text as UTF-8
+  } rows[] = {
+      {TextEncoding::Utf8, "Caf\xC3\xA9", U"Caf\u00E9", true},
+      {TextEncoding::Utf8, "Caf\xE9", U"Caf\uFFFD", true},
+      {TextEncoding::Windows1252, "\xE8\x80\xDF\x81", U"\u00E8\u20AC\u00DF\u0081", true},
+      {TextEncoding::Latin1, "\xE8\x80\xDF", U"\u00E8\u0080\u00DF", true},
+      {TextEncoding::MacRoman, "Caf\xC3\xA9", U"Caf\u221A\u00A9", false},
+  };
+  for (const auto& row : rows) {
+    const ArgumentText read = DecodeArgument(row.bytes, row.encoding);
+    EXPECT_EQ(read.text, row.text) << row.bytes;
+    EXPECT_EQ(read.utf8, row.utf8) << row.bytes;
+  }
+}
+
+// Every byte of Windows-1252 as the C library's iconv reads it; the five bytes
+// it leaves unassigned read as the C1 controls of the same value.
+TEST(TextCodes, Windows1252AgreesWithIconv) {
+  const iconv_t converter = iconv_open("UTF-8", "CP1252");
+  ASSERT_NE(converter, iconv_t(-1));
+  for (int b = 1; b < 256; ++b) {
+    char in[1] = {char(b)};
+    char out[8] = {};
+    char* inPointer = in;
+    char* outPointer = out;
+    std::size_t inLeft = 1, outLeft = sizeof out;
+    const bool assigned = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != std::size_t(-1);
+    const std::u32string expected = assigned ? FromUtf8(std::string(out, outPointer)) : std::u32string(1, char32_t(b));
+    EXPECT_EQ(DecodeArgument(std::string_view(in, 1), TextEncoding::Windows1252).text, expected) << b;
+  }
+  iconv_close(converter);
 }
 
 TEST(TextCodes, MacRomanAndUtf8RoundTrip) {

@@ -52,6 +52,16 @@ const char *kbc_request_warnings(const kbc_request *request);
  * KBC_NOT_PRODUCED instead, the first warning's text as its error. */
 int kbc_render(kbc_request *request, const char *action, unsigned char **bytes, size_t *size);
 
+/* What the command line's "-action info" prints for the request, without
+ * drawing it: one JSON object on one line (no newline) naming the type, the
+ * data as encoded, its check digits, the human-readable text, the size in
+ * points (and in dots with the option "dpi"), the X-dimension in points, the
+ * warnings and the refusal. *json holds it NUL-terminated (free it with
+ * kbc_free). 0 when the request would be drawn; KBC_NOT_PRODUCED when it would
+ * be refused, *json then giving the refusal too; KBC_INVALID for an
+ * incomplete request, *json then NULL. */
+int kbc_request_info(kbc_request *request, char **json);
+
 /* The image size in points, as the files are sized; the action plays no part. */
 int kbc_check(kbc_request *request, double *width, double *height);
 
@@ -61,6 +71,10 @@ int kbc_check(kbc_request *request, double *width, double *height);
 int kbc_measure(kbc_request *request, const char *action, double *width, double *height);
 
 void kbc_free(void *bytes);
+
+/* The name "type" takes for symbology `index` (1, 2, ... in the order of the
+ * usage text); NULL past the last. */
+const char *kbc_symbology_name(int index);
 
 /* The library's version, "MAJOR.MINOR.PATCH". */
 const char *kbc_version(void);
