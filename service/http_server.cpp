@@ -28,6 +28,7 @@ struct HttpServer::Exchange {
   std::string contentType;
   std::string ifNoneMatch;
   std::string body;
+  std::size_t received = 0;  // the body's bytes, kept or not
   bool bodyTooLarge = false;
   bool answered = false;  // by a worker, the connection then resumed
   Answer answer;
@@ -181,7 +182,7 @@ MHD_Result Dispatch(HttpServer& server, MHD_Connection* connection, Exchange& ex
     return Send(server, connection, exchange,
                 {.status = kHttpOk,
                  .mediaType = "text/plain; version=0.0.4; charset=utf-8",
-                 .body = server.Counters().Text(server.Queue().Depth(), server.InFlight())});
+                 .body = server.Counters().Text(server.Queue().Depth(), server.Queue().Busy(), server.InFlight())});
   }
   exchange.queued = std::chrono::steady_clock::now();
   // Suspended before the job can resume it: a resume must follow its suspend.
@@ -219,10 +220,17 @@ MHD_Result Handle(void* context, MHD_Connection* connection, const char* url, co
     return MHD_YES;
   }
   if (*uploadSize > 0) {
-    if (exchange->body.size() + *uploadSize > server.Settings().bodyBytes) {
+    // A body sent without its length is read on, unkept, so that the 413 is
+    // read by a client still sending (a close with unread bytes would reset
+    // the connection and lose the answer); one that goes on far past the
+    // limit is cut off.
+    exchange->received += *uploadSize;
+    if (exchange->received > server.Settings().bodyBytes) {
       exchange->bodyTooLarge = true;
       exchange->body.clear();
-    } else if (!exchange->bodyTooLarge) {
+      exchange->body.shrink_to_fit();
+      if (exchange->received / 4 > server.Settings().bodyBytes) return MHD_NO;
+    } else {
       exchange->body.append(upload, *uploadSize);
     }
     *uploadSize = 0;

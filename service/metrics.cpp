@@ -23,7 +23,7 @@ void Metrics::Record(std::string_view route, int status, double seconds) {
   sum_ += seconds;
 }
 
-std::string Metrics::Text(std::size_t queueDepth, std::size_t inFlight) const {
+std::string Metrics::Text(std::size_t queueDepth, std::size_t busyWorkers, std::size_t inFlight) const {
   const std::lock_guard lock(mutex_);
   std::string text =
       "# HELP kbc_http_requests_total Requests answered, by route and status.\n"
@@ -47,6 +47,9 @@ std::string Metrics::Text(std::size_t queueDepth, std::size_t inFlight) const {
       "# HELP kbc_queue_depth Requests waiting for a worker.\n"
       "# TYPE kbc_queue_depth gauge\n"
       "kbc_queue_depth " + std::to_string(queueDepth) + "\n" +
+      "# HELP kbc_workers_busy Workers drawing a request now.\n"
+      "# TYPE kbc_workers_busy gauge\n"
+      "kbc_workers_busy " + std::to_string(busyWorkers) + "\n" +
       "# HELP kbc_requests_in_flight Requests read in part or whole and not yet answered.\n"
       "# TYPE kbc_requests_in_flight gauge\n"
       "kbc_requests_in_flight " + std::to_string(inFlight) + "\n";

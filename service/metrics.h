@@ -22,7 +22,7 @@ class Metrics {
   // and the seconds from its request line to its last byte.
   void Record(std::string_view route, int status, double seconds);
   // The exposition; the gauges are read by the caller as it asks.
-  std::string Text(std::size_t queueDepth, std::size_t inFlight) const;
+  std::string Text(std::size_t queueDepth, std::size_t busyWorkers, std::size_t inFlight) const;
 
  private:
   mutable std::mutex mutex_;

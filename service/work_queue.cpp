@@ -30,15 +30,22 @@ std::size_t WorkQueue::Depth() const {
   return jobs_.size();
 }
 
+std::size_t WorkQueue::Busy() const {
+  const std::lock_guard lock(mutex_);
+  return busy_;
+}
+
 void WorkQueue::Work() {
+  std::function<void()> job;
   for (;;) {
-    std::function<void()> job;
     {
       std::unique_lock lock(mutex_);
+      if (job) --busy_;
       queued_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
       if (jobs_.empty()) return;  // stopping, and nothing is left
       job = std::move(jobs_.front());
       jobs_.pop_front();
+      ++busy_;
     }
     job();
   }

@@ -24,6 +24,8 @@ class WorkQueue {
   // False, with the job dropped, when `capacity` jobs wait already.
   bool TrySubmit(std::function<void()> job);
   std::size_t Depth() const;
+  // Workers running a job now.
+  std::size_t Busy() const;
 
  private:
   void Work();
@@ -33,6 +35,7 @@ class WorkQueue {
   std::condition_variable queued_;
   std::deque<std::function<void()>> jobs_;
   bool stopping_ = false;
+  std::size_t busy_ = 0;
   std::vector<std::jthread> workers_;
 };
 
