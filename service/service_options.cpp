@@ -22,6 +22,12 @@ Result<sockaddr_storage> ReadAddress(std::string_view text) {
   std::string host(text.substr(0, colon));
   const std::string port(text.substr(colon + 1));
   if (host.size() >= 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
+  // getaddrinfo takes any number and keeps its low 16 bits: 99999 would be port 34463.
+  unsigned number = 0;
+  const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), number);
+  if (port.empty() || error != std::errc() || end != port.data() + port.size() || number > 65535) {
+    return Refusal("-serve " + std::string(text) + ": the port must be a number from 0 to 65535");
+  }
   addrinfo hints{};
   hints.ai_family = host.empty() ? AF_INET6 : AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
