@@ -287,9 +287,12 @@ Result<std::unique_ptr<HttpServer>> HttpServer::Start(const ServerSettings& sett
   return server;
 }
 
+// The workers finish first: a job resumes its suspended connection, which
+// only a running daemon may do, and a daemon must not stop with a connection
+// still suspended.
 HttpServer::~HttpServer() {
+  queue_->Finish();
   if (daemon_ != nullptr) MHD_stop_daemon(daemon_);
-  queue_.reset();
 }
 
 std::uint16_t HttpServer::Port() const {
@@ -312,9 +315,9 @@ void HttpServer::Drain(std::chrono::milliseconds grace) {
   std::unique_lock lock(endedMutex_);
   ended_.wait_for(lock, grace, [this] { return inFlight_ == 0; });
   lock.unlock();
+  queue_->Finish();
   MHD_stop_daemon(daemon_);
   daemon_ = nullptr;
-  queue_.reset();
 }
 
 }  // namespace kbc

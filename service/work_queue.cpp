@@ -6,7 +6,9 @@ WorkQueue::WorkQueue(std::size_t workers, std::size_t capacity) : capacity_(capa
   for (std::size_t i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
-WorkQueue::~WorkQueue() {
+WorkQueue::~WorkQueue() { Finish(); }
+
+void WorkQueue::Finish() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
@@ -18,7 +20,7 @@ WorkQueue::~WorkQueue() {
 bool WorkQueue::TrySubmit(std::function<void()> job) {
   {
     const std::lock_guard lock(mutex_);
-    if (jobs_.size() >= capacity_) return false;
+    if (stopping_ || jobs_.size() >= capacity_) return false;
     jobs_.push_back(std::move(job));
   }
   queued_.notify_one();

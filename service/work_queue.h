@@ -16,13 +16,16 @@ namespace kbc {
 class WorkQueue {
  public:
   WorkQueue(std::size_t workers, std::size_t capacity);
-  // Runs the jobs still queued, then joins the workers.
+  // Finish()es.
   ~WorkQueue();
   WorkQueue(const WorkQueue&) = delete;
   WorkQueue& operator=(const WorkQueue&) = delete;
 
-  // False, with the job dropped, when `capacity` jobs wait already.
+  // False, with the job dropped, when `capacity` jobs wait already, or once
+  // the queue is finishing.
   bool TrySubmit(std::function<void()> job);
+  // Runs the jobs still queued, then joins the workers; takes no more jobs.
+  void Finish();
   std::size_t Depth() const;
   // Workers running a job now.
   std::size_t Busy() const;
