@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace kbc {
 namespace {
 
@@ -11,6 +13,9 @@ struct FormCase {
   std::vector<FormField> fields;  // empty with a refusal
   bool refused = false;
 };
+
+// gtest names a case by its name instead of dumping the record's bytes.
+void PrintTo(const FormCase& c, std::ostream* out) { *out << c.name; }
 
 // Form encoding per the WHATWG URL standard's application/x-www-form-urlencoded parser.
 const FormCase kFormCases[] = {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace kbc {
@@ -12,6 +14,9 @@ struct OptionsCase {
   std::vector<std::string_view> args;  // after the program's name
   bool accepted;
 };
+
+// gtest names a case by its name instead of dumping the record's bytes.
+void PrintTo(const OptionsCase& c, std::ostream* out) { *out << c.name; }
 
 const OptionsCase kOptionsCases[] = {
     {"LoopbackPort", {"-serve", "127.0.0.1:8080"}, true},

@@ -1,5 +1,6 @@
 // The service run as a program and asked over a socket, against the command
 // line's own files.
+#include <ostream>
 #include <signal.h>
 #include <zip.h>
 
@@ -164,6 +165,9 @@ struct HostileCase {
   std::string request;
   int status;
 };
+
+// gtest names a case by its name instead of dumping the record's bytes.
+void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.name; }
 
 std::string Get(const std::string& target) { return "GET " + target + " HTTP/1.1\r\nHost: t\r\nConnection: close\r\n\r\n"; }
 
