@@ -38,12 +38,14 @@ void AppendChunk(std::string& png, std::string_view type, std::string_view data)
   AppendBigEndian(png, std::uint32_t(crc32(crc32(0, nullptr, 0), checked, uInt(png.size() - typeStart))));
 }
 
-// Rows as they go into the stream, without their filter bytes.
+// The rows as they go into the zlib stream, each after its filter byte.
 struct PngRows {
-  std::vector<std::uint8_t> indexed;  // packed palette indices; empty: the bitmap's own RGB rows
-  std::string palette;                // RGB triples, in the order the colours first appear
+  std::unique_ptr<std::uint8_t[]> stream;
+  std::size_t streamSize = 0;
+  std::string palette;  // RGB triples, in the order the colours first appear; empty: RGB rows
   int bitDepth = 8;
   std::size_t rowBytes = 0;
+  std::size_t Stride() const { return rowBytes + 1; }
 };
 
 constexpr std::uint8_t kColourTypeRgb = 2;
@@ -94,17 +96,37 @@ class ColourIndex {
 
 int BitDepthFor(std::size_t colours) { return colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8; }
 
+PngRows Allocated(std::size_t rowBytes, int bitDepth, int height) {
+  PngRows rows;
+  rows.rowBytes = rowBytes;
+  rows.bitDepth = bitDepth;
+  rows.streamSize = rows.Stride() * std::size_t(height);
+  rows.stream = std::make_unique_for_overwrite<std::uint8_t[]>(rows.streamSize);
+  return rows;
+}
+
+// The bitmap's own RGB rows, for an image of more than 256 colours.
+PngRows RgbRows(const BitmapView& bitmap) {
+  PngRows rows = Allocated(std::size_t(bitmap.width) * 3, 8, bitmap.height);
+  for (std::size_t y = 0; y < std::size_t(bitmap.height); ++y) {
+    std::uint8_t* out = rows.stream.get() + y * rows.Stride();
+    out[0] = kFilterNone;
+    std::copy_n(bitmap.pixels.data() + y * rows.rowBytes, rows.rowBytes, out + 1);
+  }
+  return rows;
+}
+
 // The palette and the packed indices, or RGB rows when the image has more
-// than 256 colours. A row equal to the one above is packed by copying.
+// than 256 colours. A row equal to the one above is copied, not looked up.
 PngRows IndexedRows(const BitmapView& bitmap) {
   const std::size_t width = std::size_t(bitmap.width);
   const std::size_t rgbBytes = width * 3;
-  std::vector<std::uint8_t> indices(width * std::size_t(bitmap.height));
+  const auto indices = std::make_unique_for_overwrite<std::uint8_t[]>(width * std::size_t(bitmap.height));
   ColourIndex index;
   const std::uint8_t* pixels = bitmap.pixels.data();
   for (int y = 0; y < bitmap.height; ++y) {
     const std::uint8_t* row = pixels + std::size_t(y) * rgbBytes;
-    std::uint8_t* out = indices.data() + std::size_t(y) * width;
+    std::uint8_t* out = indices.get() + std::size_t(y) * width;
     if (y > 0 && std::equal(row, row + rgbBytes, row - rgbBytes)) {
       std::copy_n(out - width, width, out);
       continue;
@@ -115,22 +137,25 @@ PngRows IndexedRows(const BitmapView& bitmap) {
       const std::uint32_t rgb = std::uint32_t(row[3 * x]) << 16 | std::uint32_t(row[3 * x + 1]) << 8 | row[3 * x + 2];
       if (rgb != last) {
         lastIndex = index.IndexOf(rgb);
-        if (lastIndex < 0) return {{}, {}, 8, rgbBytes};
+        if (lastIndex < 0) return RgbRows(bitmap);
         last = rgb;
       }
       out[x] = std::uint8_t(lastIndex);
     }
   }
-  PngRows rows;
+  const int bitDepth = BitDepthFor(index.Palette().size() / 3);
+  PngRows rows = Allocated((width * std::size_t(bitDepth) + 7) / 8, bitDepth, bitmap.height);
   rows.palette = std::move(index.Palette());
-  rows.bitDepth = BitDepthFor(rows.palette.size() / 3);
-  rows.rowBytes = (width * std::size_t(rows.bitDepth) + 7) / 8;
-  rows.indexed.assign(rows.rowBytes * std::size_t(bitmap.height), 0);
   for (int y = 0; y < bitmap.height; ++y) {
-    const std::uint8_t* in = indices.data() + std::size_t(y) * width;
-    std::uint8_t* out = rows.indexed.data() + std::size_t(y) * rows.rowBytes;
+    const std::uint8_t* in = indices.get() + std::size_t(y) * width;
+    std::uint8_t* out = rows.stream.get() + std::size_t(y) * rows.Stride();
     if (y > 0 && std::equal(in, in + width, in - width)) {
-      std::copy_n(out - rows.rowBytes, rows.rowBytes, out);
+      std::copy_n(out - rows.Stride(), rows.Stride(), out);
+      continue;
+    }
+    *out++ = kFilterNone;
+    if (bitDepth == 8) {
+      std::copy_n(in, width, out);
       continue;
     }
     // The leftmost pixel takes a byte's highest bits; a row's last byte is
@@ -138,8 +163,8 @@ PngRows IndexedRows(const BitmapView& bitmap) {
     unsigned byte = 0;
     int filled = 0;
     for (std::size_t x = 0; x < width; ++x) {
-      byte = byte << rows.bitDepth | in[x];
-      filled += rows.bitDepth;
+      byte = byte << bitDepth | in[x];
+      filled += bitDepth;
       if (filled == 8) *out++ = std::uint8_t(byte), byte = 0, filled = 0;
     }
     if (filled > 0) *out = std::uint8_t(byte << (8 - filled));
@@ -171,26 +196,23 @@ std::uint16_t ZlibHeader(int windowBits) {
   return std::uint16_t(header + 31 - header % 31);
 }
 
-// The zlib stream of the rows, each after its filter byte (none).
-std::string CompressRows(const BitmapView& bitmap, const PngRows& rows) {
-  const std::size_t rowBytes = rows.rowBytes;
-  const std::size_t stride = rowBytes + 1;
-  std::vector<std::uint8_t> filtered(stride * std::size_t(bitmap.height), kFilterNone);
-  const std::uint8_t* pixels = rows.indexed.empty() ? bitmap.pixels.data() : rows.indexed.data();
+// The zlib stream of the rows.
+std::string CompressRows(const PngRows& rows) {
   // Adler-32 of the whole stream, a row's sum taken again for each row that
   // repeats the one above: most rows of a barcode do.
+  const std::size_t stride = rows.Stride();
+  const std::uint8_t* stream = rows.stream.get();
   uLong checksum = adler32(0, nullptr, 0);
   uLong rowSum = 0;
-  for (std::size_t y = 0; y < std::size_t(bitmap.height); ++y) {
-    const std::uint8_t* row = pixels + y * rowBytes;
-    std::uint8_t* out = filtered.data() + y * stride;
-    std::copy_n(row, rowBytes, out + 1);
-    if (y == 0 || !std::equal(row, row + rowBytes, row - rowBytes)) rowSum = adler32(adler32(0, nullptr, 0), out, uInt(stride));
+  for (std::size_t at = 0; at < rows.streamSize; at += stride) {
+    if (at == 0 || !std::equal(stream + at, stream + at + stride, stream + at - stride)) {
+      rowSum = adler32(adler32(0, nullptr, 0), stream + at, uInt(stride));
+    }
     checksum = adler32_combine(checksum, rowSum, z_off_t(stride));
   }
-  const std::uint16_t header = ZlibHeader(WindowBits(filtered.size()));
+  const std::uint16_t header = ZlibHeader(WindowBits(rows.streamSize));
   std::string compressed{char(header >> 8), char(header & 0xFF)};
-  compressed += DeflateRows(filtered, stride, rows.indexed.empty() ? 3 : 1);
+  compressed += DeflateRows({stream, rows.streamSize}, stride, rows.palette.empty() ? 3 : 1);
   AppendBigEndian(compressed, std::uint32_t(checksum));
   return compressed;
 }
@@ -204,7 +226,7 @@ Result<std::string> EncodePng(const BitmapView& bitmap) {
     return Refusal("the bitmap has no pixels to write");
   }
   const PngRows rows = IndexedRows(bitmap);
-  const std::string compressed = CompressRows(bitmap, rows);
+  const std::string compressed = CompressRows(rows);
 
   std::string png(kSignature);
   png.reserve(compressed.size() + rows.palette.size() + 100);
