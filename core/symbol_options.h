@@ -29,6 +29,10 @@ struct SymbolOptions {
   // -gs1dl: the https:// address on which a GS1 element string for QR Code or
   // Data Matrix becomes a Digital Link URI; empty: the element string is encoded.
   std::string digitalLinkBase;
+  // -maxicode-mode 2..6; 0: the library's default, mode 4 (standard symbol).
+  int maxiCodeMode = 0;
+  // -dotcode-columns 5..200; 0: the library chooses a near-square symbol.
+  int dotCodeColumns = 0;
 
   friend bool operator==(const SymbolOptions&, const SymbolOptions&) = default;
 };

@@ -80,7 +80,8 @@ std::string ZintBarStates(const zint_symbol& symbol) {
   return states;
 }
 
-Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32string_view data) {
+Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32string_view data,
+                                        std::string_view primary) {
   const std::string name(request.name);
   if (!Zint().usable) return Refusal(name + " needs libzint, which could not be opened");
   const ZintSymbolHandle symbol(Zint().create());
@@ -89,6 +90,9 @@ Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32stri
   symbol->option_1 = request.option1;
   symbol->option_2 = request.option2;
   symbol->option_3 = request.option3;
+  if (primary.size() >= sizeof symbol->primary) return Refusal(name + " carrier message is too long");
+  primary.copy(symbol->primary, primary.size());
+  symbol->primary[primary.size()] = '\0';
   // The 2-D and stacked symbols carry bytes, the Mac OS Roman bytes of the
   // data as QR Code and Data Matrix do; the linear ones characters, which the
   // library checks against each symbology's set.

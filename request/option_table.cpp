@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <type_traits>
 
 #include "core/length.h"
@@ -161,6 +162,35 @@ void SetDataMatrixSize(CommandLine& line, const OptionValue& value) {
                           "8x18, 8x32, 12x26, 12x36, 16x36 and 16x48");
 }
 
+// A whole number from low to high, or the option's refusal.
+std::optional<int> WholeNumberIn(const OptionValue& value, int low, int high) {
+  const std::u32string& text = value.argument.text;
+  const std::int32_t number = IntegerValueOf(text);
+  if (!ReadsWholeInteger(text) || number < low || number > high) return std::nullopt;
+  return int(number);
+}
+
+// Modes 2 and 3 carry a structured carrier message; 4 is the standard symbol,
+// 5 the one with more error correction, 6 programs a reader.
+void SetMaxiCodeMode(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> mode = WholeNumberIn(value, 2, 6);
+  line.settings.symbolOptions.maxiCodeMode = mode.value_or(0);
+  NoteRefusal(line, value.option,
+              mode ? std::string()
+                   : "-maxicode-mode " + Shown(value.argument.text) +
+                         " is no MaxiCode mode: give 2 or 3 (carrier message), 4 (standard), 5 (more error "
+                         "correction) or 6 (reader programming)");
+}
+
+// DotCode's columns (AIM ISS DotCode: 5 to 200); the rows follow from the data.
+void SetDotCodeColumns(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> columns = WholeNumberIn(value, 5, 200);
+  line.settings.symbolOptions.dotCodeColumns = columns.value_or(0);
+  NoteRefusal(line, value.option,
+              columns ? std::string()
+                      : "-dotcode-columns " + Shown(value.argument.text) + " is no DotCode width: give 5 to 200 columns");
+}
+
 void SetCode128(CommandLine& line, const OptionValue& value) {
   const bool shortest = value.raw == "shortest";
   line.settings.symbolOptions.code128Shortest = shortest;
@@ -185,7 +215,7 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 47> kOptionRows = {{
+constexpr std::array<OptionRow, 49> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -217,7 +247,7 @@ constexpr std::array<OptionRow, 47> kOptionRows = {{
               .heading = "-type (added types)",
               .text = "Also Aztec, Aztec-Runes, rMQR, MicroPDF417, HIBC-DataMatrix, HIBC-QR, HIBC-PDF417, "
                       "HIBC-MicroPDF417, HIBC-Aztec, Code-11, LOGMARS, Plessey, HIBC-128, HIBC-39, VIN, DPD, "
-                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET.",
+                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET, MaxiCode, DotCode.",
               .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
@@ -516,6 +546,26 @@ constexpr std::array<OptionRow, 47> kOptionRows = {{
               .example = "KestrovaBarCode -encoding windows-1252 -csv labels.csv -action svgf -output label-####.svg"},
      .scope = OptionScope::Run,
      .runReason = "the file is read in one encoding; give -encoding on the command line"},
+    {.name = "-maxicode-mode",
+     .reading = OptionReading::Special,
+     .set = SetMaxiCodeMode,
+     .help = {.place = 28,
+              .text = "The MaxiCode mode: 4 (the default), 5 for more error correction, 6 to program a reader. "
+                      "Modes 2 and 3 begin with the carrier's message,\ngiven as a reader returns it: POSTCODE, "
+                      "COUNTRY and SERVICE, each ended by a GS (\\x1d), after the [)>RS01GSvv header of a UPS "
+                      "message\nwhere there is one. Mode 2 takes a postcode of up to 9 digits, mode 3 up to 6 "
+                      "capitals, digits and spaces; country and service are 3 digits.",
+              .example = "KestrovaBarCode -type MaxiCode -maxicode-mode 2 -data \"$(printf "
+                         "'[)>\\03601\\03596152382802\\035840\\035001\\0351Z00004951\\035UPSN\\036\\004')\" "
+                         "-action pngf -output parcel.png"}},
+    {.name = "-dotcode-columns",
+     .reading = OptionReading::Special,
+     .set = SetDotCodeColumns,
+     .help = {.place = 29,
+              .text = "DotCode's width in columns (5-200) instead of a near-square symbol; the rows follow from the "
+                      "data.",
+              .example = "KestrovaBarCode -type DotCode -data 'LOT 42 0815' -dotcode-columns 30 -action svgf "
+                         "-output pack.svg"}},
 }};
 
 }  // namespace

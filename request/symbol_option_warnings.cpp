@@ -12,6 +12,8 @@ bool IsQrCode(SymbologyType code) { return code == kQrCode; }
 bool IsDataMatrix(SymbologyType code) { return code == kDataMatrix; }
 bool TakesEci(SymbologyType code) { return code == kQrCode || code == kDataMatrix; }
 bool IsCode128(SymbologyType code) { return code == kCode128 || code == kEan128; }
+bool IsMaxiCode(SymbologyType code) { return code == kMaxiCode; }
+bool IsDotCode(SymbologyType code) { return code == kDotCode; }
 
 struct SymbolOptionUse {
   std::string_view option;
@@ -20,12 +22,14 @@ struct SymbolOptionUse {
   bool (*given)(const SymbolOptions& options);
 };
 
-constexpr std::array<SymbolOptionUse, 5> kUses = {{
+constexpr std::array<SymbolOptionUse, 7> kUses = {{
     {"-eclevel", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrLevel != QrLevel::L; }},
     {"-qrversion", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrVersion != 0; }},
     {"-eci", "QRCode and DataMatrix", TakesEci, [](const SymbolOptions& o) { return o.eci != kNoEci; }},
     {"-dmsize", "DataMatrix", IsDataMatrix, [](const SymbolOptions& o) { return o.dataMatrixRows != 0; }},
     {"-code128", "Code-128 and EAN-128", IsCode128, [](const SymbolOptions& o) { return o.code128Shortest; }},
+    {"-maxicode-mode", "MaxiCode", IsMaxiCode, [](const SymbolOptions& o) { return o.maxiCodeMode != 0; }},
+    {"-dotcode-columns", "DotCode", IsDotCode, [](const SymbolOptions& o) { return o.dotCodeColumns != 0; }},
 }};
 
 }  // namespace
