@@ -42,7 +42,9 @@ TEST_P(DotCodeGrids, GridEqualsBwipJsAndEachDarkCellIsOneDot) {
   const std::string text(c.data.begin(), c.data.end());
   EXPECT_EQ("grid " + std::to_string(grid.columns) + " " + std::to_string(grid.rows) + " " + grid.modules,
             BwipRaw("dotcode", text, c.bwipOptions));
-  if (c.columns > 0) EXPECT_EQ(grid.columns, std::size_t(c.columns));
+  if (c.columns > 0) {
+    EXPECT_EQ(grid.columns, std::size_t(c.columns));
+  }
 
   DrawList list;
   RenderDotCode(list, InitSettings(), *ours);
