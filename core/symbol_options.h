@@ -33,6 +33,18 @@ struct SymbolOptions {
   int maxiCodeMode = 0;
   // -dotcode-columns 5..200; 0: the library chooses a near-square symbol.
   int dotCodeColumns = 0;
+  // -aztec-layers: 1..32 layers round the finder, in a compact symbol (1..4)
+  // or a full-range one; 0: the smallest symbol that holds the data.
+  int aztecLayers = 0;
+  bool aztecCompact = false;
+  // -aztec-eclevel: the share of Aztec codewords spent on error correction,
+  // 10, 23, 36 or 50 %; 0: the library's default of 23 %.
+  int aztecEcPercent = 0;
+  // -rmqr-size: the rMQR rows and columns; 0: the smallest that holds the data.
+  int rmqrRows = 0;
+  int rmqrColumns = 0;
+  // -micropdf417-columns 1..4; 0: the library chooses by the data's length.
+  int microPdf417Columns = 0;
 
   friend bool operator==(const SymbolOptions&, const SymbolOptions&) = default;
 };

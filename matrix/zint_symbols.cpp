@@ -109,6 +109,9 @@ Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32stri
   const int status =
       Zint().encode(symbol.get(), reinterpret_cast<const unsigned char*>(input.data()), int(input.size()));
   if (status >= ZINT_ERROR) return Refusal(name + " cannot encode this data: " + ZintMessage(*symbol));
+  // The library only warns when the data does not fit a size asked for and
+  // makes another; the user asked for that size, so drawing another is wrong.
+  if (status == ZINT_WARN_INVALID_OPTION) return Refusal(name + " cannot be made as asked: " + ZintMessage(*symbol));
   if (symbol->width <= 0 || symbol->rows <= 0) return Refusal(name + " could not be encoded");
 
   EncodedSymbol encoded;

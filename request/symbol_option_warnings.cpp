@@ -14,6 +14,9 @@ bool TakesEci(SymbologyType code) { return code == kQrCode || code == kDataMatri
 bool IsCode128(SymbologyType code) { return code == kCode128 || code == kEan128; }
 bool IsMaxiCode(SymbologyType code) { return code == kMaxiCode; }
 bool IsDotCode(SymbologyType code) { return code == kDotCode; }
+bool IsAztec(SymbologyType code) { return code == kAztec || code == kHibcAztec; }
+bool IsRmqr(SymbologyType code) { return code == kRmqr; }
+bool IsMicroPdf417(SymbologyType code) { return code == kMicroPdf417 || code == kHibcMicroPdf417; }
 
 struct SymbolOptionUse {
   std::string_view option;
@@ -22,7 +25,7 @@ struct SymbolOptionUse {
   bool (*given)(const SymbolOptions& options);
 };
 
-constexpr std::array<SymbolOptionUse, 7> kUses = {{
+constexpr std::array<SymbolOptionUse, 11> kUses = {{
     {"-eclevel", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrLevel != QrLevel::L; }},
     {"-qrversion", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrVersion != 0; }},
     {"-eci", "QRCode and DataMatrix", TakesEci, [](const SymbolOptions& o) { return o.eci != kNoEci; }},
@@ -30,6 +33,11 @@ constexpr std::array<SymbolOptionUse, 7> kUses = {{
     {"-code128", "Code-128 and EAN-128", IsCode128, [](const SymbolOptions& o) { return o.code128Shortest; }},
     {"-maxicode-mode", "MaxiCode", IsMaxiCode, [](const SymbolOptions& o) { return o.maxiCodeMode != 0; }},
     {"-dotcode-columns", "DotCode", IsDotCode, [](const SymbolOptions& o) { return o.dotCodeColumns != 0; }},
+    {"-aztec-layers", "Aztec and HIBC-Aztec", IsAztec, [](const SymbolOptions& o) { return o.aztecLayers != 0; }},
+    {"-aztec-eclevel", "Aztec and HIBC-Aztec", IsAztec, [](const SymbolOptions& o) { return o.aztecEcPercent != 0; }},
+    {"-rmqr-size", "rMQR", IsRmqr, [](const SymbolOptions& o) { return o.rmqrRows != 0; }},
+    {"-micropdf417-columns", "MicroPDF417 and HIBC-MicroPDF417", IsMicroPdf417,
+     [](const SymbolOptions& o) { return o.microPdf417Columns != 0; }},
 }};
 
 }  // namespace
