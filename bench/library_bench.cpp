@@ -24,15 +24,17 @@ void RenderLabels(benchmark::State& state, const char* type, const std::string& 
 }
 
 // The texts of the batch comparison's cases (bench/compare-batch): 12 digits,
-// and 100 capital letters for the QR Code.
+// and 100 capital letters for the QR Code and the Data Matrix.
 const std::string kEan = "590123412345";
 const std::string kQrText(100, 'K');
 
 void BM_LibraryEan13Png(benchmark::State& state) { RenderLabels(state, "EAN-13", kEan, "pngf"); }
 void BM_LibraryEan13Svg(benchmark::State& state) { RenderLabels(state, "EAN-13", kEan, "svgf"); }
 void BM_LibraryQr100Png(benchmark::State& state) { RenderLabels(state, "QRCode", kQrText, "pngf"); }
+void BM_LibraryDataMatrix100Png(benchmark::State& state) { RenderLabels(state, "DataMatrix", kQrText, "pngf"); }
 BENCHMARK(BM_LibraryEan13Png);
 BENCHMARK(BM_LibraryEan13Svg);
 BENCHMARK(BM_LibraryQr100Png);
+BENCHMARK(BM_LibraryDataMatrix100Png);
 
 }  // namespace

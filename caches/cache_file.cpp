@@ -128,9 +128,28 @@ std::string SumLine(std::string_view body) {
   return line;
 }
 
-std::string CacheFilePath(std::string_view name) {
+std::string CacheFolder() {
   const std::string base = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
-  return base.empty() ? base : base + "/KestrovaBarCode/" + std::string(name);
+  if (base.empty()) return base;
+  const std::string usual = base + "/KestrovaBarCode/";
+  if (access(usual.c_str(), W_OK) == 0) return usual;
+  MakeFolders(usual);
+  if (access(usual.c_str(), W_OK) == 0) return usual;
+  // A read-only home, as in many containers: the same cache in a folder of
+  // our own under the runtime or the temporary folder, trusted or not by the
+  // same checks as the usual one. In the shared temporary folder the name
+  // carries the user, so that users do not fight over one; one planted there
+  // by someone else fails those checks and leaves the run without the cache.
+  if (const std::string runtime = AbsolutePathVariable("XDG_RUNTIME_DIR"); !runtime.empty()) {
+    return runtime + "/KestrovaBarCode/";
+  }
+  const std::string temporary = AbsolutePathVariable("TMPDIR");
+  return (temporary.empty() ? std::string("/tmp") : temporary) + "/KestrovaBarCode-" + std::to_string(geteuid()) + '/';
+}
+
+std::string CacheFilePath(std::string_view name) {
+  const std::string folder = CacheFolder();
+  return folder.empty() ? folder : folder + std::string(name);
 }
 
 std::string FileStamp(const std::string& path) {

@@ -1,4 +1,5 @@
-// Small persistent caches in ${XDG_CACHE_HOME:-$HOME/.cache}/KestrovaBarCode/:
+// Small persistent caches in ${XDG_CACHE_HOME:-$HOME/.cache}/KestrovaBarCode/
+// (or a private folder elsewhere when that cannot be written, CacheFolder):
 // text files of one header line, one checksum line, one stamp line and one
 // entry per line. The stamp says what the entries were worked out under; a
 // file whose header or stamp differs from the caller's is stale and read as
@@ -25,8 +26,12 @@
 
 namespace kbc {
 
-// The path of a cache file, or empty when neither XDG_CACHE_HOME nor HOME is an
-// absolute path.
+// The cache folder (ending in '/'), or empty when neither XDG_CACHE_HOME nor
+// HOME is an absolute path. When the usual folder cannot be made or written,
+// a private one in $XDG_RUNTIME_DIR, else in the temporary folder.
+std::string CacheFolder();
+
+// The path of a cache file in CacheFolder(), or empty when it is empty.
 std::string CacheFilePath(std::string_view name);
 
 // Modification time, inode and size of a file ("-" when it cannot be read):

@@ -17,7 +17,6 @@
 
 #include "platform/device_colour.h"
 #include "canvas/text_layout.h"
-#include "platform/prefaulted_allocator.h"
 #include "render/drawing_target.h"
 
 namespace kbc {
@@ -137,7 +136,7 @@ class RasterCanvas final : public DrawingTarget {
   int width_;
   int height_;
   PixelFormat format_;
-  mutable std::vector<std::uint8_t, PrefaultedAllocator<std::uint8_t>> pixels_;
+  mutable std::vector<std::uint8_t> pixels_;
   State state_;
   bool joinFills_ = false;
   bool wholePixelFills_ = false;

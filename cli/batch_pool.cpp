@@ -220,6 +220,7 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
   std::size_t taken = 0;
   std::size_t drawable = 0;
   std::size_t read = 0;
+  std::size_t drawn = 0;  // requests the workers have finished
   bool closed = false;
 
   const auto work = [&] {
@@ -240,7 +241,11 @@ int DrawBatch(BatchInput& input, const std::function<std::optional<BatchRequest>
       lock.lock();
       slot.result = std::move(result);
       slot.done = true;
-      finished.notify_one();
+      ++drawn;
+      // The reporting thread is woken once half the slots wait to be
+      // reported, or when no request is left to draw: waking it for each
+      // label cost every label two system calls and a switch of threads.
+      if (taken == drawable || 2 * (drawn - std::min(drawn, reported)) >= slots.size()) finished.notify_one();
     }
   };
   std::vector<std::jthread> workers;

@@ -1,12 +1,11 @@
-// PNG written directly over zlib: the container is a handful of chunks, and
-// writing it here lets the compressor be sized to barcodes. An image of at
-// most 256 colours, as nearly every barcode is, is written as indices into an
-// RGB palette at the smallest bit depth that holds them: a third to a
-// twenty-fourth of the bytes to compress, and the same RGB pixels decoded. Their rows mostly
-// repeat the row above, so such a row is filtered against it (all zeros) and
-// any other row is left unfiltered, its runs of bars as they are. A fast
-// level with small tables then compresses better than zlib's defaults on
-// these images, and sets up far less memory.
+// PNG written here: the container is a handful of chunks, and writing it
+// lets the compression be fitted to barcodes. An image of at most 256
+// colours, as nearly every barcode is, is written as indices into an RGB
+// palette at the smallest bit depth that holds them: a third to a
+// twenty-fourth of the bytes to compress, and the same RGB pixels decoded.
+// Rows are left unfiltered, their runs of bars as they are; the deflate data
+// takes runs and repeated rows as matches one pixel and one row back
+// (image_encoders/row_deflate.h). zlib supplies the checksums.
 #include <zlib.h>
 
 #include <algorithm>
@@ -17,21 +16,13 @@
 #include <vector>
 
 #include "image_encoders/png_encoder.h"
+#include "image_encoders/row_deflate.h"
 
 namespace kbc {
 namespace {
 
 constexpr std::string_view kSignature("\x89PNG\r\n\x1a\n", 8);
-constexpr Bytef kFilterNone = 0;
-constexpr Bytef kFilterUp = 2;
-// 2048 hash entries and blocks of 1024 symbols: zlib's default tables take
-// longer to clear than a small barcode takes to compress, and smaller blocks
-// spend the time saved on building more Huffman trees.
-constexpr int kMemoryLevel = 4;
-// Level 2 is zlib's fastest kind of matching, as level 1, but follows a few
-// more chain links: on barcodes its longer matches leave fewer symbols to
-// code, so it is both faster and smaller than level 1.
-constexpr int kLevel = 2;
+constexpr std::uint8_t kFilterNone = 0;
 
 void AppendBigEndian(std::string& bytes, std::uint32_t value) {
   for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(char((value >> shift) & 0xFF));
@@ -47,12 +38,14 @@ void AppendChunk(std::string& png, std::string_view type, std::string_view data)
   AppendBigEndian(png, std::uint32_t(crc32(crc32(0, nullptr, 0), checked, uInt(png.size() - typeStart))));
 }
 
-// Rows as they go into the stream, without their filter bytes.
+// The rows as they go into the zlib stream, each after its filter byte.
 struct PngRows {
-  std::vector<std::uint8_t> indexed;  // packed palette indices; empty: the bitmap's own RGB rows
-  std::string palette;                // RGB triples, in the order the colours first appear
+  std::unique_ptr<std::uint8_t[]> stream;
+  std::size_t streamSize = 0;
+  std::string palette;  // RGB triples, in the order the colours first appear; empty: RGB rows
   int bitDepth = 8;
   std::size_t rowBytes = 0;
+  std::size_t Stride() const { return rowBytes + 1; }
 };
 
 constexpr std::uint8_t kColourTypeRgb = 2;
@@ -103,17 +96,37 @@ class ColourIndex {
 
 int BitDepthFor(std::size_t colours) { return colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8; }
 
+PngRows Allocated(std::size_t rowBytes, int bitDepth, int height) {
+  PngRows rows;
+  rows.rowBytes = rowBytes;
+  rows.bitDepth = bitDepth;
+  rows.streamSize = rows.Stride() * std::size_t(height);
+  rows.stream = std::make_unique_for_overwrite<std::uint8_t[]>(rows.streamSize);
+  return rows;
+}
+
+// The bitmap's own RGB rows, for an image of more than 256 colours.
+PngRows RgbRows(const BitmapView& bitmap) {
+  PngRows rows = Allocated(std::size_t(bitmap.width) * 3, 8, bitmap.height);
+  for (std::size_t y = 0; y < std::size_t(bitmap.height); ++y) {
+    std::uint8_t* out = rows.stream.get() + y * rows.Stride();
+    out[0] = kFilterNone;
+    std::copy_n(bitmap.pixels.data() + y * rows.rowBytes, rows.rowBytes, out + 1);
+  }
+  return rows;
+}
+
 // The palette and the packed indices, or RGB rows when the image has more
-// than 256 colours. A row equal to the one above is packed by copying.
+// than 256 colours. A row equal to the one above is copied, not looked up.
 PngRows IndexedRows(const BitmapView& bitmap) {
   const std::size_t width = std::size_t(bitmap.width);
   const std::size_t rgbBytes = width * 3;
-  std::vector<std::uint8_t> indices(width * std::size_t(bitmap.height));
+  const auto indices = std::make_unique_for_overwrite<std::uint8_t[]>(width * std::size_t(bitmap.height));
   ColourIndex index;
   const std::uint8_t* pixels = bitmap.pixels.data();
   for (int y = 0; y < bitmap.height; ++y) {
     const std::uint8_t* row = pixels + std::size_t(y) * rgbBytes;
-    std::uint8_t* out = indices.data() + std::size_t(y) * width;
+    std::uint8_t* out = indices.get() + std::size_t(y) * width;
     if (y > 0 && std::equal(row, row + rgbBytes, row - rgbBytes)) {
       std::copy_n(out - width, width, out);
       continue;
@@ -124,22 +137,25 @@ PngRows IndexedRows(const BitmapView& bitmap) {
       const std::uint32_t rgb = std::uint32_t(row[3 * x]) << 16 | std::uint32_t(row[3 * x + 1]) << 8 | row[3 * x + 2];
       if (rgb != last) {
         lastIndex = index.IndexOf(rgb);
-        if (lastIndex < 0) return {{}, {}, 8, rgbBytes};
+        if (lastIndex < 0) return RgbRows(bitmap);
         last = rgb;
       }
       out[x] = std::uint8_t(lastIndex);
     }
   }
-  PngRows rows;
+  const int bitDepth = BitDepthFor(index.Palette().size() / 3);
+  PngRows rows = Allocated((width * std::size_t(bitDepth) + 7) / 8, bitDepth, bitmap.height);
   rows.palette = std::move(index.Palette());
-  rows.bitDepth = BitDepthFor(rows.palette.size() / 3);
-  rows.rowBytes = (width * std::size_t(rows.bitDepth) + 7) / 8;
-  rows.indexed.assign(rows.rowBytes * std::size_t(bitmap.height), 0);
   for (int y = 0; y < bitmap.height; ++y) {
-    const std::uint8_t* in = indices.data() + std::size_t(y) * width;
-    std::uint8_t* out = rows.indexed.data() + std::size_t(y) * rows.rowBytes;
+    const std::uint8_t* in = indices.get() + std::size_t(y) * width;
+    std::uint8_t* out = rows.stream.get() + std::size_t(y) * rows.Stride();
     if (y > 0 && std::equal(in, in + width, in - width)) {
-      std::copy_n(out - rows.rowBytes, rows.rowBytes, out);
+      std::copy_n(out - rows.Stride(), rows.Stride(), out);
+      continue;
+    }
+    *out++ = kFilterNone;
+    if (bitDepth == 8) {
+      std::copy_n(in, width, out);
       continue;
     }
     // The leftmost pixel takes a byte's highest bits; a row's last byte is
@@ -147,8 +163,8 @@ PngRows IndexedRows(const BitmapView& bitmap) {
     unsigned byte = 0;
     int filled = 0;
     for (std::size_t x = 0; x < width; ++x) {
-      byte = byte << rows.bitDepth | in[x];
-      filled += rows.bitDepth;
+      byte = byte << bitDepth | in[x];
+      filled += bitDepth;
       if (filled == 8) *out++ = std::uint8_t(byte), byte = 0, filled = 0;
     }
     if (filled > 0) *out = std::uint8_t(byte << (8 - filled));
@@ -165,118 +181,39 @@ std::string ResolutionData(int dotsPerInch) {
   return data;
 }
 
-// The smallest deflate window (2^9 to 2^15 bytes) that spans the whole image;
-// a larger image has zlib slide the window.
+// The smallest deflate window (2^9 to 2^15 bytes) that spans the whole
+// stream, as the zlib header states it.
 int WindowBits(std::size_t filteredSize) {
   int bits = 9;
   while (bits < 15 && (std::size_t(1) << bits) < filteredSize) ++bits;
   return bits;
 }
 
-// The zlib stream header zlib itself writes: method 8, the window size, the
-// level's class (1: a fast level other than the fastest) and the check that
-// makes the pair a multiple of 31.
+// The zlib stream header: method 8, the window size, the fastest level's
+// class, and the check that makes the pair a multiple of 31.
 std::uint16_t ZlibHeader(int windowBits) {
-  constexpr unsigned kLevelClass = kLevel < 2 ? 0 : kLevel < 6 ? 1 : kLevel == 6 ? 2 : 3;
-  const unsigned header = (unsigned(Z_DEFLATED + ((windowBits - 8) << 4)) << 8) | kLevelClass << 6;
+  const unsigned header = unsigned(Z_DEFLATED + ((windowBits - 8) << 4)) << 8;
   return std::uint16_t(header + 31 - header % 31);
 }
 
-// Adler-32 of the filtered rows, worked out here rather than by zlib: most
-// rows of a barcode are a filter byte and zeros, whose sum can be added at once.
-class Adler32 {
- public:
-  void AddRow(const Bytef* row, std::size_t size) { value_ = adler32(value_, row, uInt(size)); }
-  void AddZeroRow(Bytef filter, std::size_t zeros) {
-    std::uint64_t low = value_ & 0xFFFF;
-    std::uint64_t high = value_ >> 16;
-    low = (low + filter) % kModulus;
-    high = (high + low + low * zeros) % kModulus;  // each zero adds the running sum again
-    value_ = std::uint32_t(high << 16 | low);
-  }
-  std::uint32_t value() const { return value_; }
-
- private:
-  static constexpr std::uint64_t kModulus = 65521;
-  std::uint32_t value_ = 1;
-};
-
-struct DeflateEnd {
-  void operator()(z_stream* stream) const { deflateEnd(stream); }
-};
-
-// Input zlib takes before it must slide its window down and renumber every
-// entry of its tables: twice the window, less the look-ahead it keeps. A full
-// flush before that point starts the window over at no cost but the matches
-// into the rows before it.
-std::size_t SegmentLimit(int windowBits) { return (std::size_t(2) << windowBits) - 2 * 262; }
-
-// Feeds one row (or none) to zlib and appends what it writes.
-bool Deflate(z_stream& stream, const Bytef* row, std::size_t size, int flush, std::array<Bytef, 16384>& out,
-             std::string& compressed) {
-  stream.next_in = const_cast<Bytef*>(row);
-  stream.avail_in = uInt(size);
-  int status = Z_OK;
-  do {
-    stream.next_out = out.data();
-    stream.avail_out = uInt(out.size());
-    status = deflate(&stream, flush);
-    if (status == Z_STREAM_ERROR) return false;
-    compressed.append(reinterpret_cast<const char*>(out.data()), out.size() - stream.avail_out);
-  } while (flush == Z_FINISH ? status != Z_STREAM_END : stream.avail_out == 0);
-  return true;
-}
-
-// The zlib stream of the filtered rows, or nothing when zlib fails: raw
-// deflate data between the header and checksum zlib would write.
-Result<std::string> CompressRows(const BitmapView& bitmap, const PngRows& rows) {
-  const std::size_t rowBytes = rows.rowBytes;
-  const int windowBits = WindowBits((rowBytes + 1) * std::size_t(bitmap.height));
-  z_stream stream{};
-  if (deflateInit2(&stream, kLevel, Z_DEFLATED, -windowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK) {
-    return Refusal("zlib could not start compressing");
-  }
-  const std::unique_ptr<z_stream, DeflateEnd> guard(&stream);
-
-  std::string compressed;
-  const std::uint16_t header = ZlibHeader(windowBits);
-  compressed += {char(header >> 8), char(header & 0xFF)};
-  Adler32 checksum;
-  std::array<Bytef, 16384> out;
-  std::vector<Bytef> unfiltered(rowBytes + 1);
-  std::vector<Bytef> repeated(rowBytes + 1, 0);
-  unfiltered[0] = kFilterNone;
-  repeated[0] = kFilterUp;
-  const std::uint8_t* pixels = rows.indexed.empty() ? bitmap.pixels.data() : rows.indexed.data();
-  const std::size_t segmentLimit = SegmentLimit(windowBits);
-  std::size_t segmentFed = 0;
-  for (int y = 0; y <= bitmap.height; ++y) {
-    const bool last = y == bitmap.height;
-    const Bytef* row = nullptr;
-    if (!last) {
-      const std::uint8_t* current = pixels + std::size_t(y) * rowBytes;
-      if (y > 0 && std::equal(current, current + rowBytes, current - rowBytes)) {
-        row = repeated.data();
-        checksum.AddZeroRow(kFilterUp, rowBytes);
-      } else {
-        std::copy_n(current, rowBytes, unfiltered.begin() + 1);
-        row = unfiltered.data();
-        checksum.AddRow(row, rowBytes + 1);
-      }
+// The zlib stream of the rows.
+std::string CompressRows(const PngRows& rows) {
+  // Adler-32 of the whole stream, a row's sum taken again for each row that
+  // repeats the one above: most rows of a barcode do.
+  const std::size_t stride = rows.Stride();
+  const std::uint8_t* stream = rows.stream.get();
+  uLong checksum = adler32(0, nullptr, 0);
+  uLong rowSum = 0;
+  for (std::size_t at = 0; at < rows.streamSize; at += stride) {
+    if (at == 0 || !std::equal(stream + at, stream + at + stride, stream + at - stride)) {
+      rowSum = adler32(adler32(0, nullptr, 0), stream + at, uInt(stride));
     }
-    const std::size_t rowSize = last ? 0 : rowBytes + 1;
-    if (!last && segmentFed > 0 && segmentFed + rowSize > segmentLimit) {
-      if (!Deflate(stream, nullptr, 0, Z_FULL_FLUSH, out, compressed)) {
-        return Refusal("zlib could not compress the image");
-      }
-      segmentFed = 0;
-    }
-    if (!Deflate(stream, row, rowSize, last ? Z_FINISH : Z_NO_FLUSH, out, compressed)) {
-      return Refusal("zlib could not compress the image");
-    }
-    segmentFed += rowSize;
+    checksum = adler32_combine(checksum, rowSum, z_off_t(stride));
   }
-  AppendBigEndian(compressed, checksum.value());
+  const std::uint16_t header = ZlibHeader(WindowBits(rows.streamSize));
+  std::string compressed{char(header >> 8), char(header & 0xFF)};
+  compressed += DeflateRows({stream, rows.streamSize}, stride, rows.palette.empty() ? 3 : 1);
+  AppendBigEndian(compressed, std::uint32_t(checksum));
   return compressed;
 }
 
@@ -289,16 +226,15 @@ Result<std::string> EncodePng(const BitmapView& bitmap) {
     return Refusal("the bitmap has no pixels to write");
   }
   const PngRows rows = IndexedRows(bitmap);
-  const Result<std::string> compressed = CompressRows(bitmap, rows);
-  if (!compressed) return compressed;
+  const std::string compressed = CompressRows(rows);
 
   std::string png(kSignature);
-  png.reserve(compressed->size() + rows.palette.size() + 100);
+  png.reserve(compressed.size() + rows.palette.size() + 100);
   AppendChunk(png, "IHDR", HeaderData(bitmap, rows));
   if (bitmap.dotsPerInch > 0) AppendChunk(png, "pHYs", ResolutionData(bitmap.dotsPerInch));
   AppendChunk(png, "sRGB", std::string_view("\0", 1));  // perceptual rendering intent
   if (!rows.palette.empty()) AppendChunk(png, "PLTE", rows.palette);
-  AppendChunk(png, "IDAT", *compressed);
+  AppendChunk(png, "IDAT", compressed);
   AppendChunk(png, "IEND", {});
   return png;
 }

@@ -38,6 +38,7 @@ struct OutputFormat {
   std::uint32_t fileType = 0;  // the HFS codes a written file carries
   std::uint32_t creator = 0;
   std::string_view extension = {};  // the usual one, without its dot
+  std::string_view mediaType = {};  // its Internet media type; empty for the actions that make no file
   // The -dpi it is drawn at when none is given; 0 for one pixel per point.
   int defaultDpi = 0;
 };

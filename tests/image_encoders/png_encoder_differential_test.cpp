@@ -1,7 +1,8 @@
 // The PNG writer against libpng: RGB rows written by EncodePng and read back by
 // libpng must come back exactly. The sizes sit on both sides of the points where
-// the writer changes course: the deflate window it picks from the image's size,
-// and the full flush it makes before zlib would slide a 32 KiB window.
+// the writer changes course: the window size its zlib header states, the
+// longest match (258 bytes), and the farthest a match may reach back (32 KiB),
+// past which rows are no longer matched against the row above.
 #include <gtest/gtest.h>
 #include <png.h>
 
@@ -36,31 +37,23 @@ struct Size {
 
 void PrintTo(const Size& size, std::ostream* out) { *out << size.name; }
 
-// A filtered row is 1 + 3 × width bytes. The writer takes a 2^9 .. 2^15 byte
-// window, the smallest that spans the filtered rows, and flushes fully before
-// the rows fed since the last flush would pass twice the window less 524 bytes.
+// A row in the stream is 1 + 3 × width bytes, or 1 + width at 8-bit indices.
 const Size kSizes[] = {
     {"OnePixel", 1, 1, Content::Noise},
     {"OneRowNoise", 300, 1, Content::Noise},
     {"SmallBars", 113, 80, Content::Bars},
-    // 2 rows of 169 bytes fit a 512-byte window under its 500-byte segment;
-    // a third row is fed after a full flush.
-    {"Window512TwoRows", 56, 2, Content::Noise},
-    {"Window512FlushedBeforeRow3", 56, 3, Content::Noise},
-    // Exactly 512 filtered bytes, the second row after a flush; a third row
-    // makes the window 1024 bytes, which needs no flush.
+    // The header states a 512-byte window up to 512 bytes of rows, then 1 KiB.
     {"Window512Full", 85, 2, Content::Noise},
     {"Window1024", 85, 3, Content::Noise},
-    // The last 16 KiB window, then the first 32 KiB one.
     {"Window16KiBFull", 21, 256, Content::Noise},
     {"Window32KiB", 21, 257, Content::Noise},
-    // A 32 KiB window: 65012 bytes are fed before the first flush.
-    {"RowsEndingAt65012", 10835, 2, Content::Noise},
-    {"ThirdRowAfterFlush", 10835, 3, Content::Noise},
-    {"NarrowRowsEndingAt65012", 1, 16253, Content::Noise},
-    {"NarrowLastRowAfterFlush", 1, 16254, Content::Noise},
-    {"ManyFlushesBars", 1000, 400, Content::Bars},
-    {"OneColourAcrossFlush", 2000, 40, Content::Colours, 1},
+    // Runs one pixel back and repeated rows longer than one match.
+    {"OneColourLongRuns", 2000, 40, Content::Colours, 1},
+    {"ManyBarsRows", 1000, 400, Content::Bars},
+    // Rows of 32767 and 32768 bytes are matched a row back; one of 32769 is not.
+    {"RowMatchAtFarthest", 32767, 3, Content::Colours, 200},
+    {"RowsTooLongToMatch", 32768, 3, Content::Colours, 200},
+    {"NarrowRows", 1, 16254, Content::Noise},
     // Up to 256 colours are palette indices at the fewest bits that hold them,
     // packed from the left with the last byte of a row part filled.
     {"OneColourOddWidth", 13, 5, Content::Colours, 1},
@@ -71,9 +64,8 @@ const Size kSizes[] = {
     {"SeventeenColours", 31, 17, Content::Colours, 17},
     {"AllPaletteColours", 300, 40, Content::Colours, 256},
     {"OneColourTooMany", 300, 40, Content::Colours, 257},
-    // 1-bit rows of 501 filtered bytes: the 130th passes the flush point.
-    {"OneBitAcrossFlush", 4000, 200, Content::Colours, 2},
-    {"EightBitAcrossFlush", 1000, 100, Content::Colours, 200},
+    {"OneBitRows", 4000, 200, Content::Colours, 2},
+    {"EightBitRows", 1000, 100, Content::Colours, 200},
 };
 
 std::vector<std::uint8_t> Rows(const Size& size, test::Draws& draws) {
@@ -85,8 +77,14 @@ std::vector<std::uint8_t> Rows(const Size& size, test::Draws& draws) {
     for (auto& colour : colours) {
       for (std::uint8_t& component : colour) component = std::uint8_t(draws.Below(256));
     }
+    // Every other row (once all colours are in) repeats the row above, as
+    // bars do, and is a match a row back where a match may reach that far.
     const std::size_t pixelCount = std::size_t(size.width) * std::size_t(size.height);
     for (std::size_t i = 0; i < pixelCount; ++i) {
+      if (i >= std::max<std::size_t>(colours.size(), rowBytes / 3) && (i * 3 / rowBytes) % 2 == 1) {
+        std::copy_n(pixels.begin() + std::ptrdiff_t(3 * i - rowBytes), 3, pixels.begin() + std::ptrdiff_t(3 * i));
+        continue;
+      }
       const auto& colour = colours[i < colours.size() ? i : draws.Below(std::uint32_t(colours.size()))];
       std::copy(colour.begin(), colour.end(), pixels.begin() + std::ptrdiff_t(3 * i));
     }
