@@ -13,7 +13,9 @@ Cairo::Cairo() {
            c.Bind(scale, "cairo_scale") && c.Bind(rotate, "cairo_rotate") && c.Bind(save, "cairo_save") && c.Bind(restore, "cairo_restore") &&
            c.Bind(setLineWidth, "cairo_set_line_width") && c.Bind(setAntialias, "cairo_set_antialias") &&
            c.Bind(setSourceRgba, "cairo_set_source_rgba") && c.Bind(rectangle, "cairo_rectangle") &&
-           c.Bind(moveTo, "cairo_move_to") && c.Bind(lineTo, "cairo_line_to") && c.Bind(fill, "cairo_fill") &&
+           c.Bind(moveTo, "cairo_move_to") && c.Bind(lineTo, "cairo_line_to") && c.Bind(closePath, "cairo_close_path") &&
+           c.Bind(newSubPath, "cairo_new_sub_path") && c.Bind(arc, "cairo_arc") &&
+           c.Bind(arcNegative, "cairo_arc_negative") && c.Bind(fill, "cairo_fill") &&
            c.Bind(stroke, "cairo_stroke") && c.Bind(fontOptionsCreate, "cairo_font_options_create") &&
            c.Bind(fontOptionsSetHintStyle, "cairo_font_options_set_hint_style") &&
            c.Bind(fontOptionsSetHintMetrics, "cairo_font_options_set_hint_metrics") &&

@@ -37,6 +37,10 @@ struct Cairo {
   decltype(cairo_rectangle)* rectangle = nullptr;
   decltype(cairo_move_to)* moveTo = nullptr;
   decltype(cairo_line_to)* lineTo = nullptr;
+  decltype(cairo_close_path)* closePath = nullptr;
+  decltype(cairo_new_sub_path)* newSubPath = nullptr;
+  decltype(cairo_arc)* arc = nullptr;
+  decltype(cairo_arc_negative)* arcNegative = nullptr;
   decltype(cairo_fill)* fill = nullptr;
   decltype(cairo_stroke)* stroke = nullptr;
   decltype(cairo_font_options_create)* fontOptionsCreate = nullptr;

@@ -178,6 +178,30 @@ void PdfCanvas::StrokeSegment(Point from, Point to) {
   lib_->stroke(cairo_);
 }
 
+void PdfCanvas::FillPolygon(std::span<const Point> corners) {
+  if (!cairo_ || corners.empty()) return;
+  FlushFills();
+  lib_->moveTo(cairo_, corners[0].x, corners[0].y);
+  for (const Point& p : corners.subspan(1)) lib_->lineTo(cairo_, p.x, p.y);
+  lib_->closePath(cairo_);
+  UseColour(colours_.fill);
+  lib_->fill(cairo_);
+}
+
+void PdfCanvas::FillRing(Point centre, double radius, double hole) {
+  if (!cairo_) return;
+  FlushFills();
+  // The hole runs the other way round: cairo's non-zero rule leaves it empty.
+  lib_->newSubPath(cairo_);
+  lib_->arc(cairo_, centre.x, centre.y, radius, 0, 2 * std::numbers::pi);
+  if (hole > 0) {
+    lib_->newSubPath(cairo_);
+    lib_->arcNegative(cairo_, centre.x, centre.y, hole, 2 * std::numbers::pi, 0);
+  }
+  UseColour(colours_.fill);
+  lib_->fill(cairo_);
+}
+
 cairo_font_face_t* PdfCanvas::CairoFaceFor(const ResolvedFont& font) {
   auto key = std::make_pair(font.file, font.faceIndex);
   if (const auto known = cairoFaces_.find(key); known != cairoFaces_.end()) return known->second;

@@ -66,6 +66,8 @@ class PdfCanvas final : public DrawingTarget {
   void FillRect(const Rect& rect) override;
   void StrokeRect(const Rect& rect) override;
   void StrokeSegment(Point from, Point to) override;
+  void FillPolygon(std::span<const Point> corners) override;
+  void FillRing(Point centre, double radius, double hole) override;
   void DrawText(std::u32string_view text, Point origin, std::u32string_view fontName, double fontSize) override;
   TextMetrics MeasureText(std::u32string_view text, std::u32string_view fontName, double fontSize) override;
 

@@ -205,10 +205,10 @@ double PolygonArea(const Polygon& p) {
   return std::abs(twice) / 2;
 }
 
-// Area of a convex quadrilateral inside the unit pixel at (x, row).
-double QuadCoverage(const std::array<Point, 4>& quad, int x, int row) {
+// Area of a convex polygon (at most 8 corners) inside the unit pixel at (x, row).
+double PolygonCoverage(std::span<const Point> shape, int x, int row) {
   Polygon p;
-  for (const Point corner : quad) p.corners[std::size_t(p.count++)] = corner;
+  for (const Point corner : shape) p.corners[std::size_t(p.count++)] = corner;
   const auto atX = [](double edge) {
     return [edge](Point a, Point b) { return Point{edge, a.y + (b.y - a.y) * (edge - a.x) / (b.x - a.x)}; };
   };
@@ -222,12 +222,12 @@ double QuadCoverage(const std::array<Point, 4>& quad, int x, int row) {
   return PolygonArea(p);
 }
 
-bool QuadHolds(const std::array<Point, 4>& quad, Point q) {
+bool PolygonHolds(std::span<const Point> shape, Point q) {
   int positive = 0;
   int negative = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    const Point a = quad[i];
-    const Point b = quad[(i + 1) % 4];
+  for (std::size_t i = 0; i < shape.size(); ++i) {
+    const Point a = shape[i];
+    const Point b = shape[(i + 1) % shape.size()];
     const double side = (b.x - a.x) * (q.y - a.y) - (b.y - a.y) * (q.x - a.x);
     positive += side > 0;
     negative += side < 0;
@@ -473,10 +473,67 @@ void RasterCanvas::FillDeviceQuad(const std::array<Point, 4>& quad, const Paint&
   for (int row = top; row < bottom; ++row) {
     for (int x = left; x < right; ++x) {
       if (state_.antialias) {
-        Blend(x, row, paint, QuadCoverage(quad, x, row));
-      } else if (QuadHolds(quad, {x + 0.5, row + 0.5})) {
+        Blend(x, row, paint, PolygonCoverage(quad, x, row));
+      } else if (PolygonHolds(quad, {x + 0.5, row + 0.5})) {
         Blend(x, row, paint, 1);
       }
+    }
+  }
+}
+
+void RasterCanvas::FillPolygon(std::span<const Point> corners) {
+  // Clipped by a pixel a convex polygon gains at most four corners; the
+  // hexagons drawn here have six.
+  if (corners.size() < 3 || corners.size() > 8 || !(state_.fill.alpha > 0)) return;
+  FlushJoinedFills();
+  std::array<Point, 8> device{};
+  DeviceBox bounds{INFINITY, INFINITY, -INFINITY, -INFINITY};
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    const Point p = ToDevice(corners[i]);
+    device[i] = p;
+    bounds = {std::min(bounds.x0, p.x), std::min(bounds.y0, p.y), std::max(bounds.x1, p.x), std::max(bounds.y1, p.y)};
+  }
+  if (bounds.Empty()) return;
+  const std::span<const Point> shape(device.data(), corners.size());
+  const auto [left, right] = TouchedRange(bounds.x0, bounds.x1, width_);
+  const auto [top, bottom] = TouchedRange(bounds.y0, bounds.y1, height_);
+  for (int row = top; row < bottom; ++row) {
+    for (int x = left; x < right; ++x) {
+      if (state_.antialias) {
+        const double coverage = PolygonCoverage(shape, x, row);
+        if (coverage > 0) Blend(x, row, state_.fill, coverage);
+      } else if (PolygonHolds(shape, {x + 0.5, row + 0.5})) {
+        Blend(x, row, state_.fill, 1);
+      }
+    }
+  }
+}
+
+void RasterCanvas::FillRing(Point centre, double radius, double hole) {
+  if (!(radius > 0) || !(state_.fill.alpha > 0)) return;
+  FlushJoinedFills();
+  const Transform& t = state_.transform;
+  const DeviceBox bounds = BoxBetween(ToDevice({centre.x - radius, centre.y - radius}),
+                                      ToDevice({centre.x + radius, centre.y + radius}));
+  if (bounds.Empty()) return;
+  // A pixel's coverage from the distance of its centre to the circle, over a
+  // pixel's width in user space: exact enough for a circle many pixels wide,
+  // and linear in the pixels it touches.
+  const double pixel = 2 / (std::abs(t.sx) + std::abs(t.sy));
+  const auto inside = [&](double r, double distance) {
+    if (!(r > 0)) return 0.0;
+    if (!state_.antialias) return distance < r ? 1.0 : 0.0;
+    return std::clamp(0.5 + (r - distance) / pixel, 0.0, 1.0);
+  };
+  const auto [left, right] = TouchedRange(bounds.x0, bounds.x1, width_);
+  const auto [top, bottom] = TouchedRange(bounds.y0, bounds.y1, height_);
+  for (int row = top; row < bottom; ++row) {
+    const double dy = (row + 0.5 - t.ty) / t.sy - centre.y;
+    for (int x = left; x < right; ++x) {
+      const double dx = (x + 0.5 - t.tx) / t.sx - centre.x;
+      const double distance = std::hypot(dx, dy);
+      const double coverage = inside(radius, distance) - inside(hole, distance);
+      if (coverage > 0) Blend(x, row, state_.fill, coverage);
     }
   }
 }

@@ -4,6 +4,8 @@
 // the raster canvas and PDF pages each walk it (render/draw_list_targets.h).
 #pragma once
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -45,7 +47,20 @@ struct DrawList {
     std::size_t start = 0;
     std::size_t length = 0;
   };
-  using Mark = std::variant<Bar, Bearer, TextSize, Text, CentredText>;
+  // A filled regular hexagon standing on a corner (two sides upright):
+  // MaxiCode's module. `radius` is from the centre to each corner.
+  struct Hexagon {
+    Point centre;
+    double radius = 0;
+  };
+  // A filled circle less the circle of `hole` radius about the same centre:
+  // a ring of MaxiCode's finder, or a dot (hole 0) of DotCode.
+  struct Ring {
+    Point centre;
+    double radius = 0;
+    double hole = 0;
+  };
+  using Mark = std::variant<Bar, Bearer, TextSize, Text, CentredText, Hexagon, Ring>;
 
   double width = 0;
   double height = 0;
@@ -57,5 +72,14 @@ struct DrawList {
     return std::u32string_view(characters).substr(text.start, text.length);
   }
 };
+
+// The hexagon's corners anticlockwise from its top one.
+inline std::array<Point, 6> HexagonCorners(const DrawList::Hexagon& hexagon) {
+  const double half = hexagon.radius / 2;
+  const double across = hexagon.radius * std::sqrt(3.0) / 2;  // centre to each upright side
+  const Point c = hexagon.centre;
+  return {Point{c.x, c.y + hexagon.radius}, Point{c.x - across, c.y + half}, Point{c.x - across, c.y - half},
+          Point{c.x, c.y - hexagon.radius}, Point{c.x + across, c.y - half}, Point{c.x + across, c.y + half}};
+}
 
 }  // namespace kbc

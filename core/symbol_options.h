@@ -29,6 +29,22 @@ struct SymbolOptions {
   // -gs1dl: the https:// address on which a GS1 element string for QR Code or
   // Data Matrix becomes a Digital Link URI; empty: the element string is encoded.
   std::string digitalLinkBase;
+  // -maxicode-mode 2..6; 0: the library's default, mode 4 (standard symbol).
+  int maxiCodeMode = 0;
+  // -dotcode-columns 5..200; 0: the library chooses a near-square symbol.
+  int dotCodeColumns = 0;
+  // -aztec-layers: 1..32 layers round the finder, in a compact symbol (1..4)
+  // or a full-range one; 0: the smallest symbol that holds the data.
+  int aztecLayers = 0;
+  bool aztecCompact = false;
+  // -aztec-eclevel: the share of Aztec codewords spent on error correction,
+  // 10, 23, 36 or 50 %; 0: the library's default of 23 %.
+  int aztecEcPercent = 0;
+  // -rmqr-size: the rMQR rows and columns; 0: the smallest that holds the data.
+  int rmqrRows = 0;
+  int rmqrColumns = 0;
+  // -micropdf417-columns 1..4; 0: the library chooses by the data's length.
+  int microPdf417Columns = 0;
 
   friend bool operator==(const SymbolOptions&, const SymbolOptions&) = default;
 };

@@ -91,11 +91,13 @@ enum Symbology : SymbologyType {
   kKix = 63,
   kJapanPost = 64,
   kPlanet = 65,
+  kMaxiCode = 66,
+  kDotCode = 67,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kPlanet;
+inline constexpr SymbologyType kSymbologyCount = kDotCode;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

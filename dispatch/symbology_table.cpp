@@ -20,9 +20,11 @@
 #include "linear/usps4cb.h"
 #include "matrix/added_symbologies.h"
 #include "matrix/data_matrix.h"
+#include "matrix/dotcode.h"
 #include "matrix/databar.h"
 #include "matrix/gs1_matrix.h"
 #include "matrix/matrix_frame.h"
+#include "matrix/maxicode.h"
 #include "matrix/pdf417.h"
 #include "matrix/qr_code.h"
 
@@ -84,6 +86,9 @@ constexpr QuietZone kAusPostZone{.left = 24, .right = 24, .top = 8, .bottom = 8}
 constexpr QuietZone kKixZone = kAllRound(8);                                        // 2 mm
 constexpr QuietZone kJapanPostZone = kAllRound(7);                                  // 2 mm at 1.2 mm a bar
 constexpr QuietZone kPlanetZone{.left = 12, .right = 12, .top = 4, .bottom = 4};    // 0.125 in, 0.040 in
+// MaxiCode: 1X all round, a pitch of 2.49 units; DotCode: 3X, cells of 3 units.
+constexpr QuietZone kMaxiCodeZone = kAllRound(3);
+constexpr QuietZone kDotCodeZone = kAllRound(9);
 
 }  // namespace
 
@@ -156,6 +161,8 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "KIX", .height = kSelfSized, .shape = Text(18), .encode = EncodeKix, .render = RenderBarStates, .printsText = false, .quietZone = kKixZone},
     {.name = "Japan-Post", .height = kSelfSized, .shape = Text(20), .encode = EncodeJapanPost, .render = RenderBarStates, .printsText = false, .quietZone = kJapanPostZone},
     {.name = "PLANET", .height = kSelfSized, .shape = Digits(13), .encode = EncodePlanet, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
+    {.name = "MaxiCode", .height = kSelfSized, .shape = Bytes(144), .encode = EncodeMaxiCode, .render = RenderMaxiCode, .quietZone = kMaxiCodeZone, .moduleUnits = kMaxiCodePitch},
+    {.name = "DotCode", .height = kSelfSized, .shape = Bytes(450), .encode = EncodeDotCode, .render = RenderDotCode, .quietZone = kDotCodeZone, .moduleUnits = 3},
 }};
 // clang-format on
 

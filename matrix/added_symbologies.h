@@ -10,6 +10,10 @@
 
 namespace kbc {
 
+// The rMQR version of a size, 1 (R7x43) to 32 (R17x139), or 0 for a size
+// rMQR does not have.
+int RmqrVersionOf(int rows, int columns);
+
 // Two-dimensional and stacked symbols, drawn by the matrix frame.
 Result<EncodedSymbol> EncodeAztec(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 Result<EncodedSymbol> EncodeAztecRunes(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);

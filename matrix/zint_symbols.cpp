@@ -80,7 +80,8 @@ std::string ZintBarStates(const zint_symbol& symbol) {
   return states;
 }
 
-Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32string_view data) {
+Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32string_view data,
+                                        std::string_view primary) {
   const std::string name(request.name);
   if (!Zint().usable) return Refusal(name + " needs libzint, which could not be opened");
   const ZintSymbolHandle symbol(Zint().create());
@@ -89,6 +90,9 @@ Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32stri
   symbol->option_1 = request.option1;
   symbol->option_2 = request.option2;
   symbol->option_3 = request.option3;
+  if (primary.size() >= sizeof symbol->primary) return Refusal(name + " carrier message is too long");
+  primary.copy(symbol->primary, primary.size());
+  symbol->primary[primary.size()] = '\0';
   // The 2-D and stacked symbols carry bytes, the Mac OS Roman bytes of the
   // data as QR Code and Data Matrix do; the linear ones characters, which the
   // library checks against each symbology's set.
@@ -105,6 +109,9 @@ Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32stri
   const int status =
       Zint().encode(symbol.get(), reinterpret_cast<const unsigned char*>(input.data()), int(input.size()));
   if (status >= ZINT_ERROR) return Refusal(name + " cannot encode this data: " + ZintMessage(*symbol));
+  // The library only warns when the data does not fit a size asked for and
+  // makes another; the user asked for that size, so drawing another is wrong.
+  if (status == ZINT_WARN_INVALID_OPTION) return Refusal(name + " cannot be made as asked: " + ZintMessage(*symbol));
   if (symbol->width <= 0 || symbol->rows <= 0) return Refusal(name + " could not be encoded");
 
   EncodedSymbol encoded;

@@ -34,8 +34,10 @@ struct ZintRequest {
 };
 
 // The data, as UTF-8, encoded by the library and turned into our shape; a
-// refusal carries the library's reason.
-Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32string_view data);
+// refusal carries the library's reason. `primary` is MaxiCode's structured
+// carrier message (postcode, country and service, run together).
+Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32string_view data,
+                                        std::string_view primary = {});
 
 // The four conversions, each from an encoded symbol of the library's.
 ModuleGrid ZintModuleGrid(const zint_symbol& symbol, double moduleUnits);

@@ -5,6 +5,7 @@
 #include "core/symbology.h"
 #include "render/eps_document.h"
 #include "render/number_format.h"
+#include "render/shape_marks.h"
 #include "render/svg_document.h"
 
 namespace kbc {
@@ -64,6 +65,8 @@ void DrawOnTarget(const DrawList& list, const BarcodeSettings& settings, Drawing
         const double width = target.MeasureText(line, settings.fontName, text.fontSize).width;
         target.DrawText(line, Point{text.x - width / 2, text.y}, settings.fontName, text.fontSize);
       },
+      [&](const DrawList::Hexagon& hexagon) { target.FillPolygon(HexagonCorners(hexagon)); },
+      [&](const DrawList::Ring& ring) { target.FillRing(ring.centre, ring.radius, ring.hole); },
   };
   for (const DrawList::Mark& mark : list.marks) {
     // Bars are nearly every mark of a 2-D symbol.
@@ -108,6 +111,8 @@ void AppendEpsDrawing(const DrawList& list, const BarcodeSettings& settings, std
         EpsDrawCentredText(eps, Number(text.x), Number(text.y), list.TextOf(text));
         if (groupSize && *groupSize != text.fontSize) EpsSetFont(eps, settings.fontName, *groupSize);
       },
+      [&](const DrawList::Hexagon& hexagon) { EpsFillPolygon(eps, HexagonCorners(hexagon)); },
+      [&](const DrawList::Ring& ring) { EpsFillRing(eps, ring.centre, ring.radius, ring.hole); },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
   EpsEndDocument(eps);
@@ -145,6 +150,8 @@ void AppendSvgDrawing(const DrawList& list, const BarcodeSettings& settings, std
         SvgDrawCentredText(svg, Number(text.x), Number(height - text.y), list.TextOf(text), settings.fontName,
                            text.fontSize);
       },
+      [&](const DrawList::Hexagon& hexagon) { SvgFillPolygon(svg, HexagonCorners(hexagon), height); },
+      [&](const DrawList::Ring& ring) { SvgFillRing(svg, ring.centre, ring.radius, ring.hole, height); },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
   if (moved) svg += "</g>\n";

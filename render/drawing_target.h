@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/settings.h"
@@ -40,6 +41,10 @@ class DrawingTarget {
   virtual void FillRect(const Rect& rect) = 0;
   virtual void StrokeRect(const Rect& rect) = 0;
   virtual void StrokeSegment(Point from, Point to) = 0;
+  // A convex polygon, its corners in order.
+  virtual void FillPolygon(std::span<const Point> corners) = 0;
+  // A disc of `radius` less the concentric disc of `hole` radius (0: none).
+  virtual void FillRing(Point centre, double radius, double hole) = 0;
 
   // Draws one line of text in the current fill colour with its baseline origin at
   // `origin` (user space). A size of 0 means 12 points. A font name that matches

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <type_traits>
 
 #include "core/length.h"
 #include "core/string_ops.h"
 #include "core/symbology.h"
+#include "matrix/added_symbologies.h"
 #include "matrix/data_matrix.h"
 #include "text/number_text.h"
 #include "request/option_values.h"
@@ -161,6 +163,94 @@ void SetDataMatrixSize(CommandLine& line, const OptionValue& value) {
                           "8x18, 8x32, 12x26, 12x36, 16x36 and 16x48");
 }
 
+// A whole number from low to high, or the option's refusal.
+std::optional<int> WholeNumberIn(const OptionValue& value, int low, int high) {
+  const std::u32string& text = value.argument.text;
+  const std::int32_t number = IntegerValueOf(text);
+  if (!ReadsWholeInteger(text) || number < low || number > high) return std::nullopt;
+  return int(number);
+}
+
+// Modes 2 and 3 carry a structured carrier message; 4 is the standard symbol,
+// 5 the one with more error correction, 6 programs a reader.
+void SetMaxiCodeMode(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> mode = WholeNumberIn(value, 2, 6);
+  line.settings.symbolOptions.maxiCodeMode = mode.value_or(0);
+  NoteRefusal(line, value.option,
+              mode ? std::string()
+                   : "-maxicode-mode " + Shown(value.argument.text) +
+                         " is no MaxiCode mode: give 2 or 3 (carrier message), 4 (standard), 5 (more error "
+                         "correction) or 6 (reader programming)");
+}
+
+// DotCode's columns (AIM ISS DotCode: 5 to 200); the rows follow from the data.
+void SetDotCodeColumns(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> columns = WholeNumberIn(value, 5, 200);
+  line.settings.symbolOptions.dotCodeColumns = columns.value_or(0);
+  NoteRefusal(line, value.option,
+              columns ? std::string()
+                      : "-dotcode-columns " + Shown(value.argument.text) + " is no DotCode width: give 5 to 200 columns");
+}
+
+// Aztec layers (ISO/IEC 24778): 1-32 round the finder of a full-range symbol,
+// or C1-C4 for a compact one, whose smaller finder leaves room for 4 at most.
+void SetAztecLayers(CommandLine& line, const OptionValue& value) {
+  const std::u32string& text = value.argument.text;
+  const bool compact = !text.empty() && (text[0] == U'C' || text[0] == U'c');
+  const std::u32string_view number = std::u32string_view(text).substr(compact ? 1 : 0);
+  const std::int32_t layers = IntegerValueOf(number);
+  const bool valid = ReadsWholeInteger(number) && layers >= 1 && layers <= (compact ? 4 : 32);
+  line.settings.symbolOptions.aztecLayers = valid ? layers : 0;
+  line.settings.symbolOptions.aztecCompact = valid && compact;
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-aztec-layers " + Shown(text) +
+                          " is no Aztec size: give 1 to 32 layers (full range) or C1 to C4 (compact)");
+}
+
+// The error-correction shares Aztec symbols are made with (ISO/IEC 24778).
+void SetAztecEcLevel(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> percent = WholeNumberIn(value, 10, 50);
+  const bool valid = percent == 10 || percent == 23 || percent == 36 || percent == 50;
+  line.settings.symbolOptions.aztecEcPercent = valid ? *percent : 0;
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-aztec-eclevel " + Shown(value.argument.text) +
+                          " is no Aztec error-correction level: give 10, 23 (the default), 36 or 50 (per cent)");
+}
+
+// ROWSxCOLUMNS, or the version's name R7x43 .. R17x139.
+void SetRmqrSize(CommandLine& line, const OptionValue& value) {
+  const std::u32string& text = value.argument.text;
+  const bool named = !text.empty() && (text[0] == U'R' || text[0] == U'r');
+  const std::u32string_view size = std::u32string_view(text).substr(named ? 1 : 0);
+  const std::size_t x = size.find_first_of(U"xX");
+  int rows = 0;
+  int columns = 0;
+  if (x != size.npos && ReadsWholeInteger(size.substr(0, x)) && ReadsWholeInteger(size.substr(x + 1))) {
+    rows = IntegerValueOf(size.substr(0, x));
+    columns = IntegerValueOf(size.substr(x + 1));
+  }
+  const bool valid = RmqrVersionOf(rows, columns) != 0;
+  line.settings.symbolOptions.rmqrRows = valid ? rows : 0;
+  line.settings.symbolOptions.rmqrColumns = valid ? columns : 0;
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-rmqr-size " + Shown(text) +
+                          " is no rMQR size: give ROWSxCOLUMNS, 7, 9, 11, 13, 15 or 17 rows by 43, 59, 77, 99 or 139 "
+                          "columns, or 11x27 or 13x27");
+}
+
+// MicroPDF417 has 1 to 4 data columns (ISO/IEC 24728).
+void SetMicroPdf417Columns(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> columns = WholeNumberIn(value, 1, 4);
+  line.settings.symbolOptions.microPdf417Columns = columns.value_or(0);
+  NoteRefusal(line, value.option,
+              columns ? std::string()
+                      : "-micropdf417-columns " + Shown(value.argument.text) +
+                            " is no MicroPDF417 width: give 1 to 4 data columns");
+}
+
 void SetCode128(CommandLine& line, const OptionValue& value) {
   const bool shortest = value.raw == "shortest";
   line.settings.symbolOptions.code128Shortest = shortest;
@@ -185,7 +275,7 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 47> kOptionRows = {{
+constexpr std::array<OptionRow, 53> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -217,7 +307,7 @@ constexpr std::array<OptionRow, 47> kOptionRows = {{
               .heading = "-type (added types)",
               .text = "Also Aztec, Aztec-Runes, rMQR, MicroPDF417, HIBC-DataMatrix, HIBC-QR, HIBC-PDF417, "
                       "HIBC-MicroPDF417, HIBC-Aztec, Code-11, LOGMARS, Plessey, HIBC-128, HIBC-39, VIN, DPD, "
-                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET.",
+                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET, MaxiCode, DotCode.",
               .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
@@ -516,6 +606,58 @@ constexpr std::array<OptionRow, 47> kOptionRows = {{
               .example = "KestrovaBarCode -encoding windows-1252 -csv labels.csv -action svgf -output label-####.svg"},
      .scope = OptionScope::Run,
      .runReason = "the file is read in one encoding; give -encoding on the command line"},
+    {.name = "-maxicode-mode",
+     .reading = OptionReading::Special,
+     .set = SetMaxiCodeMode,
+     .help = {.place = 28,
+              .text = "The MaxiCode mode: 4 (the default), 5 for more error correction, 6 to program a reader. "
+                      "Modes 2 and 3 begin with the carrier's message,\ngiven as a reader returns it: POSTCODE, "
+                      "COUNTRY and SERVICE, each ended by a GS (\\x1d), after the [)>RS01GSvv header of a UPS "
+                      "message\nwhere there is one. Mode 2 takes a postcode of up to 9 digits, mode 3 up to 6 "
+                      "capitals, digits and spaces; country and service are 3 digits.",
+              .example = "KestrovaBarCode -type MaxiCode -maxicode-mode 2 -data \"$(printf "
+                         "'[)>\\03601\\03596152382802\\035840\\035001\\0351Z00004951\\035UPSN\\036\\004')\" "
+                         "-action pngf -output parcel.png"}},
+    {.name = "-dotcode-columns",
+     .reading = OptionReading::Special,
+     .set = SetDotCodeColumns,
+     .help = {.place = 29,
+              .text = "DotCode's width in columns (5-200) instead of a near-square symbol; the rows follow from the "
+                      "data.",
+              .example = "KestrovaBarCode -type DotCode -data 'LOT 42 0815' -dotcode-columns 30 -action svgf "
+                         "-output pack.svg"}},
+    {.name = "-aztec-layers",
+     .reading = OptionReading::Special,
+     .set = SetAztecLayers,
+     .help = {.place = 30,
+              .text = "The Aztec size in layers round the finder: 1-32 for a full-range symbol (19 to 151 modules a "
+                      "side), C1-C4 for a compact one (15 to 27); data it cannot hold is refused.",
+              .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -aztec-layers 4 -action svgf "
+                         "-output ticket.svg"}},
+    {.name = "-aztec-eclevel",
+     .reading = OptionReading::Special,
+     .set = SetAztecEcLevel,
+     .help = {.place = 31,
+              .text = "Aztec error correction: 10, 23 (the default), 36 or 50 per cent of the codewords; not with "
+                      "-aztec-layers, whose fixed size leaves the rest to error correction.",
+              .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -aztec-eclevel 50 -action svgf "
+                         "-output ticket.svg"}},
+    {.name = "-rmqr-size",
+     .reading = OptionReading::Special,
+     .set = SetRmqrSize,
+     .help = {.place = 32,
+              .text = "The rMQR size as ROWSxCOLUMNS (or its name, R7x43): 7, 9, 11, 13, 15 or 17 rows by 43, 59, "
+                      "77, 99 or 139 columns, and 11x27 and 13x27; data it cannot hold is refused.",
+              .example = "KestrovaBarCode -type rMQR -data 'Lot 7/2027' -rmqr-size 7x59 -action svgf "
+                         "-output lot.svg"}},
+    {.name = "-micropdf417-columns",
+     .reading = OptionReading::Special,
+     .set = SetMicroPdf417Columns,
+     .help = {.place = 33,
+              .text = "MicroPDF417's data columns (1-4) instead of the library's choice by the data's length; the "
+                      "rows follow from the data, and data the columns cannot hold is refused.",
+              .example = "KestrovaBarCode -type MicroPDF417 -data 'PART 42' -micropdf417-columns 2 -action svgf "
+                         "-output part.svg"}},
 }};
 
 }  // namespace

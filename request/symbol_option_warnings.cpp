@@ -12,6 +12,11 @@ bool IsQrCode(SymbologyType code) { return code == kQrCode; }
 bool IsDataMatrix(SymbologyType code) { return code == kDataMatrix; }
 bool TakesEci(SymbologyType code) { return code == kQrCode || code == kDataMatrix; }
 bool IsCode128(SymbologyType code) { return code == kCode128 || code == kEan128; }
+bool IsMaxiCode(SymbologyType code) { return code == kMaxiCode; }
+bool IsDotCode(SymbologyType code) { return code == kDotCode; }
+bool IsAztec(SymbologyType code) { return code == kAztec || code == kHibcAztec; }
+bool IsRmqr(SymbologyType code) { return code == kRmqr; }
+bool IsMicroPdf417(SymbologyType code) { return code == kMicroPdf417 || code == kHibcMicroPdf417; }
 
 struct SymbolOptionUse {
   std::string_view option;
@@ -20,12 +25,19 @@ struct SymbolOptionUse {
   bool (*given)(const SymbolOptions& options);
 };
 
-constexpr std::array<SymbolOptionUse, 5> kUses = {{
+constexpr std::array<SymbolOptionUse, 11> kUses = {{
     {"-eclevel", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrLevel != QrLevel::L; }},
     {"-qrversion", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrVersion != 0; }},
     {"-eci", "QRCode and DataMatrix", TakesEci, [](const SymbolOptions& o) { return o.eci != kNoEci; }},
     {"-dmsize", "DataMatrix", IsDataMatrix, [](const SymbolOptions& o) { return o.dataMatrixRows != 0; }},
     {"-code128", "Code-128 and EAN-128", IsCode128, [](const SymbolOptions& o) { return o.code128Shortest; }},
+    {"-maxicode-mode", "MaxiCode", IsMaxiCode, [](const SymbolOptions& o) { return o.maxiCodeMode != 0; }},
+    {"-dotcode-columns", "DotCode", IsDotCode, [](const SymbolOptions& o) { return o.dotCodeColumns != 0; }},
+    {"-aztec-layers", "Aztec and HIBC-Aztec", IsAztec, [](const SymbolOptions& o) { return o.aztecLayers != 0; }},
+    {"-aztec-eclevel", "Aztec and HIBC-Aztec", IsAztec, [](const SymbolOptions& o) { return o.aztecEcPercent != 0; }},
+    {"-rmqr-size", "rMQR", IsRmqr, [](const SymbolOptions& o) { return o.rmqrRows != 0; }},
+    {"-micropdf417-columns", "MicroPDF417 and HIBC-MicroPDF417", IsMicroPdf417,
+     [](const SymbolOptions& o) { return o.microPdf417Columns != 0; }},
 }};
 
 }  // namespace

@@ -122,6 +122,10 @@ const StandardZone kRows[] = {
     {"KIX", "2500GG30250", "", {8, 8, 8, 8}},
     {"Japan-Post", "15400233-16-4-205", "", {7, 7, 7, 7}},
     {"PLANET", "4012345235636", "", {12, 12, 4, 4}},
+    // ISO/IEC 16023: MaxiCode 1X all round (a pitch of 2.49 units); AIM's
+    // DotCode 3X (cells of 3 units).
+    {"MaxiCode", "Parcel 42", "", {3, 3, 3, 3}},
+    {"DotCode", "LOT 42", "", {9, 9, 9, 9}},
 };
 
 std::string RowName(const StandardZone& row) {

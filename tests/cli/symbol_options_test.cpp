@@ -1,4 +1,5 @@
-// -eclevel, -qrversion, -eci and -dmsize end to end: ZXingReader reads each
+// -eclevel, -qrversion, -eci and -dmsize end to end (the added types' sizes
+// are read back in tests/matrix/added_symbol_options_test.cpp): ZXingReader reads each
 // symbol back and reports the level, the ECI and the data; the documents give
 // the size; data a size cannot hold and values that name nothing are refused.
 #include <gtest/gtest.h>
@@ -85,6 +86,18 @@ TEST(SymbolOptions, RefusedWithTheReason) {
       {{"-type", "Code-128", "-data", "A", "-code128", "short"}, "-code128 short is no code-set rule"},
       {{"-type", "QRCode", "-gs1", "1", "-gs1dl", "http://example.com", "-data", "(01)09501101530003"},
        "-gs1dl http://example.com is no web address"},
+      {{"-type", "Aztec", "-data", std::string(300, 'a'), "-aztec-layers", "C1"}, "Aztec cannot encode this data"},
+      {{"-type", "Aztec", "-data", "A", "-aztec-layers", "33"}, "-aztec-layers 33 is no Aztec size"},
+      {{"-type", "Aztec", "-data", "A", "-aztec-layers", "C5"}, "-aztec-layers C5 is no Aztec size"},
+      {{"-type", "Aztec", "-data", "A", "-aztec-eclevel", "20"}, "-aztec-eclevel 20 is no Aztec error-correction level"},
+      {{"-type", "HIBC-Aztec", "-data", "A1", "-aztec-layers", "4", "-aztec-eclevel", "50"},
+       "HIBC-Aztec takes -aztec-layers or -aztec-eclevel, not both"},
+      {{"-type", "rMQR", "-data", "A", "-rmqr-size", "7x27"}, "-rmqr-size 7x27 is no rMQR size"},
+      {{"-type", "rMQR", "-data", std::string(100, 'a'), "-rmqr-size", "R7x43"}, "rMQR cannot encode this data"},
+      {{"-type", "MicroPDF417", "-data", "A", "-micropdf417-columns", "5"}, "is no MicroPDF417 width"},
+      // The library would quietly widen the symbol to 3 columns.
+      {{"-type", "MicroPDF417", "-data", std::string(120, 'a'), "-micropdf417-columns", "1"},
+       "MicroPDF417 cannot be made as asked"},
   };
   for (const auto& row : rows) {
     const test::ProcessResult run = test::RunKbc(test::WithOutput(row.args, "svgf", test::TempDir() + "/refused.svg"));
@@ -102,6 +115,8 @@ TEST(SymbolOptions, Warnings) {
       {{"-type", "DataMatrix", "-data", kCreme}, "give -eci 26 to mark it as UTF-8"},
       {{"-type", "Code-128", "-data", "A", "-eclevel", "H"}, "-eclevel applies to QRCode; Code-128 ignores it"},
       {{"-type", "QRCode", "-data", "A", "-dmsize", "16x48"}, "-dmsize applies to DataMatrix; QRCode ignores it"},
+      {{"-type", "QRCode", "-data", "A", "-aztec-layers", "4"}, "-aztec-layers applies to Aztec and HIBC-Aztec; QRCode ignores it"},
+      {{"-type", "Aztec", "-data", "A", "-micropdf417-columns", "2"}, "-micropdf417-columns applies to MicroPDF417"},
   };
   for (const auto& row : rows) {
     const test::ProcessResult run = test::RunKbc(test::WithOutput(row.args, "svgf", test::TempDir() + "/warned.svg"));

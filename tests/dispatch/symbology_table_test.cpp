@@ -30,7 +30,7 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   const std::pair<std::u32string_view, SymbologyType> rows[] = {
       {U"EAN-13", 1},      {U"ean-13", 0},   {U"EAN13", 0},     {U" EAN-13", 0},
       {U"UPC-A", 9},       {U"QRCode", 30},  {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43},
-      {U"Aztec", 44},      {U"PLANET", kSymbologyCount},
+      {U"Aztec", 44},      {U"PLANET", 65},  {U"DotCode", kSymbologyCount},
   };
   for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
 }
@@ -84,8 +84,10 @@ TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
       ++drawn;
       test::RecordingTarget target;
       DrawOnTarget(check->layout, settings, target);
-      const auto fills = target.Only("fillrect");
+      auto fills = target.Only("fillrect");
       ASSERT_FALSE(fills.empty()) << row.name;
+      // Hexagons and rings are recorded by the boxes that hold them.
+      for (const std::string shape : {"fillpolygon", "fillring"}) std::ranges::copy(target.Only(shape), std::back_inserter(fills));
       // The opaque background comes first and is the image the check sized.
       const test::RecordedCall& background = fills[0];
       ASSERT_TRUE(background.a == 0 && background.b == 0 && background.c == image.width &&

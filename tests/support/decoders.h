@@ -13,6 +13,7 @@ struct Decoded {
   std::string bytes;       // raw content bytes (ZXingReader), or the text (zbarimg)
   std::string identifier;  // symbology identifier (ZXingReader), e.g. "]C1"
   std::string ecLevel;     // error-correction level (ZXingReader), e.g. "H" for QR Code
+  std::string version;     // the symbol's version (zxing-wasm): "R7x59" for rMQR, the layers for Aztec
   bool hasEci = false;     // the symbol carries an ECI (ZXingReader)
 };
 

@@ -49,14 +49,14 @@ std::vector<Decoded> ZxingWasmRead(const std::string& png) {
   std::vector<Decoded> found;
   std::istringstream lines(run.out);
   for (std::string line; std::getline(lines, line);) {
-    const std::size_t a = line.find('\t');
-    const std::size_t b = line.find('\t', a + 1);
-    if (b == std::string::npos) continue;
-    Decoded decoded;
-    decoded.format = line.substr(0, a);
-    decoded.text = decoded.bytes = line.substr(b + 1);
-    decoded.identifier = line.substr(a + 1, b - a - 1);
-    found.push_back(std::move(decoded));
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab; fields.size() < 4 && (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+      fields.push_back(line.substr(start, tab - start));
+    }
+    if (fields.size() < 4) continue;
+    found.push_back({.format = fields[0], .text = line.substr(start), .bytes = line.substr(start),
+                     .identifier = fields[1], .ecLevel = fields[2], .version = fields[3]});
   }
   return found;
 }

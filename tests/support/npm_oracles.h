@@ -17,7 +17,7 @@ namespace kbc::test {
 // ascender, D descender, T tracker); "" after a test failure.
 std::string BwipRaw(const std::string& encoder, const std::string& text, const std::string& options = "");
 
-// The symbols zxing-wasm finds in a PNG: format, identifier and text.
+// The symbols zxing-wasm finds in a PNG: format, identifier, level, version and text.
 std::vector<Decoded> ZxingWasmRead(const std::string& png);
 
 }  // namespace kbc::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -38,6 +39,18 @@ class RecordingTarget final : public DrawingTarget {
   void FillRect(const Rect& r) override { Add("fillrect", r.x, r.y, r.width, r.height); }
   void StrokeRect(const Rect& r) override { Add("strokerect", r.x, r.y, r.width, r.height); }
   void StrokeSegment(Point from, Point to) override { Add("segment", from.x, from.y, to.x, to.y); }
+  // Recorded by the box that holds the shape, as a filled rectangle would be.
+  void FillPolygon(std::span<const Point> corners) override {
+    double x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+    for (const Point& p : corners) {
+      x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
+    }
+    Add("fillpolygon", x0, y0, x1 - x0, y1 - y0);
+  }
+  void FillRing(Point centre, double radius, double hole) override {
+    Add("fillring", centre.x - radius, centre.y - radius, 2 * radius, 2 * radius);
+    calls.back().text = hole > 0 ? U"hole" : U"";
+  }
   void DrawText(std::u32string_view text, Point origin, std::u32string_view, double) override {
     Add("text", origin.x, origin.y);
     calls.back().text = std::u32string(text);
