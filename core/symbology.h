@@ -93,11 +93,17 @@ enum Symbology : SymbologyType {
   kPlanet = 65,
   kMaxiCode = 66,
   kDotCode = 67,
+  kKoreaPost = 68,
+  kMailmark = 69,
+  kCepNet = 70,
+  kDaft = 71,
+  kPharmacodeTwoTrack = 72,
+  kFlattermarken = 73,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kDotCode;
+inline constexpr SymbologyType kSymbologyCount = kFlattermarken;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

@@ -18,11 +18,13 @@
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
 #include "linear/usps4cb.h"
+#include "matrix/added_postal_symbologies.h"
 #include "matrix/added_symbologies.h"
 #include "matrix/data_matrix.h"
 #include "matrix/dotcode.h"
 #include "matrix/databar.h"
 #include "matrix/gs1_matrix.h"
+#include "matrix/hibc_check.h"
 #include "matrix/matrix_frame.h"
 #include "matrix/maxicode.h"
 #include "matrix/pdf417.h"
@@ -89,6 +91,16 @@ constexpr QuietZone kPlanetZone{.left = 12, .right = 12, .top = 4, .bottom = 4};
 // MaxiCode: 1X all round, a pitch of 2.49 units; DotCode: 3X, cells of 3 units.
 constexpr QuietZone kMaxiCodeZone = kAllRound(3);
 constexpr QuietZone kDotCodeZone = kAllRound(9);
+// Mailmark and DAFT as RM4SCC, 2 mm all round at 1 mm a bar; CEPNet as PostNet,
+// drawn at PLANET's pitch; Pharmacode two-track as Pharmacode, 6 mm each side,
+// its 1 mm bars 2 units wide; Flattermarken sit on the sheet's edge.
+constexpr QuietZone kFourStateZone = kAllRound(8);
+// Mailmark's fields are fixed, and trailing spaces pad its postcode: trimmed,
+// a barcode L would be padded into a C. Its shape, like those of the other
+// types added with it, is one longer than their longest data, so that the
+// library refuses data too long rather than a cut drawing another code.
+constexpr DataShape kMailmarkShape{Prepare::None, 27, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter,
+                                   AddOnRule::Clear, 0};
 
 }  // namespace
 
@@ -143,16 +155,16 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Aztec-Runes", .height = kSelfSized, .shape = Digits(3), .encode = EncodeAztecRunes, .render = RenderMatrixSymbol, .moduleUnits = 3},
     {.name = "rMQR", .height = kSelfSized, .shape = Bytes(361), .encode = EncodeRmqr, .render = RenderMatrixSymbol, .quietZone = kAllRound(6), .moduleUnits = 3},
     {.name = "MicroPDF417", .height = kSelfSized, .shape = Bytes(250), .encode = EncodeMicroPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
-    {.name = "HIBC-DataMatrix", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcDataMatrix, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule, .moduleUnits = 3},
-    {.name = "HIBC-QR", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcQr, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
-    {.name = "HIBC-PDF417", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
-    {.name = "HIBC-MicroPDF417", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcMicroPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
-    {.name = "HIBC-Aztec", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcAztec, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "HIBC-DataMatrix", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeHibcDataMatrix>, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule, .moduleUnits = 3},
+    {.name = "HIBC-QR", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeHibcQr>, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
+    {.name = "HIBC-PDF417", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeHibcPdf417>, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
+    {.name = "HIBC-MicroPDF417", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeHibcMicroPdf417>, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
+    {.name = "HIBC-Aztec", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeHibcAztec>, .render = RenderMatrixSymbol, .moduleUnits = 3},
     {.name = "Code-11", .height = kAddedLinear, .shape = Text(120), .encode = EncodeCode11, .render = RenderBarsWithText, .quietZone = kTenEachSide},
     {.name = "LOGMARS", .height = kAddedLinear, .shape = Text(59), .encode = EncodeLogmars, .render = RenderBarsWithText, .quietZone = kTenEachSide},
     {.name = "Plessey", .height = kAddedLinear, .shape = Text(65), .encode = EncodePlessey, .render = RenderBarsWithText, .quietZone = kEachSide(12)},
-    {.name = "HIBC-128", .height = kAddedLinear, .shape = Text(110), .encode = EncodeHibc128, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "HIBC-39", .height = kAddedLinear, .shape = Text(68), .encode = EncodeHibc39, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "HIBC-128", .height = kAddedLinear, .shape = Text(110), .encode = WithHibcCheck<EncodeHibc128>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "HIBC-39", .height = kAddedLinear, .shape = Text(68), .encode = WithHibcCheck<EncodeHibc39>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
     {.name = "VIN", .height = kAddedLinear, .shape = Text(17), .encode = EncodeVin, .render = RenderBarsWithText, .quietZone = kTenEachSide},
     {.name = "DPD", .height = kAddedLinear, .shape = Text(28), .encode = EncodeDpd, .render = RenderBarsWithText, .quietZone = kTenEachSide},
     {.name = "Channel-Code", .height = kAddedLinear, .shape = Digits(7), .encode = EncodeChannelCode, .render = RenderBarsWithText, .quietZone = kTenEachSide},
@@ -163,6 +175,12 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "PLANET", .height = kSelfSized, .shape = Digits(13), .encode = EncodePlanet, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
     {.name = "MaxiCode", .height = kSelfSized, .shape = Bytes(144), .encode = EncodeMaxiCode, .render = RenderMaxiCode, .quietZone = kMaxiCodeZone, .moduleUnits = kMaxiCodePitch},
     {.name = "DotCode", .height = kSelfSized, .shape = Bytes(450), .encode = EncodeDotCode, .render = RenderDotCode, .quietZone = kDotCodeZone, .moduleUnits = 3},
+    {.name = "Korea-Post", .height = kAddedLinear, .shape = DigitsThenCut(7), .encode = EncodeKoreaPost, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Mailmark", .height = kSelfSized, .shape = kMailmarkShape, .encode = EncodeMailmark, .render = RenderBarStates, .printsText = false, .quietZone = kFourStateZone},
+    {.name = "CEPNet", .height = kSelfSized, .shape = DigitsThenCut(9), .encode = EncodeCepNet, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
+    {.name = "DAFT", .height = kSelfSized, .shape = Text(101), .encode = EncodeDaft, .render = RenderBarStates, .printsText = false, .quietZone = kFourStateZone},
+    {.name = "Pharmacode-2-Track", .height = kSelfSized, .shape = DigitsThenCut(9), .encode = EncodePharmacodeTwoTrack, .render = RenderBarStates, .printsText = false, .quietZone = kEachSide(12)},
+    {.name = "Flattermarken", .height = kAddedLinear, .shape = DigitsThenCut(91), .encode = EncodeFlattermarken, .render = RenderBarsWithText, .printsText = false},
 }};
 // clang-format on
 

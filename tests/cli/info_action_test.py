@@ -42,7 +42,9 @@ SAMPLES = {
     "VIN": ("1M8GDM9AXKP042788", ""), "DPD": ("%000393206219912345678101040", ""), "Channel-Code": ("1234", ""),
     "Leitcode": ("2131260313112", ""), "AusPost": ("96184209", ""), "KIX": ("2500GG30250", ""),
     "Japan-Post": ("15400233-16-4-205", ""), "PLANET": ("4012345235636", ""),
-    "MaxiCode": ("Parcel 42", ""), "DotCode": ("LOT 42", ""),
+    "MaxiCode": ("Parcel 42", ""), "DotCode": ("LOT 42", ""), "Korea-Post": ("123456", ""),
+    "Mailmark": ("1100000000000XY11", ""), "CEPNet": ("12345678", ""), "DAFT": ("FADT", ""),
+    "Pharmacode-2-Track": ("1234", ""), "Flattermarken": ("123", ""),
 }
 
 # What ZXingReader reads back of our drawing, as it formats the data (decoder-notes).

@@ -126,6 +126,15 @@ const StandardZone kRows[] = {
     // DotCode 3X (cells of 3 units).
     {"MaxiCode", "Parcel 42", "", {3, 3, 3, 3}},
     {"DotCode", "LOT 42", "", {9, 9, 9, 9}},
+    // Korea Post 10X as the other linear codes; Mailmark and DAFT 2 mm all
+    // round as RM4SCC; CEPNet as PostNet at PLANET's pitch; Pharmacode
+    // two-track 6 mm as Pharmacode; Flattermarken none, on the sheet's edge.
+    {"Korea-Post", "123456", "", {10, 10}},
+    {"Mailmark", "1100000000000XY11", "", {8, 8, 8, 8}},
+    {"CEPNet", "12345678", "", {12, 12, 4, 4}},
+    {"DAFT", "FADT", "", {8, 8, 8, 8}},
+    {"Pharmacode-2-Track", "1234", "", {12, 12}},
+    {"Flattermarken", "123", "", {0, 0}},
 };
 
 std::string RowName(const StandardZone& row) {
