@@ -11,27 +11,13 @@
 #include <utility>
 
 #include "files/atomic_file.h"
+#include "files/descriptor.h"
 #include "files/user_folders.h"
 
 namespace kbc {
 namespace {
 
 constexpr std::string_view kSumPrefix = "sum ";
-
-// A descriptor closed when it goes.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Descriptor& operator=(Descriptor&&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 struct SplitPath {
   std::string folder;  // ends in '/'

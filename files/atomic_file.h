@@ -29,9 +29,18 @@
 
 namespace kbc {
 
+// An extended attribute a written file carries from the moment it has its
+// name. Setting it may fail (a file system without them): the file is still
+// written.
+struct ExtendedAttribute {
+  std::string_view name;
+  std::string_view value;
+};
+
 // Refused with one line naming the path and the system error.
 // An existing file keeps its permissions; a new one gets 0666 less the umask.
-Status WriteFileAtomically(const std::string& path, std::string_view bytes);
+Status WriteFileAtomically(const std::string& path, std::string_view bytes,
+                           std::optional<ExtendedAttribute> attribute = std::nullopt);
 
 // The name of the temporary file for a target named `name` (no folder):
 // ".name.XXXXXX", the X's to be replaced, the copy of the name shortened (never inside a

@@ -12,9 +12,10 @@ namespace {
 
 Status WriteBytes(const OutputFormat& format, const std::string& path, Result<std::string> bytes) {
   if (!bytes) return Refusal(bytes.refusal + "; \"" + path + "\" was not written");
-  Status written = WriteFileAtomically(path, *bytes);
+  // The codes go on before the file has its name, through its descriptor.
+  const std::array<char, 32> info = FinderInfo(format.fileType, format.creator);
+  Status written = WriteFileAtomically(path, *bytes, ExtendedAttribute{kFinderInfoAttribute, {info.data(), info.size()}});
   if (!written) return written;
-  SetFileTypeAndCreator(path, format.fileType, format.creator);
   written.warnings = std::move(bytes.warnings);
   return written;
 }

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <climits>
@@ -79,6 +80,32 @@ TEST(AtomicFile, RegularFilesAreReplacedWholeThroughLinks) {
   EXPECT_TRUE(fs::is_symlink(folder + "/link.eps"));
   EXPECT_EQ(test::ReadFile(folder + "/real.eps"), kDocument);
   EXPECT_EQ(fs::status(folder + "/real.eps").permissions(), fs::perms(0640));
+  EXPECT_EQ(TemporaryFilesIn(folder), 0);
+}
+
+// A new name in a plain folder is written the short way, relative to the
+// folder; a dangling link (whose target is made) and an existing file go the
+// general way. All three end the same: bytes, mode and attribute.
+TEST(AtomicFile, NewFilesWrittenTheShortWayMatchTheGeneralWay) {
+  const mode_t mask = umask(0);
+  umask(mask);
+  const std::string folder = FreshFolder("short-way");
+  fs::create_symlink("linked.eps", folder + "/dangling.eps");
+  WriteFile(folder + "/existing.eps", "old");
+  chmod((folder + "/existing.eps").c_str(), 0666 & ~mask);
+  constexpr std::string_view kInfo("EPSFQZTX\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
+  for (const std::string name : {"new.eps", "dangling.eps", "existing.eps"}) {
+    EXPECT_TRUE(WriteFileAtomically(folder + "/" + name, kDocument, ExtendedAttribute{"user.com.apple.FinderInfo", kInfo}));
+  }
+  EXPECT_TRUE(fs::is_symlink(folder + "/dangling.eps"));
+  for (const std::string name : {"new.eps", "linked.eps", "existing.eps"}) {
+    const std::string path = folder + "/" + name;
+    EXPECT_EQ(test::ReadFile(path), kDocument) << name;
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0666 & ~mask)) << name;
+    char info[32] = {};
+    EXPECT_EQ(getxattr(path.c_str(), "user.com.apple.FinderInfo", info, sizeof info), 32) << name;
+    EXPECT_EQ(std::string_view(info, 32), kInfo) << name;
+  }
   EXPECT_EQ(TemporaryFilesIn(folder), 0);
 }
 

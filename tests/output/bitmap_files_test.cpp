@@ -71,6 +71,17 @@ TEST(BitmapFiles, PixelValues) {
   EXPECT_GT(ReadPixels(WriteSymbol("on.png", "pngf", {"-scale", "150"}), "rgb").Distinct().size(), 2u);
 }
 
+// TIFF is deflated by zlib at a quick level, PNG by our own rows: both
+// decode to the same antialiased pixels, in colour and in grey.
+TEST(BitmapFiles, TiffAndPngDecodeToTheSamePixels) {
+  for (const auto& [name, options] : {std::pair{"same-rgb", Args{}}, std::pair{"same-grey", kGrey}}) {
+    const RawImage tiff = ReadPixels(WriteSymbol(std::string(name) + ".tif", "tiff", options), "rgb");
+    const RawImage png = ReadPixels(WriteSymbol(std::string(name) + ".png", "pngf", options), "rgb");
+    EXPECT_GT(tiff.Distinct().size(), 2u) << name;
+    EXPECT_EQ(tiff.bytes, png.bytes) << name;
+  }
+}
+
 // Data that cannot be drawn, or a folder that does not exist: no file, the reason
 // (with the path) and exit status 1.
 TEST(BitmapFiles, FailuresWriteNothing) {
