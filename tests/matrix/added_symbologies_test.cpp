@@ -79,12 +79,12 @@ struct GridCase {
 };
 
 const GridCase kGridCases[] = {
-    {"Aztec-Runes", EncodeAztecRunes, U"25", "aztecrune", "25", ""},
-    {"Aztec-Runes", EncodeAztecRunes, U"0", "aztecrune", "0", ""},
+    {"Aztec-Runes", EncodeAdded<zint::kAztecRunes>, U"25", "aztecrune", "25", ""},
+    {"Aztec-Runes", EncodeAdded<zint::kAztecRunes>, U"0", "aztecrune", "0", ""},
     // bwip-js draws each MicroPDF417 row twice unless told; the column counts
     // are the ones the library chose for this data.
-    {"MicroPDF417", EncodeMicroPdf417, U"ABC123", "micropdf417", "ABC123", "columns=3 rowmult=1"},
-    {"HIBC-MicroPDF417", EncodeHibcMicroPdf417, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
+    {"MicroPDF417", EncodeAdded<zint::kMicroPdf417>, U"ABC123", "micropdf417", "ABC123", "columns=3 rowmult=1"},
+    {"HIBC-MicroPDF417", EncodeAdded<zint::kHibcMicroPdf417>, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
      "columns=3 rowmult=1"},
 };
 
