@@ -51,6 +51,12 @@ constexpr DataShape Bytes(std::size_t n) {
   return {Prepare::Unescape, n, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter, AddOnRule::Clear, 0};
 }
 
+// Text in a 2-D symbol's own character set, which the encoder converts to it:
+// as typed, escapes already turned into control characters, cut to n.
+constexpr DataShape Characters(std::size_t n) {
+  return {Prepare::None, n, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter, AddOnRule::Clear, 0};
+}
+
 // Retail numbers end at the first space; the add-on is cut and kept to digits.
 constexpr DataShape Retail(std::size_t n, CharacterClass keep, std::size_t addOnLength) {
   return {Prepare::None, n, Spaces::CutAtFirst, keep, FilterOrder::CutThenFilter, AddOnRule::CutDigits, addOnLength};
@@ -89,6 +95,11 @@ constexpr QuietZone kPlanetZone{.left = 12, .right = 12, .top = 4, .bottom = 4};
 // MaxiCode: 1X all round, a pitch of 2.49 units; DotCode: 3X, cells of 3 units.
 constexpr QuietZone kMaxiCodeZone = kAllRound(3);
 constexpr QuietZone kDotCodeZone = kAllRound(9);
+// Code 16K and Code 49 are drawn with their 10X and 1X inside their top and
+// bottom bars; Codablock F asks 10X each side (AIM Europe), Han Xin 3X all
+// round (ISO/IEC 20830), Grid Matrix 6X (AIMD014); Code One needs none.
+constexpr QuietZone kHanXinZone = kAllRound(9);
+constexpr QuietZone kGridMatrixZone = kAllRound(18);
 
 }  // namespace
 
@@ -163,6 +174,14 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "PLANET", .height = kSelfSized, .shape = Digits(13), .encode = EncodeAdded<zint::kPlanet>, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
     {.name = "MaxiCode", .height = kSelfSized, .shape = Bytes(144), .encode = EncodeMaxiCode, .render = RenderMaxiCode, .quietZone = kMaxiCodeZone, .moduleUnits = kMaxiCodePitch},
     {.name = "DotCode", .height = kSelfSized, .shape = Bytes(450), .encode = EncodeDotCode, .render = RenderDotCode, .quietZone = kDotCodeZone, .moduleUnits = 3},
+    {.name = "PDF417-Compact", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodeAdded<zint::kPdf417Compact>, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
+    {.name = "Code-16K", .height = kSelfSized, .shape = Text(157), .encode = EncodeAdded<zint::kCode16k>, .render = RenderMatrixSymbol},
+    {.name = "Codablock-F", .height = kSelfSized, .shape = Text(2725), .encode = EncodeAdded<zint::kCodablockF>, .render = RenderMatrixSymbol, .quietZone = kTenEachSide},
+    {.name = "Code-49", .height = kSelfSized, .shape = Text(81), .encode = EncodeAdded<zint::kCode49>, .render = RenderMatrixSymbol},
+    {.name = "Han-Xin", .height = kSelfSized, .shape = Characters(7827), .encode = EncodeAdded<zint::kHanXin>, .render = RenderMatrixSymbol, .quietZone = kHanXinZone, .moduleUnits = 3},
+    {.name = "Grid-Matrix", .height = kSelfSized, .shape = Characters(2751), .encode = EncodeAdded<zint::kGridMatrix>, .render = RenderMatrixSymbol, .quietZone = kGridMatrixZone, .moduleUnits = 3},
+    {.name = "Code-One", .height = kSelfSized, .shape = Bytes(3550), .encode = EncodeAdded<zint::kCodeOne>, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "UPNQR", .height = kSelfSized, .shape = Characters(411), .encode = EncodeAdded<zint::kUpnqr>, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
 }};
 // clang-format on
 

@@ -20,11 +20,22 @@ constexpr ZintRequest Grid(std::string_view name, int symbology) {
 constexpr ZintRequest Stacked(std::string_view name, int symbology) {
   return {.name = name, .symbology = symbology, .shape = ZintShape::Stacked, .moduleUnits = 1, .rowUnits = 2};
 }
+// Stacked symbols of linear rows bound by separator bars: 1 unit a module, and
+// the rows as high as their standards' least row height.
+constexpr ZintRequest Bound(std::string_view name, int symbology, double rowUnits, ZintBinding binding) {
+  return {.name = name, .symbology = symbology, .shape = ZintShape::BoundRows, .input = ZintInput::Characters,
+          .rowUnits = rowUnits, .binding = binding};
+}
 constexpr ZintRequest Bars(std::string_view name, int symbology) {
-  return {.name = name, .symbology = symbology, .shape = ZintShape::Bars};
+  return {.name = name, .symbology = symbology, .shape = ZintShape::Bars, .input = ZintInput::Characters};
 }
 constexpr ZintRequest Postal(std::string_view name, int symbology) {
-  return {.name = name, .symbology = symbology, .shape = ZintShape::BarStates};
+  return {.name = name, .symbology = symbology, .shape = ZintShape::BarStates, .input = ZintInput::Characters};
+}
+// Symbols whose own character set is not Mac OS Roman take the data's characters.
+constexpr ZintRequest InCharacters(ZintRequest request) {
+  request.input = ZintInput::Characters;
+  return request;
 }
 
 // Each added type's request, apart from the table's codes of the same names.
@@ -40,6 +51,22 @@ inline constexpr ZintRequest kHibcQr = Grid("HIBC-QR", BARCODE_HIBC_QR);
 inline constexpr ZintRequest kHibcPdf417 = Stacked("HIBC-PDF417", BARCODE_HIBC_PDF);
 inline constexpr ZintRequest kHibcMicroPdf417 = Stacked("HIBC-MicroPDF417", BARCODE_HIBC_MICPDF);
 inline constexpr ZintRequest kHibcAztec = Grid("HIBC-Aztec", BARCODE_HIBC_AZTEC);
+inline constexpr ZintRequest kPdf417Compact = Stacked("PDF417-Compact", BARCODE_PDF417COMP);
+// EN 12323 (Code 16K) and ANSI/AIM BC6 (Code 49): rows at least 8X high, 10X of
+// light before each row and 1X after it, inside the top and bottom bars.
+inline constexpr ZintRequest kCode16k =
+    Bound("Code-16K", BARCODE_CODE16K, 8, {.leadingLight = 10, .trailingLight = 1, .edgesOverLight = true});
+inline constexpr ZintRequest kCode49 =
+    Bound("Code-49", BARCODE_CODE49, 8, {.leadingLight = 10, .trailingLight = 1, .edgesOverLight = true});
+// AIM Europe Codablock F: rows 10X high; the separators between rows leave the
+// 11-module start and the 13-module stop character of each row open.
+inline constexpr ZintRequest kCodablockF =
+    Bound("Codablock-F", BARCODE_CODABLOCKF, 10, {.separatorStart = 11, .separatorEnd = 13});
+inline constexpr ZintRequest kHanXin = InCharacters(Grid("Han-Xin", BARCODE_HANXIN));
+inline constexpr ZintRequest kGridMatrix = InCharacters(Grid("Grid-Matrix", BARCODE_GRIDMATRIX));
+inline constexpr ZintRequest kCodeOne = Grid("Code-One", BARCODE_CODEONE);
+// The Slovenian payment order: QR Code version 15, level M, ISO 8859-2 (ECI 4).
+inline constexpr ZintRequest kUpnqr = InCharacters(Grid("UPNQR", BARCODE_UPNQR));
 // Linear symbols, drawn with our text below them.
 inline constexpr ZintRequest kCode11 = Bars("Code-11", BARCODE_CODE11);
 inline constexpr ZintRequest kLogmars = Bars("LOGMARS", BARCODE_LOGMARS);

@@ -38,6 +38,13 @@ const ReadCase kReadCases[] = {
     {"rMQR", "Lot 7/2027", "Lot 7/2027", "]Q1", true},
     {"MicroPDF417", "ABC123", "ABC123", "]L2", true},
     {"HIBC-MicroPDF417", "A123BJC5D6E71", "+A123BJC5D6E71G", "]L2", true},
+    {"PDF417-Compact", "Lot 7/2027 pallet 42", "Lot 7/2027 pallet 42", "]L2"},
+    {"PDF417-Compact", "Lot 7/2027 pallet 42", "Lot 7/2027 pallet 42", "]L2", true},
+    // UPNQR carries ISO 8859-2 under ECI 4: the reader gives "č" and "ž" back.
+    {"UPNQR", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42",
+     "]Q1"},
+    {"UPNQR", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42",
+     "]Q1", true},
 };
 
 // gtest shows a case by its name instead of dumping the record's bytes.
@@ -86,6 +93,21 @@ const GridCase kGridCases[] = {
     {"MicroPDF417", EncodeAdded<zint::kMicroPdf417>, U"ABC123", "micropdf417", "ABC123", "columns=3 rowmult=1"},
     {"HIBC-MicroPDF417", EncodeAdded<zint::kHibcMicroPdf417>, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
      "columns=3 rowmult=1"},
+    // The rows of bars with their separator bars, one grid row each; Code 16K
+    // and Code 49 with their 10X and 1X of light inside the top and bottom bars.
+    {"Code-16K", EncodeAdded<zint::kCode16k>, U"Hello 123", "code16k", "Hello 123", ""},
+    {"Code-16K", EncodeAdded<zint::kCode16k>, U"0123456789012345678901234567890123", "code16k",
+     "0123456789012345678901234567890123", ""},
+    {"Code-49", EncodeAdded<zint::kCode49>, U"Hello 123", "code49", "Hello 123", ""},
+    {"Code-49", EncodeAdded<zint::kCode49>, U"MULTIPLE ROWS OF CODE 49", "code49", "MULTIPLE ROWS OF CODE 49", ""},
+    // The data columns are the ones the library chose for this data.
+    {"Codablock-F", EncodeAdded<zint::kCodablockF>, U"Hello 123", "codablockf", "Hello 123", "columns=4"},
+    {"Code-One", EncodeAdded<zint::kCodeOne>, U"Hello 123", "codeone", "Hello 123", ""},
+    // Versions A to C; data whose mode switches the two encoders may choose
+    // differently (mixed case) is left out.
+    {"Code-One", EncodeAdded<zint::kCodeOne>, U"code one lower case text", "codeone", "code one lower case text", ""},
+    {"Code-One", EncodeAdded<zint::kCodeOne>, U"CODE ONE CARRIES UPPER CASE TEXT AND 42", "codeone",
+     "CODE ONE CARRIES UPPER CASE TEXT AND 42", ""},
 };
 
 void PrintTo(const GridCase& c, std::ostream* out) { *out << c.type; }
