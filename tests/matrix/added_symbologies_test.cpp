@@ -127,5 +127,44 @@ INSTANTIATE_TEST_SUITE_P(BwipJs, AddedMatrixGrids, testing::ValuesIn(kGridCases)
   return CaseName(info.param.type) + "_" + std::to_string(info.index);
 });
 
+// Han Xin (ISO/IEC 20830): the two encoders agree on every module but six of
+// the function information next to the finder patterns, the strips at the
+// ninth row and column from each edge; there the comparison stops. The error
+// correction levels and masks are the ones the library chose for the data.
+struct HanXinCase {
+  std::u32string data;
+  std::string bwipOptions;
+};
+
+bool InFunctionInformation(std::size_t side, std::size_t row, std::size_t column) {
+  const auto strip = [&](std::size_t at) { return at == 8 || at == side - 9; };
+  const auto corner = [&](std::size_t at) { return at <= 8 || at >= side - 9; };
+  return (strip(row) && corner(column)) || (strip(column) && corner(row));
+}
+
+TEST(HanXin, GridEqualsBwipJsOutsideTheFunctionInformation) {
+  const HanXinCase cases[] = {
+      {U"12345678", "eclevel=L4 mask=2"},
+      {U"0123456789012345678901234567890123456789012345678901234567890123456789", "eclevel=L2"},
+  };
+  for (const HanXinCase& c : cases) {
+    const std::string text(c.data.begin(), c.data.end());
+    const Result<EncodedSymbol> ours = EncodeAdded<zint::kHanXin>(c.data, U"", SymbolOptions{});
+    ASSERT_TRUE(ours) << ours.refusal;
+    const ModuleGrid& grid = ours->grid;
+    const std::string size = std::to_string(grid.columns) + " " + std::to_string(grid.rows) + " ";
+    const std::string theirs = BwipRaw("hanxin", text, c.bwipOptions);
+    ASSERT_EQ(theirs.substr(0, 5 + size.size()), "grid " + size) << text;
+    const std::string_view bwipModules = std::string_view(theirs).substr(5 + size.size());
+    ASSERT_EQ(bwipModules.size(), grid.modules.size()) << text;
+    int differing = 0;
+    for (std::size_t i = 0; i < grid.modules.size(); ++i) {
+      if (InFunctionInformation(grid.columns, i / grid.columns, i % grid.columns)) continue;
+      differing += grid.modules[i] != bwipModules[i];
+    }
+    EXPECT_EQ(differing, 0) << text;
+  }
+}
+
 }  // namespace
 }  // namespace kbc::test
