@@ -6,21 +6,9 @@
 #include "matrix/zint_symbols.h"
 
 namespace kbc {
-namespace {
-
-constexpr ZintRequest kKoreaPost{.name = "Korea-Post", .symbology = BARCODE_KOREAPOST, .shape = ZintShape::Bars};
-constexpr ZintRequest kMailmark{.name = "Mailmark", .symbology = BARCODE_MAILMARK, .shape = ZintShape::BarStates};
-constexpr ZintRequest kCepNet{.name = "CEPNet", .symbology = BARCODE_CEPNET, .shape = ZintShape::BarStates};
-constexpr ZintRequest kDaft{.name = "DAFT", .symbology = BARCODE_DAFT, .shape = ZintShape::BarStates};
-constexpr ZintRequest kPharmacodeTwoTrack{
-    .name = "Pharmacode-2-Track", .symbology = BARCODE_PHARMA_TWO, .shape = ZintShape::BarStates};
-constexpr ZintRequest kFlattermarken{
-    .name = "Flattermarken", .symbology = BARCODE_FLAT, .shape = ZintShape::Bars};
-
-}  // namespace
 
 Result<EncodedSymbol> EncodeKoreaPost(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
-  Result<EncodedSymbol> encoded = EncodeThroughZint(kKoreaPost, data);
+  Result<EncodedSymbol> encoded = EncodeThroughZint(zint::kKoreaPost, data);
   // Each digit's pattern ends in a space, which the library leaves after the
   // last bar; the quiet zone, not the symbol, holds the light beyond it.
   if (encoded && encoded->elements.size() % 2 == 0) {
@@ -30,34 +18,22 @@ Result<EncodedSymbol> EncodeKoreaPost(std::u32string_view data, std::u32string_v
   return encoded;
 }
 
-Result<EncodedSymbol> EncodeMailmark(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
-  return EncodeThroughZint(kMailmark, data);
-}
-
 Result<EncodedSymbol> EncodeCepNet(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
   // The library only warns about a CEP of another length and draws it anyway;
   // a sorter would read such bars as some other CEP.
   const bool eightDigits =
       data.size() == 8 && std::ranges::all_of(data, [](char32_t c) { return c >= U'0' && c <= U'9'; });
   if (!eightDigits) return Refusal("CEPNet takes a CEP of 8 digits");
-  return EncodeThroughZint(kCepNet, data);
-}
-
-Result<EncodedSymbol> EncodeDaft(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
-  return EncodeThroughZint(kDaft, data);
+  return EncodeThroughZint(zint::kCepNet, data);
 }
 
 Result<EncodedSymbol> EncodePharmacodeTwoTrack(std::u32string_view data, std::u32string_view,
                                                const SymbolOptions&) {
-  Result<EncodedSymbol> encoded = EncodeThroughZint(kPharmacodeTwoTrack, data);
+  Result<EncodedSymbol> encoded = EncodeThroughZint(zint::kPharmacodeTwoTrack, data);
   // Two rows, as the two-state codes have, but a bar may stand in either
   // track alone: drawn as tracks, not as tall and short bars.
   if (encoded) encoded->variant = kTwoTrackBars;
   return encoded;
-}
-
-Result<EncodedSymbol> EncodeFlattermarken(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
-  return EncodeThroughZint(kFlattermarken, data);
 }
 
 }  // namespace kbc

@@ -32,7 +32,9 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   const std::pair<std::u32string_view, SymbologyType> rows[] = {
       {U"EAN-13", 1},      {U"ean-13", 0},   {U"EAN13", 0},     {U" EAN-13", 0},
       {U"UPC-A", 9},       {U"QRCode", 30},  {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43},
-      {U"Aztec", 44},      {U"PLANET", 65},  {U"DotCode", kDotCode}, {U"Flattermarken", kFlattermarken},
+      {U"Aztec", 44},      {U"PLANET", 65},  {U"DotCode", 67},
+      {U"PDF417-Compact", 68}, {U"Code-16K", 69}, {U"UPNQR", 75},
+      {U"Korea-Post", 76}, {U"Flattermarken", kSymbologyCount},
   };
   for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
 }

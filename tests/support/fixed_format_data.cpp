@@ -11,6 +11,7 @@ std::optional<std::string> RandomFixedFormatData(std::string_view type, std::mt1
     return picked;
   };
   if (type == "CEPNet") return pick("0123456789", 8);
+  if (type == "DAFT") return pick("DAFT", 1 + rng() % 100);
   if (type != "Mailmark") return std::nullopt;
   // Destinations of each postcode form Royal Mail's rules allow, padded to 9
   // characters; "XY11" marks an international item.

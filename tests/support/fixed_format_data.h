@@ -11,7 +11,8 @@
 namespace kbc::test {
 
 // A Mailmark 4-state barcode C or L (format, version, class, supply chain,
-// item, postcode and DPS), or an 8-digit CEP for CEPNet; none for other types.
+// item, postcode and DPS), an 8-digit CEP for CEPNet, or up to 100 bar states
+// for DAFT; none for other types.
 std::optional<std::string> RandomFixedFormatData(std::string_view type, std::mt19937& rng);
 
 }  // namespace kbc::test
