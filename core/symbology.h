@@ -107,11 +107,13 @@ enum Symbology : SymbologyType {
   kDaft = 79,
   kPharmacodeTwoTrack = 80,
   kFlattermarken = 81,
+  kGs1128Composite = 82,
+  kEan13Composite = 83,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kFlattermarken;
+inline constexpr SymbologyType kSymbologyCount = kEan13Composite;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

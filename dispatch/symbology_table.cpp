@@ -20,6 +20,7 @@
 #include "linear/usps4cb.h"
 #include "matrix/added_postal_symbologies.h"
 #include "matrix/added_symbologies.h"
+#include "matrix/composite_symbols.h"
 #include "matrix/data_matrix.h"
 #include "matrix/dotcode.h"
 #include "matrix/databar.h"
@@ -112,6 +113,11 @@ constexpr QuietZone kFourStateZone = kAllRound(8);
 // library refuses data too long rather than a cut drawing another code.
 constexpr DataShape kMailmarkShape{Prepare::None, 27, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter,
                                    AddOnRule::Clear, 0};
+// Composites: the linear part as data, the 2-D component as the add-on, kept
+// as typed (an element string of up to 338 digits in CC-C).
+constexpr DataShape kGs1128CompositeShape = Text(90, AddOnRule::Keep);
+constexpr DataShape kEan13CompositeShape{Prepare::None, 13, Spaces::CutAtFirst, CharacterClass::Digits,
+                                         FilterOrder::CutThenFilter, AddOnRule::Keep, 0};
 
 }  // namespace
 
@@ -200,6 +206,8 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "DAFT", .height = kSelfSized, .shape = Text(101), .encode = EncodeAdded<zint::kDaft>, .render = RenderBarStates, .printsText = false, .quietZone = kFourStateZone},
     {.name = "Pharmacode-2-Track", .height = kSelfSized, .shape = DigitsThenCut(9), .encode = EncodePharmacodeTwoTrack, .render = RenderBarStates, .printsText = false, .quietZone = kEachSide(12)},
     {.name = "Flattermarken", .height = kAddedLinear, .shape = DigitsThenCut(91), .encode = EncodeAdded<zint::kFlattermarken>, .render = RenderBarsWithText, .printsText = false},
+    {.name = "GS1-128-Composite", .height = kSelfSized, .shape = kGs1128CompositeShape, .encode = EncodeGs1128Composite, .render = RenderMatrixSymbol, .quietZone = kTenEachSide},
+    {.name = "EAN-13-Composite", .height = {80, 50}, .shape = kEan13CompositeShape, .encode = EncodeEan13Composite, .render = RenderEan13Composite, .replacesCheckDigit = true},
 }};
 // clang-format on
 

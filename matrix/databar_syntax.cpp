@@ -25,16 +25,17 @@ bool IsDigitPair(std::string_view s, std::size_t at) {
 
 std::string Quoted(char32_t c) { return "\"" + ToUtf8(std::u32string_view(&c, 1)) + "\""; }
 
-// One part of the data (linear or composite): characters checked, fields
-// between FNC1s put in brackets, or the refusal.
-Result<std::string> BracketPart(std::u32string_view part) {
+}  // namespace
+
+Result<std::string> BracketElements(std::u32string_view part, std::string_view typeName) {
+  const std::string name(typeName);
   std::string text;
   for (const char32_t c : part) {
     if (c == U'^') {
-      return Refusal("GS1 DataBar Expanded cannot encode the symbol separator \"^\"");
+      return Refusal(name + " cannot encode the symbol separator \"^\"");
     }
     if (c != U'#' && !IsEncodable(c)) {
-      return Refusal("GS1 DataBar Expanded cannot encode " + Quoted(c) +
+      return Refusal(name + " cannot encode " + Quoted(c) +
                      "; it takes digits, letters, space, \"#\" for FNC1 and !\"%&'()*+,-./:;<=>?_");
     }
     text.push_back(char(c));
@@ -52,7 +53,7 @@ Result<std::string> BracketPart(std::u32string_view part) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const std::string_view field = fields[i];
     if (!IsDigitPair(field, 0) || field.size() < 3) {
-      return Refusal("GS1 DataBar Expanded data must begin, and go on after each \"#\", with an application "
+      return Refusal(name + " data must begin, and go on after each \"#\", with an application "
           "identifier and its data (got \"" +
           std::string(field) + "\")");
     }
@@ -65,7 +66,7 @@ Result<std::string> BracketPart(std::u32string_view part) {
         if (IsDigitPair(field, at) && !HasPredefinedLength(field.substr(at, 2))) split = at;
       }
       if (split == 0) {
-        return Refusal("GS1 DataBar Expanded cannot put \"#\" after the fixed-length field \"" + std::string(field) + "\"");
+        return Refusal(name + " cannot put \"#\" after the fixed-length field \"" + std::string(field) + "\"");
       }
     }
     const std::string_view head = split == 0 ? field : field.substr(0, split);
@@ -74,6 +75,10 @@ Result<std::string> BracketPart(std::u32string_view part) {
   }
   return bracketed;
 }
+
+namespace {
+
+Result<std::string> BracketPart(std::u32string_view part) { return BracketElements(part, "GS1 DataBar Expanded"); }
 
 }  // namespace
 

@@ -20,6 +20,10 @@ struct BracketedElements {
 
 Result<BracketedElements> BracketElementString(std::u32string_view data);
 
+// One element string without "|" (a composite's linear part or its component)
+// in the library's bracketed form; refusals name the type.
+Result<std::string> BracketElements(std::u32string_view part, std::string_view typeName);
+
 // The first two digits of the application identifiers whose data has a
 // predefined length: no FNC1 follows their field.
 bool HasPredefinedLength(std::string_view ai);

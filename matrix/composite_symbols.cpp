@@ -1,0 +1,159 @@
+#include "matrix/composite_symbols.h"
+
+#include <string>
+
+#include "core/symbology.h"
+#include "linear/ean13.h"
+#include "matrix/databar_syntax.h"
+#include "matrix/matrix_frame.h"
+#include "matrix/zint_library.h"
+#include "render/linear_frame.h"
+#include "text/utf8.h"
+
+namespace kbc {
+namespace {
+
+// GS1-128's bars under a component: as high as the GS1-128 symbol's own bars
+// without their text room.
+constexpr double kGs1128BarHeight = 40;
+// Our EAN-13 drawing begins its bars 11 units in, after its left quiet zone.
+constexpr double kEan13FirstBar = 11;
+// ISO/IEC 24723: CC-C, the PDF417 form, is only used above GS1-128, and the
+// library takes it only when asked.
+constexpr int kCcC = 3;
+
+struct CompositeRequest {
+  std::string_view name;
+  int symbology;
+  std::string primary;    // the linear part as the library reads it
+  std::string component;  // bracketed element string
+};
+
+int Encode(zint_symbol& symbol, const CompositeRequest& request, int option1) {
+  symbol.symbology = request.symbology;
+  // Our syntax check has already bracketed every field; the library's own checks
+  // of each identifier's data would refuse element strings the symbol carries.
+  symbol.input_mode = GS1_MODE | GS1NOCHECK_MODE;
+  symbol.option_1 = option1;
+  request.primary.copy(symbol.primary, request.primary.size());
+  symbol.primary[request.primary.size()] = '\0';
+  return Zint().encode(&symbol, reinterpret_cast<const unsigned char*>(request.component.data()),
+                       int(request.component.size()));
+}
+
+// The library's symbol, its linear symbol in the last row.
+Result<ZintSymbolHandle> RunComposite(const CompositeRequest& request) {
+  const std::string name(request.name);
+  if (!Zint().usable) return Refusal(name + " needs libzint, which could not be opened");
+  if (request.primary.size() >= sizeof zint_symbol{}.primary) return Refusal(name + " data is too long");
+  ZintSymbolHandle symbol(Zint().create());
+  if (!symbol) return Refusal(name + " could not be encoded (out of memory)");
+  int status = Encode(*symbol, request, 0);
+  if (status >= ZINT_ERROR && request.symbology == BARCODE_GS1_128_CC) {
+    // A component too long for CC-A and CC-B may still fit CC-C.
+    const std::string first = ZintMessage(*symbol);
+    symbol.reset(Zint().create());
+    if (!symbol) return Refusal(name + " could not be encoded (out of memory)");
+    status = Encode(*symbol, request, kCcC);
+    if (status >= ZINT_ERROR) return Refusal(name + " cannot encode this data: " + first);
+  }
+  if (status >= ZINT_ERROR) return Refusal(name + " cannot encode this data: " + ZintMessage(*symbol));
+  if (symbol->width <= 0 || symbol->rows < 2) return Refusal(name + " could not be encoded");
+  return symbol;
+}
+
+// The component: its rows and the separator rows under it, at the library's
+// heights (2X a row of CC-A and CC-B), all but the linear last row.
+ModuleGrid ComponentGrid(const zint_symbol& symbol, int rows) {
+  ModuleGrid grid;
+  grid.columns = std::size_t(symbol.width);
+  grid.rows = std::size_t(rows);
+  for (int row = 0; row < rows; ++row) {
+    grid.modules += ZintRow(symbol, row, grid.columns);
+    const double height = symbol.row_height[row];
+    grid.rowHeights.push_back(height > 0 ? double(height) : 2.0);
+  }
+  return grid;
+}
+
+Result<std::string> ComponentOf(std::string_view name, std::u32string_view component) {
+  if (component.empty()) {
+    return Refusal(std::string(name) + " needs its 2-D component as -addon, a GS1 element string such as 10ABC123");
+  }
+  return BracketElements(component, name);
+}
+
+}  // namespace
+
+Result<EncodedSymbol> EncodeGs1128Composite(std::u32string_view data, std::u32string_view component,
+                                            const SymbolOptions&) {
+  constexpr std::string_view kName = "GS1-128-Composite";
+  const Result<std::string> bracketed = ComponentOf(kName, component);
+  if (!bracketed) return Refusal(bracketed.refusal);
+  const Result<std::string> linear = BracketElements(data, kName);
+  if (!linear) return Refusal(linear.refusal);
+  const Result<ZintSymbolHandle> symbol = RunComposite({kName, BARCODE_GS1_128_CC, *linear, *bracketed});
+  if (!symbol) return Refusal(symbol.refusal);
+  const zint_symbol& zint = **symbol;
+
+  EncodedSymbol encoded;
+  encoded.grid = ComponentGrid(zint, zint.rows);
+  encoded.grid.rowHeights.back() = kGs1128BarHeight;
+  encoded.width = zint.width;
+  double height = 0;
+  for (const double row : encoded.grid.rowHeights) height += row;
+  encoded.height = height;
+  encoded.text = FromUtf8(reinterpret_cast<const char*>(zint.text));
+  encoded.variant = kMatrixTextLine;
+  encoded.encoded = data;
+  return encoded;
+}
+
+Result<EncodedSymbol> EncodeEan13Composite(std::u32string_view data, std::u32string_view component,
+                                           const SymbolOptions&) {
+  constexpr std::string_view kName = "EAN-13-Composite";
+  const Result<std::string> bracketed = ComponentOf(kName, component);
+  if (!bracketed) return Refusal(bracketed.refusal);
+  EncodedSymbol encoded = Ean13Symbol(Ean13Digits(data), {});
+  const Result<ZintSymbolHandle> symbol =
+      RunComposite({kName, BARCODE_EANX_CC, ToUtf8(encoded.text.substr(0, 12)), *bracketed});
+  if (!symbol) return Refusal(symbol.refusal);
+  const zint_symbol& zint = **symbol;
+
+  // The library's linear row must be our own EAN-13 bars; where they stand in
+  // it places the component over them.
+  std::string bars;
+  for (const std::string& part : encoded.parts) bars += part;
+  const std::string linear = ZintRow(zint, zint.rows - 1, std::size_t(zint.width));
+  const std::size_t offset = linear.find(bars);
+  const double left = kEan13FirstBar - double(offset);
+  if (offset == std::string::npos || left < 0 || left + zint.width > double(encoded.width)) {
+    return Refusal(std::string(kName) + " could not be encoded");
+  }
+  encoded.grid = ComponentGrid(zint, zint.rows - 1);
+  encoded.variant = int(offset);
+  return encoded;
+}
+
+void RenderEan13Composite(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
+  const HeightRule rule = HeightRuleFor(settings.symbology);
+  const double barTop = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
+  const int addOnTop = CappedHeight(rule.baseHeight - 10, rule.trimCap, settings.trim);
+  const ModuleGrid& grid = symbol.grid;
+  double componentHeight = 0;
+  for (const double row : grid.rowHeights) componentHeight += row;
+  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), barTop + componentHeight);
+  DrawEan13Body(frame, symbol, barTop, addOnTop);
+  const double left = kEan13FirstBar - double(symbol.variant);
+  double top = barTop + componentHeight;
+  for (std::size_t y = 0; y < grid.rows && y < grid.rowHeights.size(); ++y) {
+    top -= grid.rowHeights[y];
+    for (std::size_t x = 0; x < grid.columns; ++x) {
+      if (grid.modules[y * grid.columns + x] == '1') {
+        FillBar(frame, Rect{left + double(x), top, 1, grid.rowHeights[y]});
+      }
+    }
+  }
+}
+
+}  // namespace kbc
