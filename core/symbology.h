@@ -109,11 +109,14 @@ enum Symbology : SymbologyType {
   kFlattermarken = 81,
   kGs1128Composite = 82,
   kEan13Composite = 83,
+  kEan8Composite = 84,
+  kUpcAComposite = 85,
+  kUpcEComposite = 86,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kEan13Composite;
+inline constexpr SymbologyType kSymbologyCount = kUpcEComposite;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

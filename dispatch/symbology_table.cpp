@@ -116,8 +116,9 @@ constexpr DataShape kMailmarkShape{Prepare::None, 27, Spaces::Keep, std::nullopt
 // Composites: the linear part as data, the 2-D component as the add-on, kept
 // as typed (an element string of up to 338 digits in CC-C).
 constexpr DataShape kGs1128CompositeShape = Text(90, AddOnRule::Keep);
-constexpr DataShape kEan13CompositeShape{Prepare::None, 13, Spaces::CutAtFirst, CharacterClass::Digits,
-                                         FilterOrder::CutThenFilter, AddOnRule::Keep, 0};
+constexpr DataShape DigitsWithComponent(std::size_t n) {
+  return {Prepare::None, n, Spaces::CutAtFirst, CharacterClass::Digits, FilterOrder::CutThenFilter, AddOnRule::Keep, 0};
+}
 
 }  // namespace
 
@@ -207,7 +208,10 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Pharmacode-2-Track", .height = kSelfSized, .shape = DigitsThenCut(9), .encode = EncodePharmacodeTwoTrack, .render = RenderBarStates, .printsText = false, .quietZone = kEachSide(12)},
     {.name = "Flattermarken", .height = kAddedLinear, .shape = DigitsThenCut(91), .encode = EncodeAdded<zint::kFlattermarken>, .render = RenderBarsWithText, .printsText = false},
     {.name = "GS1-128-Composite", .height = kSelfSized, .shape = kGs1128CompositeShape, .encode = EncodeGs1128Composite, .render = RenderMatrixSymbol, .quietZone = kTenEachSide},
-    {.name = "EAN-13-Composite", .height = {80, 50}, .shape = kEan13CompositeShape, .encode = EncodeEan13Composite, .render = RenderEan13Composite, .replacesCheckDigit = true},
+    {.name = "EAN-13-Composite", .height = {80, 50}, .shape = DigitsWithComponent(13), .encode = EncodeRetail<composite::kEan13>, .render = RenderRetail<RenderEan13, composite::kEan13>, .replacesCheckDigit = true},
+    {.name = "EAN-8-Composite", .height = {65, 35}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kEan8>, .render = RenderRetail<RenderEan8, composite::kEan8>, .replacesCheckDigit = true},
+    {.name = "UPC-A-Composite", .height = {80, 50}, .shape = DigitsWithComponent(12), .encode = EncodeRetail<composite::kUpcA>, .render = RenderRetail<RenderUpcA, composite::kUpcA>, .replacesCheckDigit = true},
+    {.name = "UPC-E-Composite", .height = {80, 50}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kUpcE>, .render = RenderRetail<RenderUpcE, composite::kUpcE>, .replacesCheckDigit = true},
 }};
 // clang-format on
 

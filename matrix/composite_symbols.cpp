@@ -2,12 +2,9 @@
 
 #include <string>
 
-#include "core/symbology.h"
-#include "linear/ean13.h"
 #include "matrix/databar_syntax.h"
 #include "matrix/matrix_frame.h"
 #include "matrix/zint_library.h"
-#include "render/linear_frame.h"
 #include "text/utf8.h"
 
 namespace kbc {
@@ -16,8 +13,6 @@ namespace {
 // GS1-128's bars under a component: as high as the GS1-128 symbol's own bars
 // without their text room.
 constexpr double kGs1128BarHeight = 40;
-// Our EAN-13 drawing begins its bars 11 units in, after its left quiet zone.
-constexpr double kEan13FirstBar = 11;
 // ISO/IEC 24723: CC-C, the PDF417 form, is only used above GS1-128, and the
 // library takes it only when asked.
 constexpr int kCcC = 3;
@@ -109,48 +104,47 @@ Result<EncodedSymbol> EncodeGs1128Composite(std::u32string_view data, std::u32st
   return encoded;
 }
 
-Result<EncodedSymbol> EncodeEan13Composite(std::u32string_view data, std::u32string_view component,
-                                           const SymbolOptions&) {
-  constexpr std::string_view kName = "EAN-13-Composite";
-  const Result<std::string> bracketed = ComponentOf(kName, component);
+Result<EncodedSymbol> EncodeRetailComposite(const RetailComposite& kind, std::u32string_view data,
+                                            std::u32string_view component, const SymbolOptions& options) {
+  const Result<std::string> bracketed = ComponentOf(kind.name, component);
   if (!bracketed) return Refusal(bracketed.refusal);
-  EncodedSymbol encoded = Ean13Symbol(Ean13Digits(data), {});
-  const Result<ZintSymbolHandle> symbol =
-      RunComposite({kName, BARCODE_EANX_CC, ToUtf8(encoded.text.substr(0, 12)), *bracketed});
+  Result<EncodedSymbol> encoded = kind.linear(data, U"", options);
+  if (!encoded) return encoded;
+  // The library computes the check digit itself; given one, it would read
+  // EAN-8's eight digits as an EAN-13 number.
+  const std::u32string digits = encoded->text.substr(0, encoded->text.size() - 1);
+  const Result<ZintSymbolHandle> symbol = RunComposite({kind.name, kind.symbology, ToUtf8(digits), *bracketed});
   if (!symbol) return Refusal(symbol.refusal);
   const zint_symbol& zint = **symbol;
 
-  // The library's linear row must be our own EAN-13 bars; where they stand in
-  // it places the component over them.
+  // The library's linear row must be our own bars; where they stand in it
+  // places the component over them.
   std::string bars;
-  for (const std::string& part : encoded.parts) bars += part;
+  for (const std::string& part : encoded->parts) bars += part;
   const std::string linear = ZintRow(zint, zint.rows - 1, std::size_t(zint.width));
   const std::size_t offset = linear.find(bars);
-  const double left = kEan13FirstBar - double(offset);
-  if (offset == std::string::npos || left < 0 || left + zint.width > double(encoded.width)) {
-    return Refusal(std::string(kName) + " could not be encoded");
+  if (offset == std::string::npos) return Refusal(std::string(kind.name) + " could not be encoded");
+  if (double(offset) > kind.firstBar || kind.firstBar - double(offset) + zint.width > double(encoded->width)) {
+    // EAN-8's CC-B component is wider than the symbol with its quiet zones.
+    return Refusal(std::string(kind.name) + " component is too long: its 2-D form would be wider than the symbol");
   }
-  encoded.grid = ComponentGrid(zint, zint.rows - 1);
-  encoded.variant = int(offset);
+  encoded->grid = ComponentGrid(zint, zint.rows - 1);
+  encoded->variant = int(offset);
   return encoded;
 }
 
-void RenderEan13Composite(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  const HeightRule rule = HeightRuleFor(settings.symbology);
-  const double barTop = CappedHeight(rule.baseHeight, rule.trimCap, settings.trim);
-  const int addOnTop = CappedHeight(rule.baseHeight - 10, rule.trimCap, settings.trim);
+void DrawComponentAbove(DrawList& list, const EncodedSymbol& symbol, double firstBar) {
   const ModuleGrid& grid = symbol.grid;
-  double componentHeight = 0;
-  for (const double row : grid.rowHeights) componentHeight += row;
-  LinearFrame frame = BeginLinearFrame(list, settings, double(symbol.width), barTop + componentHeight);
-  DrawEan13Body(frame, symbol, barTop, addOnTop);
-  const double left = kEan13FirstBar - double(symbol.variant);
-  double top = barTop + componentHeight;
+  const double barTop = list.height;
+  double top = barTop;
+  for (const double row : grid.rowHeights) top += row;
+  list.height = top;
+  const double left = firstBar - double(symbol.variant);
   for (std::size_t y = 0; y < grid.rows && y < grid.rowHeights.size(); ++y) {
     top -= grid.rowHeights[y];
     for (std::size_t x = 0; x < grid.columns; ++x) {
       if (grid.modules[y * grid.columns + x] == '1') {
-        FillBar(frame, Rect{left + double(x), top, 1, grid.rowHeights[y]});
+        list.marks.emplace_back(DrawList::Bar{Rect{left + double(x), top, 1, grid.rowHeights[y]}});
       }
     }
   }

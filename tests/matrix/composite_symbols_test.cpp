@@ -36,8 +36,15 @@ const GridCase kCases[] = {
      "gs1-128composite", "(01)03812345678908(3103)001234|(17)271231(10)LOT42"},
     {"Gs1128_CcC", EncodeGs1128Composite, U"0103812345678908", U"91" + kText80 + U"#92" + kText80 + U"#93" + kText80,
      "gs1-128composite", "(01)03812345678908|(91)" + kAscii80 + "(92)" + kAscii80 + "(93)" + kAscii80},
-    {"Ean13_CcA", EncodeEan13Composite, U"331234567890", U"991234-abcd", "ean13composite", "331234567890|(99)1234-abcd"},
-    {"Ean13_CcB", EncodeEan13Composite, U"590123412345", U"21SERIAL0123456789ABCD#10LOT42ABCDEFGH#240PART0123456789ABCDEFGHIJ",
+    {"Ean13_CcA", EncodeRetail<composite::kEan13>, U"331234567890", U"991234-abcd", "ean13composite", "331234567890|(99)1234-abcd"},
+    {"Ean8_CcA", EncodeRetail<composite::kEan8>, U"1234567", U"991234-abcd", "ean8composite", "1234567|(99)1234-abcd"},
+    {"UpcA_CcA", EncodeRetail<composite::kUpcA>, U"01234567890", U"991234-abcd", "upcacomposite", "01234567890|(99)1234-abcd"},
+    {"UpcA_CcB", EncodeRetail<composite::kUpcA>, U"03600029145", U"21SERIAL0123456789ABCD#10LOT42ABCDEFGH", "upcacomposite",
+     "03600029145|(21)SERIAL0123456789ABCD(10)LOT42ABCDEFGH"},
+    {"UpcE_CcA", EncodeRetail<composite::kUpcE>, U"0123456", U"991234-abcd", "upcecomposite", "0123456|(99)1234-abcd"},
+    {"UpcE_CcB", EncodeRetail<composite::kUpcE>, U"0425261", U"21SERIAL0123456789ABCD#10LOT42ABCDEFGH", "upcecomposite",
+     "0425261|(21)SERIAL0123456789ABCD(10)LOT42ABCDEFGH"},
+    {"Ean13_CcB", EncodeRetail<composite::kEan13>, U"590123412345", U"21SERIAL0123456789ABCD#10LOT42ABCDEFGH#240PART0123456789ABCDEFGHIJ",
      "ean13composite", "590123412345|(21)SERIAL0123456789ABCD(10)LOT42ABCDEFGH(240)PART0123456789ABCDEFGHIJ"},
 };
 
@@ -72,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(BwipJs, CompositeGrids, testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
 
 TEST(Composites, RefuseAMissingOrMalformedComponent) {
-  for (const Encoder encode : {EncodeGs1128Composite, EncodeEan13Composite}) {
-    const std::u32string data = encode == EncodeEan13Composite ? U"331234567890" : U"0103812345678908";
+  for (const Encoder encode : {EncodeGs1128Composite, EncodeRetail<composite::kEan13>}) {
+    const std::u32string data = encode == EncodeRetail<composite::kEan13> ? U"331234567890" : U"0103812345678908";
     const Result<EncodedSymbol> missing = encode(data, U"", SymbolOptions{});
     EXPECT_NE(missing.refusal.find("needs its 2-D component as -addon"), std::string::npos) << missing.refusal;
     const Result<EncodedSymbol> malformed = encode(data, U"1", SymbolOptions{});
@@ -88,6 +95,9 @@ TEST(Composites, ZbarReadsTheLinearPartInPngSvgAndPdf) {
   } cases[] = {
       {"EAN-13-Composite", "331234567890", "991234-abcd", "3312345678903"},
       {"GS1-128-Composite", "0103812345678908", "10ABC123", "0103812345678908"},
+      {"EAN-8-Composite", "1234567", "991234-abcd", "12345670"},
+      {"UPC-A-Composite", "03600029145", "991234-abcd", "036000291452"},
+      {"UPC-E-Composite", "0425261", "991234-abcd", "04252614"},
   };
   for (const auto& c : cases) {
     for (const std::string action : {"pngf", "svgf", "pdff"}) {
