@@ -49,6 +49,9 @@ SAMPLES = {
     "Korea-Post": ("123456", ""),
     "Mailmark": ("1100000000000XY11", ""), "CEPNet": ("12345678", ""), "DAFT": ("FADT", ""),
     "Pharmacode-2-Track": ("1234", ""), "Flattermarken": ("123", ""),
+    "GS1-128-Composite": ("0103812345678908", "10ABC123"), "EAN-13-Composite": ("331234567890", "991234-abcd"),
+    "EAN-8-Composite": ("1234567", "991234-abcd"), "UPC-A-Composite": ("03600029145", "991234-abcd"),
+    "UPC-E-Composite": ("0425261", "991234-abcd"),
 }
 
 # What ZXingReader reads back of our drawing, as it formats the data (decoder-notes).

@@ -148,6 +148,13 @@ const StandardZone kRows[] = {
     {"DAFT", "FADT", "", {8, 8, 8, 8}},
     {"Pharmacode-2-Track", "1234", "", {12, 12}},
     {"Flattermarken", "123", "", {0, 0}},
+    // Composites as their linear symbols: GS1-128 10X each side, the EAN and
+    // UPC drawings with their own quiet zones already.
+    {"GS1-128-Composite", "0103812345678908", "10ABC123", {10, 10}},
+    {"EAN-13-Composite", "331234567890", "991234-abcd", {0, 0}},
+    {"EAN-8-Composite", "1234567", "991234-abcd", {0, 0}},
+    {"UPC-A-Composite", "03600029145", "991234-abcd", {0, 0}},
+    {"UPC-E-Composite", "0425261", "991234-abcd", {0, 0}},
 };
 
 std::string RowName(const StandardZone& row) {
