@@ -66,6 +66,8 @@ std::vector<std::string> DrawableData(SymbologyType code, std::mt19937& rng, std
     BarcodeSettings settings = InitSettings();
     settings.symbology = code;
     settings.data = std::u32string(data.begin(), data.end());
+    const std::string addon = test::RequiredAddOn(SymbologyName(code));
+    settings.addon = std::u32string(addon.begin(), addon.end());
     ShapeDataForType(settings);
     if (ValidateBarcodeData(settings)) found.push_back(data);
   }
@@ -94,7 +96,8 @@ TEST(Batch, EveryFileEqualsASingleRun) {
     const std::string action = actions[code % std::size(actions)];
     const std::string batchFile = folder + "/" + std::to_string(code) + ".txt";
     WriteFile(batchFile, lines[0] + "\n" + (lines.size() > 1 ? lines[1] : lines[0]) + "\n");
-    const std::vector<std::string> options = {"-type", name, "-scale", code % 3 == 0 ? "150" : "100", "-trim", "10"};
+    const std::vector<std::string> options = {"-type", name, "-scale", code % 3 == 0 ? "150" : "100", "-trim", "10",
+                                              "-addon", test::RequiredAddOn(name)};
     std::vector<std::string> args = options;
     const std::string pattern = folder + "/" + std::to_string(code) + "-##." + action;
     args.insert(args.end(), {"-batch", batchFile, "-threads", "2", "-action", action, "-output", pattern});

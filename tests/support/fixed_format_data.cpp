@@ -22,4 +22,6 @@ std::optional<std::string> RandomFixedFormatData(std::string_view type, std::mt1
          pick("0123456789", 8) + std::string(kDestinations[rng() % std::size(kDestinations)]);
 }
 
+std::string RequiredAddOn(std::string_view type) { return type.ends_with("-Composite") ? "10ABC123" : ""; }
+
 }  // namespace kbc::test

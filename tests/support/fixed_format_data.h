@@ -15,4 +15,7 @@ namespace kbc::test {
 // for DAFT; none for other types.
 std::optional<std::string> RandomFixedFormatData(std::string_view type, std::mt19937& rng);
 
+// The -addon a type cannot be drawn without: a GS1 Composite's 2-D component.
+std::string RequiredAddOn(std::string_view type);
+
 }  // namespace kbc::test
