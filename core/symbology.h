@@ -112,11 +112,12 @@ enum Symbology : SymbologyType {
   kEan8Composite = 84,
   kUpcAComposite = 85,
   kUpcEComposite = 86,
+  kDataBarOmnidirectionalComposite = 87,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kUpcEComposite;
+inline constexpr SymbologyType kSymbologyCount = kDataBarOmnidirectionalComposite;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

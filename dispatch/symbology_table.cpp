@@ -212,6 +212,7 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "EAN-8-Composite", .height = {65, 35}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kEan8>, .render = RenderRetail<RenderEan8, composite::kEan8>, .replacesCheckDigit = true},
     {.name = "UPC-A-Composite", .height = {80, 50}, .shape = DigitsWithComponent(12), .encode = EncodeRetail<composite::kUpcA>, .render = RenderRetail<RenderUpcA, composite::kUpcA>, .replacesCheckDigit = true},
     {.name = "UPC-E-Composite", .height = {80, 50}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kUpcE>, .render = RenderRetail<RenderUpcE, composite::kUpcE>, .replacesCheckDigit = true},
+    {.name = "Databar-Omnidirectional-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarOmnidirectionalComposite, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
 }};
 // clang-format on
 

@@ -25,6 +25,11 @@ namespace kbc {
 Result<EncodedSymbol> EncodeGs1128Composite(std::u32string_view data, std::u32string_view component,
                                             const SymbolOptions& options);
 
+// GS1 DataBar Omnidirectional of up to 13 digits, padded with zeros, its check
+// digit computed, under the component.
+Result<EncodedSymbol> EncodeDataBarOmnidirectionalComposite(std::u32string_view data, std::u32string_view component,
+                                                            const SymbolOptions& options);
+
 // EAN and UPC composites: our own symbol of the data, its component above it.
 struct RetailComposite {
   std::string_view name;

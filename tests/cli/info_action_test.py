@@ -52,6 +52,7 @@ SAMPLES = {
     "GS1-128-Composite": ("0103812345678908", "10ABC123"), "EAN-13-Composite": ("331234567890", "991234-abcd"),
     "EAN-8-Composite": ("1234567", "991234-abcd"), "UPC-A-Composite": ("03600029145", "991234-abcd"),
     "UPC-E-Composite": ("0425261", "991234-abcd"),
+    "Databar-Omnidirectional-Composite": ("0361234567890", "11991231"),
 }
 
 # What ZXingReader reads back of our drawing, as it formats the data (decoder-notes).

@@ -155,6 +155,7 @@ const StandardZone kRows[] = {
     {"EAN-8-Composite", "1234567", "991234-abcd", {0, 0}},
     {"UPC-A-Composite", "03600029145", "991234-abcd", {0, 0}},
     {"UPC-E-Composite", "0425261", "991234-abcd", {0, 0}},
+    {"Databar-Omnidirectional-Composite", "0361234567890", "11991231", {0, 0}},
 };
 
 std::string RowName(const StandardZone& row) {

@@ -36,6 +36,10 @@ const GridCase kCases[] = {
      "gs1-128composite", "(01)03812345678908(3103)001234|(17)271231(10)LOT42"},
     {"Gs1128_CcC", EncodeGs1128Composite, U"0103812345678908", U"91" + kText80 + U"#92" + kText80 + U"#93" + kText80,
      "gs1-128composite", "(01)03812345678908|(91)" + kAscii80 + "(92)" + kAscii80 + "(93)" + kAscii80},
+    {"DataBarOmni_CcA", EncodeDataBarOmnidirectionalComposite, U"0361234567890", U"11991231", "databaromnicomposite",
+     "(01)03612345678904|(11)991231"},
+    {"DataBarOmni_CcB", EncodeDataBarOmnidirectionalComposite, U"361234567890", U"21SERIAL0123456789ABCD#10LOT42ABCDEFGH",
+     "databaromnicomposite", "(01)03612345678904|(21)SERIAL0123456789ABCD(10)LOT42ABCDEFGH"},
     {"Ean13_CcA", EncodeRetail<composite::kEan13>, U"331234567890", U"991234-abcd", "ean13composite", "331234567890|(99)1234-abcd"},
     {"Ean8_CcA", EncodeRetail<composite::kEan8>, U"1234567", U"991234-abcd", "ean8composite", "1234567|(99)1234-abcd"},
     {"UpcA_CcA", EncodeRetail<composite::kUpcA>, U"01234567890", U"991234-abcd", "upcacomposite", "01234567890|(99)1234-abcd"},
@@ -98,6 +102,7 @@ TEST(Composites, ZbarReadsTheLinearPartInPngSvgAndPdf) {
       {"EAN-8-Composite", "1234567", "991234-abcd", "12345670"},
       {"UPC-A-Composite", "03600029145", "991234-abcd", "036000291452"},
       {"UPC-E-Composite", "0425261", "991234-abcd", "04252614"},
+      {"Databar-Omnidirectional-Composite", "0361234567890", "11991231", "0103612345678904"},
   };
   for (const auto& c : cases) {
     for (const std::string action : {"pngf", "svgf", "pdff"}) {
