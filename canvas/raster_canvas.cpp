@@ -147,27 +147,39 @@ void FillPixelBox(int channels, std::uint8_t* pixels, std::size_t width, const P
   FillPlainBox(channels, pixels, width, plain, value, alpha);
 }
 
-// A glyph's coverage blended into the pixels it falls on, from its top-left pixel.
+// A grey level's coverage, the division done once rather than per pixel.
+constexpr std::array<double, 256> MakeGreyCoverage() {
+  std::array<double, 256> coverage{};
+  for (std::size_t level = 0; level < coverage.size(); ++level) coverage[level] = double(level) / 255.0;
+  return coverage;
+}
+constexpr std::array<double, 256> kGreyCoverage = MakeGreyCoverage();
+
+// The bitmap's rows or columns [first, last) that land inside [0, limit) from `origin`.
+std::pair<unsigned, unsigned> InsideRange(double origin, unsigned count, int limit) {
+  const double first = std::clamp(-origin, 0.0, double(count));
+  const double last = std::clamp(double(limit) - origin, first, double(count));
+  return {unsigned(first), unsigned(last)};
+}
+
+// A glyph's coverage blended into the pixels it falls on, from its top-left
+// pixel (on whole pixels); the parts outside the image are left out.
 template <std::size_t kChannels>
 void BlendGlyph(std::uint8_t* pixels, int width, int height, const GlyphBitmap& bitmap, Point topLeft,
                 const std::array<std::uint8_t, 4>& value, double alpha) {
+  const bool mono = bitmap.pixelMode == FT_PIXEL_MODE_MONO;
+  if (!mono && bitmap.pixelMode != FT_PIXEL_MODE_GRAY) return;
   const unsigned stride = unsigned(std::abs(bitmap.pitch));
-  for (unsigned r = 0; r < bitmap.rows; ++r) {
-    const double row = topLeft.y + r;
-    if (row < 0 || row >= height) continue;
+  const auto [firstRow, lastRow] = InsideRange(topLeft.y, bitmap.rows, height);
+  const auto [firstColumn, lastColumn] = InsideRange(topLeft.x, bitmap.width, width);
+  for (unsigned r = firstRow; r < lastRow; ++r) {
     const unsigned char* line = bitmap.buffer.data() + (bitmap.pitch >= 0 ? r : bitmap.rows - 1 - r) * stride;
-    std::uint8_t* out = pixels + std::size_t(row) * std::size_t(width) * kChannels;
-    for (unsigned c = 0; c < bitmap.width; ++c) {
-      const double x = topLeft.x + c;
-      if (x < 0 || x >= width) continue;
+    std::uint8_t* out = pixels + std::size_t(topLeft.y + r) * std::size_t(width) * kChannels;
+    for (unsigned c = firstColumn; c < lastColumn; ++c) {
       // Most of a glyph's box is uncovered, which leaves the pixel as it is.
-      double coverage = 0;
-      if (bitmap.pixelMode == FT_PIXEL_MODE_MONO) {
-        coverage = (line[c / 8] >> (7 - c % 8)) & 1;
-      } else if (bitmap.pixelMode == FT_PIXEL_MODE_GRAY) {
-        coverage = line[c] / 255.0;
-      }
-      if (coverage > 0) BlendPixel<kChannels>(out + std::size_t(x) * kChannels, value, alpha, coverage);
+      const unsigned level = mono ? ((line[c / 8] >> (7 - c % 8)) & 1u) * 255u : line[c];
+      if (level == 0) continue;
+      BlendPixel<kChannels>(out + std::size_t(topLeft.x + c) * kChannels, value, alpha, kGreyCoverage[level]);
     }
   }
 }

@@ -157,7 +157,8 @@ void PackIndices(const std::uint8_t* in, std::size_t width, std::uint8_t* out) {
 // than 256 colours. A row equal to the one above is copied, not looked up,
 // and a run of one colour is looked up once.
 PngRows IndexedRows(const BitmapView& bitmap) {
-  static_assert(std::endian::native == std::endian::little, "RepeatedPixels reads the first differing byte as the lowest");
+  static_assert(std::endian::native == std::endian::little,
+                "RepeatedPixels reads the first differing byte as the lowest");
   const std::size_t width = std::size_t(bitmap.width);
   const std::size_t rgbBytes = width * 3;
   const auto indices = std::make_unique_for_overwrite<std::uint8_t[]>(width * std::size_t(bitmap.height));
