@@ -117,5 +117,35 @@ TEST(RasterCanvas, GlyphsSitOnTheBaseline) {
   }
 }
 
+// A glyph that crosses an edge of the image keeps, inside it, exactly the
+// pixels it has when drawn whole on a larger canvas: the clipping neither
+// drops nor shifts a row or column. Cut on each side, grey and mono glyphs.
+TEST(RasterCanvas, GlyphsCutByTheImageEdgeKeepTheirInnerPixels) {
+  constexpr int kMargin = 30;
+  const std::tuple<const char*, double, double, bool> rows[] = {
+      {"left", -6, 10, true}, {"right", 14, 10, true}, {"top", 4, -4, true},
+      {"bottom", 4, 22, true}, {"all sides", -5, -5, true}, {"left, mono", -6, 10, false},
+  };
+  for (const auto& [edge, x, baselineFromTop, antialias] : rows) {
+    SCOPED_TRACE(edge);
+    RasterCanvas whole(20 + 2 * kMargin, 20 + 2 * kMargin, PixelFormat::Rgb);
+    RasterCanvas cut(20, 20, PixelFormat::Rgb);
+    for (RasterCanvas* canvas : {&whole, &cut}) {
+      canvas->SetAntialias(antialias);
+      canvas->SetFillColour(kBlack);
+    }
+    // y upwards from the bottom row: the same baseline relative to each canvas's top.
+    whole.DrawText(U"WM", {x + kMargin, 20 + kMargin - baselineFromTop - 16}, U"Helvetica", 20);
+    cut.DrawText(U"WM", {x, 20 - baselineFromTop - 16}, U"Helvetica", 20);
+    EXPECT_TRUE(std::ranges::any_of(cut.Pixels(), [](std::uint8_t v) { return v != 255; })) << "no ink";
+    for (int row = 0; row < 20; ++row) {
+      for (int column = 0; column < 20; ++column) {
+        ASSERT_EQ(Ints(cut.PixelAt(column, row)), Ints(whole.PixelAt(column + kMargin, row + kMargin)))
+            << "column " << column << ", row " << row;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kbc
