@@ -310,11 +310,6 @@ RasterCanvas::Paint RasterCanvas::PaintOf(const Colour& colour) const {
   return paint;
 }
 
-Point RasterCanvas::ToDevice(Point user) const {
-  const Transform& t = state_.transform;
-  return {t.sx * user.x + t.tx, t.sy * user.y + t.ty};
-}
-
 std::span<const std::uint8_t> RasterCanvas::Pixels() const {
   FlushJoinedFills();
   return pixels_;
@@ -343,15 +338,20 @@ void RasterCanvas::FillRect(const Rect& rect) {
 }
 
 bool RasterCanvas::ExtendRun(const DeviceBox& box, const Paint& paint) {
-  if (!state_.antialias || box.Empty() || !(paint.alpha > 0)) return false;
-  const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
-  if (!pixels) return false;
-  if (runPending_ && pixels->left == run_.right && pixels->top == run_.top && pixels->bottom == run_.bottom &&
+  if (!state_.antialias || !(paint.alpha > 0)) return false;
+  // The next module of a row: it starts where the run ends, on the run's rows,
+  // and ends on a whole pixel inside the image. Tested first, as nearly every
+  // box of a row of modules takes this way.
+  if (runPending_ && box.x0 == run_.right && box.y0 == run_.top && box.y1 == run_.bottom && box.x1 > box.x0 &&
+      box.x1 <= width_ && box.x1 == std::trunc(box.x1) &&
       std::bit_cast<std::uint32_t>(paint.value) == std::bit_cast<std::uint32_t>(runPaint_.value) &&
       paint.alpha == runPaint_.alpha) {
-    run_.right = pixels->right;
+    run_.right = int(box.x1);
     return true;
   }
+  if (box.Empty()) return false;
+  const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
+  if (!pixels) return false;
   FlushJoinedFills();
   run_ = *pixels;
   runPaint_ = paint;

@@ -110,7 +110,10 @@ class RasterCanvas final : public DrawingTarget {
   };
 
   Paint PaintOf(const Colour& colour) const;
-  Point ToDevice(Point user) const;
+  // Inline: every module of a 2-D symbol passes through it twice.
+  Point ToDevice(Point user) const {
+    return {state_.transform.sx * user.x + state_.transform.tx, state_.transform.sy * user.y + state_.transform.ty};
+  }
   // Fills the user-space rectangle between two corners.
   void FillUserBox(Point a, Point b, const Paint& paint);
   // Fills a device rectangle less a hole inside it (an empty hole leaves it whole).
