@@ -96,6 +96,9 @@ PlainBox PartialPixelBox(const DeviceBox& box, int left, int right, int top, int
           box.y1};
 }
 
+// Whether a value already known to lie within the image is a whole number.
+bool IsWhole(double inside) { return inside == double(std::int64_t(inside)); }
+
 // A box on whole pixels inside the image, as modules are at whole-pixel
 // scales, covers its pixels fully: found without rounding.
 std::optional<PixelBox> WholePixelBox(const DeviceBox& box, int width, int height) {
@@ -337,26 +340,92 @@ void RasterCanvas::FillRect(const Rect& rect) {
   FillDeviceFrame(box, {}, state_.fill);
 }
 
+void RasterCanvas::FillModules(const DrawList& list, const DrawList::ModuleRow& row) {
+  const std::string_view modules = list.ModulesOf(row);
+  const Transform& t = state_.transform;
+  // Every module's rows, as FillRect would find them.
+  Point a{0, t.sy * row.bottom + t.ty};
+  Point b{0, t.sy * (row.bottom + row.height) + t.ty};
+  if (wholePixelFills_) a.y = std::round(a.y), b.y = std::round(b.y);
+  const double top = std::min(a.y, b.y);
+  const double bottom = std::max(a.y, b.y);
+  // A run of modules is filled as one box where each of its modules would
+  // have been taken into one span box by box: on whole pixels inside the
+  // image, each starting where the one before it ends, from the left.
+  const bool runs = state_.antialias && !joinFills_ && state_.fill.alpha > 0 && t.sx > 0 && top >= 0 &&
+                    bottom <= height_ && top < bottom && IsWhole(top) && IsWhole(bottom);
+  for (std::size_t x = modules.find('1'); x < modules.size(); x = modules.find('1', x)) {
+    const std::size_t end = std::min(modules.find_first_not_of('1', x), modules.size());
+    bool whole = runs;
+    double left = 0;
+    double right = 0;
+    for (std::size_t m = x; whole && m < end; ++m) {
+      const Rect module = ModuleRect(row, m);
+      a.x = t.sx * module.x + t.tx;
+      b.x = t.sx * (module.x + module.width) + t.tx;
+      if (wholePixelFills_) a.x = std::round(a.x), b.x = std::round(b.x);
+      // Bounded before the test for a whole number converts them.
+      whole = (m == x ? a.x >= 0 : a.x == right) && a.x < b.x && b.x <= width_ && IsWhole(a.x) && IsWhole(b.x);
+      if (m == x) left = a.x;
+      right = b.x;
+    }
+    if (whole) {
+      ExtendRun(DeviceBox{left, top, right, bottom}, state_.fill);
+    } else {
+      for (std::size_t m = x; m < end; ++m) FillRect(ModuleRect(row, m));
+    }
+    x = end;
+  }
+}
+
 bool RasterCanvas::ExtendRun(const DeviceBox& box, const Paint& paint) {
   if (!state_.antialias || !(paint.alpha > 0)) return false;
-  // The next module of a row: it starts where the run ends, on the run's rows,
-  // and ends on a whole pixel inside the image. Tested first, as nearly every
-  // box of a row of modules takes this way.
-  if (runPending_ && box.x0 == run_.right && box.y0 == run_.top && box.y1 == run_.bottom && box.x1 > box.x0 &&
-      box.x1 <= width_ && box.x1 == std::trunc(box.x1) &&
-      std::bit_cast<std::uint32_t>(paint.value) == std::bit_cast<std::uint32_t>(runPaint_.value) &&
-      paint.alpha == runPaint_.alpha) {
-    run_.right = int(box.x1);
+  // The next module of a row: it starts where the row's last span ends, on
+  // its rows, and ends on a whole pixel inside the image. Tested first, as
+  // nearly every box of a row of modules takes this way.
+  if (!row_.spans.empty() && box.x0 == row_.spans.back().right && box.y0 == row_.top && box.y1 == row_.bottom &&
+      box.x1 > box.x0 && box.x1 <= width_ && IsWhole(box.x1) && SamePaint(paint, row_.paint)) {
+    row_.spans.back().right = int(box.x1);
     return true;
   }
   if (box.Empty()) return false;
   const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
   if (!pixels) return false;
-  FlushJoinedFills();
-  run_ = *pixels;
-  runPaint_ = paint;
-  runPending_ = true;
+  // A span further right on the same rows in the same paint belongs to the
+  // row; anything else ends it.
+  if (row_.spans.empty() || pixels->top != row_.top || pixels->bottom != row_.bottom ||
+      pixels->left < row_.spans.back().right || !SamePaint(paint, row_.paint)) {
+    EndRow();
+    row_.top = pixels->top;
+    row_.bottom = pixels->bottom;
+    row_.paint = paint;
+  }
+  row_.spans.push_back({pixels->left, pixels->right});
   return true;
+}
+
+void RasterCanvas::EndRow() const {
+  if (row_.spans.empty()) return;
+  // Rows are drawn downwards or upwards, as the transform turns them.
+  const bool below = held_.bottom == row_.top;
+  const bool above = held_.top == row_.bottom;
+  if (!held_.spans.empty() && (below || above) && SamePaint(held_.paint, row_.paint) &&
+      std::ranges::equal(held_.spans, row_.spans, [](const Span& a, const Span& b) {
+        return a.left == b.left && a.right == b.right;
+      })) {
+    (below ? held_.bottom : held_.top) = below ? row_.bottom : row_.top;
+  } else {
+    FillBand(held_);
+    std::swap(held_, row_);
+  }
+  row_.spans.clear();
+}
+
+void RasterCanvas::FillBand(const Band& band) const {
+  for (const Span& span : band.spans) {
+    FillPixelBox(Channels(), pixels_.data(), std::size_t(width_), PixelBox{span.left, band.top, span.right, band.bottom},
+                 band.paint.value, band.paint.alpha);
+  }
 }
 
 void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
@@ -379,10 +448,9 @@ void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
 }
 
 void RasterCanvas::FlushJoinedFills() const {
-  if (runPending_) {
-    runPending_ = false;
-    FillPixelBox(Channels(), pixels_.data(), std::size_t(width_), run_, runPaint_.value, runPaint_.alpha);
-  }
+  EndRow();
+  FillBand(held_);
+  held_.spans.clear();
   if (!joinedPending_) return;
   joinedPending_ = false;
   for (int row = int(joinedBounds_.y0); row < int(joinedBounds_.y1); ++row) {
