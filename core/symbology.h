@@ -93,11 +93,25 @@ enum Symbology : SymbologyType {
   kPlanet = 65,
   kMaxiCode = 66,
   kDotCode = 67,
+  kPdf417Compact = 68,
+  kCode16k = 69,
+  kCodablockF = 70,
+  kCode49 = 71,
+  kHanXin = 72,
+  kGridMatrix = 73,
+  kCodeOne = 74,
+  kUpnqr = 75,
+  kKoreaPost = 76,
+  kMailmark = 77,
+  kCepNet = 78,
+  kDaft = 79,
+  kPharmacodeTwoTrack = 80,
+  kFlattermarken = 81,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kDotCode;
+inline constexpr SymbologyType kSymbologyCount = kFlattermarken;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

@@ -18,11 +18,13 @@
 #include "linear/telepen.h"
 #include "linear/two_of_five.h"
 #include "linear/usps4cb.h"
+#include "matrix/added_postal_symbologies.h"
 #include "matrix/added_symbologies.h"
 #include "matrix/data_matrix.h"
 #include "matrix/dotcode.h"
 #include "matrix/databar.h"
 #include "matrix/gs1_matrix.h"
+#include "matrix/hibc_check.h"
 #include "matrix/matrix_frame.h"
 #include "matrix/maxicode.h"
 #include "matrix/pdf417.h"
@@ -49,6 +51,12 @@ constexpr DataShape Text(std::size_t n, AddOnRule addOn = AddOnRule::Clear) {
 // Bytes for the 2-D symbols: escapes turned into control characters, cut to n.
 constexpr DataShape Bytes(std::size_t n) {
   return {Prepare::Unescape, n, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter, AddOnRule::Clear, 0};
+}
+
+// Text in a 2-D symbol's own character set, which the encoder converts to it:
+// as typed, escapes already turned into control characters, cut to n.
+constexpr DataShape Characters(std::size_t n) {
+  return {Prepare::None, n, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter, AddOnRule::Clear, 0};
 }
 
 // Retail numbers end at the first space; the add-on is cut and kept to digits.
@@ -89,6 +97,21 @@ constexpr QuietZone kPlanetZone{.left = 12, .right = 12, .top = 4, .bottom = 4};
 // MaxiCode: 1X all round, a pitch of 2.49 units; DotCode: 3X, cells of 3 units.
 constexpr QuietZone kMaxiCodeZone = kAllRound(3);
 constexpr QuietZone kDotCodeZone = kAllRound(9);
+// Code 16K and Code 49 are drawn with their 10X and 1X inside their top and
+// bottom bars; Codablock F asks 10X each side (AIM Europe), Han Xin 3X all
+// round (ISO/IEC 20830), Grid Matrix 6X (AIMD014); Code One needs none.
+constexpr QuietZone kHanXinZone = kAllRound(9);
+constexpr QuietZone kGridMatrixZone = kAllRound(18);
+// Mailmark and DAFT as RM4SCC, 2 mm all round at 1 mm a bar; CEPNet as PostNet,
+// drawn at PLANET's pitch; Pharmacode two-track as Pharmacode, 6 mm each side,
+// its 1 mm bars 2 units wide; Flattermarken sit on the sheet's edge.
+constexpr QuietZone kFourStateZone = kAllRound(8);
+// Mailmark's fields are fixed, and trailing spaces pad its postcode: trimmed,
+// a barcode L would be padded into a C. Its shape, like those of the other
+// types added with it, is one longer than their longest data, so that the
+// library refuses data too long rather than a cut drawing another code.
+constexpr DataShape kMailmarkShape{Prepare::None, 27, Spaces::Keep, std::nullopt, FilterOrder::CutThenFilter,
+                                   AddOnRule::Clear, 0};
 
 }  // namespace
 
@@ -139,30 +162,44 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Databar-Expanded", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpanded, .encodeGs1 = EncodeGs1DataBarExpanded, .render = RenderMatrixSymbol},
     {.name = "Telepen", .height = {50, 30}, .shape = Text(30, AddOnRule::Keep), .encode = TelepenEncoding, .render = RenderTelepen, .quietZone = {.left = 10, .right = 9}},
     // Added types: encoded by libzint, drawn by our frames.
-    {.name = "Aztec", .height = kSelfSized, .shape = Bytes(3000), .encode = EncodeAztec, .render = RenderMatrixSymbol, .moduleUnits = 3},
-    {.name = "Aztec-Runes", .height = kSelfSized, .shape = Digits(3), .encode = EncodeAztecRunes, .render = RenderMatrixSymbol, .moduleUnits = 3},
-    {.name = "rMQR", .height = kSelfSized, .shape = Bytes(361), .encode = EncodeRmqr, .render = RenderMatrixSymbol, .quietZone = kAllRound(6), .moduleUnits = 3},
-    {.name = "MicroPDF417", .height = kSelfSized, .shape = Bytes(250), .encode = EncodeMicroPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
-    {.name = "HIBC-DataMatrix", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcDataMatrix, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule, .moduleUnits = 3},
-    {.name = "HIBC-QR", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcQr, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
-    {.name = "HIBC-PDF417", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
-    {.name = "HIBC-MicroPDF417", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcMicroPdf417, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
-    {.name = "HIBC-Aztec", .height = kSelfSized, .shape = Text(110), .encode = EncodeHibcAztec, .render = RenderMatrixSymbol, .moduleUnits = 3},
-    {.name = "Code-11", .height = kAddedLinear, .shape = Text(120), .encode = EncodeCode11, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "LOGMARS", .height = kAddedLinear, .shape = Text(59), .encode = EncodeLogmars, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "Plessey", .height = kAddedLinear, .shape = Text(65), .encode = EncodePlessey, .render = RenderBarsWithText, .quietZone = kEachSide(12)},
-    {.name = "HIBC-128", .height = kAddedLinear, .shape = Text(110), .encode = EncodeHibc128, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "HIBC-39", .height = kAddedLinear, .shape = Text(68), .encode = EncodeHibc39, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "VIN", .height = kAddedLinear, .shape = Text(17), .encode = EncodeVin, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "DPD", .height = kAddedLinear, .shape = Text(28), .encode = EncodeDpd, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "Channel-Code", .height = kAddedLinear, .shape = Digits(7), .encode = EncodeChannelCode, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "Leitcode", .height = kAddedLinear, .shape = Digits(13), .encode = EncodeLeitcode, .render = RenderBarsWithText, .quietZone = kTenEachSide},
-    {.name = "AusPost", .height = kSelfSized, .shape = Text(23), .encode = EncodeAusPost, .render = RenderBarStates, .printsText = false, .quietZone = kAusPostZone},
-    {.name = "KIX", .height = kSelfSized, .shape = Text(18), .encode = EncodeKix, .render = RenderBarStates, .printsText = false, .quietZone = kKixZone},
-    {.name = "Japan-Post", .height = kSelfSized, .shape = Text(20), .encode = EncodeJapanPost, .render = RenderBarStates, .printsText = false, .quietZone = kJapanPostZone},
-    {.name = "PLANET", .height = kSelfSized, .shape = Digits(13), .encode = EncodePlanet, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
+    {.name = "Aztec", .height = kSelfSized, .shape = Bytes(3000), .encode = EncodeAdded<zint::kAztec>, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "Aztec-Runes", .height = kSelfSized, .shape = Digits(3), .encode = EncodeAdded<zint::kAztecRunes>, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "rMQR", .height = kSelfSized, .shape = Bytes(361), .encode = EncodeAdded<zint::kRmqr>, .render = RenderMatrixSymbol, .quietZone = kAllRound(6), .moduleUnits = 3},
+    {.name = "MicroPDF417", .height = kSelfSized, .shape = Bytes(250), .encode = EncodeAdded<zint::kMicroPdf417>, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
+    {.name = "HIBC-DataMatrix", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcDataMatrix>>, .render = RenderMatrixSymbol, .quietZone = kOneDataMatrixModule, .moduleUnits = 3},
+    {.name = "HIBC-QR", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcQr>>, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
+    {.name = "HIBC-PDF417", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcPdf417>>, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
+    {.name = "HIBC-MicroPDF417", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcMicroPdf417>>, .render = RenderMatrixSymbol, .quietZone = kAllRound(1)},
+    {.name = "HIBC-Aztec", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcAztec>>, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "Code-11", .height = kAddedLinear, .shape = Text(120), .encode = EncodeAdded<zint::kCode11>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "LOGMARS", .height = kAddedLinear, .shape = Text(59), .encode = EncodeAdded<zint::kLogmars>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Plessey", .height = kAddedLinear, .shape = Text(65), .encode = EncodeAdded<zint::kPlessey>, .render = RenderBarsWithText, .quietZone = kEachSide(12)},
+    {.name = "HIBC-128", .height = kAddedLinear, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibc128>>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "HIBC-39", .height = kAddedLinear, .shape = Text(68), .encode = WithHibcCheck<EncodeAdded<zint::kHibc39>>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "VIN", .height = kAddedLinear, .shape = Text(17), .encode = EncodeAdded<zint::kVin>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "DPD", .height = kAddedLinear, .shape = Text(28), .encode = EncodeAdded<zint::kDpd>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Channel-Code", .height = kAddedLinear, .shape = Digits(7), .encode = EncodeAdded<zint::kChannelCode>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Leitcode", .height = kAddedLinear, .shape = Digits(13), .encode = EncodeAdded<zint::kLeitcode>, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "AusPost", .height = kSelfSized, .shape = Text(23), .encode = EncodeAdded<zint::kAusPost>, .render = RenderBarStates, .printsText = false, .quietZone = kAusPostZone},
+    {.name = "KIX", .height = kSelfSized, .shape = Text(18), .encode = EncodeAdded<zint::kKix>, .render = RenderBarStates, .printsText = false, .quietZone = kKixZone},
+    {.name = "Japan-Post", .height = kSelfSized, .shape = Text(20), .encode = EncodeAdded<zint::kJapanPost>, .render = RenderBarStates, .printsText = false, .quietZone = kJapanPostZone},
+    {.name = "PLANET", .height = kSelfSized, .shape = Digits(13), .encode = EncodeAdded<zint::kPlanet>, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
     {.name = "MaxiCode", .height = kSelfSized, .shape = Bytes(144), .encode = EncodeMaxiCode, .render = RenderMaxiCode, .quietZone = kMaxiCodeZone, .moduleUnits = kMaxiCodePitch},
     {.name = "DotCode", .height = kSelfSized, .shape = Bytes(450), .encode = EncodeDotCode, .render = RenderDotCode, .quietZone = kDotCodeZone, .moduleUnits = 3},
+    {.name = "PDF417-Compact", .height = kSelfSized, .shape = Bytes(1850), .encode = EncodeAdded<zint::kPdf417Compact>, .render = RenderMatrixSymbol, .quietZone = kAllRound(2)},
+    {.name = "Code-16K", .height = kSelfSized, .shape = Text(157), .encode = EncodeAdded<zint::kCode16k>, .render = RenderMatrixSymbol},
+    {.name = "Codablock-F", .height = kSelfSized, .shape = Text(2725), .encode = EncodeAdded<zint::kCodablockF>, .render = RenderMatrixSymbol, .quietZone = kTenEachSide},
+    {.name = "Code-49", .height = kSelfSized, .shape = Text(81), .encode = EncodeAdded<zint::kCode49>, .render = RenderMatrixSymbol},
+    {.name = "Han-Xin", .height = kSelfSized, .shape = Characters(7827), .encode = EncodeAdded<zint::kHanXin>, .render = RenderMatrixSymbol, .quietZone = kHanXinZone, .moduleUnits = 3},
+    {.name = "Grid-Matrix", .height = kSelfSized, .shape = Characters(2751), .encode = EncodeAdded<zint::kGridMatrix>, .render = RenderMatrixSymbol, .quietZone = kGridMatrixZone, .moduleUnits = 3},
+    {.name = "Code-One", .height = kSelfSized, .shape = Bytes(3550), .encode = EncodeAdded<zint::kCodeOne>, .render = RenderMatrixSymbol, .moduleUnits = 3},
+    {.name = "UPNQR", .height = kSelfSized, .shape = Characters(411), .encode = EncodeAdded<zint::kUpnqr>, .render = RenderMatrixSymbol, .quietZone = kAllRound(12), .moduleUnits = 3},
+    {.name = "Korea-Post", .height = kAddedLinear, .shape = DigitsThenCut(7), .encode = EncodeKoreaPost, .render = RenderBarsWithText, .quietZone = kTenEachSide},
+    {.name = "Mailmark", .height = kSelfSized, .shape = kMailmarkShape, .encode = EncodeAdded<zint::kMailmark>, .render = RenderBarStates, .printsText = false, .quietZone = kFourStateZone},
+    {.name = "CEPNet", .height = kSelfSized, .shape = DigitsThenCut(9), .encode = EncodeCepNet, .render = RenderBarStates, .printsText = false, .quietZone = kPlanetZone},
+    {.name = "DAFT", .height = kSelfSized, .shape = Text(101), .encode = EncodeAdded<zint::kDaft>, .render = RenderBarStates, .printsText = false, .quietZone = kFourStateZone},
+    {.name = "Pharmacode-2-Track", .height = kSelfSized, .shape = DigitsThenCut(9), .encode = EncodePharmacodeTwoTrack, .render = RenderBarStates, .printsText = false, .quietZone = kEachSide(12)},
+    {.name = "Flattermarken", .height = kAddedLinear, .shape = DigitsThenCut(91), .encode = EncodeAdded<zint::kFlattermarken>, .render = RenderBarsWithText, .printsText = false},
 }};
 // clang-format on
 

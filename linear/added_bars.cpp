@@ -20,6 +20,8 @@ constexpr double kTrackerBottom = 6;
 constexpr double kTrackerTop = 10;
 constexpr double kTwoStateHeight = 9;
 constexpr double kShortBarHeight = 4;
+// Two-track bars as tall as four-state ones, each track half of it.
+constexpr double kTrackSplit = kFourStateHeight / 2;
 
 BarExtent FourStateExtent(char state) {
   switch (state) {
@@ -31,6 +33,17 @@ BarExtent FourStateExtent(char state) {
       return {0, kTrackerTop};
     default:
       return {kTrackerBottom, kTrackerTop};
+  }
+}
+
+BarExtent TwoTrackExtent(char state) {
+  switch (state) {
+    case 'A':
+      return {kTrackSplit, kFourStateHeight};
+    case 'D':
+      return {0, kTrackSplit};
+    default:
+      return {0, kFourStateHeight};
   }
 }
 
@@ -51,11 +64,13 @@ void RenderBarsWithText(DrawList& list, const BarcodeSettings& settings, const E
 }
 
 void RenderBarStates(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {
-  const bool twoStates = symbol.variant == 2;
+  const bool twoStates = symbol.variant == kTwoStateBars;
   std::vector<BarExtent> extents;
   for (const std::uint8_t state : symbol.elements) {
     if (twoStates) {
       extents.push_back({0, state == 'F' ? kTwoStateHeight : kShortBarHeight});
+    } else if (symbol.variant == kTwoTrackBars) {
+      extents.push_back(TwoTrackExtent(char(state)));
     } else {
       extents.push_back(FourStateExtent(char(state)));
     }

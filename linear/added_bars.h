@@ -12,8 +12,16 @@ namespace kbc {
 // wide as the wider of the two.
 void RenderBarsWithText(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
-// One bar per state letter ('F', 'A', 'D', 'T'), 2 units wide at a pitch of 4;
-// `variant` 2 marks the two-state codes, whose short bars stand on the bottom.
+// How RenderBarStates draws the letters, as EncodedSymbol::variant: the
+// two-state codes' short bars stand on the bottom; four-state bars reach up,
+// down or both from a tracker; two-track bars fill the upper track ('A'), the
+// lower ('D') or both ('F').
+inline constexpr int kTwoStateBars = 2;
+inline constexpr int kFourStateBars = 3;
+inline constexpr int kTwoTrackBars = 4;
+
+// One bar per state letter ('F', 'A', 'D', 'T'), 2 units wide at a pitch of 4,
+// drawn as `variant` says.
 void RenderBarStates(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol);
 
 }  // namespace kbc

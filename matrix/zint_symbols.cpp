@@ -48,6 +48,37 @@ ModuleGrid ZintStackedRows(const zint_symbol& symbol, double moduleUnits, double
   return grid;
 }
 
+ModuleGrid ZintBoundRows(const zint_symbol& symbol, double rowUnits, const ZintBinding& binding) {
+  const std::size_t width = std::size_t(symbol.width);
+  const std::string lead(std::size_t(binding.leadingLight), '0');
+  const std::string trail(std::size_t(binding.trailingLight), '0');
+  const std::string dark(width, '1');
+  ModuleGrid grid;
+  grid.columns = lead.size() + width + trail.size();
+  const auto add = [&](const std::string& modules, double height) {
+    grid.modules += modules;
+    grid.rowHeights.push_back(height);
+  };
+  const std::string edge = binding.edgesOverLight ? std::string(grid.columns, '1') : lead + dark + trail;
+  add(edge, 1);
+  for (int row = 0; row < symbol.rows; ++row) {
+    const std::string bars = ZintRow(symbol, row, width);
+    if (row > 0) {
+      // The start and stop characters the separator leaves open run on through it.
+      std::string separator = dark;
+      const std::size_t start = std::size_t(binding.separatorStart);
+      const std::size_t end = width - std::size_t(binding.separatorEnd);
+      separator.replace(0, start, bars, 0, start);
+      separator.replace(end, width - end, bars, end, width - end);
+      add(lead + separator + trail, 1);
+    }
+    add(lead + bars + trail, rowUnits);
+  }
+  add(edge, 1);
+  grid.rows = grid.rowHeights.size();
+  return grid;
+}
+
 std::vector<std::uint8_t> ZintBarElements(const zint_symbol& symbol) {
   // Runs of the one row, a bar first; runs longer than an element can hold do
   // not occur in any linear symbology.
@@ -93,11 +124,8 @@ Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32stri
   if (primary.size() >= sizeof symbol->primary) return Refusal(name + " carrier message is too long");
   primary.copy(symbol->primary, primary.size());
   symbol->primary[primary.size()] = '\0';
-  // The 2-D and stacked symbols carry bytes, the Mac OS Roman bytes of the
-  // data as QR Code and Data Matrix do; the linear ones characters, which the
-  // library checks against each symbology's set.
   std::string input;
-  if (request.shape == ZintShape::Grid || request.shape == ZintShape::Stacked) {
+  if (request.input == ZintInput::MacRomanBytes) {
     std::optional<std::string> bytes = EncodeMacRoman(data);
     if (!bytes) return Refusal(name + " data must be Mac OS Roman text");
     input = std::move(*bytes);
@@ -121,6 +149,9 @@ Result<EncodedSymbol> EncodeThroughZint(const ZintRequest& request, std::u32stri
       break;
     case ZintShape::Stacked:
       encoded = FromGrid(ZintStackedRows(*symbol, request.moduleUnits, request.rowUnits));
+      break;
+    case ZintShape::BoundRows:
+      encoded = FromGrid(ZintBoundRows(*symbol, request.rowUnits, request.binding));
       break;
     case ZintShape::Bars:
       encoded.elements = ZintBarElements(*symbol);

@@ -251,6 +251,17 @@ void SetMicroPdf417Columns(CommandLine& line, const OptionValue& value) {
                             " is no MicroPDF417 width: give 1 to 4 data columns");
 }
 
+// given: the HIBC data arrives as printed, its check character to be verified.
+void SetHibcCheck(CommandLine& line, const OptionValue& value) {
+  const bool given = value.raw == "given";
+  line.settings.symbolOptions.hibcCheckGiven = given;
+  NoteRefusal(line, value.option,
+              given || value.raw == "add"
+                  ? std::string()
+                  : "-hibc-check " + Shown(value.argument.text) +
+                        " is no HIBC check rule: give add (the default) or given");
+}
+
 void SetCode128(CommandLine& line, const OptionValue& value) {
   const bool shortest = value.raw == "shortest";
   line.settings.symbolOptions.code128Shortest = shortest;
@@ -275,7 +286,7 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 53> kOptionRows = {{
+constexpr std::array<OptionRow, 54> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -307,7 +318,9 @@ constexpr std::array<OptionRow, 53> kOptionRows = {{
               .heading = "-type (added types)",
               .text = "Also Aztec, Aztec-Runes, rMQR, MicroPDF417, HIBC-DataMatrix, HIBC-QR, HIBC-PDF417, "
                       "HIBC-MicroPDF417, HIBC-Aztec, Code-11, LOGMARS, Plessey, HIBC-128, HIBC-39, VIN, DPD, "
-                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET, MaxiCode, DotCode.",
+                      "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET, MaxiCode, DotCode, PDF417-Compact, "
+                      "Code-16K, Codablock-F, Code-49, Han-Xin, Grid-Matrix, Code-One, UPNQR, Korea-Post, Mailmark, "
+                      "CEPNet, DAFT, Pharmacode-2-Track, Flattermarken.",
               .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
@@ -658,6 +671,15 @@ constexpr std::array<OptionRow, 53> kOptionRows = {{
                       "rows follow from the data, and data the columns cannot hold is refused.",
               .example = "KestrovaBarCode -type MicroPDF417 -data 'PART 42' -micropdf417-columns 2 -action svgf "
                          "-output part.svg"}},
+    {.name = "-hibc-check",
+     .reading = OptionReading::Special,
+     .set = SetHibcCheck,
+     .help = {.place = 34,
+              .text = "add (the default): the HIBC types add the + flag and the modulo-43 check character to the "
+                      "data; given: the data is the code as printed, its check character last and the + flag "
+                      "optionally first, and a check character that does not match is refused.",
+              .example = "KestrovaBarCode -type HIBC-128 -data '+A123BJC5D6E71G' -hibc-check given -action svgf "
+                         "-output device.svg"}},
 }};
 
 }  // namespace

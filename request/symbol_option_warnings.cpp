@@ -17,6 +17,9 @@ bool IsDotCode(SymbologyType code) { return code == kDotCode; }
 bool IsAztec(SymbologyType code) { return code == kAztec || code == kHibcAztec; }
 bool IsRmqr(SymbologyType code) { return code == kRmqr; }
 bool IsMicroPdf417(SymbologyType code) { return code == kMicroPdf417 || code == kHibcMicroPdf417; }
+bool IsHibc(SymbologyType code) {
+  return (code >= kHibcDataMatrix && code <= kHibcAztec) || code == kHibc128 || code == kHibc39;
+}
 
 struct SymbolOptionUse {
   std::string_view option;
@@ -25,7 +28,7 @@ struct SymbolOptionUse {
   bool (*given)(const SymbolOptions& options);
 };
 
-constexpr std::array<SymbolOptionUse, 11> kUses = {{
+constexpr std::array<SymbolOptionUse, 12> kUses = {{
     {"-eclevel", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrLevel != QrLevel::L; }},
     {"-qrversion", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrVersion != 0; }},
     {"-eci", "QRCode and DataMatrix", TakesEci, [](const SymbolOptions& o) { return o.eci != kNoEci; }},
@@ -38,6 +41,7 @@ constexpr std::array<SymbolOptionUse, 11> kUses = {{
     {"-rmqr-size", "rMQR", IsRmqr, [](const SymbolOptions& o) { return o.rmqrRows != 0; }},
     {"-micropdf417-columns", "MicroPDF417 and HIBC-MicroPDF417", IsMicroPdf417,
      [](const SymbolOptions& o) { return o.microPdf417Columns != 0; }},
+    {"-hibc-check", "the HIBC types", IsHibc, [](const SymbolOptions& o) { return o.hibcCheckGiven; }},
 }};
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "core/settings.h"
 #include "core/symbology.h"
 #include "dispatch/data_check.h"
+#include "support/fixed_format_data.h"
 #include "support/output_files.h"
 #include "support/process.h"
 
@@ -60,6 +61,7 @@ std::vector<std::string> DrawableData(SymbologyType code, std::mt19937& rng, std
     const std::size_t lengths[] = {1, 4, 7, 8, 12, 13, 20, 25, 31};
     std::string data(lengths[rng() % std::size(lengths)], ' ');
     for (char& c : data) c = alphabet[rng() % alphabet.size()];
+    if (const auto fixed = test::RandomFixedFormatData(SymbologyName(code), rng); fixed && attempt % 2 == 0) data = *fixed;
     if (data.front() == ' ' || data.back() == ' ') continue;
     BarcodeSettings settings = InitSettings();
     settings.symbology = code;

@@ -93,7 +93,8 @@ TEST(HostileArguments, UnknownTypesSuggestTheNearestName) {
   const std::pair<std::string, std::string> rows[] = {
       {"ean-13", "; did you mean \"EAN-13\"?"}, {"qrcode", "; did you mean \"QRCode\"?"},
       {"Telepen2", "; did you mean \"Telepen\"?"}, {"aztec", "; did you mean \"Aztec\"?"},
-      {"HIBC-DM", "; did you mean \"HIBC-QR\"?"}, {"Maxicode5", "; did you mean \"MaxiCode\"?"}, {"HanXin", ""},
+      {"HIBC-DM", "; did you mean \"HIBC-QR\"?"}, {"Maxicode5", "; did you mean \"MaxiCode\"?"},
+      {"HanXin", "; did you mean \"Han-Xin\"?"}, {"Xyzzy", ""},
   };
   for (const auto& [typed, suggestion] : rows) {
     const auto run = test::RunKbc({"-type", typed, "-action", "svgf", "-data", "1"});

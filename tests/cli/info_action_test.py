@@ -43,6 +43,12 @@ SAMPLES = {
     "Leitcode": ("2131260313112", ""), "AusPost": ("96184209", ""), "KIX": ("2500GG30250", ""),
     "Japan-Post": ("15400233-16-4-205", ""), "PLANET": ("4012345235636", ""),
     "MaxiCode": ("Parcel 42", ""), "DotCode": ("LOT 42", ""),
+    "PDF417-Compact": ("Lot 7", ""), "Code-16K": ("Hello 123", ""), "Codablock-F": ("Hello 123", ""),
+    "Code-49": ("Hello 123", ""), "Han-Xin": ("Hello 123", ""), "Grid-Matrix": ("Hello 123", ""),
+    "Code-One": ("Hello 123", ""), "UPNQR": ("UPNQR 42", ""),
+    "Korea-Post": ("123456", ""),
+    "Mailmark": ("1100000000000XY11", ""), "CEPNet": ("12345678", ""), "DAFT": ("FADT", ""),
+    "Pharmacode-2-Track": ("1234", ""), "Flattermarken": ("123", ""),
 }
 
 # What ZXingReader reads back of our drawing, as it formats the data (decoder-notes).

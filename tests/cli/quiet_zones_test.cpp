@@ -126,6 +126,28 @@ const StandardZone kRows[] = {
     // DotCode 3X (cells of 3 units).
     {"MaxiCode", "Parcel 42", "", {3, 3, 3, 3}},
     {"DotCode", "LOT 42", "", {9, 9, 9, 9}},
+    // ISO/IEC 15438: compact PDF417 2X as PDF417. EN 12323 (Code 16K) and
+    // ANSI/AIM BC6 (Code 49) draw their 10X and 1X inside their top and bottom
+    // bars, which reach the image's edges; AIM Europe's Codablock F 10X each
+    // side. ISO/IEC 20830: Han Xin 3X; AIMD014: Grid Matrix 6X; Code One none;
+    // UPNQR 4X as QR Code. A module of the 2-D symbols is 3 units.
+    {"PDF417-Compact", "Lot 7", "", {2, 2, 2, 2}},
+    {"Code-16K", "Hello 123", "", {0, 0, 0, 0}},
+    {"Codablock-F", "Hello 123", "", {10, 10, 0, 0}},
+    {"Code-49", "Hello 123", "", {0, 0, 0, 0}},
+    {"Han-Xin", "Hello 123", "", {9, 9, 9, 9}},
+    {"Grid-Matrix", "Hello 123", "", {18, 18, 18, 18}},
+    {"Code-One", "Hello 123", "", {0, 0, 0, 0}},
+    {"UPNQR", "UPNQR 42", "", {12, 12, 12, 12}},
+    // Korea Post 10X as the other linear codes; Mailmark and DAFT 2 mm all
+    // round as RM4SCC; CEPNet as PostNet at PLANET's pitch; Pharmacode
+    // two-track 6 mm as Pharmacode; Flattermarken none, on the sheet's edge.
+    {"Korea-Post", "123456", "", {10, 10}},
+    {"Mailmark", "1100000000000XY11", "", {8, 8, 8, 8}},
+    {"CEPNet", "12345678", "", {12, 12, 4, 4}},
+    {"DAFT", "FADT", "", {8, 8, 8, 8}},
+    {"Pharmacode-2-Track", "1234", "", {12, 12}},
+    {"Flattermarken", "123", "", {0, 0}},
 };
 
 std::string RowName(const StandardZone& row) {

@@ -3,6 +3,7 @@
 // reports, with every bar or module inside it, and that refusals say why.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include "core/symbology.h"
 #include "dispatch/data_check.h"
 #include "dispatch/render_barcode.h"
+#include "support/fixed_format_data.h"
 #include "support/recording_target.h"
 
 namespace kbc {
@@ -30,7 +32,9 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
   const std::pair<std::u32string_view, SymbologyType> rows[] = {
       {U"EAN-13", 1},      {U"ean-13", 0},   {U"EAN13", 0},     {U" EAN-13", 0},
       {U"UPC-A", 9},       {U"QRCode", 30},  {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43},
-      {U"Aztec", 44},      {U"PLANET", 65},  {U"DotCode", kSymbologyCount},
+      {U"Aztec", 44},      {U"PLANET", 65},  {U"DotCode", 67},
+      {U"PDF417-Compact", 68}, {U"Code-16K", 69}, {U"UPNQR", 75},
+      {U"Korea-Post", 76}, {U"Flattermarken", kSymbologyCount},
   };
   for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
 }
@@ -44,6 +48,7 @@ std::u32string RandomData(std::mt19937& rng) {
       U" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~",
       U"0123456789-. abcdABCD\u00e9\u00fc\u0001\u001d",
       U"ABCDabcd",  // Codabar start and stop letters, FIM marks
+      U"DAFTdaft",  // DAFT's bar states
   };
   // Half the requests are digits alone: many symbologies take nothing else.
   const std::u32string_view alphabet = rng() % 2 == 0 ? kAlphabets[0] : kAlphabets[rng() % std::size(kAlphabets)];
@@ -68,7 +73,8 @@ TEST(SymbologyTable, RenderersDrawTheCheckedImageAndFillOnlyInside) {
     for (int attempt = 0; attempt < 300; ++attempt) {
       BarcodeSettings settings = InitSettings();
       settings.symbology = code;
-      settings.data = RandomData(rng);
+      const std::optional<std::string> fixed = test::RandomFixedFormatData(row.name, rng);
+      settings.data = fixed && attempt % 2 == 0 ? std::u32string(fixed->begin(), fixed->end()) : RandomData(rng);
       settings.addon = RandomAddOn(rng);
       settings.trim = double(rng() % 101);
       settings.showText = row.printsText ? 1 : 0;

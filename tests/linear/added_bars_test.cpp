@@ -98,11 +98,11 @@ struct BarsCase {
 
 const BarsCase kBarsCases[] = {
     // Ten characters and more carry two check characters, C and K (AIM USS Code 11).
-    {"Code_11", EncodeCode11, U"0123456789-1", "code11", "0123456789-1", "includecheck", Compare::NarrowWide},
+    {"Code_11", EncodeAdded<zint::kCode11>, U"0123456789-1", "code11", "0123456789-1", "includecheck", Compare::NarrowWide},
     // A bit is a wide or a narrow bar in a cell of its own; the cells' widths differ.
-    {"Plessey", EncodePlessey, U"01234ABCD", "plessey", "01234ABCD", "", Compare::BarsNarrowWide},
-    {"Channel_Code", EncodeChannelCode, U"1234", "channelcode", "1234", "", Compare::Widths},
-    {"Channel_Code_three_channels", EncodeChannelCode, U"7", "channelcode", "07", "", Compare::Widths},
+    {"Plessey", EncodeAdded<zint::kPlessey>, U"01234ABCD", "plessey", "01234ABCD", "", Compare::BarsNarrowWide},
+    {"Channel_Code", EncodeAdded<zint::kChannelCode>, U"1234", "channelcode", "1234", "", Compare::Widths},
+    {"Channel_Code_three_channels", EncodeAdded<zint::kChannelCode>, U"7", "channelcode", "07", "", Compare::Widths},
 };
 
 void PrintTo(const BarsCase& c, std::ostream* out) { *out << c.name; }
@@ -145,11 +145,11 @@ struct StatesCase {
 
 const StatesCase kStatesCases[] = {
     // Australia Post: an 8-digit DPID alone is format code 11, which bwip-js takes as typed.
-    {"AusPost", EncodeAusPost, U"96184209", "auspost", "1196184209"},
-    {"AusPost_customer_information", EncodeAusPost, U"39987520ABCDE", "auspost", "5939987520ABCDE"},
-    {"KIX", EncodeKix, U"2500GG30250", "kix", "2500GG30250"},
-    {"Japan_Post", EncodeJapanPost, U"15400233-16-4-205", "japanpost", "15400233-16-4-205"},
-    {"PLANET", EncodePlanet, U"4012345235636", "planet", "4012345235636"},
+    {"AusPost", EncodeAdded<zint::kAusPost>, U"96184209", "auspost", "1196184209"},
+    {"AusPost_customer_information", EncodeAdded<zint::kAusPost>, U"39987520ABCDE", "auspost", "5939987520ABCDE"},
+    {"KIX", EncodeAdded<zint::kKix>, U"2500GG30250", "kix", "2500GG30250"},
+    {"Japan_Post", EncodeAdded<zint::kJapanPost>, U"15400233-16-4-205", "japanpost", "15400233-16-4-205"},
+    {"PLANET", EncodeAdded<zint::kPlanet>, U"4012345235636", "planet", "4012345235636"},
 };
 
 void PrintTo(const StatesCase& c, std::ostream* out) { *out << c.name; }

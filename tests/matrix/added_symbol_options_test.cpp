@@ -100,7 +100,7 @@ TEST(MicroPdf417Columns, GridEqualsBwipJsInEachWidth) {
   for (int columns = 1; columns <= 4; ++columns) {
     SymbolOptions options;
     options.microPdf417Columns = columns;
-    const Result<EncodedSymbol> ours = EncodeMicroPdf417(U"PART FORTY TWO LOT SEVEN", U"", options);
+    const Result<EncodedSymbol> ours = EncodeAdded<zint::kMicroPdf417>(U"PART FORTY TWO LOT SEVEN", U"", options);
     ASSERT_TRUE(ours) << ours.refusal;
     const ModuleGrid& grid = ours->grid;
     EXPECT_EQ("grid " + std::to_string(grid.columns) + " " + std::to_string(grid.rows) + " " + grid.modules,

@@ -38,6 +38,13 @@ const ReadCase kReadCases[] = {
     {"rMQR", "Lot 7/2027", "Lot 7/2027", "]Q1", true},
     {"MicroPDF417", "ABC123", "ABC123", "]L2", true},
     {"HIBC-MicroPDF417", "A123BJC5D6E71", "+A123BJC5D6E71G", "]L2", true},
+    {"PDF417-Compact", "Lot 7/2027 pallet 42", "Lot 7/2027 pallet 42", "]L2"},
+    {"PDF417-Compact", "Lot 7/2027 pallet 42", "Lot 7/2027 pallet 42", "]L2", true},
+    // UPNQR carries ISO 8859-2 under ECI 4: the reader gives "č" and "ž" back.
+    {"UPNQR", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42",
+     "]Q1"},
+    {"UPNQR", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42",
+     "]Q1", true},
 };
 
 // gtest shows a case by its name instead of dumping the record's bytes.
@@ -79,13 +86,28 @@ struct GridCase {
 };
 
 const GridCase kGridCases[] = {
-    {"Aztec-Runes", EncodeAztecRunes, U"25", "aztecrune", "25", ""},
-    {"Aztec-Runes", EncodeAztecRunes, U"0", "aztecrune", "0", ""},
+    {"Aztec-Runes", EncodeAdded<zint::kAztecRunes>, U"25", "aztecrune", "25", ""},
+    {"Aztec-Runes", EncodeAdded<zint::kAztecRunes>, U"0", "aztecrune", "0", ""},
     // bwip-js draws each MicroPDF417 row twice unless told; the column counts
     // are the ones the library chose for this data.
-    {"MicroPDF417", EncodeMicroPdf417, U"ABC123", "micropdf417", "ABC123", "columns=3 rowmult=1"},
-    {"HIBC-MicroPDF417", EncodeHibcMicroPdf417, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
+    {"MicroPDF417", EncodeAdded<zint::kMicroPdf417>, U"ABC123", "micropdf417", "ABC123", "columns=3 rowmult=1"},
+    {"HIBC-MicroPDF417", EncodeAdded<zint::kHibcMicroPdf417>, U"A123BJC5D6E71", "hibcmicropdf417", "A123BJC5D6E71",
      "columns=3 rowmult=1"},
+    // The rows of bars with their separator bars, one grid row each; Code 16K
+    // and Code 49 with their 10X and 1X of light inside the top and bottom bars.
+    {"Code-16K", EncodeAdded<zint::kCode16k>, U"Hello 123", "code16k", "Hello 123", ""},
+    {"Code-16K", EncodeAdded<zint::kCode16k>, U"0123456789012345678901234567890123", "code16k",
+     "0123456789012345678901234567890123", ""},
+    {"Code-49", EncodeAdded<zint::kCode49>, U"Hello 123", "code49", "Hello 123", ""},
+    {"Code-49", EncodeAdded<zint::kCode49>, U"MULTIPLE ROWS OF CODE 49", "code49", "MULTIPLE ROWS OF CODE 49", ""},
+    // The data columns are the ones the library chose for this data.
+    {"Codablock-F", EncodeAdded<zint::kCodablockF>, U"Hello 123", "codablockf", "Hello 123", "columns=4"},
+    {"Code-One", EncodeAdded<zint::kCodeOne>, U"Hello 123", "codeone", "Hello 123", ""},
+    // Versions A to C; data whose mode switches the two encoders may choose
+    // differently (mixed case) is left out.
+    {"Code-One", EncodeAdded<zint::kCodeOne>, U"code one lower case text", "codeone", "code one lower case text", ""},
+    {"Code-One", EncodeAdded<zint::kCodeOne>, U"CODE ONE CARRIES UPPER CASE TEXT AND 42", "codeone",
+     "CODE ONE CARRIES UPPER CASE TEXT AND 42", ""},
 };
 
 void PrintTo(const GridCase& c, std::ostream* out) { *out << c.type; }
@@ -104,6 +126,45 @@ TEST_P(AddedMatrixGrids, GridEqualsBwipJs) {
 INSTANTIATE_TEST_SUITE_P(BwipJs, AddedMatrixGrids, testing::ValuesIn(kGridCases), [](const auto& info) {
   return CaseName(info.param.type) + "_" + std::to_string(info.index);
 });
+
+// Han Xin (ISO/IEC 20830): the two encoders agree on every module but six of
+// the function information next to the finder patterns, the strips at the
+// ninth row and column from each edge; there the comparison stops. The error
+// correction levels and masks are the ones the library chose for the data.
+struct HanXinCase {
+  std::u32string data;
+  std::string bwipOptions;
+};
+
+bool InFunctionInformation(std::size_t side, std::size_t row, std::size_t column) {
+  const auto strip = [&](std::size_t at) { return at == 8 || at == side - 9; };
+  const auto corner = [&](std::size_t at) { return at <= 8 || at >= side - 9; };
+  return (strip(row) && corner(column)) || (strip(column) && corner(row));
+}
+
+TEST(HanXin, GridEqualsBwipJsOutsideTheFunctionInformation) {
+  const HanXinCase cases[] = {
+      {U"12345678", "eclevel=L4 mask=2"},
+      {U"0123456789012345678901234567890123456789012345678901234567890123456789", "eclevel=L2"},
+  };
+  for (const HanXinCase& c : cases) {
+    const std::string text(c.data.begin(), c.data.end());
+    const Result<EncodedSymbol> ours = EncodeAdded<zint::kHanXin>(c.data, U"", SymbolOptions{});
+    ASSERT_TRUE(ours) << ours.refusal;
+    const ModuleGrid& grid = ours->grid;
+    const std::string size = std::to_string(grid.columns) + " " + std::to_string(grid.rows) + " ";
+    const std::string theirs = BwipRaw("hanxin", text, c.bwipOptions);
+    ASSERT_EQ(theirs.substr(0, 5 + size.size()), "grid " + size) << text;
+    const std::string_view bwipModules = std::string_view(theirs).substr(5 + size.size());
+    ASSERT_EQ(bwipModules.size(), grid.modules.size()) << text;
+    int differing = 0;
+    for (std::size_t i = 0; i < grid.modules.size(); ++i) {
+      if (InFunctionInformation(grid.columns, i / grid.columns, i % grid.columns)) continue;
+      differing += grid.modules[i] != bwipModules[i];
+    }
+    EXPECT_EQ(differing, 0) << text;
+  }
+}
 
 }  // namespace
 }  // namespace kbc::test

@@ -26,6 +26,7 @@
 #include "output/output_formats.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"
+#include "support/fixed_format_data.h"
 #include "support/process.h"
 #include "text/mac_roman.h"
 #include "text/utf8.h"
@@ -71,7 +72,8 @@ BarcodeSettings RandomRequest(SymbologyType symbology, std::mt19937& random) {
   const auto unit = [&] { return std::uniform_real_distribution<double>(0, 1)(random); };
   BarcodeSettings s = InitSettings();
   s.symbology = symbology;
-  s.data = DecodeMacRoman(RandomData(random, kSymbologies[symbology].shape.length));
+  const std::optional<std::string> fixed = RandomFixedFormatData(kSymbologies[symbology].name, random);
+  s.data = DecodeMacRoman(fixed && random() % 2 == 0 ? *fixed : RandomData(random, kSymbologies[symbology].shape.length));
   UnescapeControlChars(s.data);
   if (random() % 2) s.addon = DecodeMacRoman(std::to_string(random() % 100000).substr(0, 1 + random() % 5));
   s.scale = 50 + random() % 101;

@@ -5,7 +5,8 @@ const bwip = require(process.argv[2]);
 const [encoder, text, options] = process.argv.slice(3);
 const raw = bwip.raw(encoder, text, options || '')[0];
 if (raw.pixs) {
-  console.log(`grid ${raw.pixx} ${raw.pixy} ${raw.pixs.join('')}`);
+  // One line a distinct row: pixy counts the rows of bound symbols by height.
+  console.log(`grid ${raw.pixx} ${raw.pixs.length / raw.pixx} ${raw.pixs.join('')}`);
 } else if (raw.bhs && new Set(raw.bhs.map((h, i) => h + ',' + raw.bbs[i])).size > 1) {
   // Bars of several heights: the states by which ends each bar reaches.
   const tops = raw.bhs.map((h, i) => h + raw.bbs[i]);
