@@ -155,7 +155,7 @@ void PackIndices(const std::uint8_t* in, std::size_t width, std::uint8_t* out) {
 
 // The palette and the packed indices, or RGB rows when the image has more
 // than 256 colours. A row equal to the one above is copied, not looked up,
-// and a run of one colour is looked up once.
+// and a run of one colour is looked up and stored at once.
 PngRows IndexedRows(const BitmapView& bitmap) {
   static_assert(std::endian::native == std::endian::little,
                 "RepeatedPixels reads the first differing byte as the lowest");
@@ -171,13 +171,25 @@ PngRows IndexedRows(const BitmapView& bitmap) {
       std::copy_n(out - width, width, out);
       continue;
     }
+    std::uint32_t last = 0xFFFFFFFF;
+    int lastIndex = 0;
     for (std::size_t x = 0; x < width;) {
       const std::uint8_t* pixel = row + 3 * x;
-      const int colour = index.IndexOf(std::uint32_t(pixel[0]) << 16 | std::uint32_t(pixel[1]) << 8 | pixel[2]);
-      if (colour < 0) return RgbRows(bitmap);
-      const std::size_t run = 1 + RepeatedPixels(row, x + 1, width);
-      std::fill_n(out + x, run, std::uint8_t(colour));
-      x += run;
+      const std::uint32_t rgb = std::uint32_t(pixel[0]) << 16 | std::uint32_t(pixel[1]) << 8 | pixel[2];
+      if (rgb != last) {
+        lastIndex = index.IndexOf(rgb);
+        if (lastIndex < 0) return RgbRows(bitmap);
+        last = rgb;
+      }
+      // Antialiased text changes colour nearly every pixel: only a pixel
+      // repeated by the next one starts the search for a run's end.
+      if (x + 1 < width && std::equal(pixel, pixel + 3, pixel + 3)) {
+        const std::size_t run = 1 + RepeatedPixels(row, x + 1, width);
+        std::fill_n(out + x, run, std::uint8_t(lastIndex));
+        x += run;
+      } else {
+        out[x++] = std::uint8_t(lastIndex);
+      }
     }
   }
   const int bitDepth = BitDepthFor(index.Palette().size() / 3);
