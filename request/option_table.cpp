@@ -677,7 +677,8 @@ constexpr std::array<OptionRow, 54> kOptionRows = {{
      .help = {.place = 34,
               .text = "add (the default): the HIBC types add the + flag and the modulo-43 check character to the "
                       "data; given: the data is the code as printed, its check character last and the + flag "
-                      "optionally first, and a check character that does not match is refused.",
+                      "optionally first, and a check character that does not match is refused. Under add, data that is "
+                      "already a whole code warns.",
               .example = "KestrovaBarCode -type HIBC-128 -data '+A123BJC5D6E71G' -hibc-check given -action svgf "
                          "-output device.svg"}},
 }};

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "core/symbology.h"
+#include "matrix/hibc_check.h"
+#include "text/utf8.h"
 
 namespace kbc {
 namespace {
@@ -53,6 +55,15 @@ std::optional<std::string> SymbolOptionWarning(const BarcodeSettings& settings) 
       return std::string(use.option) + " applies to " + std::string(use.takers) + "; " +
              std::string(SymbologyName(settings.symbology)) + " ignores it";
     }
+  }
+  // Data copied from a label or a UDI database is often the whole code as
+  // printed; encoded as data it would carry a second flag and check character.
+  const std::u32string_view data = settings.data;
+  if (IsHibc(settings.symbology) && !options.hibcCheckGiven && data.size() >= 3 && data.front() == U'+' &&
+      HibcCheckCharacter(data.substr(0, data.size() - 1)) == data.back()) {
+    return std::string(SymbologyName(settings.symbology)) + " data \"" + ToUtf8(data) +
+           "\" is already a whole HIBC code, flag and check character included; another flag and check character "
+           "were added (give -hibc-check given to encode it as it is)";
   }
   const bool readsGs1 = settings.gs1 == 1 && HasGs1Mode(settings.symbology);
   if (!options.digitalLinkBase.empty() && !(TakesEci(settings.symbology) && readsGs1)) {

@@ -117,6 +117,7 @@ TEST(SymbolOptions, Warnings) {
       {{"-type", "QRCode", "-data", "A", "-dmsize", "16x48"}, "-dmsize applies to DataMatrix; QRCode ignores it"},
       {{"-type", "QRCode", "-data", "A", "-aztec-layers", "4"}, "-aztec-layers applies to Aztec and HIBC-Aztec; QRCode ignores it"},
       {{"-type", "Aztec", "-data", "A", "-micropdf417-columns", "2"}, "-micropdf417-columns applies to MicroPDF417"},
+      {{"-type", "HIBC-128", "-data", "+A123BJC5D6E71G"}, "is already a whole HIBC code"},
   };
   for (const auto& row : rows) {
     const test::ProcessResult run = test::RunKbc(test::WithOutput(row.args, "svgf", test::TempDir() + "/warned.svg"));
