@@ -96,6 +96,9 @@ PlainBox PartialPixelBox(const DeviceBox& box, int left, int right, int top, int
           box.y1};
 }
 
+// Whether a value already known to lie within the image is a whole number.
+bool IsWhole(double inside) { return inside == double(std::int64_t(inside)); }
+
 // A box on whole pixels inside the image, as modules are at whole-pixel
 // scales, covers its pixels fully: found without rounding.
 std::optional<PixelBox> WholePixelBox(const DeviceBox& box, int width, int height) {
@@ -147,27 +150,39 @@ void FillPixelBox(int channels, std::uint8_t* pixels, std::size_t width, const P
   FillPlainBox(channels, pixels, width, plain, value, alpha);
 }
 
-// A glyph's coverage blended into the pixels it falls on, from its top-left pixel.
+// A grey level's coverage, the division done once rather than per pixel.
+constexpr std::array<double, 256> MakeGreyCoverage() {
+  std::array<double, 256> coverage{};
+  for (std::size_t level = 0; level < coverage.size(); ++level) coverage[level] = double(level) / 255.0;
+  return coverage;
+}
+constexpr std::array<double, 256> kGreyCoverage = MakeGreyCoverage();
+
+// The bitmap's rows or columns [first, last) that land inside [0, limit) from `origin`.
+std::pair<unsigned, unsigned> InsideRange(double origin, unsigned count, int limit) {
+  const double first = std::clamp(-origin, 0.0, double(count));
+  const double last = std::clamp(double(limit) - origin, first, double(count));
+  return {unsigned(first), unsigned(last)};
+}
+
+// A glyph's coverage blended into the pixels it falls on, from its top-left
+// pixel (on whole pixels); the parts outside the image are left out.
 template <std::size_t kChannels>
 void BlendGlyph(std::uint8_t* pixels, int width, int height, const GlyphBitmap& bitmap, Point topLeft,
                 const std::array<std::uint8_t, 4>& value, double alpha) {
+  const bool mono = bitmap.pixelMode == FT_PIXEL_MODE_MONO;
+  if (!mono && bitmap.pixelMode != FT_PIXEL_MODE_GRAY) return;
   const unsigned stride = unsigned(std::abs(bitmap.pitch));
-  for (unsigned r = 0; r < bitmap.rows; ++r) {
-    const double row = topLeft.y + r;
-    if (row < 0 || row >= height) continue;
+  const auto [firstRow, lastRow] = InsideRange(topLeft.y, bitmap.rows, height);
+  const auto [firstColumn, lastColumn] = InsideRange(topLeft.x, bitmap.width, width);
+  for (unsigned r = firstRow; r < lastRow; ++r) {
     const unsigned char* line = bitmap.buffer.data() + (bitmap.pitch >= 0 ? r : bitmap.rows - 1 - r) * stride;
-    std::uint8_t* out = pixels + std::size_t(row) * std::size_t(width) * kChannels;
-    for (unsigned c = 0; c < bitmap.width; ++c) {
-      const double x = topLeft.x + c;
-      if (x < 0 || x >= width) continue;
+    std::uint8_t* out = pixels + std::size_t(topLeft.y + r) * std::size_t(width) * kChannels;
+    for (unsigned c = firstColumn; c < lastColumn; ++c) {
       // Most of a glyph's box is uncovered, which leaves the pixel as it is.
-      double coverage = 0;
-      if (bitmap.pixelMode == FT_PIXEL_MODE_MONO) {
-        coverage = (line[c / 8] >> (7 - c % 8)) & 1;
-      } else if (bitmap.pixelMode == FT_PIXEL_MODE_GRAY) {
-        coverage = line[c] / 255.0;
-      }
-      if (coverage > 0) BlendPixel<kChannels>(out + std::size_t(x) * kChannels, value, alpha, coverage);
+      const unsigned level = mono ? ((line[c / 8] >> (7 - c % 8)) & 1u) * 255u : line[c];
+      if (level == 0) continue;
+      BlendPixel<kChannels>(out + std::size_t(topLeft.x + c) * kChannels, value, alpha, kGreyCoverage[level]);
     }
   }
 }
@@ -298,11 +313,6 @@ RasterCanvas::Paint RasterCanvas::PaintOf(const Colour& colour) const {
   return paint;
 }
 
-Point RasterCanvas::ToDevice(Point user) const {
-  const Transform& t = state_.transform;
-  return {t.sx * user.x + t.tx, t.sy * user.y + t.ty};
-}
-
 std::span<const std::uint8_t> RasterCanvas::Pixels() const {
   FlushJoinedFills();
   return pixels_;
@@ -330,21 +340,92 @@ void RasterCanvas::FillRect(const Rect& rect) {
   FillDeviceFrame(box, {}, state_.fill);
 }
 
+void RasterCanvas::FillModules(const DrawList& list, const DrawList::ModuleRow& row) {
+  const std::string_view modules = list.ModulesOf(row);
+  const Transform& t = state_.transform;
+  // Every module's rows, as FillRect would find them.
+  Point a{0, t.sy * row.bottom + t.ty};
+  Point b{0, t.sy * (row.bottom + row.height) + t.ty};
+  if (wholePixelFills_) a.y = std::round(a.y), b.y = std::round(b.y);
+  const double top = std::min(a.y, b.y);
+  const double bottom = std::max(a.y, b.y);
+  // A run of modules is filled as one box where each of its modules would
+  // have been taken into one span box by box: on whole pixels inside the
+  // image, each starting where the one before it ends, from the left.
+  const bool runs = state_.antialias && !joinFills_ && state_.fill.alpha > 0 && t.sx > 0 && top >= 0 &&
+                    bottom <= height_ && top < bottom && IsWhole(top) && IsWhole(bottom);
+  for (std::size_t x = modules.find('1'); x < modules.size(); x = modules.find('1', x)) {
+    const std::size_t end = std::min(modules.find_first_not_of('1', x), modules.size());
+    bool whole = runs;
+    double left = 0;
+    double right = 0;
+    for (std::size_t m = x; whole && m < end; ++m) {
+      const Rect module = ModuleRect(row, m);
+      a.x = t.sx * module.x + t.tx;
+      b.x = t.sx * (module.x + module.width) + t.tx;
+      if (wholePixelFills_) a.x = std::round(a.x), b.x = std::round(b.x);
+      // Bounded before the test for a whole number converts them.
+      whole = (m == x ? a.x >= 0 : a.x == right) && a.x < b.x && b.x <= width_ && IsWhole(a.x) && IsWhole(b.x);
+      if (m == x) left = a.x;
+      right = b.x;
+    }
+    if (whole) {
+      ExtendRun(DeviceBox{left, top, right, bottom}, state_.fill);
+    } else {
+      for (std::size_t m = x; m < end; ++m) FillRect(ModuleRect(row, m));
+    }
+    x = end;
+  }
+}
+
 bool RasterCanvas::ExtendRun(const DeviceBox& box, const Paint& paint) {
-  if (!state_.antialias || box.Empty() || !(paint.alpha > 0)) return false;
-  const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
-  if (!pixels) return false;
-  if (runPending_ && pixels->left == run_.right && pixels->top == run_.top && pixels->bottom == run_.bottom &&
-      std::bit_cast<std::uint32_t>(paint.value) == std::bit_cast<std::uint32_t>(runPaint_.value) &&
-      paint.alpha == runPaint_.alpha) {
-    run_.right = pixels->right;
+  if (!state_.antialias || !(paint.alpha > 0)) return false;
+  // The next module of a row: it starts where the row's last span ends, on
+  // its rows, and ends on a whole pixel inside the image. Tested first, as
+  // nearly every box of a row of modules takes this way.
+  if (!row_.spans.empty() && box.x0 == row_.spans.back().right && box.y0 == row_.top && box.y1 == row_.bottom &&
+      box.x1 > box.x0 && box.x1 <= width_ && IsWhole(box.x1) && SamePaint(paint, row_.paint)) {
+    row_.spans.back().right = int(box.x1);
     return true;
   }
-  FlushJoinedFills();
-  run_ = *pixels;
-  runPaint_ = paint;
-  runPending_ = true;
+  if (box.Empty()) return false;
+  const std::optional<PixelBox> pixels = WholePixelBox(box, width_, height_);
+  if (!pixels) return false;
+  // A span further right on the same rows in the same paint belongs to the
+  // row; anything else ends it.
+  if (row_.spans.empty() || pixels->top != row_.top || pixels->bottom != row_.bottom ||
+      pixels->left < row_.spans.back().right || !SamePaint(paint, row_.paint)) {
+    EndRow();
+    row_.top = pixels->top;
+    row_.bottom = pixels->bottom;
+    row_.paint = paint;
+  }
+  row_.spans.push_back({pixels->left, pixels->right});
   return true;
+}
+
+void RasterCanvas::EndRow() const {
+  if (row_.spans.empty()) return;
+  // Rows are drawn downwards or upwards, as the transform turns them.
+  const bool below = held_.bottom == row_.top;
+  const bool above = held_.top == row_.bottom;
+  if (!held_.spans.empty() && (below || above) && SamePaint(held_.paint, row_.paint) &&
+      std::ranges::equal(held_.spans, row_.spans, [](const Span& a, const Span& b) {
+        return a.left == b.left && a.right == b.right;
+      })) {
+    (below ? held_.bottom : held_.top) = below ? row_.bottom : row_.top;
+  } else {
+    FillBand(held_);
+    std::swap(held_, row_);
+  }
+  row_.spans.clear();
+}
+
+void RasterCanvas::FillBand(const Band& band) const {
+  for (const Span& span : band.spans) {
+    FillPixelBox(Channels(), pixels_.data(), std::size_t(width_), PixelBox{span.left, band.top, span.right, band.bottom},
+                 band.paint.value, band.paint.alpha);
+  }
 }
 
 void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
@@ -367,10 +448,9 @@ void RasterCanvas::AddJoinedCoverage(const DeviceBox& box, const Paint& paint) {
 }
 
 void RasterCanvas::FlushJoinedFills() const {
-  if (runPending_) {
-    runPending_ = false;
-    FillPixelBox(Channels(), pixels_.data(), std::size_t(width_), run_, runPaint_.value, runPaint_.alpha);
-  }
+  EndRow();
+  FillBand(held_);
+  held_.spans.clear();
   if (!joinedPending_) return;
   joinedPending_ = false;
   for (int row = int(joinedBounds_.y0); row < int(joinedBounds_.y1); ++row) {

@@ -9,6 +9,7 @@
 // axis-aligned on the device and their coverage is computed in closed form.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -80,6 +81,7 @@ class RasterCanvas final : public DrawingTarget {
   void SetFontSmoothing(bool on) override;
 
   void FillRect(const Rect& rect) override;
+  void FillModules(const DrawList& list, const DrawList::ModuleRow& row) override;
   void StrokeRect(const Rect& rect) override;
   void StrokeSegment(Point from, Point to) override;
   void FillPolygon(std::span<const Point> corners) override;
@@ -110,7 +112,10 @@ class RasterCanvas final : public DrawingTarget {
   };
 
   Paint PaintOf(const Colour& colour) const;
-  Point ToDevice(Point user) const;
+  // Inline: every module of a 2-D symbol passes through it twice.
+  Point ToDevice(Point user) const {
+    return {state_.transform.sx * user.x + state_.transform.tx, state_.transform.sy * user.y + state_.transform.ty};
+  }
   // Fills the user-space rectangle between two corners.
   void FillUserBox(Point a, Point b, const Paint& paint);
   // Fills a device rectangle less a hole inside it (an empty hole leaves it whole).
@@ -127,9 +132,9 @@ class RasterCanvas final : public DrawingTarget {
   std::optional<GlyphBitmap> RenderGlyph(const FontFace& font, GlyphSize& size, const GlyphRequest& request);
   void Blend(int x, int row, const Paint& paint, double coverage) const;
   void AddJoinedCoverage(const DeviceBox& box, const Paint& paint);
-  // Whether the box was taken into the run of whole-pixel boxes.
+  // Whether the box was taken into the gathered whole-pixel boxes.
   bool ExtendRun(const DeviceBox& box, const Paint& paint);
-  // Composites the coverage and the run gathered so far; every other drawing
+  // Composites the coverage and the boxes gathered so far; every other drawing
   // operation and every read of the pixels does this first.
   void FlushJoinedFills() const;
 
@@ -144,13 +149,32 @@ class RasterCanvas final : public DrawingTarget {
   mutable bool joinedPending_ = false;
   Paint joinedPaint_;
   mutable DeviceBox joinedBounds_;
-  // Whole-pixel boxes filled one after another along the same rows (a row of
-  // modules at a whole-pixel scale) are gathered into one run and filled
-  // once, with the joined fills: boxes side by side do not overlap, so the
-  // pixels come out as they would box by box.
-  mutable bool runPending_ = false;
-  PixelBox run_;
-  Paint runPaint_;
+  // Whole-pixel boxes are gathered before they are filled, with the joined
+  // fills: boxes side by side along the same rows join into one span, the
+  // spans of one row make a band, and a row of the same spans in the same
+  // paint just below or above a band widens it (a symbol drawn as rows of
+  // one-module-high modules repeats its rows). The gathered boxes do not overlap and
+  // bands are filled in the order they were drawn, so the pixels come out as
+  // they would box by box.
+  struct Span {
+    int left = 0;
+    int right = 0;
+  };
+  struct Band {
+    int top = 0;
+    int bottom = 0;
+    Paint paint;
+    std::vector<Span> spans;  // left to right; none: no band
+  };
+  static bool SamePaint(const Paint& a, const Paint& b) {
+    return std::bit_cast<std::uint32_t>(a.value) == std::bit_cast<std::uint32_t>(b.value) && a.alpha == b.alpha;
+  }
+  // Ends the row being gathered: it widens the band held, or the band held
+  // is filled and the row held in its place.
+  void EndRow() const;
+  void FillBand(const Band& band) const;
+  mutable Band row_;
+  mutable Band held_;
   std::vector<State> saved_;
   static FontLibrary& Fonts();
 

@@ -60,18 +60,47 @@ struct DrawList {
     double radius = 0;
     double hole = 0;
   };
-  using Mark = std::variant<Bar, Bearer, TextSize, Text, CentredText, Hexagon, Ring>;
+  // One row of a module grid: `columns` modules from x 0, `length` of
+  // `modules` from `start`, '1' dark. Each dark module is the rectangle
+  // ModuleRect gives: a bar of its own to every target, and a raster may fill
+  // a run of them at once where that leaves the same pixels.
+  struct ModuleRow {
+    double bottom = 0;
+    double height = 0;
+    double moduleWidth = 0;
+    std::size_t start = 0;
+    std::size_t length = 0;
+  };
+  using Mark = std::variant<Bar, Bearer, TextSize, Text, CentredText, Hexagon, Ring, ModuleRow>;
 
   double width = 0;
   double height = 0;
   std::vector<Mark> marks;
   std::u32string characters;  // of every text mark, one after another
+  std::string modules;        // of every module row, one after another
 
   template <typename TextMark>
   std::u32string_view TextOf(const TextMark& text) const {
     return std::u32string_view(characters).substr(text.start, text.length);
   }
+  std::string_view ModulesOf(const ModuleRow& row) const {
+    return std::string_view(modules).substr(row.start, row.length);
+  }
 };
+
+// The rectangle of the row's module at column x.
+inline Rect ModuleRect(const DrawList::ModuleRow& row, std::size_t x) {
+  return Rect{double(x) * row.moduleWidth, row.bottom, row.moduleWidth, row.height};
+}
+
+// Calls `fill` with the rectangle of each dark module of the row, from the left.
+template <typename Fill>
+void ForEachDarkModule(const DrawList& list, const DrawList::ModuleRow& row, Fill fill) {
+  const std::string_view modules = list.ModulesOf(row);
+  for (std::size_t x = 0; x < modules.size(); ++x) {
+    if (modules[x] == '1') fill(ModuleRect(row, x));
+  }
+}
 
 // The hexagon's corners anticlockwise from its top one.
 inline std::array<Point, 6> HexagonCorners(const DrawList::Hexagon& hexagon) {

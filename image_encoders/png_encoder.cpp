@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <cmath>
 #include <memory>
 #include <string_view>
@@ -116,9 +118,47 @@ PngRows RgbRows(const BitmapView& bitmap) {
   return rows;
 }
 
+// How many pixels from `x` on repeat the pixel before them, up to the row's
+// end: a run of one colour is each byte equal to the one three before it,
+// compared eight bytes at a time.
+std::size_t RepeatedPixels(const std::uint8_t* row, std::size_t x, std::size_t width) {
+  const std::uint8_t* at = row + 3 * x;
+  const std::size_t limit = 3 * (width - x);
+  std::size_t length = 0;
+  for (; length + 8 <= limit; length += 8) {
+    std::uint64_t a = 0;
+    std::uint64_t b = 0;
+    std::memcpy(&a, at + length, 8);
+    std::memcpy(&b, at + length - 3, 8);
+    if (a != b) return (length + std::size_t(std::countr_zero(a ^ b) / 8)) / 3;
+  }
+  while (length < limit && at[length] == at[length - 3]) ++length;
+  return length / 3;
+}
+
+// One row of indices packed at `kBits` bits: the leftmost pixel takes a
+// byte's highest bits, and a row's last byte is filled with zero bits.
+template <int kBits>
+void PackIndices(const std::uint8_t* in, std::size_t width, std::uint8_t* out) {
+  constexpr std::size_t kPerByte = 8 / kBits;
+  std::size_t x = 0;
+  for (; x + kPerByte <= width; x += kPerByte) {
+    unsigned byte = 0;
+    for (std::size_t i = 0; i < kPerByte; ++i) byte = byte << kBits | in[x + i];
+    *out++ = std::uint8_t(byte);
+  }
+  if (x == width) return;
+  unsigned byte = 0;
+  for (std::size_t i = 0; i < kPerByte; ++i) byte = byte << kBits | (x + i < width ? in[x + i] : 0u);
+  *out = std::uint8_t(byte);
+}
+
 // The palette and the packed indices, or RGB rows when the image has more
-// than 256 colours. A row equal to the one above is copied, not looked up.
+// than 256 colours. A row equal to the one above is copied, not looked up,
+// and a run of one colour is looked up and stored at once.
 PngRows IndexedRows(const BitmapView& bitmap) {
+  static_assert(std::endian::native == std::endian::little,
+                "RepeatedPixels reads the first differing byte as the lowest");
   const std::size_t width = std::size_t(bitmap.width);
   const std::size_t rgbBytes = width * 3;
   const auto indices = std::make_unique_for_overwrite<std::uint8_t[]>(width * std::size_t(bitmap.height));
@@ -133,14 +173,23 @@ PngRows IndexedRows(const BitmapView& bitmap) {
     }
     std::uint32_t last = 0xFFFFFFFF;
     int lastIndex = 0;
-    for (std::size_t x = 0; x < width; ++x) {
-      const std::uint32_t rgb = std::uint32_t(row[3 * x]) << 16 | std::uint32_t(row[3 * x + 1]) << 8 | row[3 * x + 2];
+    for (std::size_t x = 0; x < width;) {
+      const std::uint8_t* pixel = row + 3 * x;
+      const std::uint32_t rgb = std::uint32_t(pixel[0]) << 16 | std::uint32_t(pixel[1]) << 8 | pixel[2];
       if (rgb != last) {
         lastIndex = index.IndexOf(rgb);
         if (lastIndex < 0) return RgbRows(bitmap);
         last = rgb;
       }
-      out[x] = std::uint8_t(lastIndex);
+      // Antialiased text changes colour nearly every pixel: only a pixel
+      // repeated by the next one starts the search for a run's end.
+      if (x + 1 < width && std::equal(pixel, pixel + 3, pixel + 3)) {
+        const std::size_t run = 1 + RepeatedPixels(row, x + 1, width);
+        std::fill_n(out + x, run, std::uint8_t(lastIndex));
+        x += run;
+      } else {
+        out[x++] = std::uint8_t(lastIndex);
+      }
     }
   }
   const int bitDepth = BitDepthFor(index.Palette().size() / 3);
@@ -154,20 +203,12 @@ PngRows IndexedRows(const BitmapView& bitmap) {
       continue;
     }
     *out++ = kFilterNone;
-    if (bitDepth == 8) {
-      std::copy_n(in, width, out);
-      continue;
+    switch (bitDepth) {
+      case 1: PackIndices<1>(in, width, out); break;
+      case 2: PackIndices<2>(in, width, out); break;
+      case 4: PackIndices<4>(in, width, out); break;
+      default: std::copy_n(in, width, out); break;
     }
-    // The leftmost pixel takes a byte's highest bits; a row's last byte is
-    // filled with zero bits.
-    unsigned byte = 0;
-    int filled = 0;
-    for (std::size_t x = 0; x < width; ++x) {
-      byte = byte << bitDepth | in[x];
-      filled += bitDepth;
-      if (filled == 8) *out++ = std::uint8_t(byte), byte = 0, filled = 0;
-    }
-    if (filled > 0) *out = std::uint8_t(byte << (8 - filled));
   }
   return rows;
 }

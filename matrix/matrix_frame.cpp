@@ -1,5 +1,7 @@
 #include "matrix/matrix_frame.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "render/linear_frame.h"
@@ -37,15 +39,17 @@ void RenderMatrixSymbol(DrawList& list, const BarcodeSettings& settings, const E
   // The list is begun exactly as for the linear symbols; only the marks differ.
   const LinearFrame frame = BeginLinearFrame(list, settings, double(grid.columns) * grid.moduleWidth, height);
   if (grid.columns > 0) {
-    // Room for every module to be dark, rather than a pass to count them.
-    list.marks.reserve(grid.modules.size());
-    // A version-40 QR symbol has 185 × 185 modules: the index needs more than 16 bits.
-    for (std::size_t i = 0; i < grid.modules.size(); ++i) {
-      if (grid.modules[i] != '1') continue;
-      const std::size_t x = i % grid.columns;
-      const std::size_t y = i / grid.columns;
-      if (y >= grid.rows) break;
-      FillBar(frame, Rect{double(x) * grid.moduleWidth, rowBottoms[y], grid.moduleWidth, rowHeights[y]});
+    // One mark per row of modules, not one per module: a raster fills a row's
+    // runs at once, the other targets still draw each dark module.
+    const std::string_view modules =
+        std::string_view(grid.modules).substr(0, std::min(grid.modules.size(), grid.rows * grid.columns));
+    const std::size_t base = list.modules.size();
+    list.modules += modules;
+    for (std::size_t y = 0; y * grid.columns < modules.size(); ++y) {
+      const std::string_view row = modules.substr(y * grid.columns, grid.columns);
+      if (row.find('1') == std::string_view::npos) continue;
+      list.marks.emplace_back(
+          DrawList::ModuleRow{rowBottoms[y], rowHeights[y], grid.moduleWidth, base + y * grid.columns, row.size()});
     }
   }
   if (textRoom > 0) {

@@ -1,6 +1,6 @@
 // The routine shape shared by every two-dimensional and stacked renderer: the
 // encoded symbol's module grid gives the image size and the modules, and the
-// frame lays out one rectangle per dark module.
+// frame lays out one mark per row of modules, a rectangle per dark module.
 #pragma once
 
 #include "core/encoded_symbol.h"

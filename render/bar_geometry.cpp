@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace kbc {
 namespace {
@@ -56,9 +57,31 @@ void Stretch(DrawList& list, double barHeight) {
   list.height = Moved(list.height, span, scale);
 }
 
+// Each module row's dark modules as bars of their own, in their place, for
+// the fitting that moves each bar.
+void ExpandModuleRows(DrawList& list) {
+  if (std::ranges::none_of(list.marks, [](const DrawList::Mark& mark) {
+        return std::holds_alternative<DrawList::ModuleRow>(mark);
+      })) {
+    return;
+  }
+  std::vector<DrawList::Mark> marks;
+  marks.reserve(list.marks.size());
+  for (const DrawList::Mark& mark : list.marks) {
+    if (const auto* row = std::get_if<DrawList::ModuleRow>(&mark)) {
+      ForEachDarkModule(list, *row, [&](const Rect& module) { marks.emplace_back(DrawList::Bar{module}); });
+    } else {
+      marks.push_back(mark);
+    }
+  }
+  list.marks = std::move(marks);
+}
+
 }  // namespace
 
 void FitBars(DrawList& list, const PrintGeometry& geometry) {
+  if (!(geometry.barHeight > 0) && !(geometry.barReduction > 0)) return;
+  ExpandModuleRows(list);
   if (geometry.barHeight > 0) Stretch(list, geometry.barHeight);
   if (!(geometry.barReduction > 0)) return;
   for (DrawList::Mark& mark : list.marks) {

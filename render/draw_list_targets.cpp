@@ -67,9 +67,10 @@ void DrawOnTarget(const DrawList& list, const BarcodeSettings& settings, Drawing
       },
       [&](const DrawList::Hexagon& hexagon) { target.FillPolygon(HexagonCorners(hexagon)); },
       [&](const DrawList::Ring& ring) { target.FillRing(ring.centre, ring.radius, ring.hole); },
+      [&](const DrawList::ModuleRow& row) { target.FillModules(list, row); },
   };
   for (const DrawList::Mark& mark : list.marks) {
-    // Bars are nearly every mark of a 2-D symbol.
+    // Bars are nearly every mark of a linear symbol.
     if (const auto* bar = std::get_if<DrawList::Bar>(&mark)) {
       target.FillRect(bar->rect);
     } else {
@@ -113,6 +114,9 @@ void AppendEpsDrawing(const DrawList& list, const BarcodeSettings& settings, std
       },
       [&](const DrawList::Hexagon& hexagon) { EpsFillPolygon(eps, HexagonCorners(hexagon)); },
       [&](const DrawList::Ring& ring) { EpsFillRing(eps, ring.centre, ring.radius, ring.hole); },
+      [&](const DrawList::ModuleRow& row) {
+        ForEachDarkModule(list, row, [&](const Rect& module) { EpsFillRect(eps, module); });
+      },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
   EpsEndDocument(eps);
@@ -152,6 +156,9 @@ void AppendSvgDrawing(const DrawList& list, const BarcodeSettings& settings, std
       },
       [&](const DrawList::Hexagon& hexagon) { SvgFillPolygon(svg, HexagonCorners(hexagon), height); },
       [&](const DrawList::Ring& ring) { SvgFillRing(svg, ring.centre, ring.radius, ring.hole, height); },
+      [&](const DrawList::ModuleRow& row) {
+        ForEachDarkModule(list, row, [&](const Rect& module) { SvgFillRect(svg, module, height); });
+      },
   };
   for (const DrawList::Mark& mark : list.marks) std::visit(draw, mark);
   if (moved) svg += "</g>\n";

@@ -15,6 +15,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/draw_list.h"
 #include "core/settings.h"
 #include "core/types.h"
 
@@ -39,6 +40,10 @@ class DrawingTarget {
   virtual void SetFontSmoothing(bool on) = 0;
 
   virtual void FillRect(const Rect& rect) = 0;
+  // The dark modules of one row of a module grid, each as FillRect fills it.
+  virtual void FillModules(const DrawList& list, const DrawList::ModuleRow& row) {
+    ForEachDarkModule(list, row, [this](const Rect& module) { FillRect(module); });
+  }
   virtual void StrokeRect(const Rect& rect) = 0;
   virtual void StrokeSegment(Point from, Point to) = 0;
   // A convex polygon, its corners in order.

@@ -1,6 +1,7 @@
-// The raster canvas's fast paths (whole-pixel boxes, boxes gathered into one
-// run, rows copied from the first row, joined fills) against a plain reference
-// written here, on random canvases. The reference covers and blends every
+// The raster canvas's fast paths (whole-pixel boxes, boxes gathered into
+// spans and bands, runs of a module row filled at once, rows copied from the
+// first row, joined fills) against a plain reference written here, on random
+// canvases. The reference covers and blends every
 // pixel of every box on its own: a pixel takes alpha × coverage of the paint,
 // rounded half up, or the paint itself once that amount reaches 1.
 //
@@ -143,6 +144,26 @@ class Scene {
   }
 
   void Fill(const Rect& rect, const Paint& paint) {
+    SetFill(paint);
+    canvas_.FillRect(rect);
+    FillReference(rect, paint);
+  }
+
+  // A row of modules from x = left as the matrix frame lays it out, one mark
+  // for the row; the reference fills each dark module box by box.
+  void FillModules(double left, const DrawList& list, const DrawList::ModuleRow& row, const Paint& paint) {
+    SetFill(paint);
+    canvas_.SaveState();
+    canvas_.Translate(left, 0);
+    canvas_.FillModules(list, row);
+    canvas_.RestoreState();
+    log_ << "module row:\n";
+    ForEachDarkModule(list, row, [&](const Rect& module) {
+      FillReference({left + module.x, module.y, module.width, module.height}, paint);
+    });
+  }
+
+  void SetFill(const Paint& paint) {
     constexpr double kFull = 255.0;
     Colour colour{format_ == PixelFormat::Grey ? ColourSpace::Grey
                   : format_ == PixelFormat::Rgb ? ColourSpace::Rgb
@@ -150,7 +171,9 @@ class Scene {
                   {paint.value[0] / kFull, paint.value[1] / kFull, paint.value[2] / kFull, paint.value[3] / kFull},
                   paint.alpha};
     canvas_.SetFillColour(colour);
-    canvas_.FillRect(rect);
+  }
+
+  void FillReference(const Rect& rect, const Paint& paint) {
     const Edges box{std::min(rect.x, rect.x + rect.width), std::min(rect.y, rect.y + rect.height),
                     std::max(rect.x, rect.x + rect.width), std::max(rect.y, rect.y + rect.height)};
     if (joined_ && antialias_) {
@@ -226,20 +249,51 @@ Paint RandomPaint(test::Draws& draws) {
 
 // A symbol's modules, row by row from the left as the matrix frame draws
 // them: side by side on whole pixels they form runs, on fractional pixels
-// they share edges that only joined fills leave without a seam.
+// they share edges that only joined fills leave without a seam. A row often
+// repeats the row above, as a one-row symbol drawn in one-module-high rows
+// does, and its rows then join the band above; the same modules in the other
+// paint, or after a row left out, must not. Half the symbols give each row as
+// one mark, whose runs of modules the canvas may fill at once.
 void DrawModules(test::Draws& draws, Scene& scene, const std::array<Paint, 2>& paints, int width, int height) {
   const double sizes[] = {1, 2, 3, 0.5, 0.75, 1.25, 1.5, 2.5};
-  const double moduleWidth = sizes[draws.Below(8)];
-  const double moduleHeight = draws.OneIn(3) ? draws.Between(1, height) : sizes[draws.Below(8)];
-  const double left = draws.OneIn(2) ? draws.Between(-2, width) : draws.Between(-8, width * 4) / 4.0;
-  const double top = draws.OneIn(2) ? draws.Between(-2, height) : draws.Between(-8, height * 4) / 4.0;
-  const int rows = draws.Between(1, 6);
+  // Half the symbols lie on whole pixels, as at whole-pixel scales.
+  const bool whole = draws.OneIn(2);
+  const double moduleWidth = whole ? draws.Between(1, 3) : sizes[draws.Below(8)];
+  const double moduleHeight = whole ? draws.Between(1, 3)
+                              : draws.OneIn(3) ? draws.Between(1, height)
+                                               : sizes[draws.Below(8)];
+  const double left = whole || draws.OneIn(2) ? draws.Between(-2, width) : draws.Between(-8, width * 4) / 4.0;
+  const double top = whole || draws.OneIn(2) ? draws.Between(-2, height) : draws.Between(-8, height * 4) / 4.0;
+  const int rows = draws.Between(1, 8);
   const int columns = draws.Between(2, 16);
+  // Rows as one mark each, as the matrix frame lays them out, or box by box.
+  const bool asMarks = draws.OneIn(2);
+  // User space has y upwards, so rows go up the image, or down it.
+  const double step = draws.OneIn(2) ? moduleHeight : -moduleHeight;
+  std::vector<int> row(static_cast<std::size_t>(columns));  // per column: 0 light, 1 or 2 the paint
   for (int r = 0; r < rows; ++r) {
+    if (r == 0 || !draws.OneIn(2)) {
+      for (int& module : row) module = draws.OneIn(3) ? 0 : draws.OneIn(8) ? 2 : 1;
+    } else if (draws.OneIn(4)) {
+      for (int& module : row) module = module == 0 ? 0 : 3 - module;
+    } else if (draws.OneIn(3)) {
+      continue;
+    }
+    if (asMarks) {
+      // The modules of each paint as one mark: a string of '1' where they are.
+      for (int paint = 1; paint <= 2; ++paint) {
+        DrawList list;
+        for (const int module : row) list.modules.push_back(module == paint ? '1' : '0');
+        const DrawList::ModuleRow mark{top + r * step, moduleHeight, moduleWidth, 0, list.modules.size()};
+        scene.FillModules(left, list, mark, paints[std::size_t(paint - 1)]);
+      }
+      continue;
+    }
     for (int c = 0; c < columns; ++c) {
-      if (draws.OneIn(3)) continue;
-      const Paint& paint = paints[draws.OneIn(8) ? 1 : 0];
-      scene.Fill({left + c * moduleWidth, top + r * moduleHeight, moduleWidth, moduleHeight}, paint);
+      const int module = row[std::size_t(c)];
+      if (module == 0) continue;
+      scene.Fill({left + c * moduleWidth, top + r * step, moduleWidth, moduleHeight},
+                 paints[std::size_t(module - 1)]);
     }
   }
 }

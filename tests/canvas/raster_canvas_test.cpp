@@ -117,5 +117,36 @@ TEST(RasterCanvas, GlyphsSitOnTheBaseline) {
   }
 }
 
+// A glyph that crosses an edge of the image keeps, inside it, exactly the
+// pixels it has when drawn whole on a larger canvas: the clipping neither
+// drops nor shifts a row or column. Cut on each side, grey and mono glyphs;
+// capitals at size 20 are about 14 rows tall and "WM" about 36 columns wide.
+TEST(RasterCanvas, GlyphsCutByTheImageEdgeKeepTheirInnerPixels) {
+  constexpr int kMargin = 30;
+  const std::tuple<const char*, double, double, bool> rows[] = {
+      {"left", -6, 16, true},  {"right", 4, 16, true},          {"top", 2, 8, true},
+      {"bottom", 2, 26, true}, {"left and right", -8, 16, true}, {"left, mono", -6, 16, false},
+  };
+  for (const auto& [edge, x, baselineRow, antialias] : rows) {
+    SCOPED_TRACE(edge);
+    RasterCanvas whole(20 + 2 * kMargin, 20 + 2 * kMargin, PixelFormat::Rgb);
+    RasterCanvas cut(20, 20, PixelFormat::Rgb);
+    for (RasterCanvas* canvas : {&whole, &cut}) {
+      canvas->SetAntialias(antialias);
+      canvas->SetFillColour(kBlack);
+    }
+    // y upwards from the bottom row.
+    whole.DrawText(U"WM", {x + kMargin, 20 + kMargin - baselineRow}, U"Helvetica", 20);
+    cut.DrawText(U"WM", {x, 20 - baselineRow}, U"Helvetica", 20);
+    EXPECT_TRUE(std::ranges::any_of(cut.Pixels(), [](std::uint8_t v) { return v != 255; })) << "no ink";
+    for (int row = 0; row < 20; ++row) {
+      for (int column = 0; column < 20; ++column) {
+        ASSERT_EQ(Ints(cut.PixelAt(column, row)), Ints(whole.PixelAt(column + kMargin, row + kMargin)))
+            << "column " << column << ", row " << row;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kbc
