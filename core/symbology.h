@@ -113,11 +113,12 @@ enum Symbology : SymbologyType {
   kUpcAComposite = 85,
   kUpcEComposite = 86,
   kDataBarOmnidirectionalComposite = 87,
+  kHibcCodablockF = 88,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kDataBarOmnidirectionalComposite;
+inline constexpr SymbologyType kSymbologyCount = kHibcCodablockF;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

@@ -213,6 +213,7 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "UPC-A-Composite", .height = {80, 50}, .shape = DigitsWithComponent(12), .encode = EncodeRetail<composite::kUpcA>, .render = RenderRetail<RenderUpcA, composite::kUpcA>, .replacesCheckDigit = true},
     {.name = "UPC-E-Composite", .height = {80, 50}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kUpcE>, .render = RenderRetail<RenderUpcE, composite::kUpcE>, .replacesCheckDigit = true},
     {.name = "Databar-Omnidirectional-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarOmnidirectionalComposite, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "HIBC-Codablock-F", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcCodablockF>>, .render = RenderMatrixSymbol, .quietZone = kTenEachSide},
 }};
 // clang-format on
 

@@ -62,6 +62,9 @@ inline constexpr ZintRequest kCode49 =
 // 11-module start and the 13-module stop character of each row open.
 inline constexpr ZintRequest kCodablockF =
     Bound("Codablock-F", BARCODE_CODABLOCKF, 10, {.separatorStart = 11, .separatorEnd = 13});
+// The HIBC form (ANSI/HIBC 2.6 on Codablock F) is drawn as Codablock F is.
+inline constexpr ZintRequest kHibcCodablockF =
+    Bound("HIBC-Codablock-F", BARCODE_HIBC_BLOCKF, 10, {.separatorStart = 11, .separatorEnd = 13});
 inline constexpr ZintRequest kHanXin = InCharacters(Grid("Han-Xin", BARCODE_HANXIN));
 inline constexpr ZintRequest kGridMatrix = InCharacters(Grid("Grid-Matrix", BARCODE_GRIDMATRIX));
 inline constexpr ZintRequest kCodeOne = Grid("Code-One", BARCODE_CODEONE);

@@ -20,7 +20,8 @@ bool IsAztec(SymbologyType code) { return code == kAztec || code == kHibcAztec; 
 bool IsRmqr(SymbologyType code) { return code == kRmqr; }
 bool IsMicroPdf417(SymbologyType code) { return code == kMicroPdf417 || code == kHibcMicroPdf417; }
 bool IsHibc(SymbologyType code) {
-  return (code >= kHibcDataMatrix && code <= kHibcAztec) || code == kHibc128 || code == kHibc39;
+  return (code >= kHibcDataMatrix && code <= kHibcAztec) || code == kHibc128 || code == kHibc39 ||
+         code == kHibcCodablockF;
 }
 
 struct SymbolOptionUse {

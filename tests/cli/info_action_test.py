@@ -39,6 +39,7 @@ SAMPLES = {
     "MicroPDF417": ("ABC123", ""), "HIBC-MicroPDF417": ("A123", ""), "HIBC-PDF417": ("A123", ""),
     "HIBC-DataMatrix": ("A123", ""), "HIBC-QR": ("A123", ""), "Code-11": ("0123-45", ""),
     "LOGMARS": ("ABC-123", ""), "Plessey": ("01234ABCD", ""), "HIBC-128": ("A123", ""), "HIBC-39": ("A123", ""),
+    "HIBC-Codablock-F": ("A123", ""),
     "VIN": ("1M8GDM9AXKP042788", ""), "DPD": ("%000393206219912345678101040", ""), "Channel-Code": ("1234", ""),
     "Leitcode": ("2131260313112", ""), "AusPost": ("96184209", ""), "KIX": ("2500GG30250", ""),
     "Japan-Post": ("15400233-16-4-205", ""), "PLANET": ("4012345235636", ""),

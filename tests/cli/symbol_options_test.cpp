@@ -98,6 +98,8 @@ TEST(SymbolOptions, RefusedWithTheReason) {
       // The library would quietly widen the symbol to 3 columns.
       {{"-type", "MicroPDF417", "-data", std::string(120, 'a'), "-micropdf417-columns", "1"},
        "MicroPDF417 cannot be made as asked"},
+      {{"-type", "HIBC-Codablock-F", "-data", "+A123BJC5D6E71H", "-hibc-check", "given"},
+       "the HIBC check character \"H\" does not match the data"},
   };
   for (const auto& row : rows) {
     const test::ProcessResult run = test::RunKbc(test::WithOutput(row.args, "svgf", test::TempDir() + "/refused.svg"));
@@ -118,6 +120,7 @@ TEST(SymbolOptions, Warnings) {
       {{"-type", "QRCode", "-data", "A", "-aztec-layers", "4"}, "-aztec-layers applies to Aztec and HIBC-Aztec; QRCode ignores it"},
       {{"-type", "Aztec", "-data", "A", "-micropdf417-columns", "2"}, "-micropdf417-columns applies to MicroPDF417"},
       {{"-type", "HIBC-128", "-data", "+A123BJC5D6E71G"}, "is already a whole HIBC code"},
+      {{"-type", "HIBC-Codablock-F", "-data", "+A123BJC5D6E71G"}, "is already a whole HIBC code"},
   };
   for (const auto& row : rows) {
     const test::ProcessResult run = test::RunKbc(test::WithOutput(row.args, "svgf", test::TempDir() + "/warned.svg"));

@@ -102,6 +102,13 @@ const GridCase kGridCases[] = {
     {"Code-49", EncodeAdded<zint::kCode49>, U"MULTIPLE ROWS OF CODE 49", "code49", "MULTIPLE ROWS OF CODE 49", ""},
     // The data columns are the ones the library chose for this data.
     {"Codablock-F", EncodeAdded<zint::kCodablockF>, U"Hello 123", "codablockf", "Hello 123", "columns=4"},
+    // ANSI/HIBC 2.6: the "+" flag and modulo-43 check character within the rows.
+    // Data on which the two encoders pick the same code sets: for "A123BJC5D6E71"
+    // bwip-js writes the "71" of the last row in code set C, libzint in B.
+    {"HIBC-Codablock-F", EncodeAdded<zint::kHibcCodablockF>, U"A123BJC5D6E", "hibccodablockf", "A123BJC5D6E",
+     "columns=4"},
+    {"HIBC-Codablock-F", EncodeAdded<zint::kHibcCodablockF>, U"A99912345/$$52001510X3", "hibccodablockf",
+     "A99912345/$$52001510X3", "columns=4"},
     {"Code-One", EncodeAdded<zint::kCodeOne>, U"Hello 123", "codeone", "Hello 123", ""},
     // Versions A to C; data whose mode switches the two encoders may choose
     // differently (mixed case) is left out.
