@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 
 #include <string>
 #include <vector>
@@ -171,6 +172,33 @@ TEST(HanXin, GridEqualsBwipJsOutsideTheFunctionInformation) {
     }
     EXPECT_EQ(differing, 0) << text;
   }
+}
+
+// Grid Matrix (AIMD014, as Seagull Scientific's barcode guide summarises it):
+// an odd number of 6x6 macromodules a side, versions 1 to 13 (18 to 162
+// modules), each framed by a one-module ring of one colour, dark and light
+// frames alternating as a checkerboard with dark frames in the corners.
+TEST(GridMatrix, MacromodulesFramedAsACheckerboard) {
+  std::set<std::size_t> sides;
+  for (const std::size_t length : {1, 40, 150, 400, 1000}) {
+    const Result<EncodedSymbol> ours = EncodeAdded<zint::kGridMatrix>(std::u32string(length, U'7'), U"", SymbolOptions{});
+    ASSERT_TRUE(ours) << ours.refusal;
+    const ModuleGrid& grid = ours->grid;
+    const std::size_t side = grid.columns;
+    ASSERT_EQ(grid.rows, side);
+    ASSERT_TRUE(side % 12 == 6 && side >= 18 && side <= 162) << side;
+    sides.insert(side);
+    int offFrame = 0;
+    for (std::size_t row = 0; row < side; ++row) {
+      for (std::size_t column = 0; column < side; ++column) {
+        const bool onRing = row % 6 == 0 || row % 6 == 5 || column % 6 == 0 || column % 6 == 5;
+        const char frame = (row / 6 + column / 6) % 2 == 0 ? '1' : '0';
+        offFrame += onRing && grid.modules[row * side + column] != frame;
+      }
+    }
+    EXPECT_EQ(offFrame, 0) << length << " digits, " << side << " modules a side";
+  }
+  EXPECT_EQ(sides.size(), 5u);
 }
 
 }  // namespace
