@@ -174,6 +174,45 @@ TEST(HanXin, GridEqualsBwipJsOutsideTheFunctionInformation) {
   }
 }
 
+// Han Xin's function information (ISO/IEC 20830) worked by hand: version + 20
+// in 8 bits, error-correction level - 1 in 2, mask in 2, as three symbols of
+// GF(16) (x^4 + x + 1) followed by their 4 Reed-Solomon check symbols
+// (generator roots a^1..a^4: g = x^4 + 13x^3 + 12x^2 + 8x + 7). The standard's
+// text gives these 28 bits and no value for the strips' last 6 modules, which
+// libzint leaves light and bwip-js fills with 010101: the six that differ.
+// Each copy is read in placement order: row 8 from the left, column 8 upwards,
+// column side-9 downwards, row 8 to the right; and its 180-degree turn.
+TEST(HanXin, FunctionInformationWorkedByHand) {
+  const struct {
+    std::u32string data;
+    std::string bits;
+  } rows[] = {
+      // Version 1 (21), L4, mask 01: symbols 1 5 13, check symbols 6 12 6 9.
+      {U"12345678", "0001" "0101" "1101" "0110" "1100" "0110" "1001" "000000"},
+      // Version 3 (23), L2, mask 10: symbols 1 7 6, check symbols 4 4 11 7.
+      {U"0123456789012345678901234567890123456789012345678901234567890123456789",
+       "0001" "0111" "0110" "0100" "0100" "1011" "0111" "000000"},
+  };
+  for (const auto& [data, bits] : rows) {
+    const Result<EncodedSymbol> ours = EncodeAdded<zint::kHanXin>(data, U"", SymbolOptions{});
+    ASSERT_TRUE(ours) << ours.refusal;
+    const std::size_t side = ours->grid.columns;
+    const auto at = [&](std::size_t row, std::size_t column) { return ours->grid.modules[row * side + column]; };
+    constexpr std::size_t kFirstBit[4] = {0, 8, 17, 25};  // strips of 9 sharing their corner modules
+    std::string copy(34, '?'), turned(34, '?');
+    for (std::size_t i = 0; i < 9; ++i) {
+      const std::size_t places[4][2] = {{8, i}, {8 - i, 8}, {i, side - 9}, {8, side - 9 + i}};
+      for (std::size_t strip = 0; strip < 4; ++strip) {
+        const std::size_t bit = kFirstBit[strip] + i;
+        copy[bit] = at(places[strip][0], places[strip][1]);
+        turned[bit] = at(side - 1 - places[strip][0], side - 1 - places[strip][1]);
+      }
+    }
+    EXPECT_EQ(copy, bits) << side;
+    EXPECT_EQ(turned, bits) << side;
+  }
+}
+
 // Grid Matrix (AIMD014, as Seagull Scientific's barcode guide summarises it):
 // an odd number of 6x6 macromodules a side, versions 1 to 13 (18 to 162
 // modules), each framed by a one-module ring of one colour, dark and light
