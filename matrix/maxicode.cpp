@@ -19,11 +19,14 @@ constexpr double kRowPitch = kMaxiCodePitch * std::numbers::sqrt3 / 2;
 constexpr double kHexagonRadius = kMaxiCodePitch / std::numbers::sqrt3;  // centre to corner: hexagons abut
 
 // The finder's circles from the outside in, dark and light in turn, as radii
-// in pitches W: three dark rings and two light ones of equal width round a
-// light centre 0.76 of a ring wide, as ISO/IEC 16023 draws it. The outer
-// ring reaches 4.4 pitches out, as far as the light area the library leaves
-// round the central module allows: the nearest hexagons' corners are 4.42 away.
-constexpr std::array<double, 6> kFinderRadii = {4.4, 3.636, 2.872, 2.108, 1.344, 0.58};
+// in pitches W: ISO/IEC 16023 Table 8's ring transitions R6 to R1 (3.87, 3.20,
+// 2.53, 1.86, 1.18 and 0.51 mm) over its nominal W of 0.88 mm. The outer ring
+// stays inside the light area the library leaves round the central module:
+// the nearest hexagons' corners are 4.42 pitches away.
+constexpr double kNominalPitchMm = 0.88;
+constexpr std::array<double, 6> kFinderRadii = {3.87 / kNominalPitchMm, 3.20 / kNominalPitchMm,
+                                                2.53 / kNominalPitchMm, 1.86 / kNominalPitchMm,
+                                                1.18 / kNominalPitchMm, 0.51 / kNominalPitchMm};
 
 bool AllOf(std::u32string_view text, bool (*keep)(char32_t)) {
   for (const char32_t c : text) {

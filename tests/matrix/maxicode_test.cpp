@@ -85,9 +85,9 @@ TEST(MaxiCode, MalformedCarrierMessagesAreRefusedWithTheirReason) {
   }
 }
 
-// The finder needs its light surround: no dark hexagon may reach into the
-// outer ring, whatever the data and mode.
-TEST(MaxiCode, NoHexagonReachesIntoTheFinder) {
+// The finder's rings are the standard's, and it needs its light surround: no
+// dark hexagon may reach into the outer ring, whatever the data and mode.
+TEST(MaxiCode, FinderHasTheStandardsRingsAndNoHexagonReachesIn) {
   const std::pair<int, std::u32string> symbols[] = {
       {4, std::u32string(93, U'Z')}, {4, U"0123456789012345678901234567890123456789"}, {5, U"x"}, {2, FromUtf8(kUps)}};
   for (const auto& [mode, data] : symbols) {
@@ -104,6 +104,13 @@ TEST(MaxiCode, NoHexagonReachesIntoTheFinder) {
       if (const auto* hexagon = std::get_if<DrawList::Hexagon>(&mark)) hexagons.push_back(*hexagon);
     }
     ASSERT_EQ(rings.size(), 3u);
+    // ISO/IEC 16023 Table 8: the transitions R6 to R1 in mm at the nominal
+    // pitch W of 0.88 mm, the dark rings from R6 to R5, R4 to R3, R2 to R1.
+    constexpr double kTransitionsMm[6] = {3.87, 3.20, 2.53, 1.86, 1.18, 0.51};
+    for (std::size_t r = 0; r < 3; ++r) {
+      EXPECT_NEAR(rings[r].radius / kMaxiCodePitch * 0.88, kTransitionsMm[2 * r], 1e-9) << "ring " << r;
+      EXPECT_NEAR(rings[r].hole / kMaxiCodePitch * 0.88, kTransitionsMm[2 * r + 1], 1e-9) << "ring " << r;
+    }
     EXPECT_GT(hexagons.size(), 200u);
     for (const DrawList::Hexagon& h : hexagons) {
       const double gap = std::hypot(h.centre.x - rings[0].centre.x, h.centre.y - rings[0].centre.y) - h.radius;
