@@ -115,40 +115,30 @@ TEST(KoreaPost, CarriesItsCheckDigit) {
   EXPECT_FALSE(EncodeKoreaPost(U"1234567", U"", SymbolOptions{}));
 }
 
-// Korea Post customer barcode (ETRI, Electronics and Telecommunications Trends,
-// 1999, as Barcode Writer in Pure PostScript's Korea Post page describes it):
-// each digit is five equally spaced places holding three bars, then a bar that
-// ends it; the digits are printed from the least significant. Read here as six
-// places 4 modules apart, every bar one module on that clock.
+// Korea Post customer barcode (ETRI, Electronics and Telecommunications Trends, 1999, as Barcode
+// Writer in Pure PostScript's Korea Post page describes it): each digit five equally spaced places
+// holding three bars, then an end bar, printed from the least significant; here 4 modules apart.
 std::vector<std::string> KoreaPostDigits(std::u32string_view data) {
   const Result<EncodedSymbol> ours = EncodeKoreaPost(data, U"", SymbolOptions{});
-  std::string places;
+  std::string places(7 * 6, '0');
   for (std::size_t i = 0, at = 0; ours && i < ours->elements.size(); at += ours->elements[i++]) {
-    if (i % 2 == 1) continue;
-    EXPECT_TRUE(ours->elements[i] == 0 || (ours->elements[i] == 1 && at % 4 == 0)) << "bar at module " << at;
-    if (ours->elements[i] == 1) places.resize(at / 4 + 1, '0'), places.back() = '1';
+    if (i % 2 == 1 || ours->elements[i] == 0) continue;
+    EXPECT_TRUE(ours->elements[i] == 1 && at % 4 == 0 && at / 4 < places.size()) << "bar at module " << at;
+    places.at(at / 4) = '1';
   }
-  places.resize(7 * 6, '0');
   std::vector<std::string> digits;
   for (std::size_t at = 0; at < places.size(); at += 6) digits.push_back(places.substr(at, 6));
+  for (const std::string& digit : digits) EXPECT_TRUE(std::ranges::count(digit, '1') == 4 && digit[5] == '1') << digit;
   return digits;
 }
 
 TEST(KoreaPost, ThreeOfFivePlacesAndAnEndBarOnOneClock) {
   std::vector<std::string> patterns;  // of the digits 0..9
-  for (char32_t d = U'0'; d <= U'9'; ++d) {
-    const std::vector<std::string> digits = KoreaPostDigits(std::u32string(6, d));
-    patterns.push_back(digits[0]);
-    for (const std::string& digit : digits) {
-      EXPECT_EQ(std::count(digit.begin(), digit.begin() + 5, '1'), 3) << char(d) << ": " << digit;
-      EXPECT_EQ(digit[5], '1') << char(d) << ": " << digit;
-    }
-  }
+  for (char32_t d = U'0'; d <= U'9'; ++d) patterns.push_back(KoreaPostDigits(std::u32string(6, d))[0]);
   EXPECT_EQ(std::set<std::string>(patterns.begin(), patterns.end()).size(), 10u);
   // "123456", check digit 9: 6 5 4 3 2 1 then 9.
-  const std::vector<std::string> expected = {patterns[6], patterns[5], patterns[4], patterns[3],
-                                             patterns[2], patterns[1], patterns[9]};
-  EXPECT_EQ(KoreaPostDigits(U"123456"), expected);
+  EXPECT_EQ(KoreaPostDigits(U"123456"), (std::vector<std::string>{patterns[6], patterns[5], patterns[4], patterns[3],
+                                                                   patterns[2], patterns[1], patterns[9]}));
 }
 
 }  // namespace
