@@ -113,11 +113,15 @@ enum Symbology : SymbologyType {
   kUpcAComposite = 85,
   kUpcEComposite = 86,
   kDataBarOmnidirectionalComposite = 87,
+  kDataBarTruncatedComposite = 88,
+  kDataBarStackedComposite = 89,
+  kDataBarStackedOmnidirectionalComposite = 90,
+  kDataBarLimitedComposite = 91,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kDataBarOmnidirectionalComposite;
+inline constexpr SymbologyType kSymbologyCount = kDataBarLimitedComposite;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

@@ -1,5 +1,7 @@
 #include "matrix/composite_symbols.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 #include "linear/ean_tables.h"
@@ -13,9 +15,7 @@ namespace {
 
 // GS1-128's bars under a component: as high as the GS1-128 symbol's own bars
 // without their text room.
-constexpr double kGs1128BarHeight = 40;
-// DataBar Omnidirectional's bars are 33X high (ISO/IEC 24724), as without a component.
-constexpr double kDataBarBarHeight = 33;
+constexpr int kGs1128BarHeights[] = {40};
 constexpr std::size_t kDataBarDigits = 13;
 // ISO/IEC 24723: CC-C, the PDF417 form, is only used above GS1-128, and the
 // library takes it only when asked.
@@ -87,15 +87,16 @@ Result<std::string> ComponentOf(std::string_view name, std::u32string_view compo
 namespace {
 
 // A composite drawn whole by the matrix frame: component, separator and the
-// linear rows, the last `barHeight` high, its text under them.
-Result<EncodedSymbol> EncodeStackedComposite(const CompositeRequest& request, double barHeight,
+// linear symbol's rows, these at `linearHeights`, its text under them.
+Result<EncodedSymbol> EncodeStackedComposite(const CompositeRequest& request, std::span<const int> linearHeights,
                                              std::u32string_view data) {
   const Result<ZintSymbolHandle> symbol = RunComposite(request);
   if (!symbol) return Refusal(symbol.refusal);
   const zint_symbol& zint = **symbol;
+  if (std::size_t(zint.rows) <= linearHeights.size()) return Refusal(std::string(request.name) + " could not be encoded");
   EncodedSymbol encoded;
   encoded.grid = ComponentGrid(zint, zint.rows);
-  encoded.grid.rowHeights.back() = barHeight;
+  std::ranges::copy(linearHeights, encoded.grid.rowHeights.end() - std::ptrdiff_t(linearHeights.size()));
   encoded.width = zint.width;
   double height = 0;
   for (const double row : encoded.grid.rowHeights) height += row;
@@ -115,20 +116,19 @@ Result<EncodedSymbol> EncodeGs1128Composite(std::u32string_view data, std::u32st
   if (!bracketed) return Refusal(bracketed.refusal);
   const Result<std::string> linear = BracketElements(data, kName);
   if (!linear) return Refusal(linear.refusal);
-  return EncodeStackedComposite({kName, BARCODE_GS1_128_CC, *linear, *bracketed}, kGs1128BarHeight, data);
+  return EncodeStackedComposite({kName, BARCODE_GS1_128_CC, *linear, *bracketed}, kGs1128BarHeights, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarOmnidirectionalComposite(std::u32string_view data, std::u32string_view component,
-                                                            const SymbolOptions&) {
-  constexpr std::string_view kName = "Databar-Omnidirectional-Composite";
-  const Result<std::string> bracketed = ComponentOf(kName, component);
+Result<EncodedSymbol> EncodeDataBarComposite(const DataBarComposite& kind, std::u32string_view data,
+                                             std::u32string_view component, const SymbolOptions&) {
+  const Result<std::string> bracketed = ComponentOf(kind.name, component);
   if (!bracketed) return Refusal(bracketed.refusal);
   // The 13 digits of the GTIN before its check digit, which the library adds.
   std::u32string digits(data.substr(0, kDataBarDigits));
-  if (digits.empty()) return Refusal(std::string(kName) + " needs the 13 digits of a GTIN");
+  if (digits.empty()) return Refusal(std::string(kind.name) + " needs the 13 digits of a GTIN");
   digits.insert(0, kDataBarDigits - digits.size(), U'0');
-  Result<EncodedSymbol> encoded =
-      EncodeStackedComposite({kName, BARCODE_DBAR_OMN_CC, ToUtf8(digits), *bracketed}, kDataBarBarHeight, data);
+  Result<EncodedSymbol> encoded = EncodeStackedComposite({kind.name, kind.symbology, ToUtf8(digits), *bracketed},
+                                                         DataBarRowHeights(kind.linear), data);
   if (encoded) encoded->encoded = digits + char32_t(U'0' + EanCheckDigit(digits));
   return encoded;
 }

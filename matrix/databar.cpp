@@ -112,6 +112,11 @@ std::u32string GtinDigits(std::u32string_view data) {
 
 }  // namespace
 
+std::span<const int> DataBarRowHeights(DataBarKind kind) {
+  const KindLayout& layout = LayoutOf(kind);
+  return std::span<const int>(layout.rowHeights).first(layout.rowCount);
+}
+
 void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
   if (kind == DataBarKind::kExpanded) {
     TruncateString(data, kExpandedCharacters);

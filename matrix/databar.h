@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,10 @@ struct DataBarSymbol {
   std::vector<std::string> rows;
   std::vector<int> heights;
 };
+
+// The heights of a kind's linear rows, top first, in modules: its halves and
+// the separator rows between them.
+std::span<const int> DataBarRowHeights(DataBarKind kind);
 
 // The data as the symbol carries it: the numeric kinds take 13 digits (shorter
 // data gains leading zeros, a 14th digit, the check digit, is dropped); Expanded

@@ -321,7 +321,9 @@ constexpr std::array<OptionRow, 54> kOptionRows = {{
                       "Channel-Code, Leitcode, AusPost, KIX, Japan-Post, PLANET, MaxiCode, DotCode, PDF417-Compact, "
                       "Code-16K, Codablock-F, Code-49, Han-Xin, Grid-Matrix, Code-One, UPNQR, Korea-Post, Mailmark, "
                       "CEPNet, DAFT, Pharmacode-2-Track, Flattermarken, GS1-128-Composite, EAN-13-Composite, "
-                      "EAN-8-Composite, UPC-A-Composite, UPC-E-Composite, Databar-Omnidirectional-Composite.",
+                      "EAN-8-Composite, UPC-A-Composite, UPC-E-Composite, Databar-Omnidirectional-Composite, "
+                      "Databar-Truncated-Composite, Databar-Stacked-Composite, "
+                      "Databar-StackedOmnidirectional-Composite, Databar-Limited-Composite.",
               .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
