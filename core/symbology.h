@@ -117,11 +117,12 @@ enum Symbology : SymbologyType {
   kDataBarStackedComposite = 89,
   kDataBarStackedOmnidirectionalComposite = 90,
   kDataBarLimitedComposite = 91,
+  kDataBarExpandedStacked = 92,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kDataBarLimitedComposite;
+inline constexpr SymbologyType kSymbologyCount = kDataBarExpandedStacked;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

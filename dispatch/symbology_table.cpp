@@ -217,6 +217,7 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "Databar-Stacked-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarStacked>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-StackedOmnidirectional-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarStackedOmnidirectional>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "Databar-Limited-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarLimited>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Expanded-Stacked", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpandedStacked, .encodeGs1 = EncodeGs1DataBarExpandedStacked, .render = RenderMatrixSymbol},
 }};
 // clang-format on
 

@@ -57,6 +57,7 @@ SAMPLES = {
     "Databar-Stacked-Composite": ("0361234567890", "11991231"),
     "Databar-StackedOmnidirectional-Composite": ("0361234567890", "11991231"),
     "Databar-Limited-Composite": ("0361234567890", "11991231"),
+    "Databar-Expanded-Stacked": ("010361234567890410LOT42ABCDEFGHIJ", ""),
 }
 
 # What ZXingReader reads back of our drawing, as it formats the data (decoder-notes).

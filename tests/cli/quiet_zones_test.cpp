@@ -160,6 +160,7 @@ const StandardZone kRows[] = {
     {"Databar-Stacked-Composite", "0361234567890", "11991231", {0, 0}},
     {"Databar-StackedOmnidirectional-Composite", "0361234567890", "11991231", {0, 0}},
     {"Databar-Limited-Composite", "0361234567890", "11991231", {0, 0}},
+    {"Databar-Expanded-Stacked", "010361234567890410LOT42ABCDEFGHIJ", "", {0, 0}},
 };
 
 std::string RowName(const StandardZone& row) {
