@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <variant>
 
 #include "linear/ean_tables.h"
 #include "matrix/databar_syntax.h"
@@ -153,14 +154,25 @@ Result<EncodedSymbol> EncodeRetailComposite(const RetailComposite& kind, std::u3
   const std::string linear = ZintRow(zint, zint.rows - 1, std::size_t(zint.width));
   const std::size_t offset = linear.find(bars);
   if (offset == std::string::npos) return Refusal(std::string(kind.name) + " could not be encoded");
-  if (double(offset) > kind.firstBar || kind.firstBar - double(offset) + zint.width > double(encoded->width)) {
-    // EAN-8's CC-B component is wider than the symbol with its quiet zones.
-    return Refusal(std::string(kind.name) + " component is too long: its 2-D form would be wider than the symbol");
-  }
   encoded->grid = ComponentGrid(zint, zint.rows - 1);
   encoded->variant = int(offset);
   return encoded;
 }
+
+namespace {
+
+// Moves what a linear renderer drew, bars and text, `dx` units to the right.
+void ShiftRight(DrawList& list, double dx) {
+  for (DrawList::Mark& mark : list.marks) {
+    if (auto* bar = std::get_if<DrawList::Bar>(&mark)) bar->rect.x += dx;
+    if (auto* bearer = std::get_if<DrawList::Bearer>(&mark)) bearer->rect.x += dx;
+    if (auto* text = std::get_if<DrawList::Text>(&mark)) text->x += int(dx);
+    if (auto* centred = std::get_if<DrawList::CentredText>(&mark)) centred->x += dx;
+  }
+  list.width += dx;
+}
+
+}  // namespace
 
 void DrawComponentAbove(DrawList& list, const EncodedSymbol& symbol, double firstBar) {
   const ModuleGrid& grid = symbol.grid;
@@ -168,7 +180,14 @@ void DrawComponentAbove(DrawList& list, const EncodedSymbol& symbol, double firs
   double top = barTop;
   for (const double row : grid.rowHeights) top += row;
   list.height = top;
-  const double left = firstBar - double(symbol.variant);
+  double left = firstBar - double(symbol.variant);
+  // EAN-8's CC-B component is wider than the symbol with its quiet zones: the
+  // image grows to hold it, the linear symbol moved right under it.
+  if (left < 0) {
+    ShiftRight(list, -left);
+    left = 0;
+  }
+  list.width = std::max(list.width, left + double(grid.columns));
   for (std::size_t y = 0; y < grid.rows && y < grid.rowHeights.size(); ++y) {
     top -= grid.rowHeights[y];
     for (std::size_t x = 0; x < grid.columns; ++x) {
