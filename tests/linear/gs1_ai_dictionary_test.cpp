@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/string_ops.h"
-#include "linear/gs1_ai_examples.h"
+#include "gs1_ai_examples.h"
 #include "linear/gs1_ai_table.h"
 #include "linear/gs1_element_string.h"
 

@@ -1,6 +1,5 @@
 // GS1 DataBar front: the standard's figures, refusals, element-string syntax,
-// the composite component's sizes, zint's module rows for the same data, and
-// the grids' row heights.
+// the composite component's sizes and the grids' row heights.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +9,6 @@
 #include "core/symbology.h"
 #include "matrix/databar.h"
 #include "matrix/databar_syntax.h"
-#include "support/zint_dump.h"
 #include "text/utf8.h"
 
 namespace kbc {
@@ -135,49 +133,6 @@ TEST(DataBarComposite, ComponentRowsFollowTheFourColumnList) {
   }
   EXPECT_EQ(seen.front(), 3u);
   EXPECT_GE(seen.back(), 10u);  // reached CC-B
-}
-
-// zint, given the same data in its own syntax (Expanded with the identifiers
-// bracketed by hand, not by our rule), draws the same distinct rows: numbers
-// padded or cut, and element strings of fixed, variable and several fields. Its
-// Limited rows carry the 5 light modules of the right guard's space as well.
-TEST(DataBarModuleRows, EqualZintDump) {
-  const struct {
-    Kind kind;
-    std::u32string data;
-    std::vector<std::string> zint;
-  } rows[] = {
-      {Kind::kOmnidirectional, U"0", {"-b", "29", "-d", "0000000000000"}},
-      {Kind::kTruncated, U"9999999999999", {"-b", "29", "-d", "9999999999999"}},
-      {Kind::kStacked, U"7", {"-b", "79", "-d", "0000000000007"}},
-      {Kind::kStackedOmnidirectional, U"10000000000000", {"-b", "80", "-d", "1000000000000"}},
-      {Kind::kLimited, U"1999999999999", {"-b", "30", "-d", "1999999999999"}},
-      {Kind::kExpanded, U"01988987654321063103001234", {"-b", "31", "-d", "[01]98898765432106[3103]001234"}},
-      {Kind::kExpanded, U"0198898765432106392112345", {"-b", "31", "-d", "[01]98898765432106[3921]12345"}},
-      {Kind::kExpanded, U"0198898765432106310200123411991231",
-       {"-b", "31", "-d", "[01]98898765432106[3102]001234[11]991231"}},
-      {Kind::kExpanded, U"10x-1#21Zz!%&'()*+",
-       {"-b", "31", "--gs1nocheck", "-d", "[10]x-1[21]Zz!%&'()*+"}},
-      {Kind::kExpanded, U"8200http://example.com/x#90ABC",
-       {"-b", "31", "--gs1nocheck", "-d", "[8200]http://example.com/x[90]ABC"}},
-      {Kind::kExpanded, U"0198898765432106|10ABC123#2112",
-       {"-b", "134", "--primary=[01]98898765432106", "-d", "[10]ABC123[21]12"}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(ToUtf8(row.data));
-    const Result<DataBarSymbol> encoding = Encoded(row.kind, row.data);
-    ASSERT_EQ(encoding.refusal, "");
-    const std::vector<std::string> zint = test::ZintModuleRows(row.zint);
-    ASSERT_EQ(zint.size(), (*encoding).rows.size());
-    const std::size_t width = (*encoding).width;
-    for (std::size_t i = 0; i < zint.size(); ++i) {
-      ASSERT_GE(zint[i].size(), width);
-      EXPECT_EQ((*encoding).rows[i], zint[i].substr(0, width)) << "row " << i;
-      if (row.kind == Kind::kLimited) {
-        EXPECT_EQ(zint[i].substr(width, 5), "00000");
-      }
-    }
-  }
 }
 
 // The grid repeats each distinct row as many pixel rows as it is high, top

@@ -29,10 +29,13 @@ void PrintTo(const Labelled& label, std::ostream* out) { *out << label.symbol[1]
 
 const Labelled kLabels[] = {
     {{"-type", "EAN-13", "-data", "590123412345"}, "0.33", "5901234123457"},
+    {{"-type", "UPC-E", "-data", "0425261"}, "0.33", "04252614"},
     {{"-type", "Code-128", "-data", "Label 42"}, "0.25", "Label 42"},
+    {{"-type", "Code-39", "-data", "LABEL-42"}, "0.25", "LABEL-42"},
     {{"-type", "ITF-14", "-data", "15400141288763"}, "0.495", "15400141288763"},
     {{"-type", "QRCode", "-data", "https://example.com/label"}, "0.5", "https://example.com/label"},
     {{"-type", "DataMatrix", "-data", "Lot 7/42"}, "0.254", "Lot 7/42"},
+    {{"-type", "MicroQR", "-data", "12345"}, "0.5", "12345"},
     {{"-type", "PDF417", "-data", "Lot 7/42"}, "0.33", "Lot 7/42"},
     {{"-type", "Databar-Expanded", "-data", "01988987654321063103001234"}, "0.33", "(01)98898765432106(3103)001234",
      {"-ispure"}},
