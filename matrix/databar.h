@@ -1,7 +1,7 @@
 // The GS1 DataBar symbols (ISO/IEC 24724) over libzint: one module per
 // pixel, one-row separators, Expanded in one row, Expanded Stacked in several.
-// The library encodes; this file fixes the data each kind takes, the row heights, the rows' order
-// (top first) and the symbol the renderer draws.
+// The library encodes; this file fixes the data each kind takes, the row
+// heights, the rows' order (top first) and the symbol the renderer draws.
 #pragma once
 
 #include <cstddef>
