@@ -114,11 +114,16 @@ enum Symbology : SymbologyType {
   kUpcEComposite = 86,
   kDataBarOmnidirectionalComposite = 87,
   kHibcCodablockF = 88,
+  kDataBarTruncatedComposite = 89,
+  kDataBarStackedComposite = 90,
+  kDataBarStackedOmnidirectionalComposite = 91,
+  kDataBarLimitedComposite = 92,
+  kDataBarExpandedStacked = 93,
 };
 
 // The specified set keeps its codes 1..43; the types added after it follow.
 inline constexpr SymbologyType kSpecifiedSymbologyCount = 43;
-inline constexpr SymbologyType kSymbologyCount = kHibcCodablockF;
+inline constexpr SymbologyType kSymbologyCount = kDataBarExpandedStacked;
 
 constexpr bool IsSymbology(SymbologyType code) { return code >= 1 && code <= kSymbologyCount; }
 constexpr bool IsAddedSymbology(SymbologyType code) {

@@ -212,8 +212,13 @@ constinit const SymbologyTable kSymbologies = {{
     {.name = "EAN-8-Composite", .height = {65, 35}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kEan8>, .render = RenderRetail<RenderEan8, composite::kEan8>, .replacesCheckDigit = true},
     {.name = "UPC-A-Composite", .height = {80, 50}, .shape = DigitsWithComponent(12), .encode = EncodeRetail<composite::kUpcA>, .render = RenderRetail<RenderUpcA, composite::kUpcA>, .replacesCheckDigit = true},
     {.name = "UPC-E-Composite", .height = {80, 50}, .shape = DigitsWithComponent(8), .encode = EncodeRetail<composite::kUpcE>, .render = RenderRetail<RenderUpcE, composite::kUpcE>, .replacesCheckDigit = true},
-    {.name = "Databar-Omnidirectional-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarOmnidirectionalComposite, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Omnidirectional-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarOmnidirectional>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
     {.name = "HIBC-Codablock-F", .height = kSelfSized, .shape = Text(110), .encode = WithHibcCheck<EncodeAdded<zint::kHibcCodablockF>>, .render = RenderMatrixSymbol, .quietZone = kTenEachSide},
+    {.name = "Databar-Truncated-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarTruncated>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Stacked-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarStacked>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-StackedOmnidirectional-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarStackedOmnidirectional>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Limited-Composite", .height = kSelfSized, .shape = DigitsWithComponent(14), .encode = EncodeDataBarWith<composite::kDataBarLimited>, .render = RenderMatrixSymbol, .replacesCheckDigit = true},
+    {.name = "Databar-Expanded-Stacked", .height = kSelfSized, .shape = Text(70, AddOnRule::Keep), .encode = EncodeDataBarExpandedStacked, .encodeGs1 = EncodeGs1DataBarExpandedStacked, .render = RenderMatrixSymbol},
 }};
 // clang-format on
 

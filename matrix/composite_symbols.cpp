@@ -1,6 +1,9 @@
 #include "matrix/composite_symbols.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
+#include <variant>
 
 #include "linear/ean_tables.h"
 #include "matrix/databar_syntax.h"
@@ -13,9 +16,7 @@ namespace {
 
 // GS1-128's bars under a component: as high as the GS1-128 symbol's own bars
 // without their text room.
-constexpr double kGs1128BarHeight = 40;
-// DataBar Omnidirectional's bars are 33X high (ISO/IEC 24724), as without a component.
-constexpr double kDataBarBarHeight = 33;
+constexpr int kGs1128BarHeights[] = {40};
 constexpr std::size_t kDataBarDigits = 13;
 // ISO/IEC 24723: CC-C, the PDF417 form, is only used above GS1-128, and the
 // library takes it only when asked.
@@ -87,15 +88,16 @@ Result<std::string> ComponentOf(std::string_view name, std::u32string_view compo
 namespace {
 
 // A composite drawn whole by the matrix frame: component, separator and the
-// linear rows, the last `barHeight` high, its text under them.
-Result<EncodedSymbol> EncodeStackedComposite(const CompositeRequest& request, double barHeight,
+// linear symbol's rows, these at `linearHeights`, its text under them.
+Result<EncodedSymbol> EncodeStackedComposite(const CompositeRequest& request, std::span<const int> linearHeights,
                                              std::u32string_view data) {
   const Result<ZintSymbolHandle> symbol = RunComposite(request);
   if (!symbol) return Refusal(symbol.refusal);
   const zint_symbol& zint = **symbol;
+  if (std::size_t(zint.rows) <= linearHeights.size()) return Refusal(std::string(request.name) + " could not be encoded");
   EncodedSymbol encoded;
   encoded.grid = ComponentGrid(zint, zint.rows);
-  encoded.grid.rowHeights.back() = barHeight;
+  std::ranges::copy(linearHeights, encoded.grid.rowHeights.end() - std::ptrdiff_t(linearHeights.size()));
   encoded.width = zint.width;
   double height = 0;
   for (const double row : encoded.grid.rowHeights) height += row;
@@ -115,20 +117,19 @@ Result<EncodedSymbol> EncodeGs1128Composite(std::u32string_view data, std::u32st
   if (!bracketed) return Refusal(bracketed.refusal);
   const Result<std::string> linear = BracketElements(data, kName);
   if (!linear) return Refusal(linear.refusal);
-  return EncodeStackedComposite({kName, BARCODE_GS1_128_CC, *linear, *bracketed}, kGs1128BarHeight, data);
+  return EncodeStackedComposite({kName, BARCODE_GS1_128_CC, *linear, *bracketed}, kGs1128BarHeights, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarOmnidirectionalComposite(std::u32string_view data, std::u32string_view component,
-                                                            const SymbolOptions&) {
-  constexpr std::string_view kName = "Databar-Omnidirectional-Composite";
-  const Result<std::string> bracketed = ComponentOf(kName, component);
+Result<EncodedSymbol> EncodeDataBarComposite(const DataBarComposite& kind, std::u32string_view data,
+                                             std::u32string_view component, const SymbolOptions&) {
+  const Result<std::string> bracketed = ComponentOf(kind.name, component);
   if (!bracketed) return Refusal(bracketed.refusal);
   // The 13 digits of the GTIN before its check digit, which the library adds.
   std::u32string digits(data.substr(0, kDataBarDigits));
-  if (digits.empty()) return Refusal(std::string(kName) + " needs the 13 digits of a GTIN");
+  if (digits.empty()) return Refusal(std::string(kind.name) + " needs the 13 digits of a GTIN");
   digits.insert(0, kDataBarDigits - digits.size(), U'0');
-  Result<EncodedSymbol> encoded =
-      EncodeStackedComposite({kName, BARCODE_DBAR_OMN_CC, ToUtf8(digits), *bracketed}, kDataBarBarHeight, data);
+  Result<EncodedSymbol> encoded = EncodeStackedComposite({kind.name, kind.symbology, ToUtf8(digits), *bracketed},
+                                                         DataBarRowHeights(kind.linear), data);
   if (encoded) encoded->encoded = digits + char32_t(U'0' + EanCheckDigit(digits));
   return encoded;
 }
@@ -153,14 +154,25 @@ Result<EncodedSymbol> EncodeRetailComposite(const RetailComposite& kind, std::u3
   const std::string linear = ZintRow(zint, zint.rows - 1, std::size_t(zint.width));
   const std::size_t offset = linear.find(bars);
   if (offset == std::string::npos) return Refusal(std::string(kind.name) + " could not be encoded");
-  if (double(offset) > kind.firstBar || kind.firstBar - double(offset) + zint.width > double(encoded->width)) {
-    // EAN-8's CC-B component is wider than the symbol with its quiet zones.
-    return Refusal(std::string(kind.name) + " component is too long: its 2-D form would be wider than the symbol");
-  }
   encoded->grid = ComponentGrid(zint, zint.rows - 1);
   encoded->variant = int(offset);
   return encoded;
 }
+
+namespace {
+
+// Moves what a linear renderer drew, bars and text, `dx` units to the right.
+void ShiftRight(DrawList& list, double dx) {
+  for (DrawList::Mark& mark : list.marks) {
+    if (auto* bar = std::get_if<DrawList::Bar>(&mark)) bar->rect.x += dx;
+    if (auto* bearer = std::get_if<DrawList::Bearer>(&mark)) bearer->rect.x += dx;
+    if (auto* text = std::get_if<DrawList::Text>(&mark)) text->x += int(dx);
+    if (auto* centred = std::get_if<DrawList::CentredText>(&mark)) centred->x += dx;
+  }
+  list.width += dx;
+}
+
+}  // namespace
 
 void DrawComponentAbove(DrawList& list, const EncodedSymbol& symbol, double firstBar) {
   const ModuleGrid& grid = symbol.grid;
@@ -168,7 +180,14 @@ void DrawComponentAbove(DrawList& list, const EncodedSymbol& symbol, double firs
   double top = barTop;
   for (const double row : grid.rowHeights) top += row;
   list.height = top;
-  const double left = firstBar - double(symbol.variant);
+  double left = firstBar - double(symbol.variant);
+  // EAN-8's CC-B component is wider than the symbol with its quiet zones: the
+  // image grows to hold it, the linear symbol moved right under it.
+  if (left < 0) {
+    ShiftRight(list, -left);
+    left = 0;
+  }
+  list.width = std::max(list.width, left + double(grid.columns));
   for (std::size_t y = 0; y < grid.rows && y < grid.rowHeights.size(); ++y) {
     top -= grid.rowHeights[y];
     for (std::size_t x = 0; x < grid.columns; ++x) {

@@ -17,6 +17,7 @@
 #include "core/symbol_options.h"
 #include "linear/ean13.h"
 #include "linear/ean8_upce.h"
+#include "matrix/databar.h"
 
 namespace kbc {
 
@@ -25,10 +26,16 @@ namespace kbc {
 Result<EncodedSymbol> EncodeGs1128Composite(std::u32string_view data, std::u32string_view component,
                                             const SymbolOptions& options);
 
-// GS1 DataBar Omnidirectional of up to 13 digits, padded with zeros, its check
-// digit computed, under the component.
-Result<EncodedSymbol> EncodeDataBarOmnidirectionalComposite(std::u32string_view data, std::u32string_view component,
-                                                            const SymbolOptions& options);
+// A GS1 DataBar symbol of up to 13 digits, padded with zeros, its check digit
+// computed, under the component; its rows as high as without one.
+struct DataBarComposite {
+  std::string_view name;
+  int symbology;       // the library's composite of this DataBar kind
+  DataBarKind linear;  // whose row heights it is drawn with
+};
+
+Result<EncodedSymbol> EncodeDataBarComposite(const DataBarComposite& kind, std::u32string_view data,
+                                             std::u32string_view component, const SymbolOptions& options);
 
 // EAN and UPC composites: our own symbol of the data, its component above it.
 struct RetailComposite {
@@ -50,6 +57,19 @@ inline constexpr RetailComposite kEan8 = {"EAN-8-Composite", BARCODE_EANX_CC, Ea
 inline constexpr RetailComposite kUpcA = {"UPC-A-Composite", BARCODE_UPCA_CC, UpcAEncoding, 9};
 inline constexpr RetailComposite kUpcE = {"UPC-E-Composite", BARCODE_UPCE_CC, UpcEEncoding, 9};
 
+// DataBar Truncated is Omnidirectional's symbol at a lower height; Limited's
+// component takes its own, narrower widths.
+inline constexpr DataBarComposite kDataBarOmnidirectional = {"Databar-Omnidirectional-Composite", BARCODE_DBAR_OMN_CC,
+                                                             DataBarKind::kOmnidirectional};
+inline constexpr DataBarComposite kDataBarTruncated = {"Databar-Truncated-Composite", BARCODE_DBAR_OMN_CC,
+                                                       DataBarKind::kTruncated};
+inline constexpr DataBarComposite kDataBarStacked = {"Databar-Stacked-Composite", BARCODE_DBAR_STK_CC,
+                                                     DataBarKind::kStacked};
+inline constexpr DataBarComposite kDataBarStackedOmnidirectional = {
+    "Databar-StackedOmnidirectional-Composite", BARCODE_DBAR_OMNSTK_CC, DataBarKind::kStackedOmnidirectional};
+inline constexpr DataBarComposite kDataBarLimited = {"Databar-Limited-Composite", BARCODE_DBAR_LTD_CC,
+                                                     DataBarKind::kLimited};
+
 }  // namespace composite
 
 template <const RetailComposite& kKind>
@@ -61,6 +81,12 @@ Result<EncodedSymbol> EncodeRetail(std::u32string_view data, std::u32string_view
 // Adds the component over the bars of a list our linear renderer has laid out,
 // the image growing upwards by the component's height.
 void DrawComponentAbove(DrawList& list, const EncodedSymbol& symbol, double firstBar);
+
+template <const DataBarComposite& kKind>
+Result<EncodedSymbol> EncodeDataBarWith(std::u32string_view data, std::u32string_view component,
+                                        const SymbolOptions& options) {
+  return EncodeDataBarComposite(kKind, data, component, options);
+}
 
 template <Renderer kLinear, const RetailComposite& kKind>
 void RenderRetail(DrawList& list, const BarcodeSettings& settings, const EncodedSymbol& symbol) {

@@ -1,10 +1,11 @@
-// The six GS1 DataBar symbols (ISO/IEC 24724) over libzint: one module per
-// pixel, one-row separators, Expanded always in one row. The library encodes;
-// this file fixes the data each kind takes, the row heights, the rows' order
-// (top first) and the symbol the renderer draws.
+// The GS1 DataBar symbols (ISO/IEC 24724) over libzint: one module per
+// pixel, one-row separators, Expanded in one row, Expanded Stacked in several.
+// The library encodes; this file fixes the data each kind takes, the row
+// heights, the rows' order (top first) and the symbol the renderer draws.
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ enum class DataBarKind : int {
   kStackedOmnidirectional = 4,
   kLimited = 5,
   kExpanded = 6,
+  kExpandedStacked = 7,  // Expanded in rows of libzint's default four segments
 };
 
 // The greatest number DataBar Limited carries.
@@ -33,6 +35,10 @@ struct DataBarSymbol {
   std::vector<int> heights;
 };
 
+// The heights of a kind's linear rows, top first, in modules: its halves and
+// the separator rows between them.
+std::span<const int> DataBarRowHeights(DataBarKind kind);
+
 // The data as the symbol carries it: the numeric kinds take 13 digits (shorter
 // data gains leading zeros, a 14th digit, the check digit, is dropped); Expanded
 // takes at most 70 characters.
@@ -44,8 +50,9 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data);
 Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data);
 
 // The data normalised and encoded, as the renderer draws it: every pixel row a
-// grid row, one unit a module. The numeric kinds carry the GTIN-14 (the 13
-// digits and their computed check digit), Expanded the normalised data.
+// grid row (Expanded Stacked: every distinct row, at its height), one unit a
+// module. The numeric kinds carry the GTIN-14 (the 13 digits and their computed
+// check digit), Expanded the normalised data.
 Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data);
 
 // The rows' encoders.
@@ -55,9 +62,12 @@ Result<EncodedSymbol> EncodeDataBarStacked(std::u32string_view data, std::u32str
 Result<EncodedSymbol> EncodeDataBarStackedOmnidirectional(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 Result<EncodedSymbol> EncodeDataBarLimited(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeDataBarExpandedStacked(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);
 
 // Expanded under -gs1 1: the element string as typed, with its application
 // identifiers in brackets, rewritten into Expanded data first.
 Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view addon, const SymbolOptions& options);
+Result<EncodedSymbol> EncodeGs1DataBarExpandedStacked(std::u32string_view elementString, std::u32string_view addon,
+                                                      const SymbolOptions& options);
 
 }  // namespace kbc

@@ -322,7 +322,8 @@ constexpr std::array<OptionRow, 54> kOptionRows = {{
                       "Code-16K, Codablock-F, Code-49, Han-Xin, Grid-Matrix, Code-One, UPNQR, Korea-Post, Mailmark, "
                       "CEPNet, DAFT, Pharmacode-2-Track, Flattermarken, GS1-128-Composite, EAN-13-Composite, "
                       "EAN-8-Composite, UPC-A-Composite, UPC-E-Composite, Databar-Omnidirectional-Composite, "
-                      "HIBC-Codablock-F.",
+                      "HIBC-Codablock-F, Databar-Truncated-Composite, Databar-Stacked-Composite, "
+                      "Databar-StackedOmnidirectional-Composite, Databar-Limited-Composite, Databar-Expanded-Stacked.",
               .example = "KestrovaBarCode -type Aztec -data 'Ticket 918' -action svgf -output ticket.svg"}},
     {.name = "-data", .reading = OptionReading::Text, .set = SetData, .usage = "Primary main barcode data."},
     {.name = "-addon",
@@ -419,7 +420,8 @@ constexpr std::array<OptionRow, 54> kOptionRows = {{
      .reading = OptionReading::Flag,
      .set = SetNumber<&BarcodeSettings::gs1>,
      .help = {.place = 2,
-              .text = "1 reads EAN-128, Databar-Expanded, QRCode and DataMatrix data as a GS1 element string.",
+              .text = "1 reads EAN-128, Databar-Expanded, Databar-Expanded-Stacked, QRCode and DataMatrix data as a "
+                      "GS1 element string.",
               .example = "KestrovaBarCode -type EAN-128 -gs1 1 -data '(01)09501101530003(10)ABC123' -action svgf "
                          "-output ship.svg"}},
     {.name = "-showtext",

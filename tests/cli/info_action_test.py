@@ -54,6 +54,11 @@ SAMPLES = {
     "EAN-8-Composite": ("1234567", "991234-abcd"), "UPC-A-Composite": ("03600029145", "991234-abcd"),
     "UPC-E-Composite": ("0425261", "991234-abcd"),
     "Databar-Omnidirectional-Composite": ("0361234567890", "11991231"),
+    "Databar-Truncated-Composite": ("0361234567890", "11991231"),
+    "Databar-Stacked-Composite": ("0361234567890", "11991231"),
+    "Databar-StackedOmnidirectional-Composite": ("0361234567890", "11991231"),
+    "Databar-Limited-Composite": ("0361234567890", "11991231"),
+    "Databar-Expanded-Stacked": ("010361234567890410LOT42ABCDEFGHIJ", ""),
 }
 
 # What ZXingReader reads back of our drawing, as it formats the data (decoder-notes).

@@ -157,6 +157,11 @@ const StandardZone kRows[] = {
     {"UPC-A-Composite", "03600029145", "991234-abcd", {0, 0}},
     {"UPC-E-Composite", "0425261", "991234-abcd", {0, 0}},
     {"Databar-Omnidirectional-Composite", "0361234567890", "11991231", {0, 0}},
+    {"Databar-Truncated-Composite", "0361234567890", "11991231", {0, 0}},
+    {"Databar-Stacked-Composite", "0361234567890", "11991231", {0, 0}},
+    {"Databar-StackedOmnidirectional-Composite", "0361234567890", "11991231", {0, 0}},
+    {"Databar-Limited-Composite", "0361234567890", "11991231", {0, 0}},
+    {"Databar-Expanded-Stacked", "010361234567890410LOT42ABCDEFGHIJ", "", {0, 0}},
 };
 
 std::string RowName(const StandardZone& row) {

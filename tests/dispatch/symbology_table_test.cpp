@@ -34,7 +34,9 @@ TEST(SymbologyTable, NamesAreUniqueExactAndRoundTrip) {
       {U"UPC-A", 9},       {U"QRCode", 30},  {U"Databar-StackedOmnidirectional", 40}, {U"Telepen", 43},
       {U"Aztec", 44},      {U"PLANET", 65},  {U"DotCode", 67},
       {U"PDF417-Compact", 68}, {U"Code-16K", 69}, {U"UPNQR", 75},
-      {U"Korea-Post", 76}, {U"Flattermarken", 81}, {U"GS1-128-Composite", 82}, {U"EAN-13-Composite", 83}, {U"UPC-E-Composite", 86}, {U"Databar-Omnidirectional-Composite", 87}, {U"HIBC-Codablock-F", kSymbologyCount},
+      {U"Korea-Post", 76}, {U"Flattermarken", 81}, {U"GS1-128-Composite", 82}, {U"EAN-13-Composite", 83}, {U"UPC-E-Composite", 86}, {U"Databar-Omnidirectional-Composite", 87},
+      {U"HIBC-Codablock-F", 88}, {U"Databar-Truncated-Composite", 89}, {U"Databar-Limited-Composite", 92},
+      {U"Databar-Expanded-Stacked", kSymbologyCount},
   };
   for (const auto& [name, code] : rows) EXPECT_EQ(SymbologyFromName(name), code);
 }

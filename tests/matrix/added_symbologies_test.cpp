@@ -39,6 +39,7 @@ const ReadCase kReadCases[] = {
     {"MicroPDF417", "ABC123", "ABC123", "]L2", true},
     {"HIBC-MicroPDF417", "A123BJC5D6E71", "+A123BJC5D6E71G", "]L2", true},
     {"PDF417-Compact", "Lot 7/2027 pallet 42", "Lot 7/2027 pallet 42", "]L2"},
+    {"Databar-Expanded-Stacked", "010361234567890410LOT42ABCDEFGHIJ", "(01)03612345678904(10)LOT42ABCDEFGHIJ", "]e0"},
     {"PDF417-Compact", "Lot 7/2027 pallet 42", "Lot 7/2027 pallet 42", "]L2", true},
     // UPNQR carries ISO 8859-2 under ECI 4: the reader gives "č" and "ž" back.
     {"UPNQR", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42", "UPNQR Janez Novak, Ljubljana: plačilo položnice 42",
