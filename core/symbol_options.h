@@ -45,6 +45,9 @@ struct SymbolOptions {
   int rmqrColumns = 0;
   // -micropdf417-columns 1..4; 0: the library chooses by the data's length.
   int microPdf417Columns = 0;
+  // -databar-segments: DataBar Expanded Stacked's segments per row, even,
+  // 2..20; 0: the library's default of 4.
+  int dataBarSegments = 0;
   // -hibc-check given: the HIBC types' data is the whole code as printed, its
   // check character last (and the + flag optionally first), verified rather
   // than added; false: the flag and check character are added.

@@ -64,9 +64,17 @@ Result<DataBarSymbol> StackedRows(const KindLayout& layout, const zint_symbol& s
 }
 
 // Runs the library on data (the linear part) and, for a composite, its
-// component; the rows come back top first.
-Result<DataBarSymbol> RunZint(const KindLayout& layout, const std::string& data, const std::string& component) {
+// component; the rows come back top first. segmentsPerRow (Expanded Stacked
+// only) is 0 for the library's default of 4.
+Result<DataBarSymbol> RunZint(const KindLayout& layout, const std::string& data, const std::string& component,
+                              int segmentsPerRow) {
   if (!Zint().usable) return Refusal("GS1 DataBar symbols need libzint, which could not be opened");
+  // A composite component spans at least four segments (ISO/IEC 24723); the
+  // library would quietly widen a narrower symbol rather than say so.
+  if (!component.empty() && segmentsPerRow != 0 && segmentsPerRow < 4) {
+    return Refusal(std::string(layout.name) + " with a composite component needs at least 4 segments per row (got " +
+                   std::to_string(segmentsPerRow) + ")");
+  }
   const ZintSymbolHandle symbol(Zint().create());
   if (!symbol) return Refusal(std::string(layout.name) + " could not be encoded (out of memory)");
   const bool expanded = layout.compositeSymbology != 0;
@@ -84,6 +92,8 @@ Result<DataBarSymbol> RunZint(const KindLayout& layout, const std::string& data,
   } else {
     symbol->symbology = layout.symbology;
   }
+  // The library counts the row's width in segment pairs.
+  if (segmentsPerRow != 0) symbol->option_2 = segmentsPerRow / 2;
   const int status =
       Zint().encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
   if (status >= ZINT_ERROR) {
@@ -120,7 +130,7 @@ Result<DataBarSymbol> EncodeNumeric(const KindLayout& layout, DataBarKind kind, 
   if (kind == DataBarKind::kLimited && std::stoll(digits) > kDataBarLimitedMaximum) {
     return Refusal(std::string(layout.name) + " carries numbers up to 1999999999999 (got " + digits + ")");
   }
-  return RunZint(layout, digits, {});
+  return RunZint(layout, digits, {}, 0);
 }
 
 // The GTIN-14 a numeric kind carries: the 13 digits and their computed check digit.
@@ -146,19 +156,19 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data) {
   }
 }
 
-Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data) {
+Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data, int segmentsPerRow) {
   if (int(kind) < 1 || int(kind) > int(kLayouts.size())) return Refusal("no such GS1 DataBar kind");
   const KindLayout& layout = LayoutOf(kind);
   if (!IsExpanded(kind)) return EncodeNumeric(layout, kind, data);
   const Result<BracketedElements> elements = BracketElementString(data);
   if (!elements) return Refusal(elements.refusal);
-  return RunZint(layout, elements->linear, elements->composite);
+  return RunZint(layout, elements->linear, elements->composite, segmentsPerRow);
 }
 
-Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data) {
+Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data, int segmentsPerRow) {
   std::u32string normalised(data);
   NormaliseDataBarData(kind, normalised);
-  const Result<DataBarSymbol> encoding = EncodeDataBar(kind, normalised);
+  const Result<DataBarSymbol> encoding = EncodeDataBar(kind, normalised, segmentsPerRow);
   if (!encoding) return Refusal(encoding.refusal);
   const DataBarSymbol& bars = *encoding;
   EncodedSymbol symbol;
@@ -206,16 +216,17 @@ Result<EncodedSymbol> EncodeDataBarExpanded(std::u32string_view data, std::u32st
   return EncodeDataBarSymbol(DataBarKind::kExpanded, data);
 }
 
-Result<EncodedSymbol> EncodeDataBarExpandedStacked(std::u32string_view data, std::u32string_view, const SymbolOptions&) {
-  return EncodeDataBarSymbol(DataBarKind::kExpandedStacked, data);
+Result<EncodedSymbol> EncodeDataBarExpandedStacked(std::u32string_view data, std::u32string_view,
+                                                   const SymbolOptions& options) {
+  return EncodeDataBarSymbol(DataBarKind::kExpandedStacked, data, options.dataBarSegments);
 }
 
 namespace {
 
-Result<EncodedSymbol> EncodeGs1Expanded(DataBarKind kind, std::u32string_view elementString) {
+Result<EncodedSymbol> EncodeGs1Expanded(DataBarKind kind, std::u32string_view elementString, int segmentsPerRow) {
   const Result<std::vector<Gs1Field>> parsed = ParseGs1ElementString(elementString);
   if (!parsed) return Refusal(parsed.refusal);
-  Result<EncodedSymbol> symbol = EncodeDataBarSymbol(kind, Gs1DataBarData(*parsed));
+  Result<EncodedSymbol> symbol = EncodeDataBarSymbol(kind, Gs1DataBarData(*parsed), segmentsPerRow);
   if (!symbol) return symbol;
   for (const char c : Gs1HumanReadable(*parsed)) symbol->text.push_back(char32_t(c));
   symbol->variant = kMatrixTextLine;
@@ -225,12 +236,12 @@ Result<EncodedSymbol> EncodeGs1Expanded(DataBarKind kind, std::u32string_view el
 }  // namespace
 
 Result<EncodedSymbol> EncodeGs1DataBarExpanded(std::u32string_view elementString, std::u32string_view, const SymbolOptions&) {
-  return EncodeGs1Expanded(DataBarKind::kExpanded, elementString);
+  return EncodeGs1Expanded(DataBarKind::kExpanded, elementString, 0);
 }
 
 Result<EncodedSymbol> EncodeGs1DataBarExpandedStacked(std::u32string_view elementString, std::u32string_view,
-                                                      const SymbolOptions&) {
-  return EncodeGs1Expanded(DataBarKind::kExpandedStacked, elementString);
+                                                      const SymbolOptions& options) {
+  return EncodeGs1Expanded(DataBarKind::kExpandedStacked, elementString, options.dataBarSegments);
 }
 
 }  // namespace kbc

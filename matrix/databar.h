@@ -21,7 +21,7 @@ enum class DataBarKind : int {
   kStackedOmnidirectional = 4,
   kLimited = 5,
   kExpanded = 6,
-  kExpandedStacked = 7,  // Expanded in rows of libzint's default four segments
+  kExpandedStacked = 7,  // Expanded in rows of segments, four unless asked otherwise
 };
 
 // The greatest number DataBar Limited carries.
@@ -46,14 +46,15 @@ void NormaliseDataBarData(DataBarKind kind, std::u32string& data);
 
 // Encodes normalised data. Expanded data is an element string: application
 // identifiers as bare digits, "#" for FNC1, and "|" before the data of a
-// composite component (CC-A or CC-B above the linear symbol).
-Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data);
+// composite component (CC-A or CC-B above the linear symbol). Expanded Stacked
+// has segmentsPerRow (even, 2..20) in each row; 0 stands for 4.
+Result<DataBarSymbol> EncodeDataBar(DataBarKind kind, std::u32string_view data, int segmentsPerRow = 0);
 
 // The data normalised and encoded, as the renderer draws it: every pixel row a
 // grid row (Expanded Stacked: every distinct row, at its height), one unit a
 // module. The numeric kinds carry the GTIN-14 (the 13 digits and their computed
 // check digit), Expanded the normalised data.
-Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data);
+Result<EncodedSymbol> EncodeDataBarSymbol(DataBarKind kind, std::u32string_view data, int segmentsPerRow = 0);
 
 // The rows' encoders.
 Result<EncodedSymbol> EncodeDataBarOmnidirectional(std::u32string_view data, std::u32string_view addon, const SymbolOptions& options);

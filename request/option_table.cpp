@@ -251,6 +251,18 @@ void SetMicroPdf417Columns(CommandLine& line, const OptionValue& value) {
                             " is no MicroPDF417 width: give 1 to 4 data columns");
 }
 
+// ISO/IEC 24724 builds Expanded Stacked rows of segment pairs, 2 to 20
+// segments; 22 would be Expanded itself, in one row.
+void SetDataBarSegments(CommandLine& line, const OptionValue& value) {
+  const std::optional<int> segments = WholeNumberIn(value, 2, 20);
+  const bool valid = segments && *segments % 2 == 0;
+  line.settings.symbolOptions.dataBarSegments = valid ? *segments : 0;
+  NoteRefusal(line, value.option,
+              valid ? std::string()
+                    : "-databar-segments " + Shown(value.argument.text) +
+                          " is no DataBar Expanded Stacked width: give an even number of segments per row, 2 to 20");
+}
+
 // given: the HIBC data arrives as printed, its check character to be verified.
 void SetHibcCheck(CommandLine& line, const OptionValue& value) {
   const bool given = value.raw == "given";
@@ -286,7 +298,7 @@ void SetDigitalLinkBase(CommandLine& line, const OptionValue& value) {
 constexpr auto kForeground = &BarcodeSettings::foreground;
 constexpr auto kBackground = &BarcodeSettings::background;
 
-constexpr std::array<OptionRow, 54> kOptionRows = {{
+constexpr std::array<OptionRow, 55> kOptionRows = {{
     {.name = "-action",
      .reading = OptionReading::Special,
      .set = SetAction,
@@ -685,6 +697,15 @@ constexpr std::array<OptionRow, 54> kOptionRows = {{
                       "already a whole code warns.",
               .example = "KestrovaBarCode -type HIBC-128 -data '+A123BJC5D6E71G' -hibc-check given -action svgf "
                          "-output device.svg"}},
+    {.name = "-databar-segments",
+     .reading = OptionReading::Special,
+     .set = SetDataBarSegments,
+     .help = {.place = 35,
+              .text = "Databar-Expanded-Stacked's segments per row, an even number from 2 to 20, instead of 4; the "
+                      "rows follow from the data. GS1 asks for 4 or more where scanners read omnidirectionally, and "
+                      "a composite component needs 4 or more.",
+              .example = "KestrovaBarCode -type Databar-Expanded-Stacked -gs1 1 -data '(01)03612345678904(10)LOT42' "
+                         "-databar-segments 6 -action svgf -output carton.svg"}},
 }};
 
 }  // namespace

@@ -19,6 +19,7 @@ bool IsDotCode(SymbologyType code) { return code == kDotCode; }
 bool IsAztec(SymbologyType code) { return code == kAztec || code == kHibcAztec; }
 bool IsRmqr(SymbologyType code) { return code == kRmqr; }
 bool IsMicroPdf417(SymbologyType code) { return code == kMicroPdf417 || code == kHibcMicroPdf417; }
+bool IsDataBarExpandedStacked(SymbologyType code) { return code == kDataBarExpandedStacked; }
 bool IsHibc(SymbologyType code) {
   return (code >= kHibcDataMatrix && code <= kHibcAztec) || code == kHibc128 || code == kHibc39 ||
          code == kHibcCodablockF;
@@ -31,7 +32,7 @@ struct SymbolOptionUse {
   bool (*given)(const SymbolOptions& options);
 };
 
-constexpr std::array<SymbolOptionUse, 12> kUses = {{
+constexpr std::array<SymbolOptionUse, 13> kUses = {{
     {"-eclevel", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrLevel != QrLevel::L; }},
     {"-qrversion", "QRCode", IsQrCode, [](const SymbolOptions& o) { return o.qrVersion != 0; }},
     {"-eci", "QRCode and DataMatrix", TakesEci, [](const SymbolOptions& o) { return o.eci != kNoEci; }},
@@ -45,6 +46,8 @@ constexpr std::array<SymbolOptionUse, 12> kUses = {{
     {"-micropdf417-columns", "MicroPDF417 and HIBC-MicroPDF417", IsMicroPdf417,
      [](const SymbolOptions& o) { return o.microPdf417Columns != 0; }},
     {"-hibc-check", "the HIBC types", IsHibc, [](const SymbolOptions& o) { return o.hibcCheckGiven; }},
+    {"-databar-segments", "Databar-Expanded-Stacked", IsDataBarExpandedStacked,
+     [](const SymbolOptions& o) { return o.dataBarSegments != 0; }},
 }};
 
 }  // namespace

@@ -98,6 +98,11 @@ TEST(SymbolOptions, RefusedWithTheReason) {
       // The library would quietly widen the symbol to 3 columns.
       {{"-type", "MicroPDF417", "-data", std::string(120, 'a'), "-micropdf417-columns", "1"},
        "MicroPDF417 cannot be made as asked"},
+      {{"-type", "Databar-Expanded-Stacked", "-data", "0103612345678904", "-databar-segments", "3"},
+       "-databar-segments 3 is no DataBar Expanded Stacked width"},
+      // The library would quietly widen the symbol to 4 segments.
+      {{"-type", "Databar-Expanded-Stacked", "-data", "0103612345678904|11991231", "-databar-segments", "2"},
+       "needs at least 4 segments per row"},
       {{"-type", "HIBC-Codablock-F", "-data", "+A123BJC5D6E71H", "-hibc-check", "given"},
        "the HIBC check character \"H\" does not match the data"},
   };
@@ -119,6 +124,8 @@ TEST(SymbolOptions, Warnings) {
       {{"-type", "QRCode", "-data", "A", "-dmsize", "16x48"}, "-dmsize applies to DataMatrix; QRCode ignores it"},
       {{"-type", "QRCode", "-data", "A", "-aztec-layers", "4"}, "-aztec-layers applies to Aztec and HIBC-Aztec; QRCode ignores it"},
       {{"-type", "Aztec", "-data", "A", "-micropdf417-columns", "2"}, "-micropdf417-columns applies to MicroPDF417"},
+      {{"-type", "Databar-Expanded", "-data", "0103612345678904", "-databar-segments", "6"},
+       "-databar-segments applies to Databar-Expanded-Stacked; Databar-Expanded ignores it"},
       {{"-type", "HIBC-128", "-data", "+A123BJC5D6E71G"}, "is already a whole HIBC code"},
       {{"-type", "HIBC-Codablock-F", "-data", "+A123BJC5D6E71G"}, "is already a whole HIBC code"},
   };

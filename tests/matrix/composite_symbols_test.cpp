@@ -23,6 +23,7 @@ struct GridCase {
   std::u32string component;
   std::string bwipEncoder;
   std::string bwipText;
+  int segments = 0;  // Expanded Stacked's segments per row; 0: the default 4
 };
 
 // CC-A for short components, CC-B for longer ones, CC-C above GS1-128 for
@@ -62,6 +63,12 @@ const GridCase kCases[] = {
      "databarexpandedstackedcomposite", "(01)03612345678904(10)LOT42ABCDEFGHIJ|(11)991231"},
     {"DataBarExpandedStacked_CcB", EncodeDataBarExpandedStacked, U"0103612345678904|21SERIAL0123456789ABCD#10LOT42ABCDEFGH",
      U"", "databarexpandedstackedcomposite", "(01)03612345678904|(21)SERIAL0123456789ABCD(10)LOT42ABCDEFGH"},
+    {"DataBarExpandedStacked_2Segments", EncodeDataBarExpandedStacked, U"010361234567890410LOT42ABCDEFGHIJ", U"",
+     "databarexpandedstacked", "(01)03612345678904(10)LOT42ABCDEFGHIJ", 2},
+    {"DataBarExpandedStacked_6Segments", EncodeDataBarExpandedStacked, U"010361234567890410LOT42ABCDEFGHIJ", U"",
+     "databarexpandedstacked", "(01)03612345678904(10)LOT42ABCDEFGHIJ", 6},
+    {"DataBarExpandedStacked_8Segments", EncodeDataBarExpandedStacked, U"010361234567890410LOT42ABCDEFGHIJ", U"",
+     "databarexpandedstacked", "(01)03612345678904(10)LOT42ABCDEFGHIJ", 8},
     {"Ean13_CcA", EncodeRetail<composite::kEan13>, U"331234567890", U"991234-abcd", "ean13composite", "331234567890|(99)1234-abcd"},
     {"Ean8_CcA", EncodeRetail<composite::kEan8>, U"1234567", U"991234-abcd", "ean8composite", "1234567|(99)1234-abcd"},
     {"Ean8_CcB", EncodeRetail<composite::kEan8>, U"1234567", U"21SERIAL0123456789ABCD#10LOT42ABCDEFGH", "ean8composite",
@@ -98,9 +105,11 @@ class CompositeGrids : public testing::TestWithParam<GridCase> {};
 
 TEST_P(CompositeGrids, EqualBwipJs) {
   const GridCase& c = GetParam();
-  const Result<EncodedSymbol> ours = c.encode(c.data, c.component, SymbolOptions{});
+  SymbolOptions options;
+  options.dataBarSegments = c.segments;
+  const Result<EncodedSymbol> ours = c.encode(c.data, c.component, options);
   ASSERT_TRUE(ours) << ours.refusal;
-  EXPECT_EQ(GridOf(*ours), BwipRaw(c.bwipEncoder, c.bwipText));
+  EXPECT_EQ(GridOf(*ours), BwipRaw(c.bwipEncoder, c.bwipText, c.segments ? "segments=" + std::to_string(c.segments) : ""));
 }
 
 INSTANTIATE_TEST_SUITE_P(BwipJs, CompositeGrids, testing::ValuesIn(kCases),
